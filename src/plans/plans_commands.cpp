@@ -1,0 +1,7 @@
+#include "shell/commands.h"
+
+namespace lendora {
+
+void installPlanCommands(MainWindow&) {}
+
+} // namespace lendora

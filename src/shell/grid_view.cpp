@@ -1,0 +1,126 @@
+#include "shell/grid_view.h"
+
+#include <QHeaderView>
+
+namespace lendora::ui {
+
+GridModel::GridModel(Grid& grid, QObject* parent)
+    : QAbstractTableModel(parent)
+    , grid_(&grid) {
+    grid_->addObserver(this);
+}
+
+GridModel::~GridModel() {
+    grid_->removeObserver(this);
+}
+
+void GridModel::setGrid(Grid& grid) {
+    beginResetModel();
+    grid_->removeObserver(this);
+    grid_ = &grid;
+    grid_->addObserver(this);
+    endResetModel();
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : std::max(grid_->rowCount() - 1, 0);
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : grid_->columnCount();
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return {};
+    return grid_->text(index.row() + 1, index.column());
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return grid_->text(0, section);
+    return section + 1;
+}
+
+void GridModel::gridAboutToReset(const Grid&) {
+    beginResetModel();
+}
+void GridModel::gridReset(const Grid&) {
+    endResetModel();
+}
+
+void GridModel::gridCellChanged(const Grid&, int row, int column) {
+    if (row == 0) {
+        emit headerDataChanged(Qt::Horizontal, column, column);
+        return;
+    }
+    const QModelIndex i = index(row - 1, column);
+    emit dataChanged(i, i, {Qt::DisplayRole});
+}
+
+// Rows at Grid row 0 move the header, so such changes reset the model.
+void GridModel::gridRowsAboutToBeInserted(const Grid&, int first, int count) {
+    resetting_ = first == 0;
+    if (resetting_)
+        beginResetModel();
+    else
+        beginInsertRows({}, first - 1, first - 1 + count - 1);
+}
+
+void GridModel::gridRowsInserted(const Grid&, int, int) {
+    if (resetting_)
+        endResetModel();
+    else
+        endInsertRows();
+    resetting_ = false;
+}
+
+void GridModel::gridRowsAboutToBeRemoved(const Grid&, int first, int count) {
+    resetting_ = first == 0;
+    if (resetting_)
+        beginResetModel();
+    else
+        beginRemoveRows({}, first - 1, first - 1 + count - 1);
+}
+
+void GridModel::gridRowsRemoved(const Grid&, int, int) {
+    if (resetting_)
+        endResetModel();
+    else
+        endRemoveRows();
+    resetting_ = false;
+}
+
+GridView::GridView(Grid& grid, const QString& objectName, QWidget* parent)
+    : QTableView(parent)
+    , model_(new GridModel(grid, this)) {
+    setObjectName(objectName);
+    setModel(model_);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(true);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setDefaultSectionSize(110);
+    connect(this, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { emit gridRowClicked(index.row() + 1); });
+}
+
+int GridView::currentGridRow() const {
+    const QModelIndex index = currentIndex();
+    return index.isValid() ? index.row() + 1 : 0;
+}
+
+void GridView::setCurrentGridRow(int row) {
+    const int column = std::max(currentIndex().column(), 0);
+    setCurrentIndex(model_->index(row - 1, column));
+}
+
+} // namespace lendora::ui

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "storage/grid.h"
+
+#include <QAbstractTableModel>
+#include <QTableView>
+
+namespace lendora::ui {
+
+// Shows a Grid: its row 0 is the horizontal header and Grid row r is model
+// row r - 1. Follows every change of the Grid.
+class GridModel : public QAbstractTableModel, private GridObserver {
+    Q_OBJECT
+public:
+    explicit GridModel(Grid& grid, QObject* parent = nullptr);
+    ~GridModel() override;
+
+    Grid& grid() { return *grid_; }
+    // Shows another grid.
+    void setGrid(Grid& grid);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    void gridAboutToReset(const Grid&) override;
+    void gridReset(const Grid&) override;
+    void gridCellChanged(const Grid&, int row, int column) override;
+    void gridRowsAboutToBeInserted(const Grid&, int first, int count) override;
+    void gridRowsInserted(const Grid&, int first, int count) override;
+    void gridRowsAboutToBeRemoved(const Grid&, int first, int count) override;
+    void gridRowsRemoved(const Grid&, int first, int count) override;
+
+    Grid* grid_;
+    bool resetting_ = false;
+};
+
+// A table of a Grid. A click on a cell reports the Grid row (view row + 1).
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    GridView(Grid& grid, const QString& objectName, QWidget* parent = nullptr);
+
+    GridModel& gridModel() { return *model_; }
+    // The Grid row of the current cell, 0 when there is none.
+    int currentGridRow() const;
+    // Makes Grid row r the current row (as a click would, without the signal).
+    void setCurrentGridRow(int row);
+
+signals:
+    void gridRowClicked(int row);
+
+private:
+    GridModel* model_;
+};
+
+} // namespace lendora::ui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QTabWidget;
+
+namespace lendora {
+
+class MainWindow;
+namespace ui {
+class GridView;
+}
+
+// The All Projects window "frmProjects": the projects, audiences and plans of
+// the working copy on three tabs. A click selects a record and switches the
+// main window's commands.
+class ProjectsWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ProjectsWindow(MainWindow& mother);
+
+    QTabWidget* tabs() const { return tabs_; }
+    void selectTab(int index);
+
+    // The rows last clicked; 0 until the first click.
+    int lblRSelect() const { return lblRSelect_; }
+    int lblTASelect() const { return lblTASelect_; }
+    int lblPPSel() const { return lblPPSel_; }
+
+    void projectClicked(int row);
+    void audienceClicked(int row);
+    void planClicked(int row);
+
+private:
+    MainWindow& mother_;
+    QTabWidget* tabs_;
+    int lblRSelect_ = 0;
+    int lblTASelect_ = 0;
+    int lblPPSel_ = 0;
+};
+
+} // namespace lendora

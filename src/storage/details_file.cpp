@@ -1,0 +1,28 @@
+#include "storage/details_file.h"
+
+#include "storage/table_records.h"
+
+namespace lendora::details {
+
+using namespace Qt::StringLiterals;
+
+QString fileName(long long project) {
+    return QString::number(project) + u"_pdtl.lnd"_s;
+}
+
+WriteStatus write(const RecordFolder& folder, long long project, const Grid& table) {
+    std::vector<Record> records;
+    for (int row = 1; row <= 3; ++row) {
+        Record record{Item::whole(row)};
+        for (int c = 0; c < columnCount; ++c)
+            record.push_back(Item::text(table.text(row, c)));
+        records.push_back(std::move(record));
+    }
+    return folder.rewrite(fileName(project), records);
+}
+
+void readInto(const RecordFolder& folder, long long project, Grid& table, bool appendRows) {
+    placeRecords(table, folder.readRecords(fileName(project), itemCount), 1, 0, appendRows);
+}
+
+} // namespace lendora::details

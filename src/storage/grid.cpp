@@ -1,0 +1,153 @@
+#include "storage/grid.h"
+
+#include <algorithm>
+
+namespace lendora {
+
+namespace {
+const QString emptyText;
+}
+
+Grid::Grid(int rows, int columns) {
+    resize(rows, columns, false);
+}
+
+Grid::Grid(const Grid& other)
+    : rows_(other.rows_)
+    , columns_(other.columns_)
+    , cells_(other.cells_) {}
+
+Grid& Grid::operator=(const Grid& other) {
+    if (this == &other)
+        return *this;
+    notify([&](GridObserver* o) { o->gridAboutToReset(*this); });
+    rows_ = other.rows_;
+    columns_ = other.columns_;
+    cells_ = other.cells_;
+    notify([&](GridObserver* o) { o->gridReset(*this); });
+    return *this;
+}
+
+Grid::~Grid() = default;
+
+bool Grid::contains(int row, int column) const {
+    return row >= 0 && row < rows_ && column >= 0 && column < columns_;
+}
+
+const QString& Grid::text(int row, int column) const {
+    if (!contains(row, column))
+        return emptyText;
+    return cells_[size_t(row) * size_t(columns_) + column];
+}
+
+void Grid::setText(int row, int column, const QString& text) {
+    if (!contains(row, column))
+        return;
+    *cell(row, column) = text;
+    notify([&](GridObserver* o) { o->gridCellChanged(*this, row, column); });
+}
+
+QStringList Grid::rowTexts(int row) const {
+    QStringList texts;
+    for (int c = 0; c < columns_; ++c)
+        texts << text(row, c);
+    return texts;
+}
+
+void Grid::setHeadings(const QStringList& headings) {
+    for (int c = 0; c < headings.size(); ++c)
+        setText(0, c, headings[c]);
+}
+
+void Grid::resize(int rows, int columns, bool keepCells) {
+    rows = std::max(rows, 0);
+    columns = std::max(columns, 0);
+    std::vector<QString> cells(size_t(rows) * size_t(columns));
+    if (keepCells) {
+        const int keepRows = std::min(rows, rows_);
+        const int keepColumns = std::min(columns, columns_);
+        for (int r = 0; r < keepRows; ++r)
+            for (int c = 0; c < keepColumns; ++c)
+                cells[size_t(r) * size_t(columns) + c] = std::move(*cell(r, c));
+    }
+    rows_ = rows;
+    columns_ = columns;
+    cells_ = std::move(cells);
+}
+
+void Grid::setRowCount(int rows) {
+    rows = std::max(rows, 0);
+    if (rows == rows_)
+        return;
+    if (rows > rows_) {
+        const int first = rows_;
+        const int count = rows - rows_;
+        notify([&](GridObserver* o) { o->gridRowsAboutToBeInserted(*this, first, count); });
+        cells_.resize(size_t(rows) * size_t(columns_));
+        rows_ = rows;
+        notify([&](GridObserver* o) { o->gridRowsInserted(*this, first, count); });
+    } else {
+        const int first = rows;
+        const int count = rows_ - rows;
+        notify([&](GridObserver* o) { o->gridRowsAboutToBeRemoved(*this, first, count); });
+        cells_.resize(size_t(rows) * size_t(columns_));
+        rows_ = rows;
+        notify([&](GridObserver* o) { o->gridRowsRemoved(*this, first, count); });
+    }
+}
+
+void Grid::setColumnCount(int columns) {
+    columns = std::max(columns, 0);
+    if (columns == columns_)
+        return;
+    notify([&](GridObserver* o) { o->gridAboutToReset(*this); });
+    resize(rows_, columns, true);
+    notify([&](GridObserver* o) { o->gridReset(*this); });
+}
+
+void Grid::addRow() {
+    insertRow(rows_);
+}
+
+void Grid::insertRow(int before) {
+    if (before < 0 || before > rows_)
+        return;
+    notify([&](GridObserver* o) { o->gridRowsAboutToBeInserted(*this, before, 1); });
+    cells_.insert(cells_.begin() + ptrdiff_t(before) * columns_, size_t(columns_), QString());
+    ++rows_;
+    notify([&](GridObserver* o) { o->gridRowsInserted(*this, before, 1); });
+}
+
+void Grid::removeRow(int row) {
+    if (row < 0 || row >= rows_)
+        return;
+    notify([&](GridObserver* o) { o->gridRowsAboutToBeRemoved(*this, row, 1); });
+    auto first = cells_.begin() + ptrdiff_t(row) * columns_;
+    cells_.erase(first, first + columns_);
+    --rows_;
+    notify([&](GridObserver* o) { o->gridRowsRemoved(*this, row, 1); });
+}
+
+void Grid::clear() {
+    notify([&](GridObserver* o) { o->gridAboutToReset(*this); });
+    for (QString& s : cells_)
+        s.clear();
+    notify([&](GridObserver* o) { o->gridReset(*this); });
+}
+
+void Grid::reset(int rows, int columns) {
+    notify([&](GridObserver* o) { o->gridAboutToReset(*this); });
+    resize(rows, columns, false);
+    notify([&](GridObserver* o) { o->gridReset(*this); });
+}
+
+void Grid::addObserver(GridObserver* observer) {
+    if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+        observers_.push_back(observer);
+}
+
+void Grid::removeObserver(GridObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+} // namespace lendora

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace lendora {
+
+class Grid;
+
+// Told about every change of a Grid, so that a view stays in step with it.
+class GridObserver {
+public:
+    virtual ~GridObserver() = default;
+    virtual void gridAboutToReset(const Grid&) {}
+    virtual void gridReset(const Grid&) {}
+    virtual void gridCellChanged(const Grid&, int row, int column) = 0;
+    virtual void gridRowsAboutToBeInserted(const Grid&, int first, int count) = 0;
+    virtual void gridRowsInserted(const Grid&, int first, int count) = 0;
+    virtual void gridRowsAboutToBeRemoved(const Grid&, int first, int count) = 0;
+    virtual void gridRowsRemoved(const Grid&, int first, int count) = 0;
+};
+
+// A table of text cells: row 0 is the heading row, records follow, and most
+// tables keep one trailing empty (or totals) row. Out-of-range reads give an
+// empty text and out-of-range writes are ignored, so a damaged file can never
+// write outside a table.
+class Grid {
+public:
+    Grid() = default;
+    Grid(int rows, int columns);
+    Grid(const Grid& other);
+    // Copies the cells only; observers stay with their grid and see a reset.
+    Grid& operator=(const Grid& other);
+    ~Grid();
+
+    int rowCount() const { return rows_; }
+    int columnCount() const { return columns_; }
+    bool contains(int row, int column) const;
+
+    const QString& text(int row, int column) const;
+    void setText(int row, int column, const QString& text);
+    QStringList rowTexts(int row) const;
+    // Sets row 0 from the given headings, column by column.
+    void setHeadings(const QStringList& headings);
+
+    void setRowCount(int rows);
+    void setColumnCount(int columns);
+    // Appends one empty row at the end.
+    void addRow();
+    void insertRow(int before);
+    void removeRow(int row);
+    // Empties every cell and keeps the size.
+    void clear();
+    // Empties every cell and sets a new size in one step.
+    void reset(int rows, int columns);
+
+    void addObserver(GridObserver* observer);
+    void removeObserver(GridObserver* observer);
+
+private:
+    QString* cell(int row, int column) { return &cells_[size_t(row) * size_t(columns_) + column]; }
+    template <class F>
+    void notify(F&& f) const {
+        for (GridObserver* o : observers_)
+            f(o);
+    }
+    void resize(int rows, int columns, bool keepCells);
+
+    int rows_ = 0;
+    int columns_ = 0;
+    std::vector<QString> cells_;
+    std::vector<GridObserver*> observers_;
+};
+
+} // namespace lendora

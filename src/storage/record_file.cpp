@@ -1,0 +1,116 @@
+#include "storage/record_file.h"
+
+#include "storage/numbers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace lendora {
+
+QString WriteStatus::message() const {
+    return QStringLiteral("Could not save \"%1\": %2").arg(fileName, reason);
+}
+
+RecordFolder::RecordFolder(QString path)
+    : path_(std::move(path)) {}
+
+QString RecordFolder::filePath(const QString& name) const {
+    QDir dir(path_);
+    const QString exact = dir.filePath(name);
+    if (QFileInfo::exists(exact))
+        return exact;
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    return exact;
+}
+
+bool RecordFolder::exists(const QString& name) const {
+    return QFileInfo(filePath(name)).isFile();
+}
+
+std::optional<QByteArray> RecordFolder::readBytes(const QString& name) const {
+    QFile file(filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+std::vector<QStringList> RecordFolder::readRecords(const QString& name, int itemCount) const {
+    auto bytes = readBytes(name);
+    if (!bytes)
+        return {};
+    return readAllRecords(*bytes, itemCount);
+}
+
+double RecordFolder::readFlag(const QString& name) const {
+    auto bytes = readBytes(name);
+    if (!bytes)
+        return 0;
+    RecordReader reader(*bytes);
+    return leadingNumber(reader.readItem());
+}
+
+WriteStatus RecordFolder::writeBytes(const QString& name, const QByteArray& bytes) const {
+    QSaveFile file(filePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return WriteStatus::failure(name, file.errorString());
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return WriteStatus::failure(name, reason);
+    }
+    if (!file.commit())
+        return WriteStatus::failure(name, file.errorString());
+    return {};
+}
+
+WriteStatus RecordFolder::rewrite(const QString& name, const std::vector<Record>& records) const {
+    if (records.empty())
+        return {};
+    return writeBytes(name, encodeRecords(records));
+}
+
+WriteStatus RecordFolder::append(const QString& name, const std::vector<Record>& records) const {
+    QByteArray bytes;
+    if (exists(name)) {
+        auto old = readBytes(name);
+        if (!old)
+            return WriteStatus::failure(name, QStringLiteral("the file cannot be read"));
+        bytes = *old;
+    }
+    bytes += encodeRecords(records);
+    return writeBytes(name, bytes);
+}
+
+WriteStatus RecordFolder::addRecord(const QString& name, long long n, const Record& record) const {
+    if (n < 1)
+        return {};
+    if (n == 1)
+        return writeBytes(name, encodeRecord(record));
+    return append(name, {record});
+}
+
+WriteStatus RecordFolder::writeFlag(const QString& name) const {
+    return writeBytes(name, encodeRecord({Item::whole(1)}));
+}
+
+WriteStatus RecordFolder::rename(const QString& from, const QString& to) const {
+    const QString source = filePath(from);
+    const QString target = filePath(to);
+    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()))
+        return WriteStatus::failure(to, QString::fromLocal8Bit(std::strerror(errno)));
+    return {};
+}
+
+} // namespace lendora
