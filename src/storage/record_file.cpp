@@ -62,11 +62,16 @@ double RecordFolder::readFlag(const QString& name) const {
 }
 
 WriteStatus RecordFolder::writeBytes(const QString& name, const QByteArray& bytes) const {
+    // Unbuffered, so that a short write (a full disk) shows in write()'s
+    // count instead of being lost in a flush at commit.
     QSaveFile file(filePath(name));
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return WriteStatus::failure(name, file.errorString());
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError ||
+        file.size() != bytes.size()) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("the disk is full");
         file.cancelWriting();
         return WriteStatus::failure(name, reason);
     }

@@ -1,0 +1,113 @@
+#include "storage/grid.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace lendora;
+
+namespace {
+
+// Records the notifications a view would receive.
+struct Recorder : GridObserver {
+    std::vector<std::string> events;
+    void gridAboutToReset(const Grid&) override { events.push_back("reset?"); }
+    void gridReset(const Grid&) override { events.push_back("reset"); }
+    void gridCellChanged(const Grid&, int r, int c) override {
+        events.push_back("cell " + std::to_string(r) + "," + std::to_string(c));
+    }
+    void gridRowsAboutToBeInserted(const Grid&, int f, int n) override {
+        events.push_back("insert? " + std::to_string(f) + "+" + std::to_string(n));
+    }
+    void gridRowsInserted(const Grid&, int f, int n) override {
+        events.push_back("insert " + std::to_string(f) + "+" + std::to_string(n));
+    }
+    void gridRowsAboutToBeRemoved(const Grid&, int f, int n) override {
+        events.push_back("remove? " + std::to_string(f) + "+" + std::to_string(n));
+    }
+    void gridRowsRemoved(const Grid&, int f, int n) override {
+        events.push_back("remove " + std::to_string(f) + "+" + std::to_string(n));
+    }
+};
+
+TEST(Grid, TrailingRowArithmetic) {
+    Grid table(2, 3);
+    table.setHeadings({"#", "Name", "Count"});
+    EXPECT_EQ(table.rowCount() - 2, 0); // no records yet
+    EXPECT_EQ(table.rowCount() - 1, 1); // next number
+    table.setText(1, 0, "1");
+    table.setText(1, 1, "first");
+    table.addRow();
+    EXPECT_EQ(table.rowCount(), 3);
+    EXPECT_EQ(table.text(1, 1), "first");
+    EXPECT_EQ(table.text(2, 1), "");
+    EXPECT_EQ(table.text(0, 2), "Count");
+}
+
+TEST(Grid, InsertAndRemoveKeepOtherRows) {
+    Grid table(4, 2);
+    for (int r = 0; r < 4; ++r)
+        table.setText(r, 0, QString::number(r));
+    table.insertRow(2);
+    EXPECT_EQ(table.rowTexts(2), QStringList({"", ""}));
+    EXPECT_EQ(table.text(3, 0), "2");
+    table.removeRow(1);
+    EXPECT_EQ(table.rowCount(), 4);
+    EXPECT_EQ(table.text(1, 0), "");
+    EXPECT_EQ(table.text(2, 0), "2");
+    EXPECT_EQ(table.text(3, 0), "3");
+}
+
+TEST(Grid, OutOfRangeIsHarmless) {
+    Grid table(2, 2);
+    table.setText(5, 0, "x");
+    table.setText(0, -1, "x");
+    table.removeRow(9);
+    table.insertRow(-1);
+    EXPECT_EQ(table.text(-1, 0), "");
+    EXPECT_EQ(table.text(0, 7), "");
+    EXPECT_EQ(table.rowCount(), 2);
+}
+
+TEST(Grid, SizeChangesKeepCellsThatRemain) {
+    Grid table(3, 3);
+    table.setText(1, 1, "keep");
+    table.setText(2, 2, "drop");
+    table.setColumnCount(2);
+    table.setRowCount(5);
+    EXPECT_EQ(table.text(1, 1), "keep");
+    EXPECT_EQ(table.text(2, 2), "");
+    table.setRowCount(1);
+    table.setRowCount(3);
+    EXPECT_EQ(table.text(1, 1), "");
+    table.setText(0, 0, "h");
+    table.clear();
+    EXPECT_EQ(table.rowCount(), 3);
+    EXPECT_EQ(table.text(0, 0), "");
+}
+
+TEST(Grid, ObserversSeeEveryChangeAndStayWithTheirGrid) {
+    Grid table(2, 2);
+    Recorder recorder;
+    table.addObserver(&recorder);
+    table.setText(1, 1, "a");
+    table.addRow();
+    table.removeRow(1);
+    table.setRowCount(4);
+    table.setColumnCount(3);
+    Grid other(5, 5);
+    table = other;
+    EXPECT_EQ(recorder.events,
+              (std::vector<std::string>{"cell 1,1", "insert? 2+1", "insert 2+1", "remove? 1+1",
+                                        "remove 1+1", "insert? 2+2", "insert 2+2", "reset?",
+                                        "reset", "reset?", "reset"}));
+    EXPECT_EQ(table.rowCount(), 5);
+    Grid copy = table;
+    copy.setText(1, 1, "b");
+    EXPECT_EQ(recorder.events.size(), 11u) << "a copy must not notify the original's observers";
+    table.removeObserver(&recorder);
+    table.setText(1, 1, "c");
+    EXPECT_EQ(recorder.events.size(), 11u);
+}
+
+} // namespace

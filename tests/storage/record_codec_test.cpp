@@ -1,0 +1,111 @@
+#include "storage/numbers.h"
+#include "storage/record_codec.h"
+
+#include <gtest/gtest.h>
+
+using namespace lendora;
+
+namespace {
+
+QStringList readOne(const QByteArray& bytes, int k) {
+    RecordReader reader(bytes);
+    QStringList items;
+    reader.readItems(k, items);
+    return items;
+}
+
+TEST(RecordWriting, JoinsItemsQuotesTextsAndEndsWithCrLf) {
+    EXPECT_EQ(encodeRecord({Item::whole(3), Item::text("Home Loan"), Item::text("KickOff")}),
+              QByteArray("3,\"Home Loan\",\"KickOff\"\r\n"));
+    EXPECT_EQ(encodeRecord({Item::whole(1)}), QByteArray("1\r\n"));
+    EXPECT_EQ(
+        encodeRecord({Item::number(2.5), Item::single(0.5f), Item::number(-3), Item::text("")}),
+        QByteArray("2.5,0.5,-3,\"\"\r\n"));
+}
+
+TEST(RecordWriting, TextsCannotBreakTheirRecord) {
+    EXPECT_EQ(encodeRecord({Item::text("say \"hi\""), Item::text("two\r\nlines\nhere\r")}),
+              QByteArray("\"say 'hi'\",\"two lines here \"\r\n"));
+}
+
+TEST(RecordWriting, NonAsciiTextsAreUtf8) {
+    EXPECT_EQ(encodeRecord({Item::text(QString::fromUtf8("Crédit €"))}),
+              QByteArray("\"Cr\xC3\xA9"
+                         "dit \xE2\x82\xAC\"\r\n"));
+}
+
+TEST(RecordReading, RoundTripsTexts) {
+    const QStringList texts = {
+        "Salaried, 25 to 40, urban",  "011", "000", "", "12.5", "  padded  ", "a'b",
+        QString::fromUtf8("Crédit €")};
+    Record record;
+    for (const QString& t : texts)
+        record.push_back(Item::text(t));
+    EXPECT_EQ(readOne(encodeRecord(record), int(texts.size())), texts);
+}
+
+TEST(RecordReading, NumbersAndTextsGiveTheSameValue) {
+    const QStringList items = readOne("3,\"3\",.5,0.5,\" 2.5 \"\r\n", 5);
+    EXPECT_EQ(items, QStringList({"3", "3", ".5", "0.5", " 2.5 "}));
+    EXPECT_EQ(leadingNumber(items[0]), leadingNumber(items[1]));
+    EXPECT_EQ(leadingNumber(items[2]), leadingNumber(items[3]));
+    EXPECT_EQ(leadingNumber(items[4]), 2.5);
+}
+
+TEST(RecordReading, ItemsAreConsumedByCountWhateverTheLines) {
+    const QByteArray lfOnly = "1,\"a\",\"b\"\n2,\"c\",\"d\"\n";
+    const QByteArray split = "1,\"a\"\r\n\"b\",2\r\n\"c\"\r\n\"d\"";
+    const QByteArray oneLine = "1,\"a\",\"b\",2,\"c\",\"d\"\r\n";
+    const QByteArray blankLines = "\r\n1,\"a\",\"b\"\r\n\r\n2,\"c\",\"d\"\r\n\r\n";
+    for (const QByteArray& bytes : {lfOnly, split, oneLine, blankLines}) {
+        auto records = readAllRecords(bytes, 3);
+        ASSERT_EQ(records.size(), 2u) << bytes.constData();
+        EXPECT_EQ(records[0], QStringList({"1", "a", "b"}));
+        EXPECT_EQ(records[1], QStringList({"2", "c", "d"}));
+    }
+}
+
+TEST(RecordReading, UnquotedItemsAreTrimmedAndTrailingJunkAfterQuotesDropped) {
+    EXPECT_EQ(readOne("  12 , \"x\"junk , 7 \r\n", 3), QStringList({"12", "x", "7"}));
+    EXPECT_EQ(readOne(",,\"\"\r\n", 3), QStringList({"", "", ""}));
+}
+
+TEST(RecordReading, IncompleteLastRecordIsPadded) {
+    auto records = readAllRecords("1,\"a\",\"b\"\r\n2,\"c\"", 3);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1], QStringList({"2", "c", ""}));
+    RecordReader reader(QByteArray("1,\"unterminated"));
+    QStringList items;
+    EXPECT_FALSE(reader.readItems(3, items));
+    EXPECT_EQ(items, QStringList({"1", "unterminated", ""}));
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(RecordReading, EmptyAndBlankFilesHaveNoRecords) {
+    EXPECT_TRUE(readAllRecords("", 2).empty());
+    EXPECT_TRUE(readAllRecords("\r\n\r\n  \n", 2).empty());
+}
+
+TEST(RecordReading, FilesThatAreNotUtf8AreWindows1252) {
+    EXPECT_EQ(readOne("\"Cr\xE9"
+                      "dit \x80 \x93ok\x94\"\r\n",
+                      1),
+              QStringList({QString::fromUtf8("Crédit € “ok”")}));
+    EXPECT_EQ(readOne("\xEF\xBB\xBF"
+                      "1,\"x\"\r\n",
+                      2),
+              QStringList({"1", "x"}));
+}
+
+TEST(RecordReading, GarbageNeverCrashesAndAlwaysEnds) {
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage.append(char((i * 7919 + 13) % 256));
+    for (int k : {1, 2, 3, 7, 11}) {
+        auto records = readAllRecords(garbage, k);
+        for (const auto& record : records)
+            EXPECT_EQ(record.size(), k);
+    }
+}
+
+} // namespace
