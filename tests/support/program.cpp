@@ -56,18 +56,18 @@ void closeProgram() {
     QCoreApplication::processEvents();
 }
 
-QWidget* findAny(const QString& name, QObject* root, const char* className) {
+QObject* findAny(const QString& name, QObject* root, const char* className) {
     if (root) {
         if (root->objectName() == name && root->inherits(className))
-            return qobject_cast<QWidget*>(root);
-        for (QWidget* widget : root->findChildren<QWidget*>(name))
-            if (widget->inherits(className))
-                return widget;
+            return root;
+        for (QObject* object : root->findChildren<QObject*>(name))
+            if (object->inherits(className))
+                return object;
         return nullptr;
     }
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (QWidget* widget = findAny(name, top, className))
-            return widget;
+        if (QObject* object = findAny(name, top, className))
+            return object;
     return nullptr;
 }
 

@@ -27,17 +27,17 @@ MainWindow* startProgram();
 // Closes and deletes every window of the program.
 void closeProgram();
 
-// The visible or hidden widget with that objectName below root (or among all
+// The visible or hidden widget (or other object) with that objectName below root (or among all
 // top-level windows when root is null); fails the test when there is none.
 template <class T = QWidget>
 T* find(const QString& name, QObject* root = nullptr);
 
-QWidget* findAny(const QString& name, QObject* root, const char* className);
+QObject* findAny(const QString& name, QObject* root, const char* className);
 
 template <class T>
 T* find(const QString& name, QObject* root) {
-    QWidget* widget = findAny(name, root, T::staticMetaObject.className());
-    auto* typed = qobject_cast<T*>(widget);
+    QObject* object = findAny(name, root, T::staticMetaObject.className());
+    auto* typed = qobject_cast<T*>(object);
     EXPECT_NE(typed, nullptr) << "no " << T::staticMetaObject.className() << " named "
                               << qPrintable(name);
     return typed;
