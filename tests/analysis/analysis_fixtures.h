@@ -1,0 +1,66 @@
+#pragma once
+
+#include "analysis/analysis_tables.h"
+#include "analysis/forecast.h"
+#include "storage/grid.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+// Tables laid out as the Analysis window holds them, for the engine tests.
+namespace lendora::analysis::test {
+
+using Counts = std::array<double, featureCount>;
+
+// A poll table as the poll window lays it out: headings, one row per segment
+// with the seven counts and their sum in column 8, then the "Totals" row.
+inline Grid pollGrid(const std::vector<Counts>& segments) {
+    const int n = int(segments.size());
+    Grid grid(n + 2, 9);
+    grid.setHeadings(QStringList{"Segment"} + featureNames() + QStringList{"Totals"});
+    for (int r = 1; r <= n; ++r) {
+        double sum = 0;
+        grid.setText(r, 0, QStringLiteral("Segment %1").arg(r));
+        for (int f = 1; f <= featureCount; ++f) {
+            grid.setText(r, f, QString::number(segments[size_t(r - 1)][size_t(f - 1)]));
+            sum += segments[size_t(r - 1)][size_t(f - 1)];
+        }
+        grid.setText(r, 8, QString::number(sum));
+    }
+    grid.setText(n + 1, 0, "Totals");
+    return grid;
+}
+
+// The three brands' base values: rows own, competitor 1, competitor 2.
+inline void setBase(AnalysisTables& tables, const std::array<QStringList, 3>& values) {
+    tables.base.setRowCount(5);
+    for (int b = 0; b < 3; ++b) {
+        tables.base.setText(b + 1, 0, QStringLiteral("Product %1").arg(b));
+        tables.base.setText(b + 1, 1, QStringLiteral("Brand %1").arg(b));
+        for (int f = 0; f < featureCount; ++f)
+            tables.base.setText(b + 1, 3 + f, values[size_t(b)].value(f));
+    }
+}
+
+// Tables whose detailed estimates table holds n segments "Segment 1" ...
+inline AnalysisTables tablesWithSegments(int n) {
+    AnalysisTables tables;
+    std::vector<QStringList> records;
+    for (int s = 1; s <= n; ++s)
+        records.push_back({QString::number(s), QStringLiteral("Segment %1").arg(s)});
+    placeSegments(tables, records);
+    return tables;
+}
+
+// A column of a table from row `first` to `last`.
+inline QStringList column(const Grid& grid, int c, int first, int last) {
+    QStringList texts;
+    for (int r = first; r <= last; ++r)
+        texts << grid.text(r, c);
+    return texts;
+}
+
+} // namespace lendora::analysis::test
