@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Fuzz target bodies, shared by the libFuzzer programs and by the test that
+// replays their corpora.
+namespace lendora::fuzz {
+
+// Decodes arbitrary bytes as a record file, reads them with every item count
+// the system uses and places the records into tables.
+int recordReader(const std::uint8_t* data, std::size_t size);
+
+} // namespace lendora::fuzz
