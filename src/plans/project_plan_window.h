@@ -1,0 +1,85 @@
+#pragma once
+
+#include "plans/plan_table.h"
+#include "storage/grid.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QGroupBox;
+class QPushButton;
+
+namespace lendora {
+
+class MainWindow;
+namespace ui {
+class GridView;
+}
+
+// The project plan window "frmProjectPlan": projects and audiences side by
+// side, the selected project's basic details and the selected audience's
+// segments, and the plans made of them, which Save writes to the registry.
+class ProjectPlanWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ProjectPlanWindow(MainWindow& mother);
+    ~ProjectPlanWindow() override;
+
+    // Copies the projects, audiences and plans from the All Projects window
+    // (unsaved changes of the plans are dropped) and leaves the editing mode.
+    void reload();
+
+    // The selected project and audience rows, the plan row being edited and
+    // the row where the next plan goes; 0 until set.
+    int lblBASelect() const { return lblBASelect_; }
+    int lblTASelect() const { return lblTASelect_; }
+    int lblPPSelect() const { return lblPPSelect_; }
+    int lblPPIndex() const { return lblPPIndex_; }
+
+    const plans::PlanTable& planTable() const { return plans_; }
+
+private:
+    void projectClicked(int row);
+    void audienceClicked(int row);
+    void planClicked(int row);
+    void add();
+    void edit();
+    void remove();
+    void save();
+    // Leaves the editing mode: Add on; Edit, Cancel and Delete off.
+    void endEditing();
+    // Whether the plan selected for editing can still be changed (its poll
+    // data may have been saved since); tells the user and leaves the editing
+    // mode when not.
+    bool selectionEditable();
+    // Tells why a plan cannot be made; false when it can.
+    bool refused(plans::Refusal refusal);
+
+    MainWindow& mother_;
+    Grid projects_;
+    Grid details_;
+    Grid audiences_;
+    Grid segments_;
+    plans::PlanTable plans_;
+
+    QGroupBox* fraBA_;
+    QGroupBox* fraTASegment_;
+    ui::GridView* planView_;
+    QPushButton* cmdAdd_;
+    QPushButton* cmdEdit_;
+    QPushButton* cmdDelete_;
+    QPushButton* cmdCancel_;
+    QPushButton* cmdSave_;
+
+    int lblBASelect_ = 0;
+    int lblTASelect_ = 0;
+    int lblPPSelect_ = 0;
+    int lblPPIndex_ = 0;
+};
+
+// Go > Projects: opens the window (created in slot when missing), reloads
+// its tables, places it below the All Projects window and, with the Guru on,
+// shows the Guru beside it.
+void openProjectPlan(MainWindow& mother, QPointer<ProjectPlanWindow>& slot);
+
+} // namespace lendora
