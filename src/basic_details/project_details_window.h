@@ -1,0 +1,34 @@
+#pragma once
+
+#include "storage/grid.h"
+
+#include <QWidget>
+
+namespace lendora {
+
+namespace ui {
+class GridView;
+}
+
+// The Basic Details window "frmProjectDetails": a project's name, brands,
+// market shares and loan features for the own product and both competitors,
+// in the table `MSFlexGrid1` (row 0 the headings, rows 1 to 3 the brands).
+// Finish fills it from the wizard; the Basic Details viewer from a project's
+// details file.
+class ProjectDetailsWindow : public QWidget {
+    Q_OBJECT
+public:
+    ProjectDetailsWindow();
+    ~ProjectDetailsWindow() override;
+
+    Grid& table() { return table_; }
+    ui::GridView* view() const { return view_; }
+    // Shows "Basic Details for " followed by the project name as caption.
+    void setProjectName(const QString& projectName);
+
+private:
+    Grid table_;
+    ui::GridView* view_;
+};
+
+} // namespace lendora

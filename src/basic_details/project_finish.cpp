@@ -1,0 +1,56 @@
+#include "basic_details/project_finish.h"
+
+#include "storage/details_file.h"
+#include "storage/numbers.h"
+
+namespace lendora::finish {
+
+using namespace Qt::StringLiterals;
+
+QStringList detailsHeadings() {
+    return {u"Product and Competitors"_s,
+            u"Brand"_s,
+            u"Market Share"_s,
+            u"Interest"_s,
+            u"Min.Eligible Income"_s,
+            u"Max. Loan Value"_s,
+            u"Max. Loan Percentage"_s,
+            u"Repayment Period"_s,
+            u"EMI"_s,
+            u"Freebies"_s};
+}
+
+QString competitor2Cell(const QString& fieldText) {
+    const std::optional<double> value = parseWholeNumber(fieldText);
+    return value ? floatText(float(*value)) : u"0"_s;
+}
+
+Grid detailsTable(const wizard::FieldTexts& t) {
+    Grid table(detailsRows, details::columnCount);
+    table.setHeadings(detailsHeadings());
+    table.setText(1, details::name, t.projectName());
+    table.setText(2, details::name, t.competitor(1));
+    table.setText(3, details::name, t.competitor(2));
+    for (int row = 1; row <= 3; ++row)
+        table.setText(row, details::brand, t.brandOf(row - 1));
+    // Steps 4 to 11 fill columns 2 to 9, one brand per row.
+    for (int step = 4; step <= wizard::stepCount; ++step) {
+        const int column = details::marketShare + (step - 4);
+        for (int brand = 0; brand < 3; ++brand) {
+            const QString& text = t.at(step, brand);
+            table.setText(brand + 1, column, brand == 2 ? competitor2Cell(text) : text);
+        }
+    }
+    return table;
+}
+
+void addProjectRow(Grid& projects, int n, const wizard::FieldTexts& t) {
+    projects.setText(n, 0, QString::number(n));
+    projects.setText(n, 1, t.projectName());
+    projects.setText(n, 2, t.productName());
+    projects.setText(n, 3, t.brandName());
+    projects.setText(n, 4, u"KickOff"_s);
+    projects.addRow();
+}
+
+} // namespace lendora::finish

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "basic_details/wizard_steps.h"
+#include "storage/grid.h"
+
+#include <QString>
+#include <QStringList>
+
+// What Finish makes of the wizard's fields: the project's row in the
+// projects table and the Basic Details table that Save stores.
+namespace lendora::finish {
+
+constexpr int detailsRows = 4;
+
+// The ten headings of a Basic Details table, in the fixed feature order.
+QStringList detailsHeadings();
+
+// A competitor 2 value as its cell shows it: the whole text read as a single
+// precision number (blanks around it allowed) in shortest form; "0" when the
+// text is not a number as a whole.
+QString competitor2Cell(const QString& fieldText);
+
+// The 4 x 10 Basic Details table: headings, then the own product, competitor
+// 1 and competitor 2. Cells hold the field texts as typed, except the
+// competitor 2 values, which are converted.
+Grid detailsTable(const wizard::FieldTexts& texts);
+
+// Puts the project into row n of the projects table with status "KickOff"
+// and adds one empty row at the end.
+void addProjectRow(Grid& projects, int n, const wizard::FieldTexts& texts);
+
+} // namespace lendora::finish

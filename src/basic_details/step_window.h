@@ -1,0 +1,57 @@
+#pragma once
+
+#include "basic_details/wizard_steps.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace lendora {
+
+// One step window of the Basic Details wizard ("frmNewProject" ...
+// "frmFreebies"), built from its row of the step table: the labels and entry
+// fields side by side, the buttons below. Step 1 also shows the project
+// number (`lblProjectID`). What Enter and the buttons do is the wizard's.
+class StepWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit StepWindow(int step);
+
+    int step() const { return step_; }
+    int fieldCount() const { return wizard::step(step_).fieldCount; }
+    QLineEdit* field(int index) const { return fields_[size_t(index)]; }
+    // The label beside a field.
+    QLabel* label(int index) const { return labels_[size_t(index)]; }
+
+    // Step 1 only (null elsewhere): the number of the project being entered.
+    QLabel* lblProjectID() const { return lblProjectID_; }
+    // Null where the step has no such button: Back in step 1, Next in step
+    // 11, Finish and Save outside step 11.
+    QPushButton* cmdBack() const { return cmdBack_; }
+    QPushButton* cmdNext() const { return cmdNext_; }
+    QPushButton* cmdFinish() const { return cmdFinish_; }
+    QPushButton* cmdSave() const { return cmdSave_; }
+
+    // The caption and labels set when the step is entered through Next.
+    void enter(const wizard::FieldTexts& texts);
+
+private:
+    QPushButton* addButton(const char* name, const QString& caption, bool enabled);
+
+    int step_;
+    std::array<QLineEdit*, 3> fields_{};
+    std::array<QLabel*, 3> labels_{};
+    QLabel* lblProjectID_ = nullptr;
+    QPushButton* cmdBack_ = nullptr;
+    QPushButton* cmdNext_ = nullptr;
+    QPushButton* cmdFinish_ = nullptr;
+    QPushButton* cmdSave_ = nullptr;
+    QHBoxLayout* buttons_ = nullptr;
+};
+
+} // namespace lendora
