@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <vector>
 
 namespace lendora::analysis {
 
@@ -26,27 +27,33 @@ float bounded(float sum) {
 
 // Totals of a table whose rows 1 to last - 1 hold strategies, columns 1 to
 // totalColumn - 1 their values: row `last` gets the column sums (single
-// precision) and column totalColumn of every row its row sum.
+// precision) and column totalColumn of every row its row sum. Each cell is
+// read once.
 void totalTable(Grid& grid, int last, int totalColumn) {
     if (last < 1 || totalColumn < 1)
         return;
-    const QString zero = u"0"_s;
+    const int width = totalColumn - 1;
+    std::vector<double> values(size_t(last) * size_t(width), 0.0);
+    const auto at = [&](int r, int c) -> double& {
+        return values[size_t(r - 1) * size_t(width) + size_t(c - 1)];
+    };
     for (int r = 1; r < last; ++r)
-        grid.setText(r, totalColumn, zero);
-    for (int c = 1; c <= totalColumn; ++c)
-        grid.setText(last, c, zero);
-    grid.setText(last, 0, totalsLabel);
+        for (int c = 1; c <= width; ++c)
+            at(r, c) = cellNumber(grid, r, c);
 
-    for (int c = 1; c < totalColumn; ++c) {
+    for (int c = 1; c <= width; ++c) {
         float sum = 0;
         for (int r = 1; r < last; ++r)
-            sum = bounded(sum + float(cellNumber(grid, r, c)));
-        grid.setText(last, c, floatText(sum));
+            sum = bounded(sum + float(at(r, c)));
+        const QString text = floatText(sum);
+        grid.setText(last, c, text);
+        at(last, c) = leadingNumber(text); // the row sum reads the text as shown
     }
+    grid.setText(last, 0, totalsLabel);
     for (int r = 1; r <= last; ++r) {
         double sum = 0;
-        for (int c = 1; c < totalColumn; ++c)
-            sum += cellNumber(grid, r, c);
+        for (int c = 1; c <= width; ++c)
+            sum += at(r, c);
         grid.setText(r, totalColumn, doubleText(sum));
     }
 }
