@@ -109,9 +109,9 @@ AnalyseResult analyse(AnalysisTables& tables, const PollGrids& polls,
                       const FeatureValues& strategy) {
     const std::array<bool, featureCount> flags = tables.changeFlags();
     Grid& table = tables.estimates;
+    if (table.rowCount() < 2)
+        table.setRowCount(2); // no segments: only the totals row
     const int n = table.rowCount() - 2;
-    if (n < 0)
-        return {};
 
     table.setText(n + 1, 0, totalsLabel);
     for (int c = 1; c <= estimate::total; ++c)
