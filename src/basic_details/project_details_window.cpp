@@ -22,7 +22,6 @@ ProjectDetailsWindow::ProjectDetailsWindow()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(view_);
-    resize(650, 170);
 }
 
 ProjectDetailsWindow::~ProjectDetailsWindow() {

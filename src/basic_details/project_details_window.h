@@ -26,6 +26,9 @@ public:
     // Shows "Basic Details for " followed by the project name as caption.
     void setProjectName(const QString& projectName);
 
+    // Wide enough for most of the ten columns, high enough for three rows.
+    QSize sizeHint() const override { return {650, 150}; }
+
 private:
     Grid table_;
     ui::GridView* view_;

@@ -7,11 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace lendora {
 
 namespace {
-constexpr int labelWidth = 260;
+constexpr int labelWidth = 240;
 constexpr int fieldWidth = 220;
+constexpr int stepWidth = 540;
 } // namespace
 
 StepWindow::StepWindow(int step)
@@ -66,7 +69,6 @@ StepWindow::StepWindow(int step)
     layout->addStretch();
     layout->addSpacing(10);
     layout->addLayout(buttons_);
-    resize(560, 200);
 }
 
 QPushButton* StepWindow::addButton(const char* name, const QString& caption, bool enabled) {
@@ -76,6 +78,11 @@ QPushButton* StepWindow::addButton(const char* name, const QString& caption, boo
     button->setMinimumWidth(84);
     buttons_->addWidget(button);
     return button;
+}
+
+QSize StepWindow::sizeHint() const {
+    const QSize layoutSize = QWidget::sizeHint();
+    return {std::max(layoutSize.width(), stepWidth), layoutSize.height()};
 }
 
 void StepWindow::enter(const wizard::FieldTexts& texts) {

@@ -40,6 +40,10 @@ public:
     // The caption and labels set when the step is entered through Next.
     void enter(const wizard::FieldTexts& texts);
 
+    // One width for every step, so that the steps line up when they follow
+    // each other in the same place.
+    QSize sizeHint() const override;
+
 private:
     QPushButton* addButton(const char* name, const QString& caption, bool enabled);
 
