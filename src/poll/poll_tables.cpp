@@ -1,0 +1,131 @@
+#include "poll/poll_tables.h"
+
+#include "audience/segment_file.h"
+#include "storage/numbers.h"
+#include "storage/registries.h"
+#include "storage/table_records.h"
+
+namespace lendora::poll {
+
+QStringList headings() {
+    return {QStringLiteral("Segment"),
+            QStringLiteral("Interest"),
+            QStringLiteral("Min. Eligible Income"),
+            QStringLiteral("Max. Loan Value"),
+            QStringLiteral("Max. Loan Percentage"),
+            QStringLiteral("Repayment Period"),
+            QStringLiteral("EMI"),
+            QStringLiteral("Freebies"),
+            totalsLabel};
+}
+
+PlanRef planRef(const Grid& plans, int planRow) {
+    PlanRef ref;
+    ref.project = toWhole(leadingNumber(plans.text(planRow, plan::projectId)));
+    ref.audience = toWhole(leadingNumber(plans.text(planRow, plan::audienceId)));
+    ref.projectName = plans.text(planRow, plan::projectName);
+    ref.audienceName = plans.text(planRow, plan::audienceName);
+    ref.pollFlag = plans.text(planRow, plan::pollFlag);
+    return ref;
+}
+
+QString fileSuffix(int product) {
+    switch (product) {
+    case product::own:
+        return QStringLiteral("_01.lnd");
+    case product::competitor1:
+        return QStringLiteral("_11.lnd");
+    default:
+        return QStringLiteral("_21.lnd");
+    }
+}
+
+QString fileName(long long project, long long audience, int product) {
+    return QString::number(project) + QString::number(audience) + fileSuffix(product);
+}
+
+QString fileName(const PlanRef& plan, int product) {
+    return fileName(plan.project, plan.audience, product);
+}
+
+void layOut(Grid& table, const std::vector<QStringList>& segmentRecords) {
+    table.reset(2, columnCount);
+    table.setHeadings(headings());
+    placeRecords(table, segmentRecords, 1, 0, true);
+    table.setText(table.rowCount() - 1, 0, totalsLabel);
+}
+
+void layOut(const RecordFolder& folder, const PlanRef& plan, Grid& table) {
+    layOut(table, segments::read(folder, plan.audience));
+}
+
+void load(const RecordFolder& folder, const PlanRef& plan, int product, Grid& table) {
+    placeRecords(table, folder.readRecords(fileName(plan, product), itemCount), 1, 1, false);
+    computeTotals(table);
+}
+
+WriteStatus save(const RecordFolder& folder, const PlanRef& plan, int product, const Grid& table) {
+    return folder.rewrite(fileName(plan, product), tableRecords(table, 1, totalColumn));
+}
+
+void computeTotals(Grid& table) {
+    const int totalsRow = table.rowCount() - 1;
+    if (totalsRow < 1)
+        return;
+    for (int c = 1; c <= totalColumn; ++c) {
+        float sum = 0;
+        for (int r = 1; r < totalsRow; ++r) {
+            // An addition whose result does not fit a float is skipped, so
+            // the total never becomes infinite.
+            if (std::optional<float> next = toSingle(double(sum) + leadingNumber(table.text(r, c))))
+                sum = *next;
+        }
+        table.setText(totalsRow, c, floatText(sum));
+    }
+}
+
+void writeCounts(Grid& table, int row, const std::array<QString, featureCount>& fieldTexts) {
+    double total = 0;
+    for (int f = 0; f < featureCount; ++f) {
+        const double count = leadingNumber(fieldTexts[size_t(f)]);
+        table.setText(row, f + 1, doubleText(count));
+        total += count;
+    }
+    table.setText(row, totalColumn, doubleText(total));
+}
+
+QString completionFlag(const std::array<bool, productCount>& complete) {
+    QString flag;
+    for (bool done : complete)
+        flag += done ? u'1' : u'0';
+    return flag;
+}
+
+OpenSteps openSteps(const QString& pollFlag) {
+    using namespace product;
+    if (pollFlag == u"001")
+        return {{competitor2}, 0};
+    if (pollFlag == u"010")
+        return {{competitor1}, 0};
+    if (pollFlag == u"011")
+        return {{competitor1, competitor2}, 0};
+    if (pollFlag == u"100")
+        return {{own}, 1};
+    if (pollFlag == u"101")
+        return {{own, competitor2}, 1};
+    if (pollFlag == u"110")
+        return {{own, competitor1}, 2};
+    return {};
+}
+
+WriteStatus recordCompletion(const RecordFolder& folder, Grid& plans, int planRow,
+                             const QString& flag) {
+    const QString before = plans.text(planRow, plan::pollFlag);
+    plans.setText(planRow, plan::pollFlag, flag);
+    WriteStatus status = rewritePlans(folder, plans);
+    if (!status.ok())
+        plans.setText(planRow, plan::pollFlag, before);
+    return status;
+}
+
+} // namespace lendora::poll

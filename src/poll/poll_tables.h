@@ -1,0 +1,102 @@
+#pragma once
+
+#include "storage/grid.h"
+#include "storage/record_file.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+// The poll tables of a project plan (one per product: the own product,
+// competitor 1, competitor 2), their poll files and the plan's poll
+// completion flag.
+//
+// A poll table has the headings of row 0, one row per segment of the plan's
+// audience (row r is segment r, column 0 its description, columns 1 to 7 the
+// counts of the seven features, column 8 the segment total) and a last row
+// "Totals" with the column sums.
+namespace lendora::poll {
+
+constexpr int productCount = 3;
+constexpr int featureCount = 7;
+constexpr int columnCount = 9;
+constexpr int totalColumn = 8;
+constexpr int itemCount = 9; // items of a poll file record
+
+// Products, numbered as their tabs, poll files and flag characters.
+namespace product {
+constexpr int own = 0;
+constexpr int competitor1 = 1;
+constexpr int competitor2 = 2;
+} // namespace product
+
+inline const QString totalsLabel = QStringLiteral("Totals");
+
+// "Segment", the seven feature names, "Totals".
+QStringList headings();
+
+// The values of a plan row of the All Projects plans table that name its
+// files and its window caption.
+struct PlanRef {
+    long long project = 0;  // leading number of "Basic Details ID"
+    long long audience = 0; // leading number of "Target Audience ID"
+    QString projectName;
+    QString audienceName;
+    QString pollFlag;
+};
+PlanRef planRef(const Grid& plans, int planRow);
+
+// "_01.lnd", "_11.lnd" or "_21.lnd".
+QString fileSuffix(int product);
+// The project number, the audience number and the product's suffix: project
+// 2 with audience 3 keeps its own product's counts in "23_01.lnd".
+QString fileName(long long project, long long audience, int product);
+QString fileName(const PlanRef& plan, int product);
+
+// Lays out an empty poll table: headings, one row per segment record (its
+// description in column 0 of the row named by the record's number; one row
+// appended per record) and "Totals" in column 0 of the last row. N records
+// give N + 2 rows.
+void layOut(Grid& table, const std::vector<QStringList>& segmentRecords);
+// The same for the segments of the plan's audience, read from its segment
+// file; a missing file gives the headings and the "Totals" row only.
+void layOut(const RecordFolder& folder, const PlanRef& plan, Grid& table);
+
+// Fills the count cells of a laid-out table from the product's poll file:
+// each record goes to the row its number names (rounded halves to even),
+// items 2 to 9 into columns 1 to 8; records naming no row are skipped. Then
+// the totals are recomputed. A missing file loads nothing.
+void load(const RecordFolder& folder, const PlanRef& plan, int product, Grid& table);
+
+// Rewrites the product's poll file from rows 1 to N of the table, the cells
+// as they stand.
+WriteStatus save(const RecordFolder& folder, const PlanRef& plan, int product, const Grid& table);
+
+// Rewrites the totals row: for columns 1 to 8 the single-precision sum of the
+// leading numbers of the segment rows (empty cells count as 0).
+void computeTotals(Grid& table);
+
+// Writes the seven counts of segment row `row` from the entry field texts
+// (their leading numbers, so "007" becomes "7") and the segment total.
+void writeCounts(Grid& table, int row, const std::array<QString, featureCount>& fieldTexts);
+
+// The completion flag: "1" or "0" per product, own product first.
+QString completionFlag(const std::array<bool, productCount>& complete);
+
+// Which products Open loads for a stored flag, in order, and which tab it
+// selects (-1: the selection is left as it is).
+struct OpenSteps {
+    std::vector<int> loads;
+    int tab = -1;
+};
+OpenSteps openSteps(const QString& pollFlag);
+
+// Puts the flag into the plan's row of the plans table and rewrites the plan
+// registry from the table. When the registry cannot be written the row gets
+// its old flag back, so the table never claims what the file does not hold.
+WriteStatus recordCompletion(const RecordFolder& folder, Grid& plans, int planRow,
+                             const QString& flag);
+
+} // namespace lendora::poll
