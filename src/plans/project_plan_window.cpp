@@ -15,7 +15,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <iterator>
 
 namespace lendora {
 
@@ -63,24 +66,26 @@ ProjectPlanWindow::ProjectPlanWindow(MainWindow& mother)
     auto* segmentView = new ui::GridView(segments_, u"MSFG_Segments"_s);
     planView_ = new ui::GridView(plans_.grid, u"MSFG_ProjectPlans"_s);
 
-    projectView->setColumnWidth(0, 36);
-    projectView->setColumnWidth(1, 170);
-    audienceView->setColumnWidth(0, 36);
-    segmentView->setColumnWidth(0, 36);
-    detailView->horizontalHeader()->setStretchLastSection(false);
-    detailView->horizontalHeader()->setDefaultSectionSize(88);
-    detailView->setColumnWidth(0, 120);
-    planView_->setColumnWidth(0, 36);
-    planView_->setColumnWidth(1, 100);
-    planView_->setColumnWidth(2, 150);
-    planView_->setColumnWidth(3, 115);
-    planView_->setColumnWidth(4, 170);
-    planView_->setColumnWidth(5, 72);
+    projectView->setColumnWidth(0, 32);
+    projectView->setColumnWidth(1, 150);
+    audienceView->setColumnWidth(0, 32);
+    segmentView->setColumnWidth(0, 32);
+    // Each details column as wide as its heading; names get more room.
+    const QFontMetrics headingMetrics(detailView->horizontalHeader()->font());
+    for (int c = 0; c < details::columnCount; ++c)
+        detailView->setColumnWidth(
+            c, std::max(headingMetrics.horizontalAdvance(details_.text(0, c)) + 12, 56));
+    detailView->setColumnWidth(details::name, 104);
+    const int widths[] = {32, 110, 140, 124, 150, 72};
+    for (int c = 0; c < int(std::size(widths)); ++c)
+        planView_->setColumnWidth(c, widths[c]);
     for (ui::GridView* view : {projectView, audienceView, segmentView})
-        view->setMinimumHeight(110);
+        view->setMinimumHeight(104);
+    // Room for the three rows of the details file and the headings.
     detailView->setFixedHeight(detailView->horizontalHeader()->sizeHint().height() +
-                               3 * detailView->verticalHeader()->defaultSectionSize() + 4);
-    planView_->setMinimumHeight(130);
+                               3 * detailView->verticalHeader()->defaultSectionSize() + 2 +
+                               detailView->horizontalScrollBar()->sizeHint().height());
+    planView_->setMinimumHeight(120);
 
     cmdAdd_ = button(u"cmdAdd"_s, u"Add"_s, true);
     cmdEdit_ = button(u"cmdEdit"_s, u"Edit"_s, false);
@@ -104,11 +109,13 @@ ProjectPlanWindow::ProjectPlanWindow(MainWindow& mother)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(frame(u"Frame1"_s, u"Basic Details"_s, projectView), 0, 0);
     layout->addWidget(frame(u"Frame2"_s, u"Target Audience"_s, audienceView), 0, 1);
-    layout->addWidget(fraBA_, 1, 0);
-    layout->addWidget(fraTASegment_, 1, 1);
-    layout->addWidget(frame(u"Frame3"_s, u"Project Plan"_s, planArea), 2, 0, 1, 2);
-    layout->setColumnStretch(0, 3);
-    layout->setColumnStretch(1, 2);
+    layout->addWidget(fraTASegment_, 0, 2);
+    layout->addWidget(fraBA_, 1, 0, 1, 3);
+    layout->addWidget(frame(u"Frame3"_s, u"Project Plan"_s, planArea), 2, 0, 1, 3);
+    layout->setColumnStretch(0, 4);
+    layout->setColumnStretch(1, 3);
+    layout->setColumnStretch(2, 3);
+    layout->setRowStretch(0, 1);
     layout->setRowStretch(2, 1);
 
     connect(projectView, &ui::GridView::gridRowClicked, this, &ProjectPlanWindow::projectClicked);
@@ -119,7 +126,10 @@ ProjectPlanWindow::ProjectPlanWindow(MainWindow& mother)
     connect(cmdDelete_, &QPushButton::clicked, this, &ProjectPlanWindow::remove);
     connect(cmdCancel_, &QPushButton::clicked, this, &ProjectPlanWindow::endEditing);
     connect(cmdSave_, &QPushButton::clicked, this, &ProjectPlanWindow::save);
-    resize(900, 540);
+}
+
+QSize ProjectPlanWindow::sizeHint() const {
+    return {980, 500};
 }
 
 // The views observe the window's grids: they go before the grids do.

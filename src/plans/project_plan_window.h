@@ -25,6 +25,8 @@ public:
     explicit ProjectPlanWindow(MainWindow& mother);
     ~ProjectPlanWindow() override;
 
+    QSize sizeHint() const override;
+
     // Copies the projects, audiences and plans from the All Projects window
     // (unsaved changes of the plans are dropped) and leaves the editing mode.
     void reload();

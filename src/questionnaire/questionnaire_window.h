@@ -1,0 +1,61 @@
+#pragma once
+
+#include "storage/grid.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
+namespace lendora {
+
+class MainWindow;
+
+// The questionnaire preview "frmQuestionairePreview": the poll of a plan as
+// a respondent sees it, a segment, then one of three unnamed products, then
+// one of that product's features. Nothing is stored.
+class QuestionnairePreviewWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit QuestionnairePreviewWindow(MainWindow& mother);
+    ~QuestionnairePreviewWindow() override;
+
+    QSize sizeHint() const override;
+
+    // Fills the details table from project p's details file and the segments
+    // table from audience t's segment file. The frames, options and labels
+    // keep what the previous preview left.
+    void load(long long project, long long audience);
+
+    // The captions of the chosen product and feature options; empty until chosen.
+    const QString& lblProduct() const { return lblProduct_; }
+    const QString& lblOption() const { return lblOption_; }
+
+private:
+    void segmentClicked(int row);
+    void productChosen(int product);
+    void featureChosen(QRadioButton* option);
+    void record();
+
+    MainWindow& mother_;
+    Grid segments_;
+    Grid details_;
+    QLabel* lblSegment_;
+    QGroupBox* frame2_;
+    QGroupBox* frameFeatures_;
+    std::array<QRadioButton*, 3> products_{};
+    std::array<QRadioButton*, 6> features_{};
+    QString lblProduct_;
+    QString lblOption_;
+};
+
+// Go > Open > Questionaire Preview: shows the window (created in slot when
+// missing) below the All Projects window for the plan selected there.
+void openQuestionnairePreview(MainWindow& mother, QPointer<QuestionnairePreviewWindow>& slot);
+
+} // namespace lendora
