@@ -614,6 +614,24 @@ TEST_F(PollWindow, OpeningForAnotherPlanStartsAfresh) {
     EXPECT_EQ(planFlag(1), "000");
 }
 
+TEST_F(PollWindow, AWindowTheUserClosedIsCreatedAfresh) {
+    start();
+    ASSERT_NE(open(1), nullptr);
+    enterSegment(0, sevenOnes);
+    QPointer<PollDataEntryWindow> closed(window);
+    childOf(window)->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
+    EXPECT_TRUE(closed.isNull());
+    EXPECT_EQ(mother->form("frmPollDataEntry"), nullptr);
+    ASSERT_NE(open(1), nullptr);
+    EXPECT_EQ(segmentIndex(0), "1");
+    enterSegment(0, sevenOnes);
+    enterSegment(0, sevenOnes);
+    click(button(0, "Save"));
+    EXPECT_EQ(planFlag(1), "100");
+}
+
 TEST_F(PollWindow, OpeningHidesTheWizardStepsAndThePreview) {
     start();
     QStringList names = {"frmNewProject", "frmMEI", "frmFreebies", "frmQuestionairePreview"};
