@@ -36,7 +36,10 @@ MainWindow::MainWindow(QString workingDirectory, QWidget* parent)
     guru().show(guru::aboutGuru());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The windows show tables of the working copy: they go before it does.
+    delete mdi_;
+}
 
 QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& caption,
                               const QKeySequence& shortcut, bool enabled, const char* parentMenu) {
