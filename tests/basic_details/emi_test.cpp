@@ -36,6 +36,11 @@ TEST(EmiValues, ComputesTheFlatRateInstalmentOfEachBrand) {
         // 1.005 rounds up on its decimal form in double precision; as a float
         // it lies just below and rounds down.
         same("1.005/0/1", "1.005", "0", "1", BrandTexts{"1.01", "1.01", "1"}),
+        // 4.875 exactly: the single-precision steps land just below the half.
+        same("100/8.5/24", "100", "8.5", "24", BrandTexts{"4.88", "4.88", "4.87"}),
+        // Rounding after every single-precision step, not once at the end
+        // (that would give 18.52).
+        same("104/13.75/6", "104", "13.75", "6", BrandTexts{"18.53", "18.53", "18.53"}),
         // The leading-number rule: trailing text is ignored.
         same("36 months", "900", "12 % p.a.", "36 months", BrandTexts{"34.", "34.", "34"}),
         {"brands apart",

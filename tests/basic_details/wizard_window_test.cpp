@@ -613,18 +613,23 @@ TEST_F(Wizard, ASaveThatFailsHalfWayGoesOnFromTheFailedFileNextTime) {
     start();
     MessageBoxes boxes;
     passThrough(homeLoan());
-    ASSERT_TRUE(QDir(ws.path()).mkdir("1_pdtl.lnd")); // the details file cannot be written
+    click(button(11, "cmdSave"));
+    passThrough(carLoan());
+    ASSERT_TRUE(QFile::remove(ws.filePath("flag.lnd")));
+    ASSERT_TRUE(QDir(ws.path()).mkdir("2_pdtl.lnd")); // the details file cannot be written
     click(button(11, "cmdSave"));
     const QStringList texts = boxes.take();
     ASSERT_EQ(texts.size(), 1);
-    EXPECT_TRUE(texts[0].startsWith("Could not save \"1_pdtl.lnd\": ")) << texts[0].toStdString();
-    EXPECT_FALSE(ws.exists("flag.lnd"));
-    EXPECT_FILE_BYTES(ws, "Prj.lnd", dataFile("first_project", "Prj.lnd"));
+    EXPECT_TRUE(texts[0].startsWith("Could not save \"2_pdtl.lnd\": ")) << texts[0].toStdString();
+    EXPECT_FALSE(ws.exists("flag.lnd")) << "no flag after a failed write";
+    EXPECT_FILE_BYTES(ws, "Prj.lnd", dataFile("second_project", "Prj.lnd"));
+    EXPECT_TRUE(button(11, "cmdSave")->isEnabled());
 
-    ASSERT_TRUE(QDir(ws.path()).rmdir("1_pdtl.lnd"));
+    ASSERT_TRUE(QDir(ws.path()).rmdir("2_pdtl.lnd"));
     click(button(11, "cmdSave"));
     EXPECT_EQ(boxes.take(), QStringList());
-    expectFiles("first_project"); // "Prj.lnd" still holds one record
+    expectFiles("second_project"); // project 2 is listed once
+    EXPECT_FALSE(button(11, "cmdSave")->isEnabled());
 }
 
 // One details record: its number, then the ten texts in quotes.
