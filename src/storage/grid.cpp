@@ -47,6 +47,13 @@ void Grid::setText(int row, int column, const QString& text) {
     notify([&](GridObserver* o) { o->gridCellChanged(*this, row, column); });
 }
 
+void Grid::setText(int row, int column, QString&& text) {
+    if (!contains(row, column))
+        return;
+    *cell(row, column) = std::move(text);
+    notify([&](GridObserver* o) { o->gridCellChanged(*this, row, column); });
+}
+
 QStringList Grid::rowTexts(int row) const {
     QStringList texts;
     for (int c = 0; c < columns_; ++c)
@@ -107,6 +114,11 @@ void Grid::setColumnCount(int columns) {
 
 void Grid::addRow() {
     insertRow(rows_);
+}
+
+void Grid::reserveRows(int rows) {
+    if (rows > 0)
+        cells_.reserve(size_t(rows) * size_t(columns_));
 }
 
 void Grid::insertRow(int before) {

@@ -41,6 +41,7 @@ public:
 
     const QString& text(int row, int column) const;
     void setText(int row, int column, const QString& text);
+    void setText(int row, int column, QString&& text);
     QStringList rowTexts(int row) const;
     // Sets row 0 from the given headings, column by column.
     void setHeadings(const QStringList& headings);
@@ -49,6 +50,8 @@ public:
     void setColumnCount(int columns);
     // Appends one empty row at the end.
     void addRow();
+    // Makes room for that many rows in all, so that adding rows does not reallocate.
+    void reserveRows(int rows);
     void insertRow(int before);
     void removeRow(int row);
     // Empties every cell and keeps the size.

@@ -29,27 +29,35 @@ std::optional<std::pair<double, qsizetype>> scanNumber(QStringView text) {
         negative = text[i] == u'-';
         ++i;
     }
-    std::string digits;
-    bool anyDigit = false;
+    // Whole numbers of up to 15 digits (record numbers, counts) are exact as
+    // they are accumulated; anything longer or with a fraction goes through
+    // from_chars.
+    const qsizetype digitsStart = i;
+    long long whole = 0;
     while (i < n && isDigit(text[i])) {
-        digits.push_back(char(text[i].unicode()));
-        anyDigit = true;
+        if (i - digitsStart < 15)
+            whole = whole * 10 + (text[i].unicode() - u'0');
         ++i;
     }
-    if (i < n && text[i] == u'.') {
-        qsizetype j = i + 1;
+    bool anyDigit = i > digitsStart;
+    const bool hasPoint =
+        i < n && text[i] == u'.' && (anyDigit || (i + 1 < n && isDigit(text[i + 1])));
+    if (anyDigit && !hasPoint && i - digitsStart <= 15)
+        return std::make_pair(negative && whole != 0 ? -double(whole) : double(whole), i);
+    std::string digits;
+    for (qsizetype j = digitsStart; j < i; ++j)
+        digits.push_back(char(text[j].unicode()));
+    if (hasPoint) {
+        ++i;
         std::string fraction;
-        while (j < n && isDigit(text[j])) {
-            fraction.push_back(char(text[j].unicode()));
-            ++j;
+        while (i < n && isDigit(text[i])) {
+            fraction.push_back(char(text[i].unicode()));
+            ++i;
         }
-        if (anyDigit || !fraction.empty()) {
-            anyDigit = true;
-            digits = (digits.empty() ? std::string("0") : digits) + "." + fraction;
-            if (fraction.empty())
-                digits.pop_back();
-            i = j;
-        }
+        anyDigit = true;
+        digits = (digits.empty() ? std::string("0") : digits);
+        if (!fraction.empty())
+            digits += "." + fraction;
     }
     if (!anyDigit)
         return std::nullopt;

@@ -4,6 +4,8 @@
 
 #include <QStringDecoder>
 
+#include <charconv>
+
 namespace lendora {
 
 Item Item::number(double value) {
@@ -16,34 +18,107 @@ Item Item::whole(std::int64_t value) {
     return Item(Kind::Number, wholeText(value));
 }
 
-QString Item::encoded() const {
-    if (kind_ == Kind::Number)
-        return value_;
-    QString safe = value_;
-    safe.replace(u'"', u'\'');
-    safe.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    safe.replace(u'\r', u' ');
-    safe.replace(u'\n', u' ');
-    return u'"' + safe + u'"';
+void RecordWriter::separate() {
+    if (!firstItem_)
+        bytes_ += ',';
+    firstItem_ = false;
+}
+
+QByteArray RecordWriter::take() {
+    QByteArray bytes(bytes_.data(), qsizetype(bytes_.size()));
+    bytes_.clear();
+    firstItem_ = true;
+    return bytes;
+}
+
+namespace {
+// A double quote becomes an apostrophe and a line break, CR LF or alone, a
+// blank, so that no text can break its record. Advances p past what it took.
+char plainCharacter(const QChar*& p, const QChar* end) {
+    const char16_t c = p->unicode();
+    if (c == u'"')
+        return '\'';
+    if (c == u'\r' || c == u'\n') {
+        if (c == u'\r' && p + 1 < end && p[1] == u'\n')
+            ++p;
+        return ' ';
+    }
+    return char(c);
+}
+} // namespace
+
+void RecordWriter::text(QStringView text) {
+    separate();
+    // Plain ASCII goes straight into the buffer in one pass; other
+    // characters go through the UTF-8 encoder.
+    const QChar* p = text.data();
+    const QChar* const end = p + text.size();
+    const size_t at = bytes_.size();
+    bytes_.resize(at + size_t(text.size()) + 1);
+    char* const start = bytes_.data() + at;
+    char* out = start;
+    *out++ = '"';
+    for (; p < end && p->unicode() < 0x80; ++p)
+        *out++ = plainCharacter(p, end);
+    bytes_.resize(at + size_t(out - start));
+    while (p < end) {
+        if (p->unicode() < 0x80) {
+            bytes_ += plainCharacter(p, end);
+            ++p;
+            continue;
+        }
+        const QChar* run = p;
+        while (p < end && p->unicode() >= 0x80)
+            ++p;
+        const QByteArray utf8 = QStringView(run, p).toUtf8();
+        bytes_.append(utf8.constData(), size_t(utf8.size()));
+    }
+    bytes_ += '"';
+}
+
+void RecordWriter::number(QStringView decimal) {
+    separate();
+    for (QChar c : decimal)
+        bytes_ += char(c.unicode());
+}
+
+void RecordWriter::whole(std::int64_t value) {
+    separate();
+    char buffer[24];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    (void)ec;
+    bytes_.append(buffer, size_t(end - buffer));
+}
+
+void RecordWriter::item(const Item& item) {
+    if (item.isText())
+        text(item.value());
+    else
+        number(item.value());
+}
+
+void RecordWriter::record(const Record& record) {
+    for (const Item& i : record)
+        item(i);
+    endRecord();
+}
+
+void RecordWriter::endRecord() {
+    bytes_ += "\r\n";
+    firstItem_ = true;
 }
 
 QByteArray encodeRecord(const Record& record) {
-    QString line;
-    for (size_t i = 0; i < record.size(); ++i) {
-        if (i > 0)
-            line += u',';
-        line += record[i].encoded();
-    }
-    QByteArray bytes = line.toUtf8();
-    bytes += "\r\n";
-    return bytes;
+    RecordWriter writer;
+    writer.record(record);
+    return writer.take();
 }
 
 QByteArray encodeRecords(const std::vector<Record>& records) {
-    QByteArray bytes;
+    RecordWriter writer;
     for (const Record& record : records)
-        bytes += encodeRecord(record);
-    return bytes;
+        writer.record(record);
+    return writer.take();
 }
 
 namespace {
@@ -85,90 +160,99 @@ QString decodeFileText(const QByteArray& bytes) {
 }
 
 RecordReader::RecordReader(const QByteArray& bytes)
-    : text_(decodeFileText(bytes)) {}
+    : RecordReader(decodeFileText(bytes)) {}
 
 RecordReader::RecordReader(QString text)
-    : text_(std::move(text)) {}
+    : text_(std::move(text))
+    , pos_(text_.constData())
+    , end_(text_.constData() + text_.size()) {}
 
 bool RecordReader::atEnd() const {
-    for (qsizetype i = pos_; i < text_.size(); ++i)
-        if (!isBlank(text_[i]) && !isLineEnd(text_[i]))
+    for (const QChar* p = pos_; p < end_; ++p)
+        if (!isBlank(*p) && !isLineEnd(*p))
             return false;
     return true;
 }
 
-void RecordReader::skipBlanks() {
-    while (pos_ < text_.size() && isBlank(text_[pos_]))
-        ++pos_;
-}
-
 void RecordReader::skipSeparator() {
-    if (pos_ >= text_.size())
+    if (pos_ >= end_)
         return;
-    if (text_[pos_] == u',') {
+    if (*pos_ == u',') {
         ++pos_;
-    } else if (text_[pos_] == u'\r') {
+    } else if (*pos_ == u'\r') {
         ++pos_;
-        if (pos_ < text_.size() && text_[pos_] == u'\n')
+        if (pos_ < end_ && *pos_ == u'\n')
             ++pos_;
-    } else if (text_[pos_] == u'\n') {
+    } else if (*pos_ == u'\n') {
         ++pos_;
     }
+}
+
+QString RecordReader::item(const QChar* begin, const QChar* end, int slot) {
+    // Records repeat values (flags, statuses, names): share the text of the
+    // same item of the record before instead of allocating it again.
+    if (slot >= 0) {
+        if (size_t(slot) >= previous_.size())
+            previous_.resize(size_t(slot) + 1);
+        QString& last = previous_[size_t(slot)];
+        if (QStringView(begin, end) != QStringView(last))
+            last = QString(begin, end - begin);
+        return last;
+    }
+    return QString(begin, end - begin);
 }
 
 QString RecordReader::readItem() {
+    return readItem(-1);
+}
+
+QString RecordReader::readItem(int slot) {
     // Blank lines between items are skipped, so line ends act as separators.
-    while (pos_ < text_.size() && (isBlank(text_[pos_]) || isLineEnd(text_[pos_])))
+    while (pos_ < end_ && (isBlank(*pos_) || isLineEnd(*pos_)))
         ++pos_;
-    if (pos_ >= text_.size())
+    if (pos_ >= end_)
         return QString();
-    const qsizetype n = text_.size();
-    if (text_[pos_] == u'"') {
-        const qsizetype start = pos_ + 1;
-        qsizetype close = text_.indexOf(u'"', start);
-        if (close < 0)
-            close = n;
-        QString item = text_.mid(start, close - start);
-        pos_ = close < n ? close + 1 : n;
+    if (*pos_ == u'"') {
+        const QChar* start = pos_ + 1;
+        const QChar* stop = start;
+        while (stop < end_ && *stop != u'"')
+            ++stop;
+        QString text = item(start, stop, slot);
+        pos_ = stop < end_ ? stop + 1 : end_;
         // Anything between the closing quote and the separator is dropped.
-        while (pos_ < n && text_[pos_] != u',' && !isLineEnd(text_[pos_]))
+        while (pos_ < end_ && *pos_ != u',' && !isLineEnd(*pos_))
             ++pos_;
         skipSeparator();
-        return item;
+        return text;
     }
-    const qsizetype start = pos_;
-    while (pos_ < n && text_[pos_] != u',' && !isLineEnd(text_[pos_]))
+    const QChar* first = pos_;
+    while (pos_ < end_ && *pos_ != u',' && !isLineEnd(*pos_))
         ++pos_;
-    qsizetype end = pos_;
-    qsizetype first = start;
-    while (first < end && isBlank(text_[first]))
+    const QChar* last = pos_;
+    while (first < last && isBlank(*first))
         ++first;
-    while (end > first && isBlank(text_[end - 1]))
-        --end;
-    QString item = text_.mid(first, end - first);
+    while (last > first && isBlank(last[-1]))
+        --last;
+    QString text = item(first, last, slot);
     skipSeparator();
-    return item;
+    return text;
 }
 
 bool RecordReader::readItems(int k, QStringList& items) {
     items.clear();
     bool complete = true;
     for (int i = 0; i < k; ++i) {
-        if (atEnd())
+        if (complete && atEnd())
             complete = false;
-        items.append(complete ? readItem() : QString());
+        items.append(complete ? readItem(i) : QString());
     }
     return complete;
 }
 
 std::vector<QStringList> readAllRecords(const QByteArray& bytes, int itemCount) {
     std::vector<QStringList> records;
-    RecordReader reader(bytes);
-    QStringList items;
-    while (!reader.atEnd()) {
-        reader.readItems(itemCount, items);
-        records.push_back(items);
-    }
+    forEachRecord(bytes, itemCount,
+                  [&](QStringList& items) { records.push_back(std::move(items)); });
     return records;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 namespace lendora {
@@ -22,8 +23,8 @@ public:
     static Item whole(std::int64_t value);
 
     bool isText() const { return kind_ == Kind::Text; }
-    // The item as it stands in a file, quotes included.
-    QString encoded() const;
+    // The text, or the number's decimal form.
+    const QString& value() const { return value_; }
 
 private:
     enum class Kind { Text, Number };
@@ -36,9 +37,29 @@ private:
 
 using Record = std::vector<Item>;
 
-// The bytes of one record: items joined by ",", CR LF at the end, UTF-8.
-// A double quote inside a text becomes an apostrophe and a line break a
-// blank, so that no text can break its record.
+// Builds file bytes record by record: items joined by ",", texts in double
+// quotes, numbers bare, CR LF after every record, UTF-8. A double quote
+// inside a text becomes an apostrophe and a line break a blank, so that no
+// text can break its record.
+class RecordWriter {
+public:
+    void text(QStringView text);
+    // A number already in its decimal form (see numbers.h).
+    void number(QStringView decimal);
+    void whole(std::int64_t value);
+    void item(const Item& item);
+    void record(const Record& record);
+    void endRecord();
+
+    QByteArray take();
+
+private:
+    void separate();
+    std::string bytes_; // appends inline, unlike QByteArray's
+    bool firstItem_ = true;
+};
+
+// The bytes of one record (see RecordWriter).
 QByteArray encodeRecord(const Record& record);
 QByteArray encodeRecords(const std::vector<Record>& records);
 
@@ -57,18 +78,36 @@ public:
     bool atEnd() const;
     // Reads the next item; an empty text at the end.
     QString readItem();
+    // The same for item number slot of a record (0 first): an item equal to
+    // the same item of the record before shares its text.
+    QString readItem(int slot);
     // Reads the next k items into items (cleared first). Returns false and
     // pads with empty texts when the data end before k items were read.
     bool readItems(int k, QStringList& items);
 
 private:
-    void skipBlanks();
+    QString item(const QChar* begin, const QChar* end, int slot);
     void skipSeparator();
+
     QString text_;
-    qsizetype pos_ = 0;
+    const QChar* pos_;
+    const QChar* end_;
+    std::vector<QString> previous_;
 };
 
 // Every complete or partial record of k items in the bytes, in file order.
 std::vector<QStringList> readAllRecords(const QByteArray& bytes, int itemCount);
+
+// Hands every record of k items to f, in file order; the list is reused, so
+// f may move the items out.
+template <class F>
+void forEachRecord(const QByteArray& bytes, int itemCount, F&& f) {
+    RecordReader reader(bytes);
+    QStringList items;
+    while (!reader.atEnd()) {
+        reader.readItems(itemCount, items);
+        f(items);
+    }
+}
 
 } // namespace lendora

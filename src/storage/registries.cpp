@@ -48,17 +48,16 @@ void loadRegistries(const RecordFolder& folder, WorkingCopy& copy) {
     startTable(copy.projects, registry::projectHeadings());
     startTable(copy.audiences, registry::audienceHeadings());
     startTable(copy.plans, registry::planHeadings());
+    auto load = [&](Grid& table, const QString& name, int items) {
+        if (auto bytes = folder.readBytes(name))
+            placeRecords(table, *bytes, items, 0, 0, true);
+    };
     if (folder.readFlag(registry::projectsFlag) == 1)
-        placeRecords(copy.projects,
-                     folder.readRecords(registry::projectsFile, registry::projectItems), 0, 0,
-                     true);
+        load(copy.projects, registry::projectsFile, registry::projectItems);
     if (folder.readFlag(registry::audiencesFlag) == 1)
-        placeRecords(copy.audiences,
-                     folder.readRecords(registry::audiencesFile, registry::audienceItems), 0, 0,
-                     true);
+        load(copy.audiences, registry::audiencesFile, registry::audienceItems);
     if (toWhole(folder.readFlag(registry::plansFlag)) == 1)
-        placeRecords(copy.plans, folder.readRecords(registry::plansFile, registry::planItems), 0, 0,
-                     true);
+        load(copy.plans, registry::plansFile, registry::planItems);
 }
 
 WriteStatus appendProject(const RecordFolder& folder, const Grid& projects, int n) {
@@ -69,12 +68,22 @@ WriteStatus appendAudience(const RecordFolder& folder, const Grid& audiences, in
     return folder.addRecord(registry::audiencesFile, n, rowRecord(audiences, n, 2));
 }
 
+namespace {
+// Whole-file rewrite from a table; no records leave the file as it was.
+WriteStatus rewriteTable(const RecordFolder& folder, const QString& name, const Grid& table,
+                         int lastColumn) {
+    if (table.rowCount() - 2 < 1)
+        return {};
+    return folder.writeBytes(name, tableBytes(table, 1, lastColumn));
+}
+} // namespace
+
 WriteStatus rewriteProjects(const RecordFolder& folder, const Grid& projects) {
-    return folder.rewrite(registry::projectsFile, tableRecords(projects, 1, 4));
+    return rewriteTable(folder, registry::projectsFile, projects, 4);
 }
 
 WriteStatus rewritePlans(const RecordFolder& folder, const Grid& plans) {
-    return folder.rewrite(registry::plansFile, tableRecords(plans, 1, 6));
+    return rewriteTable(folder, registry::plansFile, plans, 6);
 }
 
 } // namespace lendora

@@ -21,8 +21,14 @@ int recordRow(const QString& firstItem);
 void placeRecords(Grid& grid, const std::vector<QStringList>& records, int firstItem,
                   int firstColumn, bool appendRowAfterEach);
 
+// The same, reading the records straight from file bytes.
+void placeRecords(Grid& grid, const QByteArray& bytes, int itemCount, int firstItem,
+                  int firstColumn, bool appendRowAfterEach);
+
 // Records of a table with a trailing row: rows 1 to row count - 2, each the
 // row number followed by columns firstColumn to lastColumn as texts.
 std::vector<Record> tableRecords(const Grid& grid, int firstColumn, int lastColumn);
+// The file bytes of those records; empty when the table has no records.
+QByteArray tableBytes(const Grid& grid, int firstColumn, int lastColumn);
 
 } // namespace lendora
