@@ -197,6 +197,17 @@ TEST_F(AudienceWindows, NewAndNextShowTheWindowsWithTheirCaptionsAndPlaces) {
     EXPECT_EQ(txtTADefine()->text(), definition);
 }
 
+TEST_F(AudienceWindows, NewAudienceHidesTheBasicDetailsWizard) {
+    start();
+    shortcut(Qt::Key_F2);
+    auto* step = qobject_cast<QWidget*>(findAny("frmNewProject", mother, "QWidget"));
+    if (!step || !step->isVisible())
+        GTEST_SKIP() << "no Basic Details wizard in this build";
+    shortcut(Qt::Key_F3);
+    EXPECT_FALSE(step->isVisible());
+    EXPECT_TRUE(audienceForm()->isVisible());
+}
+
 struct Step {
     const char* what;
     std::function<void()> act;
