@@ -1,6 +1,7 @@
 #include "shell/grid_view.h"
 
 #include <QHeaderView>
+#include <QTimer>
 
 namespace lendora::ui {
 
@@ -109,8 +110,26 @@ GridView::GridView(Grid& grid, const QString& objectName, QWidget* parent)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setDefaultSectionSize(110);
+    horizontalHeader()->setResizeContentsPrecision(200);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& index) { emit gridRowClicked(index.row() + 1); });
+    connect(model_, &QAbstractItemModel::modelReset, this, &GridView::scheduleFit);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &GridView::scheduleFit);
+    connect(model_, &QAbstractItemModel::dataChanged, this, &GridView::scheduleFit);
+    connect(model_, &QAbstractItemModel::headerDataChanged, this, &GridView::scheduleFit);
+    scheduleFit();
+}
+
+// Many changes in one go are fitted once, when the event loop next runs.
+void GridView::scheduleFit() {
+    if (!autoFit_ || fitPending_)
+        return;
+    fitPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        fitPending_ = false;
+        if (autoFit_)
+            resizeColumnsToContents();
+    });
 }
 
 int GridView::currentGridRow() const {

@@ -48,12 +48,18 @@ public:
     int currentGridRow() const;
     // Makes Grid row r the current row (as a click would, without the signal).
     void setCurrentGridRow(int row);
+    // Columns follow their contents (the default) or keep the widths set.
+    void setAutoFitColumns(bool on) { autoFit_ = on; }
 
 signals:
     void gridRowClicked(int row);
 
 private:
+    void scheduleFit();
+
     GridModel* model_;
+    bool autoFit_ = true;
+    bool fitPending_ = false;
 };
 
 } // namespace lendora::ui

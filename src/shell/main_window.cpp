@@ -135,7 +135,11 @@ QMdiSubWindow* MainWindow::addChild(QWidget* form) {
     QMdiSubWindow* child = mdi_->addSubWindow(form);
     child->setAttribute(Qt::WA_DeleteOnClose);
     child->setObjectName(form->objectName() + QStringLiteral("Window"));
-    child->resize(child->sizeHint());
+    // A form that set its own size keeps it; the frame is added around it.
+    if (form->testAttribute(Qt::WA_Resized))
+        child->resize(form->size() + (child->sizeHint() - form->sizeHint()));
+    else
+        child->resize(child->sizeHint());
     child->hide();
     return child;
 }

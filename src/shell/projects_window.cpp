@@ -28,10 +28,6 @@ ProjectsWindow::ProjectsWindow(MainWindow& mother)
     connect(projects, &ui::GridView::gridRowClicked, this, &ProjectsWindow::projectClicked);
     connect(audiences, &ui::GridView::gridRowClicked, this, &ProjectsWindow::audienceClicked);
     connect(plans, &ui::GridView::gridRowClicked, this, &ProjectsWindow::planClicked);
-    projects->setColumnWidth(0, 40);
-    audiences->setColumnWidth(0, 40);
-    audiences->setColumnWidth(1, 380);
-    plans->setColumnWidth(0, 40);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(tabs_);
