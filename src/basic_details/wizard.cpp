@@ -87,12 +87,6 @@ wizard::FieldTexts BasicDetailsWizard::fieldTexts() const {
     return texts;
 }
 
-std::optional<int> BasicDetailsWizard::unsavedProject() const {
-    if (!finished_)
-        return std::nullopt;
-    return finished_->number;
-}
-
 void BasicDetailsWizard::showFirstStep(int projectNumber) {
     StepWindow* first = stepWindow(1);
     mother_.place(first, 0, belowProjects());

@@ -43,10 +43,6 @@ public:
     // The texts of every field of the loaded step windows.
     wizard::FieldTexts fieldTexts() const;
 
-    // The number of the project that Finish assembled and Save has not yet
-    // stored; no value when there is none.
-    std::optional<int> unsavedProject() const;
-
 private:
     void next(int step);
     void back(int step);
