@@ -117,6 +117,12 @@ PollDataEntryWindow::PollDataEntryWindow(MainWindow& mother)
     refreshAll();
 }
 
+PollDataEntryWindow::~PollDataEntryWindow() {
+    // The table views observe the Grids held in entry_, so they must go
+    // before entry_ does.
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
 QSize PollDataEntryWindow::sizeHint() const {
     return {1090, 440};
 }
@@ -179,6 +185,7 @@ QWidget* PollDataEntryWindow::buildTab(int product) {
         buttons->addWidget(b);
 
     w.table = new ui::GridView(entry_.tabs[size_t(product)].table, name(names.table));
+    w.table->setAutoFitColumns(false); // steady widths, set when the plan is laid out
     w.table->horizontalHeader()->setStretchLastSection(false);
 
     connect(w.next, &QPushButton::clicked, this, [this, product] {

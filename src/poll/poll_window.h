@@ -25,6 +25,7 @@ class PollDataEntryWindow : public QWidget {
     Q_OBJECT
 public:
     explicit PollDataEntryWindow(MainWindow& mother);
+    ~PollDataEntryWindow() override;
 
     // The tables, displays and hidden state fields the window shows.
     poll::PollEntry& entry() { return entry_; }
