@@ -10,6 +10,7 @@
 #include "storage/details_file.h"
 #include "storage/registries.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

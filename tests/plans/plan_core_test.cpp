@@ -1,6 +1,5 @@
 #include "plans/plan_save.h"
 #include "plans/plan_table.h"
-#include "storage/registries.h"
 
 #include "support/workspace.h"
 
@@ -22,13 +21,6 @@ Grid numbered(int n, const QString& prefix) {
     return grid;
 }
 
-TEST(PlanKey, ProjectTextFollowedByAudienceText) {
-    EXPECT_EQ(planKey("2", "3"), "23");
-    EXPECT_EQ(planKey("1", "12"), planKey("11", "2"));
-    EXPECT_NE(planKey("1", "2"), planKey("11", "2"));
-    EXPECT_EQ(planKey("", ""), "00");
-}
-
 TEST(PlanChecks, BothSelectionsAndAFreeKey) {
     const Grid projects = numbered(11, "P"), audiences = numbered(12, "A");
     PlanTable table;
@@ -48,24 +40,6 @@ TEST(PlanChecks, BothSelectionsAndAFreeKey) {
         EXPECT_EQ(checkPlan(table.grid, projects, audiences, c.project, c.audience, c.exceptRow),
                   c.expected)
             << c.project << "+" << c.audience;
-}
-
-TEST(PlanTable, DeleteRenumbersAndKeepsStoredNumbers) {
-    Grid registry(5, 7);
-    registry.setHeadings(registry::planHeadings());
-    for (int i = 1; i <= 3; ++i)
-        registry.setText(i, plan::projectName, QStringLiteral("P%1").arg(i));
-    PlanTable table;
-    table.load(registry);
-    EXPECT_EQ(table.grid.text(4, plan::id), "4") << "the trailing row carries its number";
-    EXPECT_EQ(deletePlan(table, 4), 3) << "the trailing row is no plan";
-    EXPECT_EQ(deletePlan(table, 1), 2);
-    EXPECT_EQ(table.grid.text(1, plan::projectName), "P2");
-    EXPECT_EQ(table.grid.text(2, plan::id), "2");
-    EXPECT_EQ(table.storedNumbers, std::vector<int>({0, 2, 3, 0}));
-    addPlan(table, numbered(1, "P"), numbered(1, "A"), 1, 1, table.trailingRow());
-    EXPECT_EQ(table.storedNumbers, std::vector<int>({0, 2, 3, 0, 0}));
-    EXPECT_EQ(table.grid.rowTexts(3), QStringList({"3", "1", "P1", "1", "A1", "000", "No"}));
 }
 
 TEST(AnalysisFileSteps, EveryPlanTakesItsOwnFilesOnly) {
@@ -104,26 +78,6 @@ TEST(AnalysisFileSteps, MovesFilesAndClearsTakenNumbers) {
     EXPECT_EQ(ws.read("2_0sgf.lnd"), "plan 3 3_0sgf.lnd");
     EXPECT_EQ(ws.files(), QStringList({"1_0anf.lnd", "1_0ff.lnd", "1_0fgf.lnd", "2_0anf.lnd",
                                        "2_0ff.lnd", "2_0fgf.lnd", "2_0sgf.lnd"}));
-}
-
-TEST(SavePlans, CopiesThePlansMarksProjectsAndTakesCurrentFlags) {
-    TempWorkspace ws;
-    RecordFolder folder(ws.path());
-    WorkingCopy copy;
-    copy.projects = numbered(2, "P");
-    copy.projects.setColumnCount(5);
-    copy.audiences = numbered(1, "A");
-    PlanTable table;
-    addPlan(table, copy.projects, copy.audiences, 2, 1, 1);
-    ASSERT_TRUE(savePlans(folder, table, copy).ok());
-    EXPECT_EQ(copy.plans.rowTexts(1), table.grid.rowTexts(1));
-    EXPECT_EQ(copy.plans.rowCount(), 3);
-    EXPECT_EQ(copy.projects.text(2, 4), "Active");
-    EXPECT_EQ(copy.projects.text(1, 4), "");
-    // Poll data saved for the plan while the window was open is kept.
-    copy.plans.setText(1, plan::pollFlag, "100");
-    ASSERT_TRUE(savePlans(folder, table, copy).ok());
-    EXPECT_EQ(ws.read("pptb.lnd"), "1,\"2\",\"P2\",\"1\",\"A1\",\"100\",\"No\"\r\n");
 }
 
 } // namespace
