@@ -22,9 +22,9 @@ bool withdrawRow(Grid& audiences, int n);
 // Stores audience n from row n of the audience table and the segments table,
 // in this order: its record in "ta.lnd" (a fresh file for n = 1, appended
 // otherwise), its segment file, "tfag.lnd". Stops at the first failure and
-// returns it. recordWritten tells whether an earlier, partly failed attempt
-// already wrote the record; the record then replaces the one on disk instead
-// of being appended a second time. It is set once the record is written.
+// returns it. A record that an earlier, partly failed attempt wrote is
+// replaced, not appended again. recordWritten is set once the record is
+// written.
 WriteStatus save(const RecordFolder& folder, const Grid& audiences, int n, const Grid& segments,
                  bool& recordWritten);
 

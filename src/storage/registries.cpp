@@ -60,12 +60,39 @@ void loadRegistries(const RecordFolder& folder, WorkingCopy& copy) {
         load(copy.plans, registry::plansFile, registry::planItems);
 }
 
+namespace {
+// Record n of a registry: appended as one new record normally; replacing the
+// stored record n when the file already reaches that far.
+WriteStatus putRecord(const RecordFolder& folder, const QString& name, int itemCount,
+                      const Grid& table, int n) {
+    const Record record = rowRecord(table, n, itemCount - 1);
+    if (n <= 1)
+        return folder.addRecord(name, n, record);
+    std::vector<QStringList> stored = folder.readRecords(name, itemCount);
+    if (int(stored.size()) < n)
+        return folder.addRecord(name, n, record);
+    RecordWriter writer;
+    for (int i = 1; i <= int(stored.size()); ++i) {
+        if (i == n) {
+            writer.record(record);
+            continue;
+        }
+        const QStringList& items = stored[size_t(i - 1)];
+        writer.whole(i);
+        for (int k = 1; k < itemCount; ++k)
+            writer.text(items.value(k));
+        writer.endRecord();
+    }
+    return folder.writeBytes(name, writer.take());
+}
+} // namespace
+
 WriteStatus appendProject(const RecordFolder& folder, const Grid& projects, int n) {
-    return folder.addRecord(registry::projectsFile, n, rowRecord(projects, n, 4));
+    return putRecord(folder, registry::projectsFile, registry::projectItems, projects, n);
 }
 
 WriteStatus appendAudience(const RecordFolder& folder, const Grid& audiences, int n) {
-    return folder.addRecord(registry::audiencesFile, n, rowRecord(audiences, n, 2));
+    return putRecord(folder, registry::audiencesFile, registry::audienceItems, audiences, n);
 }
 
 namespace {

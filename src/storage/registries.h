@@ -56,9 +56,12 @@ struct WorkingCopy {
 // leave the table empty or hold back the records that cannot be placed.
 void loadRegistries(const RecordFolder& folder, WorkingCopy& copy);
 
-// Appends project n (a fresh file when n = 1) from row n of the table.
+// Adds project n from row n of the table: a fresh file when n = 1, appended
+// when the file holds fewer than n records. When it already holds record n
+// (a save tried again, or the registry rewritten since Finish) record n is
+// replaced instead, so a project is never stored twice.
 WriteStatus appendProject(const RecordFolder& folder, const Grid& projects, int n);
-// Appends audience n (a fresh file when n = 1) from row n of the table.
+// The same for audience n.
 WriteStatus appendAudience(const RecordFolder& folder, const Grid& audiences, int n);
 // Rewrites the whole projects registry from the table (flag untouched).
 WriteStatus rewriteProjects(const RecordFolder& folder, const Grid& projects);

@@ -198,3 +198,31 @@ TEST(DetailsFile, ALeftoverFileIsReplaced) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Registries, AProjectIsNeverStoredTwice) {
+    TempWorkspace ws;
+    RecordFolder folder(ws.path());
+    WorkingCopy copy;
+    for (int i = 1; i <= 3; ++i) {
+        setRow(copy.projects, i,
+               {QString::number(i), QStringLiteral("P%1").arg(i), "prod", "brand", "KickOff"});
+        copy.projects.addRow();
+    }
+    ASSERT_TRUE(appendProject(folder, copy.projects, 1).ok());
+    ASSERT_TRUE(appendProject(folder, copy.projects, 2).ok());
+    // A plan save rewrote the registry while project 3 was finished but unsaved.
+    copy.projects.setText(1, 4, "Active");
+    ASSERT_TRUE(rewriteProjects(folder, copy.projects).ok());
+    // The project's own save then replaces record 3 instead of adding a fourth.
+    copy.projects.setText(3, 1, "P3 renamed");
+    ASSERT_TRUE(appendProject(folder, copy.projects, 3).ok());
+    ASSERT_TRUE(appendProject(folder, copy.projects, 3).ok()) << "a save tried again";
+    EXPECT_FILE_BYTES(ws, "Prj.lnd",
+                      "1,\"P1\",\"prod\",\"brand\",\"Active\"\r\n"
+                      "2,\"P2\",\"prod\",\"brand\",\"KickOff\"\r\n"
+                      "3,\"P3 renamed\",\"prod\",\"brand\",\"KickOff\"\r\n");
+}
+
+} // namespace
