@@ -1,10 +1,21 @@
 #include "targets.h"
 
+#include "analysis/analysis_files.h"
+#include "audience/segment_file.h"
+#include "poll/poll_tables.h"
+#include "storage/details_file.h"
 #include "storage/grid.h"
 #include "storage/numbers.h"
 #include "storage/record_codec.h"
+#include "storage/record_file.h"
+#include "storage/registries.h"
 #include "storage/table_records.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cmath>
 #include <cstdlib>
 
 namespace lendora::fuzz {
@@ -40,6 +51,89 @@ int recordReader(const std::uint8_t* data, std::size_t size) {
         const auto again = readAllRecords(encodeRecords(encoded), items);
         check(again.size() == records.size());
     }
+    return 0;
+}
+
+namespace {
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+// Row 0 of a table keeps its headings whatever a file holds.
+void checkHeadings(const Grid& table, const QStringList& headings) {
+    for (int c = 0; c < headings.size(); ++c)
+        check(table.text(0, c) == headings[c]);
+}
+} // namespace
+
+int loaders(const std::uint8_t* data, std::size_t size) {
+    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/lendora-fuzz-XXXXXX"));
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const RecordFolder folder(dir.path());
+    for (const char* name :
+         {"Prj.lnd", "ta.lnd", "pptb.lnd", "1_pdtl.lnd", "1-segFile.lnd", "11_01.lnd", "11_11.lnd",
+          "11_21.lnd", "1_0ff.lnd", "1_0anf.lnd", "1_0fgf.lnd", "1_0sgf.lnd"})
+        writeFile(dir.filePath(QString::fromLatin1(name)), bytes);
+    // The flags hold the first bytes too, so that every flag value is tried.
+    for (const char* flag : {"flag.lnd", "tfag.lnd", "ppflag.lnd"})
+        writeFile(dir.filePath(QString::fromLatin1(flag)), bytes.left(4));
+
+    WorkingCopy copy;
+    loadRegistries(folder, copy);
+    checkHeadings(copy.projects, registry::projectHeadings());
+    checkHeadings(copy.audiences, registry::audienceHeadings());
+    checkHeadings(copy.plans, registry::planHeadings());
+    check(copy.plans.columnCount() == registry::planItems);
+
+    Grid details(2, details::columnCount);
+    details::readInto(folder, 1, details, true);
+    check(details.rowCount() >= 2);
+
+    Grid segmentsTable(2, 2);
+    segments::readInto(folder, 1, segmentsTable);
+
+    poll::PlanRef plan;
+    plan.project = 1;
+    plan.audience = 1;
+    for (int product = 0; product < poll::productCount; ++product) {
+        Grid table;
+        poll::layOut(folder, plan, table);
+        const int rows = table.rowCount();
+        poll::load(folder, plan, product, table);
+        check(table.rowCount() == rows);
+        checkHeadings(table, poll::headings());
+        check(table.text(rows - 1, 0) == poll::totalsLabel);
+        for (int c = 1; c < poll::columnCount; ++c)
+            check(std::isfinite(leadingNumber(table.text(rows - 1, c))));
+    }
+
+    analysis::AnalysisTables tables;
+    tables.lblProjectIndex = 1;
+    analysis::placeSegments(tables, segments::read(folder, 1));
+    analysis::loadAnalysisFiles(folder, tables);
+    check(tables.lblAnalysisID == tables.strategies.rowCount() - 1);
+    check(tables.features.text(0, 0) == QStringLiteral("ID"));
+    return 0;
+}
+
+int numbers(const std::uint8_t* data, std::size_t size) {
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    const std::optional<double> value = parseLeadingNumber(text);
+    if (value) {
+        check(std::isfinite(*value));
+        // The shortest forms read back as the same value.
+        const float single = float(*value);
+        check(float(leadingNumber(floatText(single))) == single);
+        check(!doubleText(*value).contains(u'e'));
+        const QString pattern = patternText(*value);
+        check(pattern.contains(u'.') && !pattern.contains(u'e'));
+    } else {
+        check(leadingNumber(text) == 0);
+    }
+    if (auto whole = parseWholeNumber(text))
+        check(value && *whole == *value);
     return 0;
 }
 

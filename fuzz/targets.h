@@ -11,4 +11,12 @@ namespace lendora::fuzz {
 // the system uses and places the records into tables.
 int recordReader(const std::uint8_t* data, std::size_t size);
 
+// Writes the bytes as every kind of data file of a working directory (the
+// registries with their flags, a details file, a segment file, the poll
+// files, the analysis files) and runs every loader on them.
+int loaders(const std::uint8_t* data, std::size_t size);
+
+// The leading-number rule and the number texts on arbitrary text.
+int numbers(const std::uint8_t* data, std::size_t size);
+
 } // namespace lendora::fuzz

@@ -13,6 +13,12 @@ namespace {
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
+// A value fits a float when narrowing it does not overflow to infinity;
+// values just above FLT_MAX round down to it.
+bool fitsFloat(double value) {
+    return std::isfinite(value) && std::isfinite(float(value));
+}
+
 bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
@@ -65,7 +71,7 @@ std::optional<std::pair<double, qsizetype>> scanNumber(QStringView text) {
     auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
                                      std::chars_format::fixed);
     (void)end;
-    if (ec != std::errc() || !std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
+    if (ec != std::errc() || !fitsFloat(value))
         return std::nullopt;
     if (negative && value != 0)
         value = -value;
@@ -251,7 +257,7 @@ std::optional<float> readPatternText(const QString& text) {
 }
 
 std::optional<float> toSingle(double value) {
-    if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
+    if (!fitsFloat(value))
         return std::nullopt;
     return float(value);
 }

@@ -18,6 +18,8 @@ struct Corpus {
 TEST(FuzzCorpus, EveryKeptInputRunsCleanly) {
     const Corpus corpora[] = {
         {"record_reader", lendora::fuzz::recordReader},
+        {"loaders", lendora::fuzz::loaders},
+        {"numbers", lendora::fuzz::numbers},
     };
     for (const Corpus& corpus : corpora) {
         QDir dir(QStringLiteral(LENDORA_FUZZ_CORPUS "/") + QString::fromLatin1(corpus.folder));
