@@ -1,0 +1,106 @@
+#include "analysis/analysis_charts.h"
+
+#include <QCursor>
+#include <QToolTip>
+
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QBarSeries>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QChart>
+#include <QtCharts/QValueAxis>
+
+#include <algorithm>
+
+namespace lendora::analysis {
+
+namespace {
+
+// Distinct colours for the features or segments; the totals bar is grey.
+const QColor palette[] = {
+    QColor(0x4e, 0x79, 0xa7), QColor(0xf2, 0x8e, 0x2b), QColor(0xe1, 0x57, 0x59),
+    QColor(0x76, 0xb7, 0xb2), QColor(0x59, 0xa1, 0x4f), QColor(0xed, 0xc9, 0x48),
+    QColor(0xb0, 0x7a, 0xa1), QColor(0xff, 0x9d, 0xa7), QColor(0x9c, 0x75, 0x5f),
+    QColor(0x86, 0xbc, 0xb6), QColor(0x8c, 0xd1, 0x7d), QColor(0xd3, 0x72, 0x95),
+};
+const QColor totalsColour(0x55, 0x5b, 0x66);
+
+void clearChart(QChart* chart) {
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+
+} // namespace
+
+QChartView* newComparisonChart(const QString& objectName, const QString& title) {
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    QFont titleFont = chart->titleFont();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() + 1);
+    chart->setTitleFont(titleFont);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->setShowToolTips(true);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setAnimationOptions(QChart::NoAnimation);
+
+    auto* view = new QChartView(chart);
+    view->setObjectName(objectName);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(360, 240);
+    return view;
+}
+
+void drawComparison(QChartView* view, const ChartData& data) {
+    QChart* chart = view->chart();
+    clearChart(chart);
+    if (data.rowLabels.isEmpty() || data.columnLabels.isEmpty())
+        return;
+
+    auto* series = new QBarSeries;
+    double low = 0;
+    double high = 0;
+    const qsizetype last = data.columnLabels.size() - 1;
+    for (qsizetype c = 0; c <= last; ++c) {
+        auto* set = new QBarSet(data.columnLabels[c]);
+        for (const std::vector<double>& row : data.values) {
+            const double value = size_t(c) < row.size() ? row[size_t(c)] : 0.0;
+            set->append(value);
+            low = std::min(low, value);
+            high = std::max(high, value);
+        }
+        const QColor colour = c == last ? totalsColour : palette[size_t(c) % std::size(palette)];
+        set->setColor(colour);
+        set->setBorderColor(colour.darker(130));
+        series->append(set);
+    }
+    series->setBarWidth(0.85);
+    QObject::connect(series, &QBarSeries::hovered, view, [](bool inside, int index, QBarSet* set) {
+        if (inside)
+            QToolTip::showText(QCursor::pos(), set->label() + QStringLiteral(": ") +
+                                                   QString::number(set->at(index)));
+        else
+            QToolTip::hideText();
+    });
+    chart->addSeries(series);
+
+    auto* strategies = new QBarCategoryAxis;
+    strategies->append(data.rowLabels);
+    chart->addAxis(strategies, Qt::AlignBottom);
+    series->attachAxis(strategies);
+
+    auto* respondents = new QValueAxis;
+    respondents->setTitleText(QStringLiteral("Respondents"));
+    respondents->setRange(low, high > low ? high * 1.05 : low + 1);
+    respondents->applyNiceNumbers();
+    // Whole numbers, unless the steps are fractions (a chart of zeros).
+    const double step =
+        (respondents->max() - respondents->min()) / std::max(respondents->tickCount() - 1, 1);
+    respondents->setLabelFormat(step >= 1 ? QStringLiteral("%.0f") : QStringLiteral("%g"));
+    chart->addAxis(respondents, Qt::AlignLeft);
+    series->attachAxis(respondents);
+}
+
+} // namespace lendora::analysis

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "analysis/analysis_totals.h"
+
+#include <QString>
+
+#include <QtCharts/QChartView>
+
+// The two comparison charts of the Analysis window: grouped bars, one group
+// per strategy, one bar set per feature or segment plus the totals.
+namespace lendora::analysis {
+
+// A chart view with an empty chart, titled, with its legend below.
+QChartView* newComparisonChart(const QString& objectName, const QString& title);
+
+// Rebuilds the chart of the view from the data: one bar set per column
+// (the last one, "Totals", in a dark grey), the strategies as categories on
+// the horizontal axis, a value axis from 0 (or the lowest value) to a round
+// number above the highest. Without strategies the chart shows no bars and
+// no axes.
+void drawComparison(QChartView* view, const ChartData& data);
+
+} // namespace lendora::analysis
