@@ -127,6 +127,8 @@ TEST_F(Shell, IntroAnimatesInOneTickThenSplashThenMainWindow) {
     auto* main = find<MainWindow>("frmMother");
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(main->windowTitle(), "Lendora 2012");
+    EXPECT_TRUE(QApplication::windowIcon().availableSizes().contains(QSize(256, 256)))
+        << "the program's icon is built in";
 }
 
 TEST_F(Shell, AKeyPressOnTheSplashEndsTheProgram) {
