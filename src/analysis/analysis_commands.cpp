@@ -7,8 +7,11 @@
 #include "shell/projects_window.h"
 
 #include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 
+#include <algorithm>
 #include <memory>
 
 namespace lendora {
@@ -21,7 +24,16 @@ void openAnalysis(MainWindow& mother, QPointer<AnalysisWindow>& slot) {
     const int planRow = mother.projects().lblPPSel();
     AnalysisWindow* window = mother.obtain(slot, mother);
     window->openFor(planRow);
-    mother.place(window, 0, mother.projectsSize().height());
+    const int top = mother.projectsSize().height();
+    mother.place(window, 0, top);
+    // The window takes the width of the main window and the height below the
+    // All Projects window, so the tables and charts are seen without scrolling.
+    if (auto* child = qobject_cast<QMdiSubWindow*>(window->parentWidget())) {
+        const QSize area = mother.mdiArea()->viewport()->size();
+        const QSize least = window->minimumSizeHint();
+        child->resize(std::max(area.width(), least.width()),
+                      std::max(area.height() - top, least.height()));
+    }
     mother.showChild(window);
     if (mother.guruOn())
         mother.guru().show(guru::aboutAnalysis());

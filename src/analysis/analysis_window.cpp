@@ -255,11 +255,6 @@ void AnalysisWindow::openFor(int planRow) {
     fields_[0]->setFocus();
 }
 
-void AnalysisWindow::AllTotals() {
-    analysis::allTotals(tables_);
-    Charts();
-}
-
 void AnalysisWindow::Charts() {
     analysis::drawComparison(segmentsChart_, analysis::segmentsChart(tables_));
     analysis::drawComparison(featuresChart_, analysis::featuresChart(tables_));

@@ -42,8 +42,6 @@ public:
     // charts, every button disabled, the first tabs shown.
     void openFor(int planRow);
 
-    // Recomputes the totals of the comparison tables and redraws the charts.
-    void AllTotals();
     // Redraws both charts from the comparison tables.
     void Charts();
 

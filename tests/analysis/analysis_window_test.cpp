@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabWidget>
 #include <QTest>
@@ -224,8 +225,12 @@ TEST_F(AnalysisWindowTest, OpensAPlanWithThreeSegmentsAndTwoSavedStrategies) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(),
               "Analysis for Project Home Loan Projectand Target Audience Salaried, 25 to 40");
-    EXPECT_EQ(qobject_cast<QMdiSubWindow*>(window->parentWidget())->pos(),
-              QPoint(0, mother->projectsSize().height()));
+    auto* child = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    EXPECT_EQ(child->pos(), QPoint(0, mother->projectsSize().height()));
+    // Below the All Projects window, as wide as the main window, no scrolling.
+    const QRect area = mother->mdiArea()->viewport()->rect();
+    EXPECT_TRUE(area.contains(child->geometry())) << "the window reaches out of the main window";
+    EXPECT_GE(child->width(), area.width() - 2);
     EXPECT_EQ(state().lblProjectIndex, 1);
 
     auto* sstab1 = find<QTabWidget>("SSTab1", window);
@@ -365,6 +370,14 @@ TEST_F(AnalysisWindowTest, OpeningAgainStartsFromTheFilesForTheSameOrAnotherPlan
     EXPECT_EQ(strategyNumber(), "3");
     EXPECT_EQ(fieldTexts(), ownValues);
     EXPECT_EQ(buttons(), "00000");
+
+    // A window the user closed is created afresh.
+    qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(mother->form("frmAnalysis"), nullptr);
+    ASSERT_NE(open(1), nullptr);
+    expectTwoStrategies(*this);
+    EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(boxes.texts().isEmpty()) << qPrintable(boxes.texts().join(" | "));
 }
 
@@ -698,6 +711,8 @@ TEST_F(AnalysisWindowTest, ScreenshotOfTheFinalAnalysisTab) {
         return image;
     };
     grab("analysis-basic");
+    settle(50);
+    EXPECT_TRUE(mother->grab().save(QDir(out).filePath("analysis-main-window.png")));
     showFinalAnalysis();
     grab("analysis-final-segments");
     sstab2->setCurrentIndex(1);
