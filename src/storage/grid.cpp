@@ -15,7 +15,8 @@ Grid::Grid(int rows, int columns) {
 Grid::Grid(const Grid& other)
     : rows_(other.rows_)
     , columns_(other.columns_)
-    , cells_(other.cells_) {}
+    , cells_(other.cells_)
+    , sources_(other.sources_) {}
 
 Grid& Grid::operator=(const Grid& other) {
     if (this == &other)
@@ -24,6 +25,7 @@ Grid& Grid::operator=(const Grid& other) {
     rows_ = other.rows_;
     columns_ = other.columns_;
     cells_ = other.cells_;
+    sources_ = other.sources_;
     notify([&](GridObserver* o) { o->gridReset(*this); });
     return *this;
 }
@@ -37,20 +39,59 @@ bool Grid::contains(int row, int column) const {
 const QString& Grid::text(int row, int column) const {
     if (!contains(row, column))
         return emptyText;
-    return cells_[size_t(row) * size_t(columns_) + column];
+    Cell& cell = cellAt(row, column);
+    if (cell.source) {
+        cell.text = sources_[cell.source - 1]->decode(cell.offset, cell.length);
+        cell.source = 0;
+    }
+    return cell.text;
 }
 
 void Grid::setText(int row, int column, const QString& text) {
     if (!contains(row, column))
         return;
-    *cell(row, column) = text;
+    Cell& cell = cellAt(row, column);
+    cell.text = text;
+    cell.source = 0;
     notify([&](GridObserver* o) { o->gridCellChanged(*this, row, column); });
+}
+
+int Grid::addSource(std::shared_ptr<const TextSource> source) {
+    sources_.push_back(std::move(source));
+    return int(sources_.size());
+}
+
+void Grid::setSpan(int row, int column, int source, qsizetype offset, qsizetype length) {
+    if (!contains(row, column) || source < 1 || source > int(sources_.size()))
+        return;
+    Cell& cell = cellAt(row, column);
+    if (source > 0xFFFF || offset + length > qsizetype(0xFFFFFFFF) || length <= 0) {
+        cell.text = sources_[size_t(source - 1)]->decode(offset, length); // beyond a span's reach
+        cell.source = 0;
+    } else {
+        cell.text = QString();
+        cell.offset = quint32(offset);
+        cell.length = quint32(length);
+        cell.source = quint16(source);
+    }
+    notify([&](GridObserver* o) { o->gridCellChanged(*this, row, column); });
+}
+
+std::optional<QByteArrayView> Grid::utf8Span(int row, int column) const {
+    if (!contains(row, column))
+        return std::nullopt;
+    const Cell& cell = cellAt(row, column);
+    if (!cell.source || !sources_[cell.source - 1]->isUtf8())
+        return std::nullopt;
+    return sources_[cell.source - 1]->view(cell.offset, cell.length);
 }
 
 void Grid::setText(int row, int column, QString&& text) {
     if (!contains(row, column))
         return;
-    *cell(row, column) = std::move(text);
+    Cell& cell = cellAt(row, column);
+    cell.text = std::move(text);
+    cell.source = 0;
     notify([&](GridObserver* o) { o->gridCellChanged(*this, row, column); });
 }
 
@@ -69,13 +110,15 @@ void Grid::setHeadings(const QStringList& headings) {
 void Grid::resize(int rows, int columns, bool keepCells) {
     rows = std::max(rows, 0);
     columns = std::max(columns, 0);
-    std::vector<QString> cells(size_t(rows) * size_t(columns));
+    std::vector<Cell> cells(size_t(rows) * size_t(columns));
     if (keepCells) {
         const int keepRows = std::min(rows, rows_);
         const int keepColumns = std::min(columns, columns_);
         for (int r = 0; r < keepRows; ++r)
             for (int c = 0; c < keepColumns; ++c)
-                cells[size_t(r) * size_t(columns) + c] = std::move(*cell(r, c));
+                cells[size_t(r) * size_t(columns) + size_t(c)] = std::move(cellAt(r, c));
+    } else {
+        sources_.clear();
     }
     rows_ = rows;
     columns_ = columns;
@@ -125,7 +168,7 @@ void Grid::insertRow(int before) {
     if (before < 0 || before > rows_)
         return;
     notify([&](GridObserver* o) { o->gridRowsAboutToBeInserted(*this, before, 1); });
-    cells_.insert(cells_.begin() + ptrdiff_t(before) * columns_, size_t(columns_), QString());
+    cells_.insert(cells_.begin() + ptrdiff_t(before) * columns_, size_t(columns_), Cell());
     ++rows_;
     notify([&](GridObserver* o) { o->gridRowsInserted(*this, before, 1); });
 }
@@ -142,8 +185,9 @@ void Grid::removeRow(int row) {
 
 void Grid::clear() {
     notify([&](GridObserver* o) { o->gridAboutToReset(*this); });
-    for (QString& s : cells_)
-        s.clear();
+    for (Cell& cell : cells_)
+        cell = Cell();
+    sources_.clear();
     notify([&](GridObserver* o) { o->gridReset(*this); });
 }
 

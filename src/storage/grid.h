@@ -1,8 +1,12 @@
 #pragma once
 
+#include "storage/text_source.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace lendora {
@@ -42,6 +46,14 @@ public:
     const QString& text(int row, int column) const;
     void setText(int row, int column, const QString& text);
     void setText(int row, int column, QString&& text);
+    // Keeps a source of file bytes for cells set with setSpan; returns its
+    // number.
+    int addSource(std::shared_ptr<const TextSource> source);
+    // Sets a cell to a span of a source's bytes; it is decoded when the cell
+    // is first read, so loading a large file allocates no text per cell.
+    void setSpan(int row, int column, int source, qsizetype offset, qsizetype length);
+    // The cell's bytes while it still holds an undecoded UTF-8 span.
+    std::optional<QByteArrayView> utf8Span(int row, int column) const;
     QStringList rowTexts(int row) const;
     // Sets row 0 from the given headings, column by column.
     void setHeadings(const QStringList& headings);
@@ -63,7 +75,16 @@ public:
     void removeObserver(GridObserver* observer);
 
 private:
-    QString* cell(int row, int column) { return &cells_[size_t(row) * size_t(columns_) + column]; }
+    // A cell holds its text, or a span of a source not yet decoded (source > 0).
+    struct Cell {
+        QString text;
+        quint32 offset = 0;
+        quint32 length = 0;
+        quint16 source = 0;
+    };
+    Cell& cellAt(int row, int column) const {
+        return cells_[size_t(row) * size_t(columns_) + size_t(column)];
+    }
     template <class F>
     void notify(F&& f) const {
         for (GridObserver* o : observers_)
@@ -73,7 +94,8 @@ private:
 
     int rows_ = 0;
     int columns_ = 0;
-    std::vector<QString> cells_;
+    mutable std::vector<Cell> cells_; // spans are decoded on first read
+    std::vector<std::shared_ptr<const TextSource>> sources_;
     std::vector<GridObserver*> observers_;
 };
 

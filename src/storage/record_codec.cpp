@@ -2,9 +2,8 @@
 
 #include "storage/numbers.h"
 
-#include <QStringDecoder>
-
 #include <charconv>
+#include <cstring>
 
 namespace lendora {
 
@@ -122,120 +121,95 @@ QByteArray encodeRecords(const std::vector<Record>& records) {
 }
 
 namespace {
-
-// Windows-1252 at 0x80..0x9F; the five unassigned bytes keep their C1 code.
-constexpr char16_t cp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QString decodeWindows1252(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b <= 0x9F) ? QChar(cp1252High[b - 0x80]) : QChar(b);
-    }
-    return text;
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
 }
-
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
 }
-bool isLineEnd(QChar c) {
-    return c == u'\r' || c == u'\n';
-}
-
 } // namespace
 
-QString decodeFileText(const QByteArray& bytes) {
-    QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
-        view = view.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(view);
-    if (!utf8.hasError())
-        return text;
-    return decodeWindows1252(view);
+void RecordWriter::utf8Text(QByteArrayView text) {
+    separate();
+    bytes_ += '"';
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    for (; p < end; ++p) {
+        char c = *p;
+        if (c == '"') {
+            c = '\'';
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && p + 1 < end && p[1] == '\n')
+                ++p;
+            c = ' ';
+        }
+        bytes_ += c;
+    }
+    bytes_ += '"';
 }
 
-RecordReader::RecordReader(const QByteArray& bytes)
-    : RecordReader(decodeFileText(bytes)) {}
+ItemScanner::ItemScanner(QByteArrayView bytes)
+    : begin_(bytes.data())
+    , pos_(bytes.data())
+    , end_(bytes.data() + bytes.size()) {}
 
-RecordReader::RecordReader(QString text)
-    : text_(std::move(text))
-    , pos_(text_.constData())
-    , end_(text_.constData() + text_.size()) {}
-
-bool RecordReader::atEnd() const {
-    for (const QChar* p = pos_; p < end_; ++p)
+bool ItemScanner::atEnd() const {
+    for (const char* p = pos_; p < end_; ++p)
         if (!isBlank(*p) && !isLineEnd(*p))
             return false;
     return true;
 }
 
-void RecordReader::skipSeparator() {
+void ItemScanner::skipSeparator() {
     if (pos_ >= end_)
         return;
-    if (*pos_ == u',') {
+    if (*pos_ == ',') {
         ++pos_;
-    } else if (*pos_ == u'\r') {
+    } else if (*pos_ == '\r') {
         ++pos_;
-        if (pos_ < end_ && *pos_ == u'\n')
+        if (pos_ < end_ && *pos_ == '\n')
             ++pos_;
-    } else if (*pos_ == u'\n') {
+    } else if (*pos_ == '\n') {
         ++pos_;
     }
 }
 
-QString RecordReader::item(const QChar* begin, const QChar* end, int slot) {
-    // Records repeat values (flags, statuses, names): share the text of the
-    // same item of the record before instead of allocating it again.
-    if (slot >= 0) {
-        if (size_t(slot) >= previous_.size())
-            previous_.resize(size_t(slot) + 1);
-        QString& last = previous_[size_t(slot)];
-        if (QStringView(begin, end) != QStringView(last))
-            last = QString(begin, end - begin);
-        return last;
-    }
-    return QString(begin, end - begin);
-}
-
-QString RecordReader::readItem() {
-    return readItem(-1);
-}
-
-QString RecordReader::readItem(int slot) {
+ItemScanner::Span ItemScanner::next() {
     // Blank lines between items are skipped, so line ends act as separators.
     while (pos_ < end_ && (isBlank(*pos_) || isLineEnd(*pos_)))
         ++pos_;
     if (pos_ >= end_)
-        return QString();
-    if (*pos_ == u'"') {
-        const QChar* start = pos_ + 1;
-        const QChar* stop = start;
-        while (stop < end_ && *stop != u'"')
-            ++stop;
-        QString text = item(start, stop, slot);
+        return {pos_ - begin_, 0};
+    if (*pos_ == '"') {
+        const char* start = pos_ + 1;
+        const char* stop = static_cast<const char*>(std::memchr(start, '"', size_t(end_ - start)));
+        if (!stop)
+            stop = end_;
         pos_ = stop < end_ ? stop + 1 : end_;
-        // Anything between the closing quote and the separator is dropped.
-        while (pos_ < end_ && *pos_ != u',' && !isLineEnd(*pos_))
+        while (pos_ < end_ && *pos_ != ',' && !isLineEnd(*pos_))
             ++pos_;
         skipSeparator();
-        return text;
+        return {start - begin_, stop - start};
     }
-    const QChar* first = pos_;
-    while (pos_ < end_ && *pos_ != u',' && !isLineEnd(*pos_))
+    const char* first = pos_;
+    while (pos_ < end_ && *pos_ != ',' && !isLineEnd(*pos_))
         ++pos_;
-    const QChar* last = pos_;
+    const char* last = pos_;
     while (first < last && isBlank(*first))
         ++first;
     while (last > first && isBlank(last[-1]))
         --last;
-    QString text = item(first, last, slot);
     skipSeparator();
-    return text;
+    return {first - begin_, last - first};
+}
+
+RecordReader::RecordReader(const QByteArray& bytes)
+    : source_(bytes)
+    , scanner_(source_.bytes()) {}
+
+QString RecordReader::readItem() {
+    const ItemScanner::Span span = scanner_.next();
+    return source_.decode(span.offset, span.length);
 }
 
 bool RecordReader::readItems(int k, QStringList& items) {
@@ -244,7 +218,7 @@ bool RecordReader::readItems(int k, QStringList& items) {
     for (int i = 0; i < k; ++i) {
         if (complete && atEnd())
             complete = false;
-        items.append(complete ? readItem(i) : QString());
+        items.append(complete ? readItem() : QString());
     }
     return complete;
 }

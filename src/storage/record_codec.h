@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/text_source.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -49,6 +51,8 @@ public:
     void whole(std::int64_t value);
     void item(const Item& item);
     void record(const Record& record);
+    // A text item given as UTF-8 bytes.
+    void utf8Text(QByteArrayView text);
     void endRecord();
 
     QByteArray take();
@@ -63,36 +67,46 @@ private:
 QByteArray encodeRecord(const Record& record);
 QByteArray encodeRecords(const std::vector<Record>& records);
 
-// File bytes as text: UTF-8 when the bytes are valid UTF-8 (a byte order mark
-// is dropped), Windows-1252 otherwise.
-QString decodeFileText(const QByteArray& bytes);
-
-// Reads items one by one, whatever the line layout: a comma or a line end
-// separates items, so a record is defined by its item count.
-class RecordReader {
+// Finds the items of record file bytes one after the other, whatever the
+// line layout: a comma or a line end separates items, so a record is defined
+// by its item count. A quoted item is the text between its quotes (anything
+// after the closing quote up to the separator is dropped); an unquoted item
+// loses its leading and trailing blanks.
+class ItemScanner {
 public:
-    explicit RecordReader(const QByteArray& bytes);
-    explicit RecordReader(QString text);
+    struct Span {
+        qsizetype offset = 0;
+        qsizetype length = 0;
+    };
+    explicit ItemScanner(QByteArrayView bytes);
 
     // True when no further item follows.
     bool atEnd() const;
+    // The next item; an empty span at the end.
+    Span next();
+
+private:
+    void skipSeparator();
+    const char* begin_;
+    const char* pos_;
+    const char* end_;
+};
+
+// Reads items one by one as texts (see ItemScanner and TextSource).
+class RecordReader {
+public:
+    explicit RecordReader(const QByteArray& bytes);
+
+    bool atEnd() const { return scanner_.atEnd(); }
     // Reads the next item; an empty text at the end.
     QString readItem();
-    // The same for item number slot of a record (0 first): an item equal to
-    // the same item of the record before shares its text.
-    QString readItem(int slot);
     // Reads the next k items into items (cleared first). Returns false and
     // pads with empty texts when the data end before k items were read.
     bool readItems(int k, QStringList& items);
 
 private:
-    QString item(const QChar* begin, const QChar* end, int slot);
-    void skipSeparator();
-
-    QString text_;
-    const QChar* pos_;
-    const QChar* end_;
-    std::vector<QString> previous_;
+    TextSource source_;
+    ItemScanner scanner_;
 };
 
 // Every complete or partial record of k items in the bytes, in file order.

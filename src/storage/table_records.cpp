@@ -2,6 +2,8 @@
 
 #include "storage/numbers.h"
 
+#include <memory>
+
 #include <algorithm>
 
 namespace lendora {
@@ -29,22 +31,38 @@ void placeRecords(Grid& grid, const std::vector<QStringList>& records, int first
         placeRecord(grid, items, firstItem, firstColumn, appendRowAfterEach);
 }
 
+namespace {
+// The row a record's first item names, read straight from its bytes.
+int recordRow(const TextSource& source, const ItemScanner::Span& span) {
+    constexpr qsizetype shortItem = 64;
+    if (span.length > shortItem)
+        return lendora::recordRow(source.decode(span.offset, span.length));
+    char16_t text[shortItem];
+    const QByteArrayView bytes = source.view(span.offset, span.length);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        text[i] = char16_t(static_cast<unsigned char>(bytes[i])); // digits are ASCII
+    return toWhole(leadingNumber(QStringView(text, bytes.size())));
+}
+} // namespace
+
 void placeRecords(Grid& grid, const QByteArray& bytes, int itemCount, int firstItem,
                   int firstColumn, bool appendRowAfterEach) {
     if (appendRowAfterEach) // about one record a line
         grid.reserveRows(grid.rowCount() + int(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-    // Items go straight into their cells; the first one names the row.
-    RecordReader reader(bytes);
-    while (!reader.atEnd()) {
-        QString first = reader.readItem(0);
-        const int row = recordRow(first);
+    // The cells keep spans of the file's bytes, decoded when first read.
+    auto source = std::make_shared<const TextSource>(bytes);
+    const int sourceNumber = grid.addSource(source);
+    ItemScanner scanner(source->bytes());
+    while (!scanner.atEnd()) {
+        const ItemScanner::Span first = scanner.next();
+        const int row = recordRow(*source, first);
         const bool placed = row >= 1 && row < grid.rowCount();
-        if (placed && firstItem == 0)
-            grid.setText(row, firstColumn, std::move(first));
-        for (int i = 1; i < itemCount; ++i) {
-            QString item = reader.atEnd() ? QString() : reader.readItem(i);
+        for (int i = 0; i < itemCount; ++i) {
+            const ItemScanner::Span span =
+                i == 0 ? first : (scanner.atEnd() ? ItemScanner::Span{} : scanner.next());
             if (placed && i >= firstItem)
-                grid.setText(row, firstColumn + (i - firstItem), std::move(item));
+                grid.setSpan(row, firstColumn + (i - firstItem), sourceNumber, span.offset,
+                             span.length);
         }
         if (appendRowAfterEach)
             grid.addRow();
@@ -56,8 +74,13 @@ QByteArray tableBytes(const Grid& grid, int firstColumn, int lastColumn) {
     const int n = grid.rowCount() - 2;
     for (int row = 1; row <= n; ++row) {
         writer.whole(row);
-        for (int c = firstColumn; c <= lastColumn; ++c)
-            writer.text(grid.text(row, c));
+        for (int c = firstColumn; c <= lastColumn; ++c) {
+            // A cell not yet decoded is written from its file bytes.
+            if (auto bytes = grid.utf8Span(row, c))
+                writer.utf8Text(*bytes);
+            else
+                writer.text(grid.text(row, c));
+        }
         writer.endRecord();
     }
     return writer.take();

@@ -1,7 +1,9 @@
 #include "storage/grid.h"
+#include "storage/text_source.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 using namespace lendora;
@@ -108,6 +110,44 @@ TEST(Grid, ObserversSeeEveryChangeAndStayWithTheirGrid) {
     table.removeObserver(&recorder);
     table.setText(1, 1, "c");
     EXPECT_EQ(recorder.events.size(), 11u);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Grid, SpansAreDecodedWhenFirstReadAndBehaveAsTexts) {
+    auto utf8 = std::make_shared<const TextSource>(QByteArray("\xEF\xBB\xBF"
+                                                              "Crédit, Ünion"));
+    auto cp1252 = std::make_shared<const TextSource>(QByteArray("Cr\xE9"
+                                                                "dit \x80"));
+    EXPECT_TRUE(utf8->isUtf8());
+    EXPECT_FALSE(cp1252->isUtf8());
+    Grid table(3, 2);
+    const int first = table.addSource(utf8);
+    const int second = table.addSource(cp1252);
+    table.setSpan(1, 0, first, 0, 7);
+    table.setSpan(1, 1, second, 0, 6);
+    table.setSpan(2, 0, first, 9, 6);
+    table.setSpan(2, 1, first, 0, 0);
+    EXPECT_EQ(table.utf8Span(1, 0), QByteArrayView("Crédit"));
+    EXPECT_FALSE(table.utf8Span(1, 1).has_value()) << "only UTF-8 spans are written raw";
+
+    Grid copy = table; // the copy shares the sources
+    table = Grid(1, 1);
+    EXPECT_EQ(copy.text(1, 0), QString::fromUtf8("Crédit"));
+    EXPECT_EQ(copy.text(1, 1), QString::fromUtf8("Crédit"));
+    EXPECT_EQ(copy.text(2, 0), QString::fromUtf8("Ünion"));
+    EXPECT_EQ(copy.text(2, 1), "");
+    EXPECT_FALSE(copy.utf8Span(1, 0).has_value()) << "decoded once read";
+    copy.setSpan(2, 0, first, 0, 7);
+    copy.setText(2, 0, "typed");
+    EXPECT_EQ(copy.text(2, 0), "typed");
+    copy.insertRow(1);
+    copy.setColumnCount(3);
+    EXPECT_EQ(copy.text(3, 0), "typed");
+    copy.setSpan(1, 0, 9, 0, 1); // no such source
+    EXPECT_EQ(copy.text(1, 0), "");
 }
 
 } // namespace

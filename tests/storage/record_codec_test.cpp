@@ -28,6 +28,17 @@ TEST(RecordWriting, TextsCannotBreakTheirRecord) {
               QByteArray("\"say 'hi'\",\"two lines here \"\r\n"));
 }
 
+TEST(RecordWriting, Utf8TextsAreSanitizedAlike) {
+    RecordWriter writer;
+    writer.whole(1);
+    writer.utf8Text("say \"hi\"\r\nthen\nbye");
+    writer.utf8Text("Cr\xC3\xA9"
+                    "dit");
+    writer.endRecord();
+    EXPECT_EQ(writer.take(), QByteArray("1,\"say 'hi' then bye\",\"Cr\xC3\xA9"
+                                        "dit\"\r\n"));
+}
+
 TEST(RecordWriting, NonAsciiTextsAreUtf8) {
     EXPECT_EQ(encodeRecord({Item::text(QString::fromUtf8("Crédit €"))}),
               QByteArray("\"Cr\xC3\xA9"

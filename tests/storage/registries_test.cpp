@@ -226,3 +226,31 @@ TEST(Registries, AProjectIsNeverStoredTwice) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Registries, ALoadedRegistryIsRewrittenByteForByteAndOldFilesBecomeUtf8) {
+    TempWorkspace ws;
+    const QByteArray plans = "1,\"1\",\"Cr\xC3\xA9"
+                             "dit Home\",\"1\",\"Salaried, urban\",\"111\",\"Yes\"\r\n"
+                             "2,\"1\",\"P\",\"2\",\"Retired\",\"010\",\"No\"\r\n";
+    ws.write("pptb.lnd", plans);
+    ws.write("ppflag.lnd", "1\r\n");
+    ws.write("Prj.lnd", "1,\"Cr\xE9"
+                        "dit \x93Home\x94\",\"a\",\"b\",\"Active\"\r\n");
+    ws.write("flag.lnd", "1\r\n");
+    RecordFolder folder(ws.path());
+    WorkingCopy copy;
+    loadRegistries(folder, copy);
+    ASSERT_TRUE(rewritePlans(folder, copy.plans).ok());
+    EXPECT_FILE_BYTES(ws, "pptb.lnd", plans);
+    copy.plans.setText(2, 5, "110");
+    ASSERT_TRUE(rewritePlans(folder, copy.plans).ok());
+    EXPECT_FILE_BYTES(ws, "pptb.lnd", QByteArray(plans).replace("\"010\"", "\"110\""));
+    ASSERT_TRUE(rewriteProjects(folder, copy.projects).ok());
+    EXPECT_FILE_BYTES(ws, "Prj.lnd",
+                      "1,\"Cr\xC3\xA9"
+                      "dit \xE2\x80\x9CHome\xE2\x80\x9D\",\"a\",\"b\",\"Active\"\r\n");
+}
+
+} // namespace
