@@ -1,0 +1,225 @@
+// The user-facing operations at sizes far beyond everyday use, through the
+// real windows (headless):
+//  - the Analysis window with 200 segments and 99 saved strategies: the
+//    100th strategy's Add, with its totals and both charts redrawn;
+//  - a poll Save (poll file plus plan registry rewrite) with 100,000 plans.
+#include "analysis/analysis_files.h"
+#include "analysis/forecast.h"
+#include "analysis/strategy_table.h"
+#include "audience/segment_file.h"
+#include "poll/poll_tables.h"
+#include "shell/main_window.h"
+#include "shell/projects_window.h"
+#include "shell/startup.h"
+#include "storage/details_file.h"
+#include "storage/registries.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+using namespace lendora;
+
+namespace {
+
+constexpr int segmentCount = 200;
+constexpr int savedStrategies = 99;
+
+QWidget* topLevel(const char* name) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+MainWindow* startProgram() {
+    startUp();
+    topLevel("frmLendora")->findChild<QTimer*>(QStringLiteral("Timer1"))->start(0);
+    while (!topLevel("frmSplash"))
+        QCoreApplication::processEvents();
+    topLevel("frmSplash")->findChild<QAbstractButton*>(QStringLiteral("cmdTry"))->click();
+    QCoreApplication::processEvents();
+    return qobject_cast<MainWindow*>(topLevel("frmMother"));
+}
+
+void closeProgram() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        widget->deleteLater();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void setRow(Grid& grid, int row, const QStringList& texts) {
+    for (int c = 0; c < texts.size(); ++c)
+        grid.setText(row, c, texts[c]);
+}
+
+// One project, one audience of 200 segments, one plan with complete poll
+// data and 99 saved strategies, each changing every feature.
+void writeAnalysedPlan(const RecordFolder& folder) {
+    WorkingCopy copy;
+    setRow(copy.projects, 1, {"1", "Home Loan", "Easy Loan", "Easy", "Active"});
+    copy.projects.addRow();
+    setRow(copy.audiences, 1, {"1", "Salaried", QString::number(segmentCount)});
+    copy.audiences.addRow();
+    setRow(copy.plans, 1, {"1", "1", "Home Loan", "1", "Salaried", "111", "Yes"});
+    copy.plans.addRow();
+    (void)rewriteProjects(folder, copy.projects);
+    (void)appendAudience(folder, copy.audiences, 1);
+    (void)rewritePlans(folder, copy.plans);
+    for (const QString& flag :
+         {registry::projectsFlag, registry::audiencesFlag, registry::plansFlag})
+        (void)folder.writeFlag(flag);
+
+    Grid details(4, details::columnCount);
+    setRow(details, 1, {"Home Loan", "Easy", "30", "10", "20000", "900", "85", "36", "34.", "500"});
+    setRow(details, 2,
+           {"City Bank", "City", "40", "12", "25000", "700", "80", "48", "26.44", "800"});
+    setRow(details, 3, {"Metro", "Metro", "30", "14", "30000", "600", "75", "60", "55", "1000"});
+    (void)details::write(folder, 1, details);
+    Grid segments(2, 2);
+    for (int s = 1; s <= segmentCount; ++s) {
+        setRow(segments, s, {QString::number(s), QStringLiteral("Segment %1, salaried").arg(s)});
+        segments.addRow();
+    }
+    (void)segments::write(folder, 1, segments);
+
+    const poll::PlanRef plan = poll::planRef(copy.plans, 1);
+    std::mt19937 random(2012);
+    std::uniform_int_distribution<int> count(1, 400);
+    Grid own, competitor1, competitor2;
+    const analysis::PollGrids polls{own, competitor1, competitor2};
+    Grid* grids[] = {&own, &competitor1, &competitor2};
+    for (int product = 0; product < poll::productCount; ++product) {
+        Grid& table = *grids[product];
+        poll::layOut(folder, plan, table);
+        for (int r = 1; r <= segmentCount; ++r)
+            for (int f = 1; f <= poll::featureCount; ++f)
+                table.setText(r, f, QString::number(count(random)));
+        for (int r = 1; r <= segmentCount; ++r) {
+            double total = 0;
+            for (int f = 1; f <= poll::featureCount; ++f)
+                total += table.text(r, f).toDouble();
+            table.setText(r, poll::totalColumn, QString::number(total));
+        }
+        poll::computeTotals(table);
+        (void)poll::save(folder, plan, product, table);
+    }
+
+    analysis::AnalysisTables tables;
+    tables.lblProjectIndex = 1;
+    details::readInto(folder, 1, tables.base, true);
+    analysis::placeSegments(tables, segments::read(folder, 1));
+    for (int k = 1; k <= savedStrategies; ++k) {
+        const analysis::FeatureValues values = {
+            10.0 - k * 0.01, 20000.0 + k, 900.0 + k, 85.0 - k * 0.1, 36.0 + k, 30.0 + k, 500.0 + k};
+        for (int f = 1; f <= analysis::featureCount; ++f)
+            tables.changeFlag(f) = true;
+        (void)analysis::analyse(tables, polls, values);
+        analysis::addStrategy(tables, values);
+    }
+    (void)analysis::writeAnalysisFiles(folder, tables);
+}
+
+void BM_AnalysisAddWithCharts(benchmark::State& state) {
+    QTemporaryDir dir;
+    writeAnalysedPlan(RecordFolder(dir.path()));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    for (auto _ : state) {
+        state.PauseTiming();
+        MainWindow* mother = startProgram();
+        mother->projects().planClicked(1);
+        mother->entry(QStringLiteral("mnuNewAnalysis"))->trigger();
+        QWidget* window = mother->form(QStringLiteral("frmAnalysis"));
+        const char* fields[] = {"txtInterest",        "txtMEI", "txtMLV",     "txtMLP",
+                                "txtRepaymentPeriod", "txtEMI", "txtFreebies"};
+        const char* values[] = {"8.75", "18000", "1950", "90", "200", "", "250"};
+        for (int f = 0; f < 7; ++f) {
+            auto* field = window->findChild<QLineEdit*>(QString::fromLatin1(fields[f]));
+            if (*values[f])
+                field->setText(QString::fromLatin1(values[f]));
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        window->findChild<QAbstractButton*>(QStringLiteral("cmdAnalyse"))->click();
+        QCoreApplication::processEvents();
+        auto* add = window->findChild<QAbstractButton*>(QStringLiteral("cmdAdd"));
+        if (!add->isEnabled())
+            state.SkipWithError("the strategy was refused");
+        state.ResumeTiming();
+
+        QElapsedTimer clock;
+        clock.start();
+        add->click();
+        QCoreApplication::processEvents(); // the tables and charts repaint
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+
+        state.PauseTiming();
+        closeProgram();
+        state.ResumeTiming();
+    }
+    QDir::setCurrent(previous);
+}
+BENCHMARK(BM_AnalysisAddWithCharts)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_AnalysisAddWithCharts)
+    ->Name("AddOnce")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// A poll Save of a two-segment plan in a working copy of 100,000 plans.
+void BM_PollSaveWith100000Plans(benchmark::State& state) {
+    QTemporaryDir dir;
+    const RecordFolder folder(dir.path());
+    WorkingCopy copy;
+    for (int i = 1; i <= 100000; ++i) {
+        setRow(copy.plans, i,
+               {QString::number(i), QString::number(i % 997 + 1),
+                QStringLiteral("Home Loan Project %1").arg(i % 997 + 1),
+                QString::number(i % 991 + 1),
+                QStringLiteral("Salaried, 25 to 40, urban %1").arg(i % 991), "011", "No"});
+        copy.plans.addRow();
+    }
+    (void)rewritePlans(folder, copy.plans);
+    (void)folder.writeFlag(registry::plansFlag);
+    loadRegistries(folder, copy); // as the program holds it after start-up
+    Grid segments(4, 2);
+    setRow(segments, 1, {"1", "Young"});
+    setRow(segments, 2, {"2", "Married"});
+    const poll::PlanRef plan = poll::planRef(copy.plans, 5000);
+    (void)segments::write(folder, plan.audience, segments);
+    Grid table;
+    poll::layOut(folder, plan, table);
+    for (int r = 1; r <= 2; ++r)
+        for (int f = 1; f <= poll::featureCount; ++f)
+            table.setText(r, f, QString::number(r + f));
+    poll::computeTotals(table);
+    for (auto _ : state) {
+        WriteStatus status = poll::save(folder, plan, poll::product::own, table);
+        status << poll::recordCompletion(folder, copy.plans, 5000, QStringLiteral("111"));
+        if (!status.ok())
+            state.SkipWithError("save failed");
+    }
+}
+BENCHMARK(BM_PollSaveWith100000Plans)->Unit(benchmark::kMillisecond)->MinTime(1);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lendora 2012"));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
