@@ -1,5 +1,7 @@
 #include "analysis/analysis_tables.h"
 
+#include "storage/details_file.h"
+
 #include "storage/table_records.h"
 
 namespace lendora::analysis {
@@ -14,16 +16,7 @@ QStringList featureNames() {
 }
 
 QStringList baseHeadings() {
-    return {u"Names"_s,
-            u"Brand"_s,
-            u"Market Share"_s,
-            u"Interest"_s,
-            u"Min.Eligible Income"_s,
-            u"Max. Loan Value"_s,
-            u"Max. Loan Percentage"_s,
-            u"Repayment Period"_s,
-            u"EMI"_s,
-            u"Freebies"_s};
+    return details::headings(u"Names"_s);
 }
 
 QStringList estimateHeadings() {

@@ -4,6 +4,7 @@
 #include "audience/audience_window.h"
 #include "audience/segment_table.h"
 #include "audience/segments_window.h"
+#include "basic_details/wizard_steps.h"
 #include "shell/main_window.h"
 #include "shell/messages.h"
 #include "shell/projects_window.h"
@@ -14,18 +15,6 @@ namespace {
 // The tab of the All Projects window that lists the audiences.
 constexpr int audienceTab = 1;
 
-// The step windows of the Basic Details wizard, hidden when an audience is begun.
-const QStringList wizardWindows = {QStringLiteral("frmNewProject"),
-                                   QStringLiteral("frmCompetitors"),
-                                   QStringLiteral("frmBrandNames"),
-                                   QStringLiteral("frmMarketShare"),
-                                   QStringLiteral("frmInterest"),
-                                   QStringLiteral("frmMEI"),
-                                   QStringLiteral("frmMLV"),
-                                   QStringLiteral("frmMLP"),
-                                   QStringLiteral("frmRepaymentPeriod"),
-                                   QStringLiteral("frmEMI"),
-                                   QStringLiteral("frmFreebies")};
 } // namespace
 
 AudienceFlow::AudienceFlow(MainWindow& mother)
@@ -77,7 +66,7 @@ void AudienceFlow::newAudience() {
     window->setLblTAIndex(n);
     mother_.showChild(window);
     window->focusDefinition();
-    mother_.hideChildren(wizardWindows);
+    mother_.hideChildren(wizard::windowNames()); // the wizard makes way
 
     number_ = n;
     defining_ = true;

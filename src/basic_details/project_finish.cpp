@@ -8,16 +8,7 @@ namespace lendora::finish {
 using namespace Qt::StringLiterals;
 
 QStringList detailsHeadings() {
-    return {u"Product and Competitors"_s,
-            u"Brand"_s,
-            u"Market Share"_s,
-            u"Interest"_s,
-            u"Min.Eligible Income"_s,
-            u"Max. Loan Value"_s,
-            u"Max. Loan Percentage"_s,
-            u"Repayment Period"_s,
-            u"EMI"_s,
-            u"Freebies"_s};
+    return details::headings(u"Product and Competitors"_s);
 }
 
 QString competitor2Cell(const QString& fieldText) {

@@ -137,6 +137,13 @@ const StepInfo& step(int number) {
     return steps[size_t(std::clamp(number, 1, stepCount) - 1)];
 }
 
+QStringList windowNames() {
+    QStringList names;
+    for (int s = 1; s <= stepCount; ++s)
+        names << QString::fromLatin1(step(s).window);
+    return names;
+}
+
 int stepOfWindow(const QString& window) {
     for (int s = 1; s <= stepCount; ++s)
         if (window == QLatin1String(step(s).window))

@@ -34,6 +34,8 @@ struct StepInfo {
 
 // Step 1 to 11.
 const StepInfo& step(int number);
+// The objectNames of the eleven step windows, step 1 first.
+QStringList windowNames();
 // The step whose window carries that objectName; 0 when none does.
 int stepOfWindow(const QString& window);
 // Where Back leads: the step before, except from steps 10 and 11 (step 9).

@@ -1,5 +1,7 @@
 #include "plans/plan_table.h"
 
+#include "storage/details_file.h"
+
 #include "storage/numbers.h"
 #include "storage/registries.h"
 
@@ -12,16 +14,7 @@ QStringList projectHeadings() {
 }
 
 QStringList detailHeadings() {
-    return {u"Names"_s,
-            u"Brand"_s,
-            u"Market Share"_s,
-            u"Interest"_s,
-            u"Min.Eligible Income"_s,
-            u"Max. Loan Value"_s,
-            u"Max. Loan Percentage"_s,
-            u"Repayment Period"_s,
-            u"EMI"_s,
-            u"Freebies"_s};
+    return details::headings(u"Names"_s);
 }
 
 QStringList audienceHeadings() {

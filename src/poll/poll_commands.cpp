@@ -1,5 +1,6 @@
 #include "shell/commands.h"
 
+#include "basic_details/wizard_steps.h"
 #include "poll/poll_entry.h"
 #include "poll/poll_tables.h"
 #include "poll/poll_window.h"
@@ -17,18 +18,7 @@ namespace {
 
 // The windows that make way for the poll window: the Basic Details steps
 // and the questionnaire preview.
-const QStringList windowsToHide = {QStringLiteral("frmNewProject"),
-                                   QStringLiteral("frmCompetitors"),
-                                   QStringLiteral("frmBrandNames"),
-                                   QStringLiteral("frmMarketShare"),
-                                   QStringLiteral("frmInterest"),
-                                   QStringLiteral("frmMEI"),
-                                   QStringLiteral("frmMLV"),
-                                   QStringLiteral("frmMLP"),
-                                   QStringLiteral("frmRepaymentPeriod"),
-                                   QStringLiteral("frmEMI"),
-                                   QStringLiteral("frmFreebies"),
-                                   QStringLiteral("frmQuestionairePreview")};
+const QStringList windowsToHide = wizard::windowNames() << QStringLiteral("frmQuestionairePreview");
 
 // New (stored = false) and Open (stored = true) Poll Results for the plan
 // selected in the All Projects window. Every opening starts the window

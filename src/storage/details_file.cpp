@@ -6,6 +6,19 @@ namespace lendora::details {
 
 using namespace Qt::StringLiterals;
 
+QStringList headings(const QString& firstHeading) {
+    return {firstHeading,
+            u"Brand"_s,
+            u"Market Share"_s,
+            u"Interest"_s,
+            u"Min.Eligible Income"_s,
+            u"Max. Loan Value"_s,
+            u"Max. Loan Percentage"_s,
+            u"Repayment Period"_s,
+            u"EMI"_s,
+            u"Freebies"_s};
+}
+
 QString fileName(long long project) {
     return QString::number(project) + u"_pdtl.lnd"_s;
 }

@@ -24,6 +24,10 @@ constexpr int repaymentPeriod = 7;
 constexpr int emi = 8;
 constexpr int freebies = 9;
 
+// The headings of a details table: the given first heading ("Product and
+// Competitors" or "Names"), then "Brand", "Market Share" and the seven features.
+QStringList headings(const QString& firstHeading);
+
 // "3_pdtl.lnd" for project 3.
 QString fileName(long long project);
 
