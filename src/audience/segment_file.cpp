@@ -21,7 +21,9 @@ void readInto(const RecordFolder& folder, long long audience, Grid& table) {
 }
 
 WriteStatus write(const RecordFolder& folder, long long audience, const Grid& table) {
-    return folder.rewrite(fileName(audience), tableRecords(table, 1, 1));
+    // An audience without segments gets an empty file, so that a file left
+    // under its number by an earlier installation is not taken for its own.
+    return folder.writeBytes(fileName(audience), tableBytes(table, 1, 1));
 }
 
 } // namespace lendora::segments

@@ -28,7 +28,7 @@ std::vector<QStringList> read(const RecordFolder& folder, long long audience);
 void readInto(const RecordFolder& folder, long long audience, Grid& table);
 
 // Writes rows 1 to row count - 2 of a segments table: record k is the number
-// k and the description in column 1.
+// k and the description in column 1. No segments give an empty file.
 WriteStatus write(const RecordFolder& folder, long long audience, const Grid& table);
 
 } // namespace lendora::segments

@@ -1,4 +1,5 @@
 #include "audience/audience_store.h"
+#include "audience/segment_file.h"
 #include "audience/segment_table.h"
 #include "storage/registries.h"
 
@@ -116,6 +117,23 @@ TEST(AudienceSave, ARetryReplacesTheRecordWrittenBefore) {
     EXPECT_FILE_BYTES(ws, "ta.lnd", "1,\"A\",\"1\"\r\n2,\"B\",\"3\"\r\n");
     EXPECT_FILE_BYTES(ws, "2-segFile.lnd", "1,\"x\"\r\n2,\"y\"\r\n");
     EXPECT_FILE_BYTES(ws, "tfag.lnd", "1\r\n");
+}
+
+} // namespace
+
+namespace {
+
+TEST(AudienceSave, AnAudienceWithoutSegmentsDoesNotAdoptALeftoverSegmentFile) {
+    TempWorkspace ws;
+    ws.write("1-segFile.lnd", "1,\"From an earlier installation\"\r\n");
+    RecordFolder folder(ws.path());
+    WorkingCopy copy;
+    audience::placeRow(copy.audiences, 1, "Everyone", 0);
+    bool recordWritten = false;
+    ASSERT_TRUE(audience::save(folder, copy.audiences, 1, segmentsOf({}), recordWritten).ok());
+    EXPECT_FILE_BYTES(ws, "ta.lnd", "1,\"Everyone\",\"0\"\r\n");
+    EXPECT_FILE_BYTES(ws, "1-segFile.lnd", "");
+    EXPECT_TRUE(segments::read(folder, 1).empty());
 }
 
 } // namespace
