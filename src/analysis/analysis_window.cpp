@@ -150,8 +150,11 @@ QWidget* AnalysisWindow::buildBasicTab() {
     baseView_ = newTable(tables_.base, "MSFlexGrid1");
     auto* base = baseView_;
     baseFrame_ = newFrame("fraBasicDetails", u"Basic Details"_s, base);
-    auto* estimates = newTable(tables_.estimates, "MSFG_Seg_Analysis");
-    estimatesFrame_ = newFrame("Fra_Estimates", analysis::estimatesCaption(1), estimates);
+    estimatesView_ = newTable(tables_.estimates, "MSFG_Seg_Analysis");
+    // Warned estimates get a colour and a tooltip that says why.
+    estimatesView_->gridModel().setCellDecoration(
+        [this](int gridRow, int column, int role) { return estimateLook(gridRow, column, role); });
+    estimatesFrame_ = newFrame("Fra_Estimates", analysis::estimatesCaption(1), estimatesView_);
     auto* strategies = newTable(tables_.strategies, "MSFG_Analyses");
     auto* strategiesFrame = newFrame("fraStrategies", u"Strategies"_s, strategies);
 
@@ -215,11 +218,25 @@ QWidget* AnalysisWindow::buildFinalTab() {
     connect(cmdSave_, &QPushButton::clicked, this, &AnalysisWindow::save);
     connect(cmdDelete_, &QPushButton::clicked, this, &AnalysisWindow::deleteStrategy);
     connect(cmdCancel_, &QPushButton::clicked, this, &AnalysisWindow::cancel);
+    // The exports of the comparison, beside Save, Delete and Cancel.
+    cmdExportCsv_ = newButton("cmdExportCsv", u"Export CSV..."_s);
+    cmdSaveCharts_ = newButton("cmdSaveCharts", u"Save Chart..."_s);
+    cmdReportPdf_ = newButton("cmdReportPdf", u"PDF Report..."_s);
+    cmdExportCsv_->setToolTip(u"Save the feature wise and segment wise tables as a CSV file"_s);
+    cmdSaveCharts_->setToolTip(u"Save a chart as a PNG picture or an SVG drawing"_s);
+    cmdReportPdf_->setToolTip(u"Save a PDF report of this plan's strategies"_s);
+    connect(cmdExportCsv_, &QPushButton::clicked, this, &AnalysisWindow::exportCsv);
+    connect(cmdSaveCharts_, &QPushButton::clicked, this, &AnalysisWindow::saveChart);
+    connect(cmdReportPdf_, &QPushButton::clicked, this, &AnalysisWindow::reportPdf);
     auto* buttons = new QVBoxLayout;
     buttons->setContentsMargins(0, 28, 0, 0);
     buttons->addWidget(cmdSave_);
     buttons->addWidget(cmdDelete_);
     buttons->addWidget(cmdCancel_);
+    buttons->addSpacing(18);
+    buttons->addWidget(cmdExportCsv_);
+    buttons->addWidget(cmdSaveCharts_);
+    buttons->addWidget(cmdReportPdf_);
     buttons->addStretch(1);
 
     auto* layout = new QHBoxLayout(page);
@@ -232,6 +249,8 @@ QWidget* AnalysisWindow::buildFinalTab() {
 void AnalysisWindow::openFor(int planRow) {
     const analysis::OpenedPlan opened = analysis::openAnalysis(
         mother_.folder(), mother_.workingCopy().plans, planRow, tables_, polls_);
+    plan_ = opened.plan;
+    showWarnings({});
     setWindowTitle(analysis::windowCaption(opened.plan));
     baseFrame_->setTitle(analysis::baseCaption(opened.plan));
     frame2_->setTitle(analysis::entryFrameCaption(tables_.base));
@@ -258,6 +277,7 @@ void AnalysisWindow::openFor(int planRow) {
 void AnalysisWindow::Charts() {
     analysis::drawComparison(segmentsChart_, analysis::segmentsChart(tables_));
     analysis::drawComparison(featuresChart_, analysis::featuresChart(tables_));
+    updateExports();
 }
 
 QStringList AnalysisWindow::entryTexts() const {
@@ -301,10 +321,13 @@ void AnalysisWindow::confirm(int feature) {
 }
 
 void AnalysisWindow::analyse() {
-    const analysis::AnalyseResult result =
-        analysis::analyse(tables_, analysis::PollGrids{polls_[0], polls_[1], polls_[2]},
-                          analysis::featureValues(entryTexts()));
+    const analysis::PollGrids polls{polls_[0], polls_[1], polls_[2]};
+    const analysis::FeatureValues strategy = analysis::featureValues(entryTexts());
+    const analysis::AnalyseResult result = analysis::analyse(tables_, polls, strategy);
     cmdAdd_->setEnabled(result.computed());
+    // The warnings of a refused strategy's estimates are gone with it.
+    showWarnings(result.computed() ? analysis::forecastWarnings(tables_, polls, strategy)
+                                   : std::vector<analysis::ForecastWarning>{});
     if (!result.computed())
         ui::inform(this, result.message());
 }

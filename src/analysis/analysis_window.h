@@ -3,10 +3,17 @@
 #include "analysis/analysis_plan.h"
 #include "analysis/analysis_tables.h"
 #include "analysis/forecast.h"
+#include "analysis/forecast_warnings.h"
+#include "poll/poll_tables.h"
 
+#include <QByteArray>
+#include <QColor>
 #include <QWidget>
 
 #include <array>
+#include <map>
+#include <utility>
+#include <vector>
 
 class QChartView;
 class QGroupBox;
@@ -66,9 +73,43 @@ private:
     // `lblAnalysisID` and the caption of the detailed estimates that follows it.
     void showStrategyNumber();
 
+    // Forecast warnings (analysis_window_warnings.cpp): the cells' looks and
+    // the Guru's summary follow the given warnings.
+    void showWarnings(std::vector<analysis::ForecastWarning> warnings);
+    QVariant estimateLook(int gridRow, int column, int role) const;
+    void showWarningsInGuru();
+
+    // Exports of the comparison (analysis_window_exports.cpp).
+    void exportCsv();
+    void saveChart();
+    void reportPdf();
+    // The exports need at least one strategy.
+    void updateExports();
+    // Asks for the file to write; empty when the user cancelled.
+    QString askFile(const QString& title, const QString& suffix, const QString& filters,
+                    QString* selectedFilter = nullptr);
+    // Writes the bytes to the file; a failure (or no bytes) is reported.
+    void writeExport(const QString& path, const QByteArray& bytes);
+
     MainWindow& mother_;
     analysis::AnalysisTables tables_;
     analysis::PollTables polls_;
+    poll::PlanRef plan_;
+
+    // The warnings on the estimates of the last Analyse (none after an
+    // opening or a refused strategy), and each warned cell's colour and
+    // tooltip by (Grid row, column).
+    struct CellLook {
+        QColor background;
+        QString tooltip;
+    };
+    std::vector<analysis::ForecastWarning> warnings_;
+    std::map<std::pair<int, int>, CellLook> looks_;
+    // The summary last appended to the Guru text, taken off before the next.
+    QString guruSummary_;
+    // The folder and chart size of the last export, offered again.
+    QString exportFolder_;
+    QSize chartSize_{1200, 700};
 
     QTabWidget* sstab1_ = nullptr;
     QTabWidget* sstab2_ = nullptr;
@@ -82,7 +123,11 @@ private:
     QPushButton* cmdSave_ = nullptr;
     QPushButton* cmdDelete_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
+    QPushButton* cmdExportCsv_ = nullptr;
+    QPushButton* cmdSaveCharts_ = nullptr;
+    QPushButton* cmdReportPdf_ = nullptr;
     ui::GridView* baseView_ = nullptr;
+    ui::GridView* estimatesView_ = nullptr;
     ui::GridView* featuresView_ = nullptr;
     ui::GridView* segmentsView_ = nullptr;
     QChartView* segmentsChart_ = nullptr;

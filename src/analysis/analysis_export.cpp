@@ -1,0 +1,137 @@
+#include "analysis/analysis_export.h"
+
+#include <algorithm>
+
+namespace lendora::analysis {
+
+using namespace Qt::StringLiterals;
+
+QString csvField(const QString& text) {
+    const bool quoted = std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c == u',' || c == u'"' || c == u'\r' || c == u'\n';
+    });
+    if (!quoted)
+        return text;
+    QString field = text;
+    field.replace(u"\""_s, u"\"\""_s);
+    return u'"' + field + u'"';
+}
+
+QByteArray csvRecords(const std::vector<QStringList>& records) {
+    QString text;
+    for (const QStringList& record : records) {
+        QStringList fields;
+        fields.reserve(record.size());
+        for (const QString& cell : record)
+            fields << csvField(cell);
+        text += fields.join(u',') + u"\r\n"_s;
+    }
+    return text.toUtf8();
+}
+
+std::vector<QStringList> shownRows(const Grid& grid) {
+    std::vector<QStringList> rows;
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        QStringList cells = grid.rowTexts(r);
+        const bool empty =
+            std::all_of(cells.begin(), cells.end(), [](const QString& c) { return c.isEmpty(); });
+        if (r == 0 || !empty)
+            rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+QByteArray comparisonCsv(const AnalysisTables& tables) {
+    std::vector<QStringList> records = shownRows(tables.features);
+    records.push_back({QString()});
+    records.push_back({segmentsTitle});
+    for (QStringList& row : shownRows(tables.segments))
+        records.push_back(std::move(row));
+    return csvRecords(records);
+}
+
+namespace {
+
+// A summary table of the report: its rows as shown, the "Totals" rows bold.
+ReportTable summaryTable(const QString& title, const Grid& grid) {
+    ReportTable table;
+    table.title = title;
+    std::vector<QStringList> rows = shownRows(grid);
+    table.headings = rows.front();
+    for (size_t i = 1; i < rows.size(); ++i) {
+        if (rows[i].value(0) == totalsLabel)
+            table.emphasised.push_back(int(i - 1));
+        table.rows.push_back(std::move(rows[i]));
+    }
+    return table;
+}
+
+// "Easy Home (Home Loan Project)": a brand with the name beside it.
+QString product(const Grid& base, int row) {
+    const QString name = base.text(row, 0);
+    const QString brandName = base.text(row, 1);
+    if (name.isEmpty() || name == brandName)
+        return brandName;
+    if (brandName.isEmpty())
+        return name;
+    return brandName + u" ("_s + name + u')';
+}
+
+} // namespace
+
+QStringList changedFeatures(const AnalysisTables& tables, int strategyRow) {
+    const QStringList names = featureNames();
+    QStringList changed;
+    for (int f = 1; f <= featureCount; ++f)
+        if (tables.flags.text(strategyRow, f).trimmed() == u"1"_s)
+            changed << names[f - 1];
+    return changed;
+}
+
+AnalysisReport analysisReport(const AnalysisTables& tables, const poll::PlanRef& plan) {
+    AnalysisReport report;
+    const QString planNumber = QString::number(tables.lblProjectIndex);
+    const int strategies = std::max(tables.strategies.rowCount() - 2, 0);
+    report.title = u"Strategy analysis for "_s + plan.projectName;
+    report.facts = {
+        {u"Project plan"_s, planNumber},
+        {u"Project"_s, plan.projectName + u" (project "_s + QString::number(plan.project) + u')'},
+        {u"Target audience"_s, plan.audienceName + u" (audience "_s +
+                                   QString::number(plan.audience) + u", "_s +
+                                   QString::number(tables.segmentCount()) +
+                                   (tables.segmentCount() == 1 ? u" segment)"_s : u" segments)"_s)},
+        {u"Own product"_s, product(tables.base, brand::own)},
+        {u"Competitor 1"_s, product(tables.base, brand::competitor1)},
+        {u"Competitor 2"_s, product(tables.base, brand::competitor2)},
+        {u"Strategies"_s, QString::number(strategies)},
+    };
+    report.footer = plan.projectName + u" - plan "_s + planNumber;
+
+    report.base.title = u"Base values of the three brands"_s;
+    report.base.headings = baseHeadings();
+    for (int b = brand::own; b <= brand::competitor2; ++b)
+        report.base.rows.push_back(tables.base.rowTexts(b).mid(0, 10));
+
+    report.strategies.title = u"Strategies"_s;
+    report.strategies.headings = strategyHeadings() + QStringList{u"Changed features"_s};
+    for (int k = 1; k <= strategies; ++k)
+        report.strategies.rows.push_back(tables.strategies.rowTexts(k).mid(0, strategyColumnCount) +
+                                         QStringList{changedFeatures(tables, k).join(u", "_s)});
+
+    report.features = summaryTable(featuresTitle, tables.features);
+    report.segments = summaryTable(segmentsTitle, tables.segments);
+    return report;
+}
+
+QString exportBaseName(const poll::PlanRef& plan, int planNumber) {
+    QString name = plan.projectName;
+    for (QChar& c : name)
+        if (c.unicode() < 0x20 || QStringView(u"/\\:*?\"<>|").contains(c))
+            c = u'_';
+    name = name.trimmed();
+    if (name.isEmpty() || name.startsWith(u'.'))
+        name.prepend(u"Lendora"_s);
+    return name + u" - plan "_s + QString::number(planNumber);
+}
+
+} // namespace lendora::analysis

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "analysis/analysis_tables.h"
+#include "poll/poll_tables.h"
+#include "storage/grid.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+// What the comparison of a plan's strategies exports, as plain data: the
+// CSV text of the two summary tables and the content of the PDF report.
+// The window only draws and writes them.
+namespace lendora::analysis {
+
+// One CSV field (RFC 4180): a field holding a comma, a double quote, a
+// carriage return or a line feed is put in double quotes, with each quote
+// doubled; any other field is written as it is.
+QString csvField(const QString& text);
+
+// CSV records: fields joined by ",", CR LF after every record, UTF-8.
+QByteArray csvRecords(const std::vector<QStringList>& records);
+
+// The rows of a summary table as shown: the heading row, then every row
+// that holds anything (strategies and the "Totals" row).
+std::vector<QStringList> shownRows(const Grid& grid);
+
+// Title line in front of the per-segment table in the CSV file.
+inline const QString segmentsTitle = QStringLiteral("Segment wise Analysis");
+inline const QString featuresTitle = QStringLiteral("Feature wise Analysis");
+
+// The CSV file of the comparison: the per-feature table (`MSFG_Features`)
+// from its heading row to its "Totals" row, an empty line, the title line
+// "Segment wise Analysis", then the per-segment table (`MSFG_Segments`) the
+// same way. Cells exactly as the tables show them.
+QByteArray comparisonCsv(const AnalysisTables& tables);
+
+// A table of the report: a title, the column headings and the rows.
+struct ReportTable {
+    QString title;
+    QStringList headings;
+    std::vector<QStringList> rows;
+    // Rows drawn in bold (the "Totals" rows).
+    std::vector<int> emphasised;
+};
+
+// The content of the PDF report of a plan's analysis.
+struct AnalysisReport {
+    QString title;
+    // Label and value lines: plan, project, target audience, products.
+    std::vector<std::pair<QString, QString>> facts;
+    ReportTable base;       // the three brands' Basic Details
+    ReportTable strategies; // every strategy's seven values and its changed features
+    ReportTable features;   // `MSFG_Features`
+    ReportTable segments;   // `MSFG_Segments`
+    // A line under the title naming the report's owner, for the page foot.
+    QString footer;
+};
+
+// Composes the report from the Analysis window's tables and the plan row
+// they were opened for.
+AnalysisReport analysisReport(const AnalysisTables& tables, const poll::PlanRef& plan);
+
+// The names of the features a strategy row changed (its flags "1"), in
+// feature order, as the report lists them.
+QStringList changedFeatures(const AnalysisTables& tables, int strategyRow);
+
+// A file name for an export of the plan, without folder or suffix: the
+// project name and the plan number, with the characters that cannot stand
+// in a file name replaced ("Home Loan Project - plan 1").
+QString exportBaseName(const poll::PlanRef& plan, int planNumber);
+
+} // namespace lendora::analysis

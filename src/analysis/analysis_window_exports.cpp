@@ -1,0 +1,116 @@
+// The Analysis window's exports of the comparison: the two summary tables
+// as CSV, a chart as PNG or SVG, and the PDF report. Each asks for its file;
+// a file that cannot be written is reported, never passed over.
+#include "analysis/analysis_window.h"
+
+#include "analysis/analysis_export.h"
+#include "analysis/analysis_totals.h"
+#include "analysis/chart_export_dialog.h"
+#include "analysis/export_pictures.h"
+#include "shell/main_window.h"
+#include "shell/messages.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+
+namespace lendora {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString pngFilter = u"PNG picture (*.png)"_s;
+const QString svgFilter = u"SVG drawing (*.svg)"_s;
+
+bool hasSuffix(const QString& path, const QString& suffix) {
+    return QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+void AnalysisWindow::updateExports() {
+    const bool strategies = tables_.strategies.rowCount() - 2 >= 1;
+    for (QPushButton* button : {cmdExportCsv_, cmdSaveCharts_, cmdReportPdf_})
+        button->setEnabled(strategies);
+}
+
+QString AnalysisWindow::askFile(const QString& title, const QString& suffix, const QString& filters,
+                                QString* selectedFilter) {
+    const QString folder = exportFolder_.isEmpty() ? mother_.folder().path() : exportFolder_;
+    const QString suggested = QDir(folder).absoluteFilePath(
+        analysis::exportBaseName(plan_, tables_.lblProjectIndex) + suffix);
+    QString path = QFileDialog::getSaveFileName(this, title, suggested, filters, selectedFilter);
+    if (!path.isEmpty())
+        exportFolder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
+void AnalysisWindow::writeExport(const QString& path, const QByteArray& bytes) {
+    const QFileInfo file(path);
+    if (bytes.isEmpty()) {
+        ui::reportWrite(this,
+                        WriteStatus::failure(file.fileName(), u"the picture could not be drawn"_s));
+        return;
+    }
+    ui::reportWrite(this, RecordFolder(file.absolutePath()).writeBytes(file.fileName(), bytes));
+}
+
+void AnalysisWindow::exportCsv() {
+    QString path = askFile(u"Export CSV"_s, u".csv"_s, u"CSV file (*.csv)"_s);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += u".csv"_s;
+    writeExport(path, analysis::comparisonCsv(tables_));
+}
+
+void AnalysisWindow::saveChart() {
+    // The chart of the tab in view is offered first.
+    const auto shown = sstab2_->currentIndex() == ChartExportDialog::Features
+                           ? ChartExportDialog::Features
+                           : ChartExportDialog::Segments;
+    ChartExportDialog dialog(shown, chartSize_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    chartSize_ = dialog.pictureSize();
+    const bool features = dialog.chart() == ChartExportDialog::Features;
+    const analysis::ChartPicture picture{
+        features ? analysis::featuresChart(tables_) : analysis::segmentsChart(tables_),
+        (features ? featuresChart_ : segmentsChart_)->chart()->title()};
+
+    QString filter = pngFilter;
+    QString path = askFile(u"Save Chart"_s, features ? u" features.png"_s : u" segments.png"_s,
+                           pngFilter + u";;"_s + svgFilter, &filter);
+    if (path.isEmpty())
+        return;
+    // The name's suffix decides the format; without one, the chosen filter.
+    bool svg = hasSuffix(path, u"svg"_s);
+    if (!svg && !hasSuffix(path, u"png"_s)) {
+        svg = filter == svgFilter;
+        path += svg ? u".svg"_s : u".png"_s;
+    }
+    writeExport(path, svg ? analysis::chartSvg(picture, chartSize_)
+                          : analysis::chartPng(picture, chartSize_));
+}
+
+void AnalysisWindow::reportPdf() {
+    QString path = askFile(u"PDF Report"_s, u".pdf"_s, u"PDF document (*.pdf)"_s);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += u".pdf"_s;
+    const analysis::ChartPicture features{analysis::featuresChart(tables_),
+                                          featuresChart_->chart()->title()};
+    const analysis::ChartPicture segments{analysis::segmentsChart(tables_),
+                                          segmentsChart_->chart()->title()};
+    writeExport(path,
+                analysis::reportPdf(analysis::analysisReport(tables_, plan_), features, segments));
+}
+
+} // namespace lendora

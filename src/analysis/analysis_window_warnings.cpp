@@ -1,0 +1,67 @@
+// The Analysis window's forecast warnings: colours and tooltips in the
+// detailed estimates table, and a summary after the Guru's text.
+#include "analysis/analysis_window.h"
+
+#include "shell/grid_view.h"
+#include "shell/guru_window.h"
+#include "shell/main_window.h"
+
+namespace lendora {
+
+void AnalysisWindow::showWarnings(std::vector<analysis::ForecastWarning> warnings) {
+    warnings_ = std::move(warnings);
+    looks_.clear();
+    for (const analysis::ForecastWarning& warning : warnings_) {
+        const auto cell = std::make_pair(warning.row, warning.column);
+        if (looks_.count(cell))
+            continue;
+        CellLook look;
+        QStringList reasons;
+        const auto found = analysis::cellWarnings(warnings_, warning.row, warning.column);
+        for (const analysis::ForecastWarning* w : found)
+            reasons << w->reason;
+        look.background = QColor(QRgb(analysis::warningLook(found.front()->kind).rgb));
+        look.tooltip = reasons.join(u'\n');
+        looks_[cell] = look;
+    }
+    estimatesView_->gridModel().decorationChanged();
+    showWarningsInGuru();
+}
+
+QVariant AnalysisWindow::estimateLook(int gridRow, int column, int role) const {
+    const auto found = looks_.find(std::make_pair(gridRow, column));
+    if (found == looks_.end())
+        return {};
+    switch (role) {
+    case Qt::BackgroundRole:
+        return found->second.background;
+    case Qt::ForegroundRole:
+        return QColor(Qt::black); // readable on the light warning colours
+    case Qt::ToolTipRole:
+        return found->second.tooltip;
+    default:
+        return {};
+    }
+}
+
+// One line per kind of warning after the Guru's text, while the Guru is
+// switched on. The text the Guru showed stays as it was: the summary of the
+// previous Analyse is taken off before the new one is added.
+void AnalysisWindow::showWarningsInGuru() {
+    if (!mother_.guruOn())
+        return;
+    GuruWindow& guru = mother_.guru();
+    QString text = guru.text();
+    if (!guruSummary_.isEmpty() && text.endsWith(guruSummary_))
+        text.chop(guruSummary_.size());
+    guruSummary_ = analysis::guruWarningSummary(warnings_);
+    text += guruSummary_;
+    if (text == guru.text())
+        return;
+    if (guru.isVisible())
+        guru.setText(text);
+    else
+        guru.show(text, guru.lblHID());
+}
+
+} // namespace lendora
