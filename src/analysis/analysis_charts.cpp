@@ -24,12 +24,27 @@ const QColor palette[] = {
 };
 const QColor totalsColour(0x55, 0x5b, 0x66);
 
-void clearChart(QChart* chart) {
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
+// Charts with this many bars or more draw without antialiasing: their bars
+// are a pixel or less wide, and smoothing them costs more than it shows.
+constexpr qsizetype denseBars = 2000;
+// Beyond this many bar sets a legend is a wall of markers nobody can match
+// to a colour; the bars tell their set in a tooltip instead.
+constexpr qsizetype legendLimit = 40;
+
+// A fresh chart with the look of the old one. The old chart, with one
+// graphics item per bar, is deleted once the new one is on screen.
+QChart* freshChart(QChartView* view) {
+    QChart* old = view->chart();
+    auto* chart = new QChart;
+    chart->setTitle(old->title());
+    chart->setTitleFont(old->titleFont());
+    chart->legend()->setAlignment(old->legend()->alignment());
+    chart->legend()->setShowToolTips(old->legend()->showToolTips());
+    chart->setMargins(old->margins());
+    chart->setAnimationOptions(QChart::NoAnimation);
+    view->setChart(chart);
+    old->deleteLater();
+    return chart;
 }
 
 } // namespace
@@ -54,10 +69,12 @@ QChartView* newComparisonChart(const QString& objectName, const QString& title) 
 }
 
 void drawComparison(QChartView* view, const ChartData& data) {
-    QChart* chart = view->chart();
-    clearChart(chart);
+    QChart* chart = freshChart(view);
     if (data.rowLabels.isEmpty() || data.columnLabels.isEmpty())
         return;
+    view->setRenderHint(QPainter::Antialiasing,
+                        data.rowLabels.size() * data.columnLabels.size() < denseBars);
+    chart->legend()->setVisible(data.columnLabels.size() <= legendLimit);
 
     auto* series = new QBarSeries;
     double low = 0;
@@ -84,12 +101,11 @@ void drawComparison(QChartView* view, const ChartData& data) {
         else
             QToolTip::hideText();
     });
-    chart->addSeries(series);
-
+    // The axes go in first, so that the bars are laid out once, when the
+    // series joins the chart.
     auto* strategies = new QBarCategoryAxis;
     strategies->append(data.rowLabels);
     chart->addAxis(strategies, Qt::AlignBottom);
-    series->attachAxis(strategies);
 
     auto* respondents = new QValueAxis;
     respondents->setTitleText(QStringLiteral("Respondents"));
@@ -100,6 +116,9 @@ void drawComparison(QChartView* view, const ChartData& data) {
         (respondents->max() - respondents->min()) / std::max(respondents->tickCount() - 1, 1);
     respondents->setLabelFormat(step >= 1 ? QStringLiteral("%.0f") : QStringLiteral("%g"));
     chart->addAxis(respondents, Qt::AlignLeft);
+
+    chart->addSeries(series);
+    series->attachAxis(strategies);
     series->attachAxis(respondents);
 }
 

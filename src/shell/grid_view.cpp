@@ -129,7 +129,9 @@ GridView::GridView(Grid& grid, const QString& objectName, QWidget* parent)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setDefaultSectionSize(110);
-    horizontalHeader()->setResizeContentsPrecision(200);
+    // Column widths follow a sample of rows: measuring every cell of a large
+    // table on each change would cost more than the fit is worth.
+    horizontalHeader()->setResizeContentsPrecision(40);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& index) { emit gridRowClicked(index.row() + 1); });
     connect(model_, &QAbstractItemModel::modelReset, this, &GridView::scheduleFit);
