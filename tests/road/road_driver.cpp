@@ -407,17 +407,29 @@ void Driver::makePlan(const Project& project, int projectNumber, const Audience&
         return enabledButtons(window, {"cmdAdd", "cmdEdit", "cmdDelete", "cmdSave", "cmdCancel"});
     };
     EXPECT_EQ(buttons(), "Add Save");
+    if (mother_->guruOn()) {
+        EXPECT_EQ(mother_->guru().text(),
+                  "At this stage, you can combine a Project with a Target Audience group.For "
+                  "example, here, you will find two Projects and two Target Audience groups.You "
+                  "can make upto four combinations out of these. For the same Project, you can try "
+                  "different Target Audience groups.Start by selecting a Project from the Basic "
+                  "Details table. The details of the selected Project will be displayed.");
+    }
 
     clickRow(find<ui::GridView>("MSFG_BasicDetails", window), projectNumber);
     EXPECT_EQ(find<QGroupBox>("fraBA", window)->title(), "Basic Details for " + project.name);
     EXPECT_EQ(gridRows(find<ui::GridView>("MSFG_BA", window), 1, 3),
               std::vector<QStringList>(project.details.begin(), project.details.end()));
+    EXPECT_EQ(mother_->guru().text(), "Now, select a group from the Target Audience Table. The "
+                                      "segments of that Target Audience will be displayed.");
     clickRow(find<ui::GridView>("MSFG_TA", window), audienceNumber);
     EXPECT_EQ(find<QGroupBox>("fraTASegment", window)->title(),
               "Segments of " + audience.definition);
     EXPECT_EQ(
         gridRows(find<ui::GridView>("MSFG_Segments", window), 1, int(audience.segments.size())),
         segmentRows(audience));
+    EXPECT_EQ(mother_->guru().text(), "Now, you can create a Project Plan combination by Clicking "
+                                      "the 'Add' button on the form.");
     EXPECT_EQ(messages(), QStringList());
 
     click(find<QPushButton>("cmdAdd", window));

@@ -128,6 +128,12 @@ TEST(Road, OnePlanFromAnEmptyFolderByKeysAndClicksThenAgainAfterARestart) {
     });
     ASSERT_FALSE(::testing::Test::HasFatalFailure());
     EXPECT_EQ(stagesReached, 8) << "the road stopped early";
+    // The road's three messages, each with OK only, under the program's title.
+    EXPECT_EQ(boxes.texts(), QStringList({"New Project Plan", "Project Plan Saved",
+                                          demoPreview().recordedMessage}));
+    EXPECT_EQ(boxes.titles(), QStringList(3, "Lendora 2012"));
+    for (const QMessageBox::StandardButtons buttons : boxes.buttons())
+        EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     // The road ends with exactly the expected files of the finished plan.
     expectSameFiles(want, dataFiles(QStringLiteral(ROAD_TEST_DATA "/final")), "final files");
     // And the committed demo is what the road writes now.

@@ -1,14 +1,30 @@
-// Takes the screenshots of the user guide. Not part of the test suite: run
-// it through scripts/screenshots.sh, which starts it on a virtual display.
+// Takes the screenshots of the user guide (docs/guide.md) on the demo
+// workspace. Not part of the test suite: run it through
+// scripts/screenshots.sh, which starts it on a virtual display. The windows
+// are driven by the road driver, so every picture shows what the road test
+// checks.
+#include "road_data.h"
+#include "road_driver.h"
+
+#include "analysis/analysis_window.h"
+#include "shell/grid_view.h"
 #include "shell/main_window.h"
 
+#include "support/message_boxes.h"
 #include "support/program.h"
 #include "support/workspace.h"
 
 #include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPixmap>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace lendora;
 using namespace lendora::test;
@@ -20,28 +36,146 @@ QString outputFolder() {
     return folder.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(folder);
 }
 
-void save(QWidget* window, const QString& name) {
-    settle(50);
-    const QString path = QDir(outputFolder()).filePath(name + QStringLiteral(".png"));
-    ASSERT_TRUE(window->grab().save(path)) << path.toStdString();
+// A second audience of the demo's project, for a plan still without poll data.
+const road::Audience& selfEmployed() {
+    static const road::Audience audience{"Self-employed professionals",
+                                         {"Doctors and lawyers", "Shop owners, small traders"}};
+    return audience;
 }
 
-TEST(Screenshots, MainWindowAfterStartUp) {
+class Screenshots : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const QDir demo(QStringLiteral(LENDORA_DEMO_DIR));
+        const QStringList names = demo.entryList({"*.lnd"}, QDir::Files);
+        ASSERT_FALSE(names.isEmpty()) << "no demo workspace in " LENDORA_DEMO_DIR;
+        for (const QString& name : names) {
+            QFile file(demo.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            ws.write(name, file.readAll());
+        }
+        mother = startProgram();
+        ASSERT_NE(mother, nullptr);
+        mother->resize(1280, 800);
+        settle(50);
+        driver = std::make_unique<road::Driver>(mother, boxes);
+    }
+    void TearDown() override {
+        driver.reset();
+        closeProgram();
+    }
+
+    // Saves the part of the main window that its menu and its shown windows
+    // cover, or one window alone.
+    void save(const QString& name, QWidget* window = nullptr) {
+        settle(100);
+        const QString path = QDir(outputFolder()).filePath(name + QStringLiteral(".png"));
+        if (window) {
+            ASSERT_TRUE(window->grab().save(path)) << path.toStdString();
+            return;
+        }
+        QRect used(0, 0, 1, mother->menuBar()->height());
+        for (QMdiSubWindow* child : mother->mdiArea()->subWindowList())
+            if (child->isVisible())
+                used |= QRect(child->mapTo(mother, QPoint(0, 0)), child->size());
+        used = QRect(QPoint(0, 0), used.bottomRight() + QPoint(6, 6)) & mother->rect();
+        ASSERT_TRUE(mother->grab(used).save(path)) << path.toStdString();
+    }
+    // The child window around a form, as the user sees it.
+    QMdiSubWindow* child(QWidget* form) {
+        return form ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr;
+    }
+    QWidget* allProjects() { return mother->form("frmProjects"); }
+    void clickAllProjects(int tab, const char* table, int row) {
+        road::Driver::clickTab(find<QTabWidget>("SSTab1", allProjects()), tab);
+        clickRow(find<ui::GridView>(table, allProjects()), row);
+    }
+    // The demo's second plan: the project with the self-employed audience.
+    void makeSecondPlan() {
+        driver->defineAudience(selfEmployed(), 2);
+        driver->saveAudience();
+        driver->makePlan(road::demoProject(), 1, selfEmployed(), 2, 2);
+    }
+
     TempWorkspace ws;
-    ws.write("Prj.lnd", "1,\"Home Loan Project\",\"Easy Home Loan\",\"Easy Home\",\"Active\"\r\n"
-                        "2,\"Car Loan Drive\",\"Quick Car Loan\",\"Zoom\",\"KickOff\"\r\n");
-    ws.write("flag.lnd", "1\r\n");
-    ws.write("ta.lnd",
-             "1,\"Salaried, 25 to 40\",\"3\"\r\n2,\"Self-employed professionals\",\"2\"\r\n");
-    ws.write("tfag.lnd", "1\r\n");
-    ws.write("pptb.lnd",
-             "1,\"1\",\"Home Loan Project\",\"1\",\"Salaried, 25 to 40\",\"111\",\"Yes\"\r\n");
-    ws.write("ppflag.lnd", "1\r\n");
-    MainWindow* mother = startProgram();
-    ASSERT_NE(mother, nullptr);
-    mother->resize(1280, 800);
-    save(mother, QStringLiteral("main-window"));
-    closeProgram();
+    MessageBoxes boxes;
+    MainWindow* mother = nullptr;
+    std::unique_ptr<road::Driver> driver;
+};
+
+TEST_F(Screenshots, MainWindowWithAllProjectsAndTheGuru) {
+    clickAllProjects(2, "MSFG_ProjectPlans", 1);
+    save("01-main-window");
+}
+
+TEST_F(Screenshots, AWizardStep) {
+    road::Project project = road::demoProject();
+    project.name = QStringLiteral("Festive Home Loan Offer");
+    driver->enterProject(project, 2, 5);
+    save("02-wizard-step");
+}
+
+TEST_F(Screenshots, BasicDetailsOfTheProject) {
+    clickAllProjects(0, "MSFG_Projects", 1);
+    driver->press(Qt::Key_F2, Qt::ControlModifier);
+    save("03-basic-details");
+}
+
+TEST_F(Screenshots, TargetAudienceAndSegments) {
+    clickAllProjects(1, "MSFG_TargetAudience", 1);
+    driver->press(Qt::Key_F3, Qt::ControlModifier);
+    save("04-target-audience");
+}
+
+TEST_F(Screenshots, ProjectPlanPreviewAndPollEntryOfASecondPlan) {
+    makeSecondPlan();
+    save("05-project-plan", child(mother->form("frmProjectPlan")));
+
+    // The user closes the plan window.
+    ASSERT_NE(child(mother->form("frmProjectPlan")), nullptr);
+    child(mother->form("frmProjectPlan"))->close();
+    driver->selectPlan(2);
+    const road::Preview preview{
+        2,
+        1,
+        "Opt_MLV",
+        {"Interest - 9.5", "Maximum Eligible Income - 25000", "Maximum Loan Value - 2400000",
+         "Maximum Loan Percentage - 80", "Repament Period - 240", "Freebies - 5000"},
+        "You have selected Shop owners, small traders, \r\nProduct - Product 1, \r\nand\r\n"
+        "Feature - Maximum Loan Value - 2400000",
+    };
+    driver->previewQuestionnaire(selfEmployed(), preview);
+    save("06-questionnaire-preview", child(mother->form("frmQuestionairePreview")));
+    child(mother->form("frmQuestionairePreview"))->close();
+
+    ASSERT_NE(driver->openPoll(road::demoProject(), selfEmployed()), nullptr);
+    driver->enterCounts(selfEmployed(), 0, {{"12", "4", "9", "6", "3", "7", "5"}});
+    for (const auto& [name, count] : {std::pair{"txtBInterest", "15"}, {"txtBMIE", "6"}})
+        typeAndEnter(find<QLineEdit>(name, mother->form("frmPollDataEntry")), count);
+    save("07-poll-results");
+}
+
+TEST_F(Screenshots, AnalysisWithItsStrategiesAndCharts) {
+    driver->selectPlan(1);
+    QWidget* window = driver->openAnalysis(road::demoProject(), road::demoAudience());
+    ASSERT_NE(window, nullptr);
+    // The user maximises the window for room.
+    child(window)->showMaximized();
+    // A third strategy, analysed but not added: a shorter repayment period.
+    road::Strategy strategy;
+    strategy.typed[4] = QStringLiteral("200");
+    strategy.emiAfterPeriod = QStringLiteral("31000.");
+    strategy.flags = QStringLiteral("00001101");
+    driver->analyseOnly(strategy);
+    save("08-analysis-basic");
+
+    auto* tabs = find<QTabWidget>("SSTab1", window);
+    auto* comparison = find<QTabWidget>("SSTab2", window);
+    road::Driver::clickTab(tabs, 1);
+    road::Driver::clickTab(comparison, 0);
+    save("09-analysis-segments");
+    road::Driver::clickTab(comparison, 1);
+    save("10-analysis-features");
 }
 
 } // namespace
