@@ -28,8 +28,10 @@ const QColor totalsColour(0x55, 0x5b, 0x66);
 // are a pixel or less wide, and smoothing them costs more than it shows.
 constexpr qsizetype denseBars = 2000;
 // Beyond this many bar sets a legend is a wall of markers nobody can match
-// to a colour; the bars tell their set in a tooltip instead.
+// to a colour, and beyond this many strategies their labels overlap; the
+// bars tell their strategy and set in a tooltip instead.
 constexpr qsizetype legendLimit = 40;
+constexpr qsizetype labelLimit = 40;
 
 // A fresh chart with the look of the old one. The old chart, with one
 // graphics item per bar, is deleted once the new one is on screen.
@@ -94,17 +96,21 @@ void drawComparison(QChartView* view, const ChartData& data) {
         series->append(set);
     }
     series->setBarWidth(0.85);
-    QObject::connect(series, &QBarSeries::hovered, view, [](bool inside, int index, QBarSet* set) {
-        if (inside)
-            QToolTip::showText(QCursor::pos(), set->label() + QStringLiteral(": ") +
-                                                   QString::number(set->at(index)));
-        else
-            QToolTip::hideText();
-    });
+    const QStringList rowLabels = data.rowLabels;
+    QObject::connect(
+        series, &QBarSeries::hovered, view, [rowLabels](bool inside, int index, QBarSet* set) {
+            if (inside)
+                QToolTip::showText(QCursor::pos(), rowLabels.value(index) + QStringLiteral(", ") +
+                                                       set->label() + QStringLiteral(": ") +
+                                                       QString::number(set->at(index)));
+            else
+                QToolTip::hideText();
+        });
     // The axes go in first, so that the bars are laid out once, when the
     // series joins the chart.
     auto* strategies = new QBarCategoryAxis;
     strategies->append(data.rowLabels);
+    strategies->setLabelsVisible(data.rowLabels.size() <= labelLimit);
     chart->addAxis(strategies, Qt::AlignBottom);
 
     auto* respondents = new QValueAxis;

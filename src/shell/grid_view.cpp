@@ -1,6 +1,9 @@
 #include "shell/grid_view.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
+#include <QStyle>
 #include <QTimer>
 
 namespace lendora::ui {
@@ -129,9 +132,6 @@ GridView::GridView(Grid& grid, const QString& objectName, QWidget* parent)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setDefaultSectionSize(110);
-    // Column widths follow a sample of rows: measuring every cell of a large
-    // table on each change would cost more than the fit is worth.
-    horizontalHeader()->setResizeContentsPrecision(40);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& index) { emit gridRowClicked(index.row() + 1); });
     connect(model_, &QAbstractItemModel::modelReset, this, &GridView::scheduleFit);
@@ -149,8 +149,26 @@ void GridView::scheduleFit() {
     QTimer::singleShot(0, this, [this] {
         fitPending_ = false;
         if (autoFit_)
-            resizeColumnsToContents();
+            fitColumns();
     });
+}
+
+// Each column as wide as its heading and the texts of a sample of rows (the
+// first 40 and the last): measuring every cell of a large table on each
+// change would cost more than the fit is worth.
+void GridView::fitColumns() {
+    const Grid& grid = model_->grid();
+    const QFontMetrics cells = fontMetrics();
+    const QFontMetrics headings(horizontalHeader()->font());
+    constexpr int sample = 40;
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 12;
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        int width = headings.horizontalAdvance(grid.text(0, c)) + padding;
+        const int last = grid.rowCount() - 1;
+        for (int r = 1; r <= last; r = (r == sample && last > sample + 1) ? last : r + 1)
+            width = std::max(width, cells.horizontalAdvance(grid.text(r, c)) + padding);
+        setColumnWidth(c, std::clamp(width, 30, 600));
+    }
 }
 
 int GridView::currentGridRow() const {

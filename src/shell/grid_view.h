@@ -69,6 +69,7 @@ signals:
 
 private:
     void scheduleFit();
+    void fitColumns();
 
     GridModel* model_;
     bool autoFit_ = true;
