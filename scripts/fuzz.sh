@@ -13,7 +13,11 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLENDORA_BUILD_FUZZ=ON -DLENDORA_BUILD_TESTS=OFF -DLENDORA_BUILD_BENCH=OFF \
     "${launcher[@]}" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+targets=()
+for source in "$root"/fuzz/*_fuzz.cpp; do
+    targets+=("$(basename "$source" .cpp)")
+done
+cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 for fuzzer in "$build"/fuzz/*_fuzz; do
