@@ -3,17 +3,13 @@
 #include "storage/registries.h"
 
 #include "analysis_fixtures.h"
+#include "support/printing.h"
 #include "support/workspace.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
-
-// Failures print texts readably.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 using namespace lendora;
 using namespace lendora::analysis;

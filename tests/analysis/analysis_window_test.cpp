@@ -6,7 +6,9 @@
 #include "shell/projects_window.h"
 #include "storage/registries.h"
 
+#include "support/chart_bars.h"
 #include "support/message_boxes.h"
+#include "support/printing.h"
 #include "support/program.h"
 #include "support/workspace.h"
 
@@ -28,11 +30,6 @@
 #include <QtCharts/QChartView>
 
 #include <gtest/gtest.h>
-
-// Failures print texts readably.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 using namespace lendora;
 using namespace lendora::test;
@@ -172,31 +169,6 @@ public:
 
 // The bar chart of a view: its bar sets' labels and values, and the
 // categories (the strategies) of its horizontal axis.
-struct Bars {
-    QStringList sets;
-    std::vector<QList<qreal>> values;
-    QStringList categories;
-};
-
-Bars bars(QChart* chart) {
-    Bars result;
-    if (!chart)
-        return result;
-    for (QAbstractSeries* series : chart->series())
-        if (auto* barSeries = qobject_cast<QBarSeries*>(series))
-            for (QBarSet* set : barSeries->barSets()) {
-                result.sets << set->label();
-                QList<qreal> values;
-                for (int i = 0; i < set->count(); ++i)
-                    values << set->at(i);
-                result.values.push_back(values);
-            }
-    for (QAbstractAxis* axis : chart->axes(Qt::Horizontal))
-        if (auto* categories = qobject_cast<QBarCategoryAxis*>(axis))
-            result.categories = categories->categories();
-    return result;
-}
-
 const QStringList segmentHeadings = {"ID", "Salaried, 25 to 40", "Self employed", "Retired",
                                      "Totals"};
 const QStringList featureHeadings = {"ID",

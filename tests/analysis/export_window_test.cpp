@@ -7,6 +7,7 @@
 #include "dialog_answers.h"
 #include "export_test_tools.h"
 #include "support/message_boxes.h"
+#include "support/printing.h"
 #include "support/program.h"
 #include "support/workspace.h"
 
@@ -31,11 +32,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-
-// Failures print texts readably.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 using namespace lendora;
 using namespace lendora::test;

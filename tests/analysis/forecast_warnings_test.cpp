@@ -1,16 +1,12 @@
 #include "analysis/forecast.h"
 #include "analysis/forecast_warnings.h"
+#include "support/printing.h"
 
 #include "analysis_fixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
-
-// Failures print texts readably.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 using namespace lendora;
 using namespace lendora::analysis;

@@ -4,6 +4,7 @@
 #include "shell/projects_window.h"
 
 #include "support/message_boxes.h"
+#include "support/printing.h"
 #include "support/program.h"
 #include "support/workspace.h"
 
@@ -19,11 +20,6 @@
 
 #include <functional>
 #include <ostream>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 using namespace lendora;
 using namespace lendora::test;

@@ -1,6 +1,6 @@
 #include "basic_details/emi.h"
 
-#include "qstring_printer.h"
+#include "support/printing.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "basic_details/wizard_steps.h"
 #include "storage/registries.h"
 
-#include "qstring_printer.h"
+#include "support/printing.h"
 
 #include <gtest/gtest.h>
 

@@ -15,7 +15,8 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 
-#include "qstring_printer.h"
+#include "support/printing.h"
+#include "support/wizard_names.h"
 
 #include <gtest/gtest.h>
 
@@ -26,34 +27,6 @@ using namespace lendora;
 using namespace lendora::test;
 
 namespace {
-
-const char* const windows[] = {"",
-                               "frmNewProject",
-                               "frmCompetitors",
-                               "frmBrandNames",
-                               "frmMarketShare",
-                               "frmInterest",
-                               "frmMEI",
-                               "frmMLV",
-                               "frmMLP",
-                               "frmRepaymentPeriod",
-                               "frmEMI",
-                               "frmFreebies"};
-
-const std::vector<std::vector<const char*>> fieldNames = {
-    {},
-    {"txtProjectName", "txtProductName", "txtBrandName"},
-    {"txtComp_1", "txtComp_2"},
-    {"TXTbRAND_1", "TXTbRAND_2"},
-    {"txtMktShare_0", "txtMktShare_1", "txtMktShare_2"},
-    {"txtInterest_0", "txtInterest_1", "txtInterest_2"},
-    {"txtMEI_0", "txtMEI_1", "txtMEI_2"},
-    {"txtMLV_0", "txtMLV_1", "txtMLV_2"},
-    {"txtMLP_0", "txtMLP_1", "txtMLP_2"},
-    {"txtRP_0", "txtRP_1", "txtRP_2"},
-    {"txtEMI_0", "txtEMI_1", "txtEMI_2"},
-    {"txtFreebies_0", "txtFreebies_1", "txtFreebies_2"},
-};
 
 // The values typed into steps 1 to 11; the EMI step keeps what it computes.
 using Project = std::array<QStringList, 12>;
@@ -95,16 +68,16 @@ protected:
         mother = startProgram();
         ASSERT_NE(mother, nullptr);
     }
-    QWidget* step(int s) { return find(windows[s], mother); }
+    QWidget* step(int s) { return find(wizardWindows[s], mother); }
     QLineEdit* field(int s, int f) {
-        return find<QLineEdit>(fieldNames[size_t(s)][size_t(f)], step(s));
+        return find<QLineEdit>(wizardFields[size_t(s)][size_t(f)], step(s));
     }
     QPushButton* button(int s, const char* name) { return find<QPushButton>(name, step(s)); }
     QLabel* label(int s, const char* name) { return find<QLabel>(name, step(s)); }
     QMdiSubWindow* frame(QWidget* form) {
         return qobject_cast<QMdiSubWindow*>(form->parentWidget());
     }
-    bool shown(int s) { return mother->form(windows[s]) && step(s)->isVisible(); }
+    bool shown(int s) { return mother->form(wizardWindows[s]) && step(s)->isVisible(); }
     QString guruText() { return mother->guru().text(); }
     int lblHID() { return mother->guru().lblHID(); }
     // The widget that has the focus in the main window (a closed message
@@ -138,7 +111,7 @@ protected:
     // Types each value of the step and presses Enter after it; the EMI step
     // only confirms what it shows.
     void fill(int s, const Project& p) {
-        for (size_t f = 0; f < fieldNames[size_t(s)].size(); ++f) {
+        for (size_t f = 0; f < wizardFields[size_t(s)].size(); ++f) {
             if (s == 10)
                 pressEnter(field(s, int(f)));
             else
@@ -149,7 +122,7 @@ protected:
     void passThrough(const Project& p) {
         f2();
         for (int s = 1; s <= 11; ++s) {
-            ASSERT_TRUE(shown(s)) << windows[s];
+            ASSERT_TRUE(shown(s)) << wizardWindows[s];
             fill(s, p);
             if (s < 11)
                 next(s);
@@ -239,7 +212,7 @@ TEST_F(Wizard, StepsOpenBelowAllProjectsWithTheirCaptionsLabelsAndButtons) {
     };
     f2();
     for (int s = 1; s <= 11; ++s) {
-        SCOPED_TRACE(windows[s]);
+        SCOPED_TRACE(wizardWindows[s]);
         ASSERT_TRUE(shown(s));
         EXPECT_EQ(step(s)->windowTitle(), expected[s].entered);
         QStringList labels;
@@ -264,7 +237,7 @@ TEST_F(Wizard, StepsOpenBelowAllProjectsWithTheirCaptionsLabelsAndButtons) {
             if (s == 3)
                 EXPECT_EQ(focus(), button(s, "cmdNext"));
             else
-                EXPECT_EQ(focus(), field(s, int(fieldNames[size_t(s)].size()) - 1));
+                EXPECT_EQ(focus(), field(s, int(wizardFields[size_t(s)].size()) - 1));
             next(s);
         } else {
             EXPECT_EQ(step(s)->findChild<QPushButton*>("cmdNext"), nullptr);
@@ -351,7 +324,7 @@ TEST_F(Wizard, EnterRefusesWhatIsMissingAndMovesOnWithAnAcceptedValue) {
         for (const Refusal& c : cases) {
             if (c.step != current) {
                 // Leave the step by a valid last field (which alone enables Next).
-                const int last = int(fieldNames[size_t(current)].size()) - 1;
+                const int last = int(wizardFields[size_t(current)].size()) - 1;
                 if (current != 10)
                     typeAndEnter(field(current, last), p[size_t(current)].isEmpty()
                                                            ? QStringLiteral("1")
@@ -377,7 +350,7 @@ TEST_F(Wizard, EnterRefusesWhatIsMissingAndMovesOnWithAnAcceptedValue) {
                     EXPECT_EQ(button(c.step, "cmdNext")->isEnabled(), nextWasEnabled);
                 else
                     EXPECT_FALSE(button(11, "cmdFinish")->isEnabled());
-            } else if (c.field + 1 < int(fieldNames[size_t(c.step)].size())) {
+            } else if (c.field + 1 < int(wizardFields[size_t(c.step)].size())) {
                 EXPECT_EQ(focus(), field(c.step, c.field + 1));
             }
         }

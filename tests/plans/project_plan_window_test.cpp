@@ -6,6 +6,7 @@
 
 #include "plan_fixtures.h"
 #include "support/message_boxes.h"
+#include "support/printing.h"
 #include "support/program.h"
 #include "support/workspace.h"
 
@@ -17,11 +18,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-// Readable QString values in failure messages.
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 using namespace lendora;
 using namespace lendora::test;

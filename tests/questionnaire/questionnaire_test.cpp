@@ -4,6 +4,7 @@
 #include "shell/main_window.h"
 
 #include "support/message_boxes.h"
+#include "support/printing.h"
 #include "support/program.h"
 #include "support/workspace.h"
 
@@ -17,11 +18,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-
-// Readable QString values in failure messages.
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 using namespace lendora;
 using namespace lendora::test;

@@ -8,6 +8,7 @@
 
 #include "support/message_boxes.h"
 #include "support/program.h"
+#include "support/wizard_names.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -34,34 +35,6 @@ const char* const menuEntries[] = {"mnuStart", "mnuNew",   "mnuNewBD",     "mnuN
                                    "mnuNPR",   "mnuOpen",  "mnuXBD",       "mnuXPF",
                                    "mnuQP",    "mnuPRD",   "mnuNwProject", "mnuNewAnalysis",
                                    "mnuHelp",  "mnuAbout", "mnuGuru"};
-
-const char* const stepNames[] = {"",
-                                 "frmNewProject",
-                                 "frmCompetitors",
-                                 "frmBrandNames",
-                                 "frmMarketShare",
-                                 "frmInterest",
-                                 "frmMEI",
-                                 "frmMLV",
-                                 "frmMLP",
-                                 "frmRepaymentPeriod",
-                                 "frmEMI",
-                                 "frmFreebies"};
-
-const std::vector<std::vector<const char*>> stepFields = {
-    {},
-    {"txtProjectName", "txtProductName", "txtBrandName"},
-    {"txtComp_1", "txtComp_2"},
-    {"TXTbRAND_1", "TXTbRAND_2"},
-    {"txtMktShare_0", "txtMktShare_1", "txtMktShare_2"},
-    {"txtInterest_0", "txtInterest_1", "txtInterest_2"},
-    {"txtMEI_0", "txtMEI_1", "txtMEI_2"},
-    {"txtMLV_0", "txtMLV_1", "txtMLV_2"},
-    {"txtMLP_0", "txtMLP_1", "txtMLP_2"},
-    {"txtRP_0", "txtRP_1", "txtRP_2"},
-    {"txtEMI_0", "txtEMI_1", "txtEMI_2"},
-    {"txtFreebies_0", "txtFreebies_1", "txtFreebies_2"},
-};
 
 // The caption each wizard step carries once entered.
 QString stepCaption(int step, const QString& project) {
@@ -186,25 +159,6 @@ std::vector<QStringList> gridRows(ui::GridView* view, int first, int last) {
     return rows;
 }
 
-Bars bars(QChart* chart) {
-    Bars result;
-    if (!chart)
-        return result;
-    for (QAbstractSeries* series : chart->series())
-        if (auto* barSeries = qobject_cast<QBarSeries*>(series))
-            for (QBarSet* set : barSeries->barSets()) {
-                result.sets << set->label();
-                QList<double> values;
-                for (int i = 0; i < set->count(); ++i)
-                    values << set->at(i);
-                result.values.push_back(values);
-            }
-    for (QAbstractAxis* axis : chart->axes(Qt::Horizontal))
-        if (auto* categories = qobject_cast<QBarCategoryAxis*>(axis))
-            result.categories = categories->categories();
-    return result;
-}
-
 Driver::Driver(MainWindow* mother, MessageBoxes& boxes)
     : mother_(mother)
     , boxes_(boxes) {}
@@ -242,7 +196,7 @@ QWidget* Driver::form(const char* name) const {
 }
 
 QWidget* Driver::wizardStep(int step) const {
-    return form(stepNames[step]);
+    return form(wizardWindows[step]);
 }
 
 QWidget* Driver::allProjects() const {
@@ -253,7 +207,7 @@ QWidget* Driver::allProjects() const {
 
 void Driver::confirmWizardStep(const Project& project, int step) {
     QWidget* form = wizardStep(step);
-    const auto& names = stepFields[size_t(step)];
+    const auto& names = wizardFields[size_t(step)];
     QStringList texts;
     switch (step) {
     case 1:
@@ -284,7 +238,7 @@ void Driver::confirmWizardStep(const Project& project, int step) {
 void Driver::enterProject(const Project& project, int number, int lastStep) {
     press(Qt::Key_F2);
     for (int s = 1; s <= lastStep; ++s) {
-        SCOPED_TRACE(stepNames[s]);
+        SCOPED_TRACE(wizardWindows[s]);
         QWidget* step = wizardStep(s);
         ASSERT_NE(step, nullptr);
         ASSERT_TRUE(step->isVisible());

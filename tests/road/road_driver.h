@@ -1,6 +1,7 @@
 #pragma once
 
 #include "road_data.h"
+#include "support/chart_bars.h"
 
 #include <QList>
 #include <QString>
@@ -39,15 +40,6 @@ namespace lendora::test::road {
 QStringList gridRow(ui::GridView* view, int gridRow);
 // Grid rows first to last.
 std::vector<QStringList> gridRows(ui::GridView* view, int first, int last);
-
-// A bar chart as drawn: the labels and values of its bar sets and the
-// categories of its horizontal axis.
-struct Bars {
-    QStringList sets;
-    std::vector<QList<double>> values;
-    QStringList categories;
-};
-Bars bars(QChart* chart);
 
 class Driver {
 public:

@@ -8,6 +8,7 @@
 #include "shell/main_window.h"
 
 #include "support/message_boxes.h"
+#include "support/printing.h"
 #include "support/program.h"
 #include "support/workspace.h"
 
@@ -18,11 +19,6 @@
 
 #include <map>
 #include <ostream>
-
-// Readable texts in failure messages.
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 using namespace lendora;
 using namespace lendora::test;

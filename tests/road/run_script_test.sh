@@ -89,7 +89,11 @@ expect_output "program started in $root/workspace with 0 data files" "no termina
 run "$scratch/named" || fail "a named folder exits with $?"
 expect_empty "$scratch/named" "a named folder"
 
-if command -v script >/dev/null; then
+if ! command -v script >/dev/null; then
+    echo "script(1) is missing: the terminal cases are not run"
+elif ! script -qec true /dev/null >/dev/null 2>&1; then
+    echo "no pseudo-terminal can be made here (no /dev/pts): the terminal cases are not run"
+else
     # On a terminal the empty default workspace asks; No (or just Enter) keeps it empty.
     for answer in "" n N no; do
         run_on_terminal "$answer" || fail "answer '$answer' exits with $?"
@@ -108,8 +112,6 @@ if command -v script >/dev/null; then
     run_on_terminal y "$scratch/named" || fail "named folder on a terminal exits with $?"
     expect_no_output "$question" "a named folder on a terminal"
     expect_empty "$scratch/named" "a named folder on a terminal"
-else
-    echo "script(1) is missing: the terminal cases are not run"
 fi
 
 # Unknown options and extra arguments are refused before anything is built.
