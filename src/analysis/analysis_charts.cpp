@@ -1,6 +1,7 @@
 #include "analysis/analysis_charts.h"
 
 #include <QCursor>
+#include <QEvent>
 #include <QToolTip>
 
 #include <QtCharts/QBarCategoryAxis>
@@ -10,6 +11,7 @@
 #include <QtCharts/QValueAxis>
 
 #include <algorithm>
+#include <optional>
 
 namespace lendora::analysis {
 
@@ -126,6 +128,52 @@ void drawComparison(QChartView* view, const ChartData& data) {
     chart->addSeries(series);
     series->attachAxis(strategies);
     series->attachAxis(respondents);
+}
+
+bool isDense(const ChartData& data) {
+    return data.rowLabels.size() * data.columnLabels.size() >= denseBars;
+}
+
+namespace {
+// Holds a hidden view's waiting data and draws them when the view is shown.
+class PendingChart : public QObject {
+public:
+    explicit PendingChart(QChartView* view)
+        : QObject(view)
+        , view_(view) {
+        setObjectName(QStringLiteral("pendingChart"));
+        view->installEventFilter(this);
+    }
+    std::optional<ChartData> data;
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show && data) {
+            const ChartData waiting = std::move(*data);
+            data.reset();
+            drawComparison(view_, waiting);
+        }
+        return false;
+    }
+
+private:
+    QChartView* view_;
+};
+
+PendingChart* pendingOf(QChartView* view) {
+    auto* pending =
+        view->findChild<PendingChart*>(QStringLiteral("pendingChart"), Qt::FindDirectChildrenOnly);
+    return pending ? pending : new PendingChart(view);
+}
+} // namespace
+
+void drawWhenShown(QChartView* view, const ChartData& data) {
+    PendingChart* pending = pendingOf(view);
+    if (isDense(data) && !view->isVisible()) {
+        pending->data = data;
+        return;
+    }
+    pending->data.reset();
+    drawComparison(view, data);
 }
 
 } // namespace lendora::analysis

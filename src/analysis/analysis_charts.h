@@ -20,4 +20,13 @@ QChartView* newComparisonChart(const QString& objectName, const QString& title);
 // no axes.
 void drawComparison(QChartView* view, const ChartData& data);
 
+// Whether the chart of that data has so many bars (thousands) that building
+// it takes a moment the user feels.
+bool isDense(const ChartData& data);
+
+// Draws the data into the view now; a dense chart whose view is hidden is
+// drawn when the view is next shown instead, since nobody sees it meanwhile.
+// Data drawn later replace data still waiting.
+void drawWhenShown(QChartView* view, const ChartData& data);
+
 } // namespace lendora::analysis

@@ -275,8 +275,8 @@ void AnalysisWindow::openFor(int planRow) {
 }
 
 void AnalysisWindow::Charts() {
-    analysis::drawComparison(segmentsChart_, analysis::segmentsChart(tables_));
-    analysis::drawComparison(featuresChart_, analysis::featuresChart(tables_));
+    analysis::drawWhenShown(segmentsChart_, analysis::segmentsChart(tables_));
+    analysis::drawWhenShown(featuresChart_, analysis::featuresChart(tables_));
     updateExports();
 }
 
