@@ -132,18 +132,25 @@ bool isLineEnd(char c) {
 void RecordWriter::utf8Text(QByteArrayView text) {
     separate();
     bytes_ += '"';
+    // Runs without a double quote or a line break are copied whole; a double
+    // quote becomes an apostrophe and a line break, CR LF or alone, a blank.
     const char* p = text.data();
     const char* const end = p + text.size();
-    for (; p < end; ++p) {
-        char c = *p;
-        if (c == '"') {
-            c = '\'';
-        } else if (c == '\r' || c == '\n') {
-            if (c == '\r' && p + 1 < end && p[1] == '\n')
+    while (p < end) {
+        const char* run = p;
+        while (p < end && *p != '"' && *p != '\r' && *p != '\n')
+            ++p;
+        bytes_.append(run, size_t(p - run));
+        if (p == end)
+            break;
+        if (*p == '"') {
+            bytes_ += '\'';
+        } else {
+            if (*p == '\r' && p + 1 < end && p[1] == '\n')
                 ++p;
-            c = ' ';
+            bytes_ += ' ';
         }
-        bytes_ += c;
+        ++p;
     }
     bytes_ += '"';
 }
