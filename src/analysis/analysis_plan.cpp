@@ -53,12 +53,7 @@ namespace {
 // Puts the flag into the plan's row and rewrites the registry; the row gets
 // its old flag back when the registry cannot be written.
 WriteStatus recordFlag(const RecordFolder& folder, Grid& plans, int planRow, const QString& flag) {
-    const QString before = plans.text(planRow, plan::analysisFlag);
-    plans.setText(planRow, plan::analysisFlag, flag);
-    WriteStatus status = rewritePlans(folder, plans);
-    if (!status.ok())
-        plans.setText(planRow, plan::analysisFlag, before);
-    return status;
+    return setPlanValue(folder, plans, planRow, plan::analysisFlag, flag);
 }
 
 } // namespace

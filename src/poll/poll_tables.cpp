@@ -120,12 +120,7 @@ OpenSteps openSteps(const QString& pollFlag) {
 
 WriteStatus recordCompletion(const RecordFolder& folder, Grid& plans, int planRow,
                              const QString& flag) {
-    const QString before = plans.text(planRow, plan::pollFlag);
-    plans.setText(planRow, plan::pollFlag, flag);
-    WriteStatus status = rewritePlans(folder, plans);
-    if (!status.ok())
-        plans.setText(planRow, plan::pollFlag, before);
-    return status;
+    return setPlanValue(folder, plans, planRow, plan::pollFlag, flag);
 }
 
 } // namespace lendora::poll

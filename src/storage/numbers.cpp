@@ -160,34 +160,33 @@ std::int32_t toWhole(double value) {
     return std::int32_t(r);
 }
 
-QString floatText(float value) {
-    if (!std::isfinite(value) || value == 0)
-        return QStringLiteral("0");
-    char buffer[64];
-    auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    if (ec != std::errc())
+namespace {
+// The fixed-notation text of a number written by to_chars in scientific form.
+QString fixedText(const char* begin, const std::to_chars_result& written) {
+    if (written.ec != std::errc())
         return QStringLiteral("0");
     bool negative;
     std::string digits;
     int point;
-    splitScientific(buffer, end, negative, digits, point);
+    splitScientific(begin, written.ptr, negative, digits, point);
     return fixedFromDigits(negative, digits, point);
+}
+} // namespace
+
+QString floatText(float value) {
+    if (!std::isfinite(value) || value == 0)
+        return QStringLiteral("0");
+    char buffer[64];
+    return fixedText(buffer, std::to_chars(buffer, buffer + sizeof buffer, value,
+                                           std::chars_format::scientific));
 }
 
 QString doubleText(double value) {
     if (!std::isfinite(value) || value == 0)
         return QStringLiteral("0");
     char buffer[64];
-    auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    if (ec != std::errc())
-        return QStringLiteral("0");
-    bool negative;
-    std::string digits;
-    int point;
-    splitScientific(buffer, end, negative, digits, point);
-    return fixedFromDigits(negative, digits, point);
+    return fixedText(buffer, std::to_chars(buffer, buffer + sizeof buffer, value,
+                                           std::chars_format::scientific, 14));
 }
 
 QString wholeText(std::int64_t value) {

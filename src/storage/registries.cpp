@@ -113,4 +113,14 @@ WriteStatus rewritePlans(const RecordFolder& folder, const Grid& plans) {
     return rewriteTable(folder, registry::plansFile, plans, 6);
 }
 
+WriteStatus setPlanValue(const RecordFolder& folder, Grid& plans, int planRow, int column,
+                         const QString& value) {
+    const QString before = plans.text(planRow, column);
+    plans.setText(planRow, column, value);
+    WriteStatus status = rewritePlans(folder, plans);
+    if (!status.ok())
+        plans.setText(planRow, column, before);
+    return status;
+}
+
 } // namespace lendora

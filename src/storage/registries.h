@@ -67,5 +67,11 @@ WriteStatus appendAudience(const RecordFolder& folder, const Grid& audiences, in
 WriteStatus rewriteProjects(const RecordFolder& folder, const Grid& projects);
 // Rewrites the whole plan registry from a plans table (flag untouched).
 WriteStatus rewritePlans(const RecordFolder& folder, const Grid& plans);
+// Puts a value into a column of a plan's row (its poll or analysis flag)
+// and rewrites the plan registry; when the registry cannot be written the
+// row gets its old value back, so the table never claims what the file
+// does not hold.
+WriteStatus setPlanValue(const RecordFolder& folder, Grid& plans, int planRow, int column,
+                         const QString& value);
 
 } // namespace lendora
