@@ -86,6 +86,7 @@ AnalysisWindow::AnalysisWindow(MainWindow& mother)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(sstab1_);
     Charts();
+    connect(&mother, &MainWindow::plansSaved, this, &AnalysisWindow::followSavedPlans);
 }
 
 AnalysisWindow::~AnalysisWindow() {
@@ -244,6 +245,12 @@ QWidget* AnalysisWindow::buildFinalTab() {
     layout->addWidget(sstab2_, 1);
     layout->addLayout(buttons);
     return page;
+}
+
+void AnalysisWindow::followSavedPlans() {
+    tables_.lblProjectIndex = poll::findPlanRow(mother_.workingCopy().plans, plan_);
+    if (tables_.lblProjectIndex == 0)
+        mother_.closeChild(this);
 }
 
 void AnalysisWindow::openFor(int planRow) {

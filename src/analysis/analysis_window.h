@@ -67,6 +67,9 @@ private:
     void deleteStrategy();
     void cancel();
     void selectStrategy(int row);
+    // After a plan save: the window follows its plan to the plan's new
+    // number, or closes when the plan is gone.
+    void followSavedPlans();
 
     QStringList entryTexts() const;
     void setEntryTexts(const QStringList& texts);

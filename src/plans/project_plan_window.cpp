@@ -274,6 +274,7 @@ void ProjectPlanWindow::endEditing() {
 void ProjectPlanWindow::save() {
     const WriteStatus status = plans::savePlans(mother_.folder(), plans_, mother_.workingCopy());
     lblPPIndex_ = plans_.trailingRow();
+    emit mother_.plansSaved();
     if (ui::reportWrite(this, status))
         ui::inform(this, u"Project Plan Saved"_s);
 }

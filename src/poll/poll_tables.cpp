@@ -29,6 +29,16 @@ PlanRef planRef(const Grid& plans, int planRow) {
     return ref;
 }
 
+int findPlanRow(const Grid& plans, const PlanRef& plan) {
+    for (int row = 1; row <= plans.rowCount() - 2; ++row) {
+        const PlanRef candidate = planRef(plans, row);
+        if (!candidate.projectName.isEmpty() && candidate.project == plan.project &&
+            candidate.audience == plan.audience)
+            return row;
+    }
+    return 0;
+}
+
 QString fileSuffix(int product) {
     switch (product) {
     case product::own:

@@ -47,6 +47,10 @@ struct PlanRef {
     QString pollFlag;
 };
 PlanRef planRef(const Grid& plans, int planRow);
+// The row of the plan with the same project and audience numbers, 0 when the
+// table holds no such plan. A plan save renumbers plans; windows opened for a
+// plan find it again by these numbers, which no two plans share.
+int findPlanRow(const Grid& plans, const PlanRef& plan);
 
 // "_01.lnd", "_11.lnd" or "_21.lnd".
 QString fileSuffix(int product);

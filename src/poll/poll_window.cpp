@@ -115,6 +115,7 @@ PollDataEntryWindow::PollDataEntryWindow(MainWindow& mother)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(tabs_);
     refreshAll();
+    connect(&mother, &MainWindow::plansSaved, this, &PollDataEntryWindow::followSavedPlans);
 }
 
 PollDataEntryWindow::~PollDataEntryWindow() {
@@ -224,11 +225,18 @@ QWidget* PollDataEntryWindow::buildTab(int product) {
 void PollDataEntryWindow::startFor(int planRow) {
     entry_.reset();
     entry_.layOut(mother_.folder(), mother_.workingCopy().plans, planRow);
+    plan_ = poll::planRef(mother_.workingCopy().plans, planRow);
     for (int k = 0; k < poll::productCount; ++k) {
         tabs_->setTabText(k, entry_.tabCaption(k));
         fitColumns(widgets_[size_t(k)].table);
     }
     refreshAll();
+}
+
+void PollDataEntryWindow::followSavedPlans() {
+    entry_.lblProjectIndex = poll::findPlanRow(mother_.workingCopy().plans, plan_);
+    if (entry_.lblProjectIndex == 0)
+        mother_.closeChild(this);
 }
 
 void PollDataEntryWindow::BPD_Load() {

@@ -52,6 +52,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // After a plan save: the window follows its plan to the plan's new row,
+    // or closes when the plan was deleted or changed.
+    void followSavedPlans();
     struct TabWidgets {
         QLabel* segmentIndex = nullptr;
         QLabel* segmentName = nullptr;
@@ -76,6 +79,7 @@ private:
 
     MainWindow& mother_;
     poll::PollEntry entry_;
+    poll::PlanRef plan_; // the plan the window was started for
     QTabWidget* tabs_;
     std::array<TabWidgets, poll::productCount> widgets_;
 };

@@ -181,6 +181,11 @@ void MainWindow::hideChild(QWidget* form) {
         child->hide();
 }
 
+void MainWindow::closeChild(QWidget* form) {
+    if (QMdiSubWindow* child = childOf(form))
+        child->close();
+}
+
 void MainWindow::hideChildren(const QStringList& names) {
     for (const QString& name : names)
         hideChild(form(name));

@@ -54,6 +54,8 @@ public:
     void showChild(QWidget* form, bool activate = true);
     void hideChild(QWidget* form);
     void hideChildren(const QStringList& names);
+    // Closes the form's child window, which deletes the form.
+    void closeChild(QWidget* form);
 
     // The form in slot, created and added as a child when missing.
     template <class Form, class... Args>
@@ -64,6 +66,12 @@ public:
         }
         return slot;
     }
+
+signals:
+    // The project plan window saved its plans: plans may have new numbers
+    // (rows), and deleted or changed plans are gone. Windows opened for a
+    // plan find it again by its project and audience numbers.
+    void plansSaved();
 
 private:
     void buildMenus();

@@ -21,13 +21,14 @@ ProjectsWindow::ProjectsWindow(MainWindow& mother)
     WorkingCopy& copy = mother.workingCopy();
     auto* projects = new ui::GridView(copy.projects, QStringLiteral("MSFG_Projects"));
     auto* audiences = new ui::GridView(copy.audiences, QStringLiteral("MSFG_TargetAudience"));
-    auto* plans = new ui::GridView(copy.plans, QStringLiteral("MSFG_ProjectPlans"));
+    auto* plans = plansView_ = new ui::GridView(copy.plans, QStringLiteral("MSFG_ProjectPlans"));
     tabs_->addTab(projects, QStringLiteral("Basic Details"));
     tabs_->addTab(audiences, QStringLiteral("Target Audience"));
     tabs_->addTab(plans, QStringLiteral("Project Details"));
     connect(projects, &ui::GridView::gridRowClicked, this, &ProjectsWindow::projectClicked);
     connect(audiences, &ui::GridView::gridRowClicked, this, &ProjectsWindow::audienceClicked);
     connect(plans, &ui::GridView::gridRowClicked, this, &ProjectsWindow::planClicked);
+    connect(&mother, &MainWindow::plansSaved, this, &ProjectsWindow::followSavedPlans);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(tabs_);
@@ -67,15 +68,30 @@ void ProjectsWindow::planClicked(int row) {
     const QString pollFlag = plans.text(row, plan::pollFlag);
     const QString analysisFlag = plans.text(row, plan::analysisFlag);
     lblPPSel_ = row;
+    selectedPlan_.reset();
     if (projectName.isEmpty()) {
         ui::inform(this, QStringLiteral("No project plan selected!"));
         return;
     }
+    selectedPlan_ = poll::planRef(plans, row);
     if (mother_.guruOn())
         mother_.guru().show(guru::projectPlans(plans.text(row, plan::id), projectName,
                                                plans.text(row, plan::audienceName), pollFlag));
     for (const MenuChange& change : planClickMenuChanges(pollFlag, analysisFlag))
         mother_.setEntryEnabled(change.entry, change.enabled);
+}
+
+void ProjectsWindow::followSavedPlans() {
+    if (!selectedPlan_)
+        return;
+    const Grid& plans = mother_.workingCopy().plans;
+    lblPPSel_ = poll::findPlanRow(plans, *selectedPlan_);
+    plansView_->setCurrentGridRow(lblPPSel_);
+    if (lblPPSel_ > 0)
+        return;
+    selectedPlan_.reset();
+    for (const char* name : {"mnuQP", "mnuNPR", "mnuPRD", "mnuNewAnalysis"})
+        mother_.setEntryEnabled(QString::fromLatin1(name), false);
 }
 
 } // namespace lendora

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "poll/poll_tables.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class QTabWidget;
 
@@ -32,11 +36,19 @@ public:
     void planClicked(int row);
 
 private:
+    // After a plan save: `lblPPSel` follows the selected plan to its new
+    // row. When that plan is gone, nothing is selected and the commands
+    // that act on the selected plan are disabled.
+    void followSavedPlans();
+
     MainWindow& mother_;
     QTabWidget* tabs_;
+    ui::GridView* plansView_;
     int lblRSelect_ = 0;
     int lblTASelect_ = 0;
     int lblPPSel_ = 0;
+    // The plan last selected by a click; empty after a click on no plan.
+    std::optional<poll::PlanRef> selectedPlan_;
 };
 
 } // namespace lendora

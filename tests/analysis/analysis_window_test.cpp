@@ -706,3 +706,49 @@ TEST_F(AnalysisWindowTest, ScreenshotOfTheFinalAnalysisTab) {
 }
 
 } // namespace
+
+// A plan save that gives the open window's plan a new number takes the
+// window along: its Save writes the files of the plan's new number, which
+// the plan save has just carried the stored strategies to.
+TEST_F(AnalysisWindowTest, APlanSaveThatRenumbersThePlanTakesTheOpenWindowAlong) {
+    ws.write("pptb.lnd",
+             "1,\"1\",\"Home Loan Project\",\"2\",\"Self employed\",\"000\",\"No\"\r\n"
+             "2,\"1\",\"Home Loan Project\",\"1\",\"Salaried, 25 to 40\",\"111\",\"Yes\"\r\n");
+    for (const QString& name : analysisFiles)
+        ws.write(u'2' + name.mid(1), dataFile(QStringLiteral("two_strategies/") + name));
+    start();
+    MessageBoxes boxes;
+    pressShortcut(mother, Qt::Key_F6);
+    settle();
+    QWidget* plans = find("frmProjectPlan", mother);
+    ASSERT_NE(open(2), nullptr);
+    const QStringList second = row("MSFG_Analyses", 2).mid(1);
+
+    clickRow(find<ui::GridView>("MSFG_ProjectPlans", plans), 1);
+    boxes.answerNext(QMessageBox::Yes);
+    click(find<QPushButton>("cmdDelete", plans));
+    click(find<QPushButton>("cmdSave", plans));
+    EXPECT_EQ(boxes.take().last(), "Project Plan Saved");
+    EXPECT_EQ(state().lblProjectIndex, 1);
+    for (const QString& name : analysisFiles) {
+        EXPECT_FILE_BYTES(ws, name, dataFile(QStringLiteral("two_strategies/") + name));
+        EXPECT_FALSE(ws.exists(u'2' + name.mid(1)));
+    }
+
+    showFinalAnalysis();
+    clickRow(table("MSFG_Segments"), 1);
+    boxes.answerNext(QMessageBox::Yes);
+    click(button("cmdDelete"));
+    click(button("cmdSave"));
+    EXPECT_FILE_BYTES(
+        ws, "pptb.lnd",
+        "1,\"1\",\"Home Loan Project\",\"1\",\"Salaried, 25 to 40\",\"111\",\"Yes\"\r\n");
+    for (const QString& name : analysisFiles)
+        EXPECT_FALSE(ws.exists(u'2' + name.mid(1))) << "written under the plan's old number";
+
+    closeProgram();
+    start();
+    ASSERT_NE(open(1), nullptr);
+    EXPECT_EQ(rows("MSFG_Analyses"), 3);
+    EXPECT_EQ(row("MSFG_Analyses", 1), QStringList{"1"} + second);
+}

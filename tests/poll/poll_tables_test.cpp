@@ -56,6 +56,32 @@ TEST(PollFiles, PlanRowGivesTheNumbersByTheLeadingNumberRule) {
     EXPECT_EQ(poll::fileName(plan, poll::product::competitor2), "23_21.lnd");
 }
 
+// A window opened for a plan finds it again after a plan save by its two
+// numbers; numbers that only join alike, the empty trailing row and a plan
+// without a project name are no match.
+TEST(PollFiles, FindPlanRowMatchesBothNumbers) {
+    WorkingCopy copy;
+    const QStringList rows[] = {{"1", "11", "Car Loan", "2", "Retired", "000", "No"},
+                                {"2", "1", "Home Loan", "12", "Students", "111", "No"},
+                                {"3", "5", "", "5", "", "000", "No"}};
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = 0; c < rows[r - 1].size(); ++c)
+            copy.plans.setText(r, c, rows[r - 1][c]);
+        copy.plans.addRow();
+    }
+    struct Case {
+        long long project, audience;
+        int row;
+    };
+    for (const Case& c : {Case{11, 2, 1}, Case{1, 12, 2}, Case{1, 2, 0}, Case{12, 1, 0},
+                          Case{5, 5, 0}, Case{0, 0, 0}}) {
+        poll::PlanRef plan;
+        plan.project = c.project;
+        plan.audience = c.audience;
+        EXPECT_EQ(poll::findPlanRow(copy.plans, plan), c.row) << c.project << "/" << c.audience;
+    }
+}
+
 TEST(PollTables, LayOutGivesHeadingsSegmentsAndTotals) {
     Grid table;
     poll::layOut(table, segmentRecords(4));

@@ -4,6 +4,7 @@
 #include "shell/projects_window.h"
 
 #include "support/message_boxes.h"
+#include "support/printing.h"
 #include "support/program.h"
 #include "support/workspace.h"
 
@@ -682,3 +683,84 @@ TEST_F(PollWindow, EveryTabCarriesItsNamedControls) {
 }
 
 } // namespace
+
+// The project plan window, opened with F6 before a plan is clicked (a plan
+// click disables F6).
+QWidget* openPlanWindow(MainWindow* mother) {
+    pressShortcut(mother, Qt::Key_F6);
+    settle();
+    return find("frmProjectPlan", mother);
+}
+
+TEST_F(PollWindow, APlanSaveThatRenumbersThePlanTakesTheOpenWindowAlong) {
+    start();
+    MessageBoxes boxes;
+    QWidget* plans = openPlanWindow(mother);
+    ASSERT_NE(open(3), nullptr);
+    const QString caption = window->windowTitle();
+
+    // Plan 1 goes: "Students" becomes plan 2.
+    clickRow(find<ui::GridView>("MSFG_ProjectPlans", plans), 1);
+    boxes.answerNext(QMessageBox::Yes);
+    click(find<QPushButton>("cmdDelete", plans));
+    click(find<QPushButton>("cmdSave", plans));
+    EXPECT_EQ(boxes.take().last(), "Project Plan Saved");
+    EXPECT_EQ(state().lblProjectIndex, 2);
+    EXPECT_EQ(mother->projects().lblPPSel(), 2);
+    EXPECT_EQ(find<ui::GridView>("MSFG_ProjectPlans", mother)->currentGridRow(), 2);
+    EXPECT_EQ(window->windowTitle(), caption);
+
+    for (int segment = 1; segment <= 4; ++segment)
+        enterSegment(0, sevenOnes);
+    click(button(0, "Save"));
+    EXPECT_FILE_BYTES(ws, "pptb.lnd",
+                      "1,\"2\",\"Car Loan\",\"2\",\"Retired\",\"000\",\"No\"\r\n"
+                      "2,\"1\",\"Home Loan Project\",\"3\",\"Students\",\"100\",\"No\"\r\n");
+    EXPECT_TRUE(ws.exists("13_01.lnd"));
+    EXPECT_FALSE(ws.exists("00_01.lnd")) << "written for the row the plan left";
+
+    // Reopened from the All Projects window, the selection still names "Students".
+    pressShortcut(mother, Qt::Key_F5);
+    settle();
+    EXPECT_EQ(window->windowTitle(), caption);
+    EXPECT_EQ(state().lblProjectIndex, 2);
+    EXPECT_EQ(rows(0), 6);
+    EXPECT_EQ(row(0, 4).first(), "Doctoral");
+}
+
+// Deleting the plan of an open poll window, or giving it another audience,
+// closes the window without writing its counts; the plan is no longer
+// selected and the commands for a selected plan are off.
+TEST_F(PollWindow, APlanSaveThatRemovesThePlanClosesTheOpenWindow) {
+    for (const bool deleted : {true, false}) {
+        SCOPED_TRACE(deleted ? "deleted" : "given audience 3");
+        SetUp();
+        start();
+        MessageBoxes boxes;
+        QWidget* plans = openPlanWindow(mother);
+        ASSERT_NE(open(2), nullptr);
+        typeAndEnter(field(0, 1), "4");
+        clickRow(find<ui::GridView>("MSFG_ProjectPlans", plans), 2);
+        if (deleted) {
+            boxes.answerNext(QMessageBox::Yes);
+            click(find<QPushButton>("cmdDelete", plans));
+        } else {
+            clickRow(find<ui::GridView>("MSFG_BasicDetails", plans), 2);
+            clickRow(find<ui::GridView>("MSFG_TA", plans), 3);
+            click(find<QPushButton>("cmdEdit", plans));
+        }
+        click(find<QPushButton>("cmdSave", plans));
+        settle();
+        EXPECT_EQ(boxes.take().last(), "Project Plan Saved");
+        EXPECT_EQ(mother->form("frmPollDataEntry"), nullptr);
+        EXPECT_EQ(mother->projects().lblPPSel(), 0);
+        EXPECT_EQ(find<ui::GridView>("MSFG_ProjectPlans", mother)->currentGridRow(), 0);
+        for (const char* name : {"mnuNPR", "mnuQP", "mnuPRD", "mnuNewAnalysis"})
+            EXPECT_FALSE(mother->entry(name)->isEnabled()) << name;
+        pressShortcut(mother, Qt::Key_F5);
+        settle();
+        EXPECT_EQ(mother->form("frmPollDataEntry"), nullptr);
+        EXPECT_EQ(QDir(ws.path()).entryList({"*_?1.lnd"}, QDir::Files), QStringList());
+        closeProgram();
+    }
+}
