@@ -68,8 +68,8 @@ void ProjectsWindow::planClicked(int row) {
     const QString pollFlag = plans.text(row, plan::pollFlag);
     const QString analysisFlag = plans.text(row, plan::analysisFlag);
     lblPPSel_ = row;
-    selectedPlan_.reset();
     if (projectName.isEmpty()) {
+        unselectPlan();
         ui::inform(this, QStringLiteral("No project plan selected!"));
         return;
     }
@@ -87,8 +87,11 @@ void ProjectsWindow::followSavedPlans() {
     const Grid& plans = mother_.workingCopy().plans;
     lblPPSel_ = poll::findPlanRow(plans, *selectedPlan_);
     plansView_->setCurrentGridRow(lblPPSel_);
-    if (lblPPSel_ > 0)
-        return;
+    if (lblPPSel_ == 0)
+        unselectPlan();
+}
+
+void ProjectsWindow::unselectPlan() {
     selectedPlan_.reset();
     for (const char* name : {"mnuQP", "mnuNPR", "mnuPRD", "mnuNewAnalysis"})
         mother_.setEntryEnabled(QString::fromLatin1(name), false);

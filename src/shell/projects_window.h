@@ -40,6 +40,10 @@ private:
     // row. When that plan is gone, nothing is selected and the commands
     // that act on the selected plan are disabled.
     void followSavedPlans();
+    // No plan is selected: the commands that act on the selected plan
+    // (questionnaire preview, poll results, analysis) are disabled, so that
+    // none of them opens a window for an empty row.
+    void unselectPlan();
 
     MainWindow& mother_;
     QTabWidget* tabs_;

@@ -757,6 +757,8 @@ TEST_F(PollWindow, APlanSaveThatRemovesThePlanClosesTheOpenWindow) {
         EXPECT_EQ(find<ui::GridView>("MSFG_ProjectPlans", mother)->currentGridRow(), 0);
         for (const char* name : {"mnuNPR", "mnuQP", "mnuPRD", "mnuNewAnalysis"})
             EXPECT_FALSE(mother->entry(name)->isEnabled()) << name;
+        mother->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mother));
         pressShortcut(mother, Qt::Key_F5);
         settle();
         EXPECT_EQ(mother->form("frmPollDataEntry"), nullptr);

@@ -274,6 +274,39 @@ TEST_F(Shell, RejectedClicksShowTheirMessageAndStillRecordTheRow) {
     EXPECT_EQ(enabledStates(mother), before);
 }
 
+// A click on the empty row after a plan leaves no plan selected: the
+// commands for the selected plan go off, so none of them opens a window (and
+// later saves files) for the empty row. What the plan click switched off
+// stays off.
+TEST_F(Shell, AClickOnTheEmptyPlanRowTurnsThePlanCommandsOff) {
+    writePlans(ws, fourPlans);
+    struct Case {
+        int plan;
+        int key;
+        const char* window;
+    };
+    for (const Case& c :
+         {Case{1, Qt::Key_F5, "frmPollDataEntry"}, Case{3, Qt::Key_F7, "frmAnalysis"}}) {
+        start();
+        MessageBoxes boxes;
+        showTab(2);
+        clickRow(table("MSFG_ProjectPlans"), c.plan);
+        auto expected = enabledStates(mother);
+        clickRow(table("MSFG_ProjectPlans"), 5);
+        EXPECT_EQ(boxes.take(), QStringList({"No project plan selected!"}));
+        EXPECT_EQ(mother->projects().lblPPSel(), 5);
+        for (const char* name : {"mnuQP", "mnuNPR", "mnuPRD", "mnuNewAnalysis"})
+            expected[name] = false;
+        EXPECT_EQ(enabledStates(mother), expected) << "after plan " << c.plan;
+        mother->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mother));
+        pressShortcut(mother, c.key);
+        settle();
+        EXPECT_EQ(mother->form(c.window), nullptr);
+        closeProgram();
+    }
+}
+
 TEST_F(Shell, ClicksComposeTheGuruTextsWithTheRowValues) {
     writePlans(ws, fourPlans);
     start();
