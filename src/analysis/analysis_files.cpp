@@ -76,13 +76,18 @@ WriteStatus writeAnalysisFiles(const RecordFolder& folder, const AnalysisTables&
                 {Item::whole(i), Item::whole(j), Item::number(cellNumber(tables.segments, i, j))});
     }
 
-    // rewrite() leaves a file alone when it gets no records (K = 0).
-    WriteStatus status;
-    status << folder.rewrite(strategiesFileName(p), strategyRecords);
-    status << folder.rewrite(featuresFileName(p), featureRecords);
-    status << folder.rewrite(flagsFileName(p), flagRecords);
-    status << folder.rewrite(segmentsFileName(p), segmentRecords);
-    return status;
+    // A file that gets no records (K = 0) is left alone. The four files are
+    // replaced together, so a failed save leaves all of them as they were.
+    const std::pair<QString, const std::vector<Record>*> parts[] = {
+        {strategiesFileName(p), &strategyRecords},
+        {featuresFileName(p), &featureRecords},
+        {flagsFileName(p), &flagRecords},
+        {segmentsFileName(p), &segmentRecords}};
+    std::vector<std::pair<QString, QByteArray>> files;
+    for (const auto& [name, records] : parts)
+        if (!records->empty())
+            files.emplace_back(name, encodeRecords(*records));
+    return folder.writeTogether(files);
 }
 
 void loadAnalysisFiles(const RecordFolder& folder, AnalysisTables& tables) {

@@ -23,9 +23,9 @@ QString segmentsFileName(int plan);
 
 // Save analysis, the file part: writes the K = `lblAnalysisID` - 1
 // strategies of the tables to the four files of plan `lblProjectIndex`,
-// each file replaced whole. With K = 0 no file is touched. Every file is
-// attempted; the first failure is returned and a file that failed keeps its
-// old content.
+// each file replaced whole. With K = 0 no file is touched. The files are
+// replaced together: when one cannot be written, none is replaced and the
+// failure is returned.
 WriteStatus writeAnalysisFiles(const RecordFolder& folder, const AnalysisTables& tables);
 
 // Load saved analysis: fills the four strategy tables of plan

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace lendora {
 
@@ -61,10 +62,12 @@ double RecordFolder::readFlag(const QString& name) const {
     return leadingNumber(reader.readItem());
 }
 
-WriteStatus RecordFolder::writeBytes(const QString& name, const QByteArray& bytes) const {
-    // Unbuffered, so that a short write (a full disk) shows in write()'s
-    // count instead of being lost in a flush at commit.
-    QSaveFile file(filePath(name));
+namespace {
+
+// Writes the bytes to the save file's temporary file. Unbuffered, so that a
+// short write (a full disk) shows in write()'s count instead of being lost
+// in a flush at commit.
+WriteStatus writeTemporary(QSaveFile& file, const QString& name, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return WriteStatus::failure(name, file.errorString());
     if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError ||
@@ -75,9 +78,34 @@ WriteStatus RecordFolder::writeBytes(const QString& name, const QByteArray& byte
         file.cancelWriting();
         return WriteStatus::failure(name, reason);
     }
+    return {};
+}
+
+} // namespace
+
+WriteStatus RecordFolder::writeBytes(const QString& name, const QByteArray& bytes) const {
+    QSaveFile file(filePath(name));
+    if (WriteStatus status = writeTemporary(file, name, bytes); !status.ok())
+        return status;
     if (!file.commit())
         return WriteStatus::failure(name, file.errorString());
     return {};
+}
+
+WriteStatus
+RecordFolder::writeTogether(const std::vector<std::pair<QString, QByteArray>>& files) const {
+    // An uncommitted save file removes its temporary file when it goes.
+    std::vector<std::unique_ptr<QSaveFile>> written;
+    for (const auto& [name, bytes] : files) {
+        written.push_back(std::make_unique<QSaveFile>(filePath(name)));
+        if (WriteStatus status = writeTemporary(*written.back(), name, bytes); !status.ok())
+            return status;
+    }
+    WriteStatus status;
+    for (size_t i = 0; i < files.size(); ++i)
+        if (!written[i]->commit())
+            status << WriteStatus::failure(files[i].first, written[i]->errorString());
+    return status;
 }
 
 WriteStatus RecordFolder::rewrite(const QString& name, const std::vector<Record>& records) const {

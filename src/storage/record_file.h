@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace lendora {
@@ -64,6 +65,11 @@ public:
     WriteStatus writeFlag(const QString& name) const;
     // Replaces the file with exactly these bytes.
     WriteStatus writeBytes(const QString& name, const QByteArray& bytes) const;
+    // Replaces files that belong together (name, bytes): every content goes
+    // to its temporary file first and the files are replaced only when all
+    // of them were written, so a full disk leaves every file as it was
+    // rather than some old and some new.
+    WriteStatus writeTogether(const std::vector<std::pair<QString, QByteArray>>& files) const;
     // Renames a file (used when a renumbered record takes its files along).
     WriteStatus rename(const QString& from, const QString& to) const;
 

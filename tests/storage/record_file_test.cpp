@@ -110,6 +110,35 @@ TEST(RecordFolder, AFullDiskKeepsTheOldFile) {
     EXPECT_EQ(ws.files(), QStringList({"pptb.lnd"}));
 }
 
+// Files that belong together are all replaced or all kept: the third file
+// overruns the size limit, so the first two keep their old bytes too.
+TEST(RecordFolder, FilesWrittenTogetherAreReplacedAllOrNone) {
+    TempWorkspace ws;
+    RecordFolder folder(ws.path());
+    for (const char* name : {"1_0ff.lnd", "1_0anf.lnd", "1_0FGF.lnd"})
+        ws.write(name, "old");
+    const QByteArray small = "1,\"new\"\r\n";
+    const QByteArray large(200, 'x');
+    WriteStatus status;
+    {
+        test::FileSizeLimit limit(64);
+        status = folder.writeTogether({{"1_0ff.lnd", small},
+                                       {"1_0anf.lnd", small},
+                                       {"1_0fgf.lnd", large},
+                                       {"1_0sgf.lnd", small}});
+    }
+    EXPECT_EQ(status.fileName, "1_0fgf.lnd");
+    EXPECT_EQ(ws.files(), QStringList({"1_0FGF.lnd", "1_0anf.lnd", "1_0ff.lnd"}))
+        << "no new file and no temporary file";
+    for (const char* name : {"1_0ff.lnd", "1_0anf.lnd", "1_0FGF.lnd"})
+        EXPECT_EQ(ws.read(name), "old") << name;
+
+    ASSERT_TRUE(folder.writeTogether({{"1_0ff.lnd", small}, {"1_0fgf.lnd", large}}).ok());
+    EXPECT_EQ(ws.read("1_0ff.lnd"), small);
+    EXPECT_EQ(ws.read("1_0FGF.lnd"), large) << "replaced under the letter case found";
+    EXPECT_TRUE(folder.writeTogether({}).ok());
+}
+
 TEST(RecordFolder, FirstFailureOfASequenceIsKept) {
     WriteStatus all;
     all << WriteStatus{} << WriteStatus::failure("a.lnd", "broken")
