@@ -55,6 +55,7 @@ private:
     // After a plan save: the window follows its plan to the plan's new row,
     // or closes when the plan was deleted or changed.
     void followSavedPlans();
+
     struct TabWidgets {
         QLabel* segmentIndex = nullptr;
         QLabel* segmentName = nullptr;
