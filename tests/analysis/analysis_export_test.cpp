@@ -13,6 +13,7 @@
 
 using namespace lendora;
 using namespace lendora::analysis;
+using lendora::test::readFile;
 using lendora::test::TempWorkspace;
 
 namespace {
@@ -102,11 +103,8 @@ struct OpenedPlan {
     OpenedPlan() {
         for (const QString& folder :
              {QStringLiteral("workspace"), QStringLiteral("two_strategies")})
-            for (const QString& name : QDir(dataDir + u'/' + folder).entryList(QDir::Files)) {
-                QFile file(dataDir + u'/' + folder + u'/' + name);
-                EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-                ws.write(name, file.readAll());
-            }
+            for (const QString& name : QDir(dataDir + u'/' + folder).entryList(QDir::Files))
+                ws.write(name, readFile(dataDir + u'/' + folder + u'/' + name));
         const QStringList row = {"1",   "1",  "Home Loan Project", "1", "Salaried, 25 to 40",
                                  "111", "Yes"};
         for (int c = 0; c < 7; ++c)

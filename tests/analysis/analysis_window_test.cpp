@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -39,9 +38,7 @@ namespace {
 const QString dataDir = QStringLiteral(ANALYSIS_TEST_DATA);
 
 QByteArray dataFile(const QString& name) {
-    QFile file(dataDir + u'/' + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(name);
-    return file.readAll();
+    return readFile(dataDir + u'/' + name);
 }
 
 const QStringList analysisFiles = {"1_0ff.lnd", "1_0anf.lnd", "1_0fgf.lnd", "1_0sgf.lnd"};

@@ -41,9 +41,7 @@ namespace {
 const QString dataDir = QStringLiteral(ANALYSIS_TEST_DATA);
 
 QByteArray dataFile(const QString& name) {
-    QFile file(dataDir + u'/' + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(name);
-    return file.readAll();
+    return readFile(dataDir + u'/' + name);
 }
 
 const char* const fieldNames[7] = {"txtInterest",        "txtMEI", "txtMLV",     "txtMLP",

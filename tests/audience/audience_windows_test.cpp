@@ -9,7 +9,6 @@
 #include "support/workspace.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -27,9 +26,7 @@ using namespace lendora::test;
 namespace {
 
 QByteArray golden(const QString& name) {
-    QFile file(QStringLiteral(AUDIENCE_DATA "/three_segments/") + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(name);
-    return file.readAll();
+    return readFile(QStringLiteral(AUDIENCE_DATA "/three_segments/") + name);
 }
 
 const QString definition = "Salaried, 25 to 40";

@@ -55,9 +55,7 @@ Project carLoan() {
 }
 
 QByteArray dataFile(const QString& folder, const QString& name) {
-    QFile file(QStringLiteral(BASIC_DETAILS_DATA "/") + folder + u'/' + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(file.fileName());
-    return file.readAll();
+    return readFile(QStringLiteral(BASIC_DETAILS_DATA "/") + folder + u'/' + name);
 }
 
 class Wizard : public ::testing::Test {

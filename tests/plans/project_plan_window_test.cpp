@@ -10,7 +10,6 @@
 #include "support/program.h"
 #include "support/workspace.h"
 
-#include <QFile>
 #include <QGroupBox>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -29,9 +28,7 @@ const QString deleteQuestion =
     "Deletion will not be updated unless saved.";
 
 QByteArray dataFile(const QString& name) {
-    QFile file(QStringLiteral(PLANS_DATA "/") + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(name);
-    return file.readAll();
+    return readFile(QStringLiteral(PLANS_DATA "/") + name);
 }
 
 QStringList headings(ui::GridView* view) {

@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QTabWidget>
@@ -26,9 +25,7 @@ namespace {
 const QString dataDir = QStringLiteral(POLL_TEST_DATA);
 
 QByteArray dataFile(const QString& name) {
-    QFile file(dataDir + u'/' + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(name);
-    return file.readAll();
+    return readFile(dataDir + u'/' + name);
 }
 
 // The controls of each tab, by the names the window must carry.

@@ -13,7 +13,6 @@
 #include "support/workspace.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -27,12 +26,6 @@ using namespace lendora::test::road;
 namespace {
 
 using Folder = std::map<QString, QByteArray>;
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
-    return file.readAll();
-}
 
 // An expected file under tests/data/road.
 QByteArray expected(const QString& name) {

@@ -15,7 +15,6 @@
 #include "support/workspace.h"
 
 #include <QDir>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -49,11 +48,8 @@ protected:
         const QDir demo(QStringLiteral(LENDORA_DEMO_DIR));
         const QStringList names = demo.entryList({"*.lnd"}, QDir::Files);
         ASSERT_FALSE(names.isEmpty()) << "no demo workspace in " LENDORA_DEMO_DIR;
-        for (const QString& name : names) {
-            QFile file(demo.filePath(name));
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            ws.write(name, file.readAll());
-        }
+        for (const QString& name : names)
+            ws.write(name, readFile(demo.filePath(name)));
         mother = startProgram();
         ASSERT_NE(mother, nullptr);
         mother->resize(1280, 800);

@@ -1,5 +1,7 @@
 #include "support/workspace.h"
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -104,6 +106,12 @@ QString visible(const QByteArray& bytes) {
     text.replace(QLatin1String("\r"), QLatin1String("\\r"));
     text.replace(QLatin1String("\n"), QLatin1String("\\n\n"));
     return text;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
+    return file.readAll();
 }
 
 } // namespace lendora::test

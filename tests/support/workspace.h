@@ -46,6 +46,10 @@ private:
     unsigned long long previousHard_;
 };
 
+// The bytes of a file the tests read (expected output, fixtures); a failed
+// check names the file when it cannot be read.
+QByteArray readFile(const QString& path);
+
 // Shows CR and LF so that byte differences are readable in a failure.
 QString visible(const QByteArray& bytes);
 
