@@ -1,5 +1,6 @@
 #include "analysis/analysis_guru.h"
 #include "analysis/analysis_window.h"
+#include "analysis_window_fixture.h"
 #include "shell/grid_view.h"
 #include "shell/guru_window.h"
 #include "shell/main_window.h"
@@ -35,25 +36,7 @@ using namespace lendora::test;
 
 namespace {
 
-const QString dataDir = QStringLiteral(ANALYSIS_TEST_DATA);
-
-QByteArray dataFile(const QString& name) {
-    return readFile(dataDir + u'/' + name);
-}
-
-const QStringList analysisFiles = {"1_0ff.lnd", "1_0anf.lnd", "1_0fgf.lnd", "1_0sgf.lnd"};
-const char* const fieldNames[7] = {"txtInterest",        "txtMEI", "txtMLV",     "txtMLP",
-                                   "txtRepaymentPeriod", "txtEMI", "txtFreebies"};
 const QStringList ownValues = {"12", "25000", "1800", "80", "36", "68", "500"};
-
-// The plans registry: plan 1 over project 1 and its three-segment audience
-// with the given analysis flag, plan 2 over the two-segment audience.
-QByteArray plansRegistry(const char* analysisFlag) {
-    return QByteArray("1,\"1\",\"Home Loan Project\",\"1\",\"Salaried, 25 to 40\",\"111\",\"") +
-           analysisFlag +
-           "\"\r\n"
-           "2,\"1\",\"Home Loan Project\",\"2\",\"Self employed\",\"111\",\"No\"\r\n";
-}
 
 // The first `count` records of a file's bytes.
 QByteArray firstRecords(const QByteArray& bytes, int count) {
@@ -63,41 +46,10 @@ QByteArray firstRecords(const QByteArray& bytes, int count) {
     return bytes.left(end);
 }
 
-class AnalysisWindowTest : public ::testing::Test {
+class AnalysisWindowTest : public AnalysisWindowFixture {
 public:
-    void SetUp() override {
-        const QDir dir(dataDir + QStringLiteral("/workspace"));
-        for (const QString& name : dir.entryList(QDir::Files))
-            ws.write(name, dataFile(QStringLiteral("workspace/") + name));
-    }
-    void TearDown() override { closeProgram(); }
-
-    // Plan 1 with its two saved strategies.
-    void writeSavedPlan() {
-        ws.write("pptb.lnd", plansRegistry("Yes"));
-        for (const QString& name : analysisFiles)
-            ws.write(name, dataFile(QStringLiteral("two_strategies/") + name));
-    }
-
-    void start() {
-        mother = startProgram();
-        ASSERT_NE(mother, nullptr);
-    }
-    // Clicks the plan in the All Projects window's third tab and presses F7.
-    AnalysisWindow* open(int planRow) {
-        find<QTabWidget>("SSTab1", find("frmProjects", mother))->setCurrentIndex(2);
-        clickRow(find<ui::GridView>("MSFG_ProjectPlans", mother), planRow);
-        pressShortcut(mother, Qt::Key_F7);
-        settle();
-        window = qobject_cast<AnalysisWindow*>(mother->form("frmAnalysis"));
-        EXPECT_NE(window, nullptr) << "the analysis window did not open";
-        return window;
-    }
     analysis::AnalysisTables& state() { return window->tables(); }
 
-    QLineEdit* field(int feature) { return find<QLineEdit>(fieldNames[feature - 1], window); }
-    QPushButton* button(const char* name) { return find<QPushButton>(name, window); }
-    ui::GridView* table(const char* name) { return find<ui::GridView>(name, window); }
     QChart* chart(const char* name) { return find<QChartView>(name, window)->chart(); }
     QString strategyNumber() { return find<QLabel>("lblAnalysisID", window)->text(); }
     QStringList fieldTexts() {
@@ -149,7 +101,6 @@ public:
         ASSERT_TRUE(button("cmdAdd")->isEnabled()) << "the strategy was not analysed";
         click(button("cmdAdd"));
     }
-    void showFinalAnalysis() { find<QTabWidget>("SSTab1", window)->setCurrentIndex(1); }
     QString planFlag(int planRow) {
         return mother->workingCopy().plans.text(planRow, plan::analysisFlag);
     }
@@ -158,10 +109,6 @@ public:
         window = nullptr;
         start();
     }
-
-    TempWorkspace ws;
-    MainWindow* mother = nullptr;
-    AnalysisWindow* window = nullptr;
 };
 
 // The bar chart of a view: its bar sets' labels and values, and the

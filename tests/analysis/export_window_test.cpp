@@ -1,5 +1,6 @@
 #include "analysis/analysis_guru.h"
 #include "analysis/analysis_window.h"
+#include "analysis_window_fixture.h"
 #include "shell/grid_view.h"
 #include "shell/guru_window.h"
 #include "shell/main_window.h"
@@ -38,24 +39,6 @@ using namespace lendora::test;
 
 namespace {
 
-const QString dataDir = QStringLiteral(ANALYSIS_TEST_DATA);
-
-QByteArray dataFile(const QString& name) {
-    return readFile(dataDir + u'/' + name);
-}
-
-const char* const fieldNames[7] = {"txtInterest",        "txtMEI", "txtMLV",     "txtMLP",
-                                   "txtRepaymentPeriod", "txtEMI", "txtFreebies"};
-
-// Plan 1 over project 1 and its three-segment audience with the given
-// analysis flag, plan 2 over the two-segment audience.
-QByteArray plansRegistry(const char* analysisFlag) {
-    return QByteArray("1,\"1\",\"Home Loan Project\",\"1\",\"Salaried, 25 to 40\",\"111\",\"") +
-           analysisFlag +
-           "\"\r\n"
-           "2,\"1\",\"Home Loan Project\",\"2\",\"Self employed\",\"111\",\"No\"\r\n";
-}
-
 // The colours of the warnings in the detailed estimates table.
 const QColor red(0xF4B6B0);
 const QColor purple(0xDDB8F0);
@@ -67,46 +50,8 @@ const QColor firstSeries(0x4e, 0x79, 0xa7);
 const QColor seventhSeries(0xb0, 0x7a, 0xa1);
 const QColor totalsSeries(0x55, 0x5b, 0x66);
 
-class ExportWindowTest : public ::testing::Test {
+class ExportWindowTest : public AnalysisWindowFixture {
 public:
-    void SetUp() override {
-        for (const QString& name :
-             QDir(dataDir + QStringLiteral("/workspace")).entryList(QDir::Files))
-            ws.write(name, dataFile(QStringLiteral("workspace/") + name));
-    }
-    void TearDown() override {
-        ws.setReadOnly(false);
-        closeProgram();
-    }
-
-    // Plan 1 with its two saved strategies.
-    void writeSavedPlan() {
-        ws.write("pptb.lnd", plansRegistry("Yes"));
-        for (const char* name : {"1_0ff.lnd", "1_0anf.lnd", "1_0fgf.lnd", "1_0sgf.lnd"})
-            ws.write(name, dataFile(QStringLiteral("two_strategies/") + name));
-    }
-    void start() {
-        mother = startProgram();
-        ASSERT_NE(mother, nullptr);
-    }
-    // Clicks the plan in the All Projects window's third tab and presses F7.
-    AnalysisWindow* open(int planRow) {
-        // A closed message box leaves no window active here: the main
-        // window takes its shortcut keys again once it is active.
-        mother->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(mother));
-        find<QTabWidget>("SSTab1", find("frmProjects", mother))->setCurrentIndex(2);
-        clickRow(find<ui::GridView>("MSFG_ProjectPlans", mother), planRow);
-        pressShortcut(mother, Qt::Key_F7);
-        settle();
-        window = qobject_cast<AnalysisWindow*>(mother->form("frmAnalysis"));
-        EXPECT_NE(window, nullptr) << "the analysis window did not open";
-        return window;
-    }
-    QLineEdit* field(int feature) { return find<QLineEdit>(fieldNames[feature - 1], window); }
-    QPushButton* button(const char* name) { return find<QPushButton>(name, window); }
-    ui::GridView* table(const char* name) { return find<ui::GridView>(name, window); }
-    void showFinalAnalysis() { find<QTabWidget>("SSTab1", window)->setCurrentIndex(1); }
     // Which of the three export buttons are enabled.
     QString exportButtons() {
         QString text;
@@ -166,11 +111,8 @@ public:
         });
     }
 
-    TempWorkspace ws;
     MessageBoxes boxes;
     DialogAnswers dialogs;
-    MainWindow* mother = nullptr;
-    AnalysisWindow* window = nullptr;
 };
 
 TEST_F(ExportWindowTest, TheCsvOfTwoStrategiesParsesBackToTheSameCells) {
