@@ -4,6 +4,8 @@
 #include "shell/main_window.h"
 #include "storage/record_codec.h"
 
+#include "gui_bench_main.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -109,11 +111,5 @@ BENCHMARK(BM_StartUpLargeWorkspace)
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lendora 2012"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

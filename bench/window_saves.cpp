@@ -15,6 +15,8 @@
 #include "storage/details_file.h"
 #include "storage/registries.h"
 
+#include "gui_bench_main.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -225,11 +227,5 @@ BENCHMARK(BM_PollSaveWith100000Plans)->Unit(benchmark::kMillisecond)->MinTime(1)
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lendora 2012"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }
