@@ -13,6 +13,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 // The program started on the analysis test workspace, with the Analysis
@@ -79,6 +81,16 @@ public:
     QPushButton* button(const char* name) { return find<QPushButton>(name, window); }
     ui::GridView* table(const char* name) { return find<ui::GridView>(name, window); }
     void showFinalAnalysis() { find<QTabWidget>("SSTab1", window)->setCurrentIndex(1); }
+    // Types the given texts (null: left as shown) and confirms the seven
+    // fields with Enter, in entry order.
+    void confirmFields(const std::array<const char*, 7>& texts) {
+        for (int f = 1; f <= 7; ++f) {
+            if (texts[size_t(f - 1)])
+                typeAndEnter(field(f), QString::fromLatin1(texts[size_t(f - 1)]));
+            else
+                pressEnter(field(f));
+        }
+    }
 
     TempWorkspace ws;
     MainWindow* mother = nullptr;

@@ -85,16 +85,6 @@ public:
     int columns(const char* name) { return table(name)->model()->columnCount(); }
     bool focused(QWidget* widget) { return mother->focusWidget() == widget; }
 
-    // Types the given texts (null: left as shown) and confirms the seven
-    // fields with Enter, in entry order.
-    void confirmFields(const std::array<const char*, 7>& texts) {
-        for (int f = 1; f <= 7; ++f) {
-            if (texts[size_t(f - 1)])
-                typeAndEnter(field(f), QString::fromLatin1(texts[size_t(f - 1)]));
-            else
-                pressEnter(field(f));
-        }
-    }
     void analyseAndAdd(const std::array<const char*, 7>& texts) {
         confirmFields(texts);
         click(button("cmdAnalyse"));

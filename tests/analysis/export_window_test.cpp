@@ -62,12 +62,7 @@ public:
     // Types the given texts (null: left as shown), confirms the seven fields
     // with Enter and presses Analyse.
     void analyse(const std::array<const char*, 7>& texts) {
-        for (int f = 1; f <= 7; ++f) {
-            if (texts[size_t(f - 1)])
-                typeAndEnter(field(f), QString::fromLatin1(texts[size_t(f - 1)]));
-            else
-                pressEnter(field(f));
-        }
+        confirmFields(texts);
         click(button("cmdAnalyse"));
     }
     // A cell of the detailed estimates table by Grid row, in a role.
