@@ -606,8 +606,7 @@ TEST_F(AnalysisWindowTest, ScreenshotOfTheFinalAnalysisTab) {
     writeSavedPlan();
     start();
     ASSERT_NE(open(1), nullptr);
-    const QByteArray folder = qgetenv("LENDORA_SCREENSHOTS");
-    const QString out = folder.isEmpty() ? ws.path() : QString::fromLocal8Bit(folder);
+    const QString out = screenshotFolder(ws.path());
     auto* sstab2 = find<QTabWidget>("SSTab2", window);
     const auto grab = [&](const QString& name) {
         settle(100);

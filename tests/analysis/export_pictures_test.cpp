@@ -69,8 +69,8 @@ TEST(ExportPictures, LongAndWideTablesContinueOnFurtherPages) {
     TempWorkspace ws;
     ws.write("long.pdf", pdf);
     // A copy to look at beside the screenshots.
-    if (const QByteArray folder = qgetenv("LENDORA_SCREENSHOTS"); !folder.isEmpty()) {
-        QFile copy(QString::fromLocal8Bit(folder) + "/analysis-long-report.pdf");
+    if (const QString folder = screenshotFolder(); !folder.isEmpty()) {
+        QFile copy(folder + "/analysis-long-report.pdf");
         EXPECT_TRUE(copy.open(QIODevice::WriteOnly) && copy.write(pdf) == pdf.size());
     }
     const auto pages = pdfPages(ws.filePath("long.pdf"));

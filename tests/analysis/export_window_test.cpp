@@ -393,8 +393,7 @@ TEST_F(ExportWindowTest, ScreenshotsOfTheExportButtonsAndOfWarnedEstimates) {
     writeSavedPlan();
     start();
     ASSERT_NE(open(1), nullptr);
-    const QByteArray folder = qgetenv("LENDORA_SCREENSHOTS");
-    const QString out = folder.isEmpty() ? ws.path() : QString::fromLocal8Bit(folder);
+    const QString out = screenshotFolder(ws.path());
     const auto grab = [&](const QString& name) {
         settle(100);
         const QImage image = window->parentWidget()->grab().toImage();

@@ -181,15 +181,15 @@ TEST_F(PlanWindow, OpensBelowAllProjectsWithCopiesOfTheTablesAndTheGuruBesideIt)
     EXPECT_TRUE(guru.isVisible());
     EXPECT_EQ(guru.parentWidget()->pos(), QPoint(child->width(), 0));
 
-    if (qEnvironmentVariableIsSet("LENDORA_SCREENSHOTS")) {
+    if (const QString folder = screenshotFolder(); !folder.isEmpty()) {
         ws.write("1_pdtl.lnd", "1,\"Home Loan\",\"EH\",\"40\",\"11.5\",\"20000\",\"500000\","
                                "\"80\",\"60\",\"10996.\",\"0\"\r\n"
                                "2,\"Metro Bank\",\"MB\",\"35\",\"12\",\"25000\",\"400000\","
                                "\"75\",\"48\",\"10533.\",\"1500\"\r\n");
         ws.write("1-segFile.lnd", "1,\"Salaried 25 to 30\"\r\n2,\"Salaried 30 to 40\"\r\n");
         add(1, 1);
-        window->grab().save(qEnvironmentVariable("LENDORA_SCREENSHOTS") + "/project_plan.png");
-        mother->grab().save(qEnvironmentVariable("LENDORA_SCREENSHOTS") + "/project_plan_all.png");
+        window->grab().save(folder + "/project_plan.png");
+        mother->grab().save(folder + "/project_plan_all.png");
     }
 }
 

@@ -170,10 +170,9 @@ TEST_F(Preview, EachProductShowsItsOwnFeatureCaptions) {
         for (int k = 1; k <= 3; ++k)
             EXPECT_EQ(option("Option" + QString::number(k))->isChecked(), k == c.product);
     }
-    if (qEnvironmentVariableIsSet("LENDORA_SCREENSHOTS")) {
+    if (const QString folder = screenshotFolder(); !folder.isEmpty()) {
         click(option("Opt_MLV"));
         settle(50);
-        const QString folder = qEnvironmentVariable("LENDORA_SCREENSHOTS");
         window->grab().save(folder + "/questionnaire.png");
         mother->grab().save(folder + "/questionnaire_all.png");
     }

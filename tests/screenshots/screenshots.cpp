@@ -31,8 +31,7 @@ using namespace lendora::test;
 namespace {
 
 QString outputFolder() {
-    const QByteArray folder = qgetenv("LENDORA_SCREENSHOTS");
-    return folder.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(folder);
+    return screenshotFolder(QDir::currentPath());
 }
 
 // A second audience of the demo's project, for a plan still without poll data.

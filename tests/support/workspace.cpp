@@ -114,4 +114,9 @@ QByteArray readFile(const QString& path) {
     return file.readAll();
 }
 
+QString screenshotFolder(const QString& fallback) {
+    const QByteArray folder = qgetenv("LENDORA_SCREENSHOTS");
+    return folder.isEmpty() ? fallback : QString::fromLocal8Bit(folder);
+}
+
 } // namespace lendora::test

@@ -50,6 +50,10 @@ private:
 // check names the file when it cannot be read.
 QByteArray readFile(const QString& path);
 
+// Where tests put the screenshots they take: $LENDORA_SCREENSHOTS when it
+// is set and not empty, the fallback otherwise.
+QString screenshotFolder(const QString& fallback = {});
+
 // Shows CR and LF so that byte differences are readable in a failure.
 QString visible(const QByteArray& bytes);
 
