@@ -21,13 +21,13 @@ ProjectsWindow::ProjectsWindow(MainWindow& mother)
     WorkingCopy& copy = mother.workingCopy();
     auto* projects = new ui::GridView(copy.projects, QStringLiteral("MSFG_Projects"));
     auto* audiences = new ui::GridView(copy.audiences, QStringLiteral("MSFG_TargetAudience"));
-    auto* plans = plansView_ = new ui::GridView(copy.plans, QStringLiteral("MSFG_ProjectPlans"));
+    plansView_ = new ui::GridView(copy.plans, QStringLiteral("MSFG_ProjectPlans"));
     tabs_->addTab(projects, QStringLiteral("Basic Details"));
     tabs_->addTab(audiences, QStringLiteral("Target Audience"));
-    tabs_->addTab(plans, QStringLiteral("Project Details"));
+    tabs_->addTab(plansView_, QStringLiteral("Project Details"));
     connect(projects, &ui::GridView::gridRowClicked, this, &ProjectsWindow::projectClicked);
     connect(audiences, &ui::GridView::gridRowClicked, this, &ProjectsWindow::audienceClicked);
-    connect(plans, &ui::GridView::gridRowClicked, this, &ProjectsWindow::planClicked);
+    connect(plansView_, &ui::GridView::gridRowClicked, this, &ProjectsWindow::planClicked);
     connect(&mother, &MainWindow::plansSaved, this, &ProjectsWindow::followSavedPlans);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
