@@ -1,0 +1,82 @@
+#include "storage/folder_changes.h"
+
+#include <QFile>
+
+#include <map>
+#include <optional>
+
+namespace lendora {
+
+void FolderChanges::write(const QString& name, QByteArray bytes) {
+    steps_.push_back({Kind::Write, name, QString(), std::move(bytes)});
+}
+
+void FolderChanges::remove(const QString& name) {
+    steps_.push_back({Kind::Remove, name, QString(), QByteArray()});
+}
+
+void FolderChanges::move(const QString& from, const QString& to) {
+    steps_.push_back({Kind::Move, to, from, QByteArray()});
+}
+
+namespace {
+
+// What a file of the folder holds once every step is taken: new bytes, or
+// nothing (the file is gone).
+struct FinalContent {
+    QString name;
+    std::optional<QByteArray> bytes;
+};
+
+// Names are compared without regard to letter case, as on disk.
+QString key(const QString& name) {
+    return name.toCaseFolded();
+}
+
+} // namespace
+
+WriteStatus applyChanges(const RecordFolder& folder, const FolderChanges& changes) {
+    // Walk the steps over a picture of the folder: every touched name ends
+    // with new bytes or with nothing.
+    std::map<QString, FinalContent> finals;
+    auto current = [&](const QString& name) -> std::optional<QByteArray> {
+        if (auto it = finals.find(key(name)); it != finals.end())
+            return it->second.bytes;
+        if (!folder.exists(name))
+            return std::nullopt;
+        return folder.readBytes(name);
+    };
+    for (const FolderChanges::Step& step : changes.steps()) {
+        switch (step.kind) {
+        case FolderChanges::Kind::Write:
+            finals[key(step.name)] = {step.name, step.bytes};
+            break;
+        case FolderChanges::Kind::Remove:
+            finals[key(step.name)] = {step.name, std::nullopt};
+            break;
+        case FolderChanges::Kind::Move: {
+            std::optional<QByteArray> moved = current(step.from);
+            finals[key(step.from)] = {step.from, std::nullopt};
+            finals[key(step.name)] = {step.name, std::move(moved)};
+            break;
+        }
+        }
+    }
+    std::vector<std::pair<QString, QByteArray>> written;
+    for (const auto& [k, content] : finals)
+        if (content.bytes)
+            written.emplace_back(content.name, *content.bytes);
+    WriteStatus status = folder.writeTogether(written);
+    if (!status.ok())
+        return status;
+    for (const auto& [k, content] : finals) {
+        if (content.bytes || !folder.exists(content.name))
+            continue;
+        QFile file(folder.filePath(content.name));
+        if (!file.remove())
+            status << WriteStatus::failure(content.name, file.errorString());
+    }
+    return status;
+}
+
+} // namespace lendora
