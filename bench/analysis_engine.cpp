@@ -140,7 +140,7 @@ struct SavedPlan {
 void BM_SaveHundredStrategiesOver200Segments(benchmark::State& state) {
     SavedPlan saved;
     for (auto _ : state)
-        if (!writeAnalysisFiles(saved.folder, saved.tables).ok())
+        if (!saved.folder.writeTogether(analysisFiles(saved.tables)).ok())
             state.SkipWithError("save failed");
     qint64 bytes = 0;
     for (const QFileInfo& file : QDir(saved.dir.path()).entryInfoList(QDir::Files))
@@ -151,7 +151,7 @@ BENCHMARK(BM_SaveHundredStrategiesOver200Segments)->Unit(benchmark::kMillisecond
 
 void BM_LoadHundredStrategiesOver200Segments(benchmark::State& state) {
     SavedPlan saved;
-    if (!writeAnalysisFiles(saved.folder, saved.tables).ok())
+    if (!saved.folder.writeTogether(analysisFiles(saved.tables)).ok())
         state.SkipWithError("save failed");
     for (auto _ : state) {
         state.PauseTiming();

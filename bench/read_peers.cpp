@@ -1,8 +1,9 @@
 // Reading a 50 MB plan registry into table cells, beside two peers reading
 // the same file: fast-cpp-csv-parser (C++) and Python's csv module. Prints
 // each reader's MB/s and Lendora's ratio to each peer.
-#include "storage/registries.h"
+#include "storage/record_file.h"
 #include "storage/table_records.h"
+#include "workspace/registry_codec.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -8,12 +8,13 @@
 #include "analysis/forecast.h"
 #include "analysis/strategy_table.h"
 #include "audience/segment_file.h"
+#include "poll/poll_entry.h"
 #include "poll/poll_tables.h"
 #include "shell/main_window.h"
 #include "shell/projects_window.h"
 #include "shell/startup.h"
 #include "storage/details_file.h"
-#include "storage/registries.h"
+#include "workspace/workspace.h"
 
 #include "gui_bench_main.h"
 
@@ -70,16 +71,19 @@ void setRow(Grid& grid, int row, const QStringList& texts) {
 // One project, one audience of 200 segments, one plan with complete poll
 // data and 99 saved strategies, each changing every feature.
 void writeAnalysedPlan(const RecordFolder& folder) {
-    WorkingCopy copy;
-    setRow(copy.projects, 1, {"1", "Home Loan", "Easy Loan", "Easy", "Active"});
-    copy.projects.addRow();
-    setRow(copy.audiences, 1, {"1", "Salaried", QString::number(segmentCount)});
-    copy.audiences.addRow();
-    setRow(copy.plans, 1, {"1", "1", "Home Loan", "1", "Salaried", "111", "Yes"});
-    copy.plans.addRow();
-    (void)rewriteProjects(folder, copy.projects);
-    (void)appendAudience(folder, copy.audiences, 1);
-    (void)rewritePlans(folder, copy.plans);
+    (void)folder.writeBytes(registry::projectsFile,
+                            registry::projectsBytes({Project{"Home Loan", "Easy Loan", "Easy",
+                                                             ProjectStatus::Active}}));
+    (void)folder.writeBytes(
+        registry::audiencesFile,
+        registry::audiencesBytes({Audience{"Salaried", QString::number(segmentCount)}}));
+    Plan plan;
+    plan.project = plan.audience = 1;
+    plan.projectName = "Home Loan";
+    plan.audienceName = "Salaried";
+    plan.poll = {{true, true, true}};
+    plan.analysed = true;
+    (void)folder.writeBytes(registry::plansFile, registry::plansBytes({plan}));
     for (const QString& flag :
          {registry::projectsFlag, registry::audiencesFlag, registry::plansFlag})
         (void)folder.writeFlag(flag);
@@ -89,15 +93,14 @@ void writeAnalysedPlan(const RecordFolder& folder) {
     setRow(details, 2,
            {"City Bank", "City", "40", "12", "25000", "700", "80", "48", "26.44", "800"});
     setRow(details, 3, {"Metro", "Metro", "30", "14", "30000", "600", "75", "60", "55", "1000"});
-    (void)details::write(folder, 1, details);
+    (void)folder.writeBytes(details::fileName(1), details::bytes(details));
     Grid segments(2, 2);
     for (int s = 1; s <= segmentCount; ++s) {
         setRow(segments, s, {QString::number(s), QStringLiteral("Segment %1, salaried").arg(s)});
         segments.addRow();
     }
-    (void)segments::write(folder, 1, segments);
+    (void)folder.writeBytes(segments::fileName(1), segments::bytes(segments));
 
-    const poll::PlanRef plan = poll::planRef(copy.plans, 1);
     std::mt19937 random(2012);
     std::uniform_int_distribution<int> count(1, 400);
     Grid own, competitor1, competitor2;
@@ -116,7 +119,7 @@ void writeAnalysedPlan(const RecordFolder& folder) {
             table.setText(r, poll::totalColumn, QString::number(total));
         }
         poll::computeTotals(table);
-        (void)poll::save(folder, plan, product, table);
+        (void)folder.writeBytes(poll::fileName(plan, product), poll::bytes(table));
     }
 
     analysis::AnalysisTables tables;
@@ -131,7 +134,7 @@ void writeAnalysedPlan(const RecordFolder& folder) {
         (void)analysis::analyse(tables, polls, values);
         analysis::addStrategy(tables, values);
     }
-    (void)analysis::writeAnalysisFiles(folder, tables);
+    (void)folder.writeTogether(analysis::analysisFiles(tables));
 }
 
 void BM_AnalysisAddWithCharts(benchmark::State& state) {
@@ -192,33 +195,35 @@ BENCHMARK(BM_AnalysisAddWithCharts)
 void BM_PollSaveWith100000Plans(benchmark::State& state) {
     QTemporaryDir dir;
     const RecordFolder folder(dir.path());
-    WorkingCopy copy;
+    registry::Slots<Plan> plans;
     for (int i = 1; i <= 100000; ++i) {
-        setRow(copy.plans, i,
-               {QString::number(i), QString::number(i % 997 + 1),
-                QStringLiteral("Home Loan Project %1").arg(i % 997 + 1),
-                QString::number(i % 991 + 1),
-                QStringLiteral("Salaried, 25 to 40, urban %1").arg(i % 991), "011", "No"});
-        copy.plans.addRow();
+        Plan plan;
+        plan.project = i % 997 + 1;
+        plan.projectName = QStringLiteral("Home Loan Project %1").arg(i % 997 + 1);
+        plan.audience = i % 991 + 1;
+        plan.audienceName = QStringLiteral("Salaried, 25 to 40, urban %1").arg(i % 991);
+        plan.poll = {{false, true, true}};
+        plans.emplace_back(plan);
     }
-    (void)rewritePlans(folder, copy.plans);
+    (void)folder.writeBytes(registry::plansFile, registry::plansBytes(plans));
     (void)folder.writeFlag(registry::plansFlag);
-    loadRegistries(folder, copy); // as the program holds it after start-up
+    Workspace workspace(folder); // as the program holds it after start-up
+    workspace.load();
     Grid segments(4, 2);
     setRow(segments, 1, {"1", "Young"});
     setRow(segments, 2, {"2", "Married"});
-    const poll::PlanRef plan = poll::planRef(copy.plans, 5000);
-    (void)segments::write(folder, plan.audience, segments);
-    Grid table;
-    poll::layOut(folder, plan, table);
+    const Plan& plan = *workspace.plan(5000);
+    (void)folder.writeBytes(segments::fileName(plan.audience), segments::bytes(segments));
+    poll::PollEntry entry;
+    entry.layOut(folder, plan, 5000);
+    Grid& table = entry.tabs[0].table;
     for (int r = 1; r <= 2; ++r)
         for (int f = 1; f <= poll::featureCount; ++f)
             table.setText(r, f, QString::number(r + f));
     poll::computeTotals(table);
+    entry.completeFlag(poll::product::own) = true;
     for (auto _ : state) {
-        WriteStatus status = poll::save(folder, plan, poll::product::own, table);
-        status << poll::recordCompletion(folder, copy.plans, 5000, QStringLiteral("111"));
-        if (!status.ok())
+        if (!entry.save(workspace, plan.id, poll::product::own).ok())
             state.SkipWithError("save failed");
     }
 }

@@ -8,8 +8,9 @@
 #include "storage/numbers.h"
 #include "storage/record_codec.h"
 #include "storage/record_file.h"
-#include "storage/registries.h"
 #include "storage/table_records.h"
+#include "workspace/registry_codec.h"
+#include "workspace/workspace.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,12 +81,19 @@ int loaders(const std::uint8_t* data, std::size_t size) {
     for (const char* flag : {"flag.lnd", "tfag.lnd", "ppflag.lnd"})
         writeFile(dir.filePath(QString::fromLatin1(flag)), bytes.left(4));
 
-    WorkingCopy copy;
-    loadRegistries(folder, copy);
-    checkHeadings(copy.projects, registry::projectHeadings());
-    checkHeadings(copy.audiences, registry::audienceHeadings());
-    checkHeadings(copy.plans, registry::planHeadings());
-    check(copy.plans.columnCount() == registry::planItems);
+    Workspace workspace{RecordFolder(folder)};
+    workspace.load();
+    for (int n = 1; n <= workspace.planCount(); ++n)
+        if (const Plan* plan = workspace.plan(n))
+            check(plan->id.valid() && workspace.planNumber(plan->id) == n);
+    // A registry written from what was read settles after one more pass.
+    const auto settled = [](auto parse, auto write, const QByteArray& input) {
+        const QByteArray second = write(parse(write(parse(input))));
+        check(write(parse(second)) == second);
+    };
+    settled(registry::parseProjects, registry::projectsBytes, bytes);
+    settled(registry::parseAudiences, registry::audiencesBytes, bytes);
+    settled(registry::parsePlans, registry::plansBytes, bytes);
 
     Grid details(2, details::columnCount);
     details::readInto(folder, 1, details, true);
@@ -94,7 +102,7 @@ int loaders(const std::uint8_t* data, std::size_t size) {
     Grid segmentsTable(2, 2);
     segments::readInto(folder, 1, segmentsTable);
 
-    poll::PlanRef plan;
+    Plan plan;
     plan.project = 1;
     plan.audience = 1;
     for (int product = 0; product < poll::productCount; ++product) {

@@ -88,7 +88,7 @@ QStringList changedFeatures(const AnalysisTables& tables, int strategyRow) {
     return changed;
 }
 
-AnalysisReport analysisReport(const AnalysisTables& tables, const poll::PlanRef& plan) {
+AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan) {
     AnalysisReport report;
     const QString planNumber = QString::number(tables.lblProjectIndex);
     const int strategies = std::max(tables.strategies.rowCount() - 2, 0);
@@ -123,7 +123,7 @@ AnalysisReport analysisReport(const AnalysisTables& tables, const poll::PlanRef&
     return report;
 }
 
-QString exportBaseName(const poll::PlanRef& plan, int planNumber) {
+QString exportBaseName(const Plan& plan, int planNumber) {
     QString name = plan.projectName;
     for (QChar& c : name)
         if (c.unicode() < 0x20 || QStringView(u"/\\:*?\"<>|").contains(c))

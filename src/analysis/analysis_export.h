@@ -3,6 +3,7 @@
 #include "analysis/analysis_tables.h"
 #include "poll/poll_tables.h"
 #include "storage/grid.h"
+#include "workspace/records.h"
 
 #include <QByteArray>
 #include <QString>
@@ -62,7 +63,7 @@ struct AnalysisReport {
 
 // Composes the report from the Analysis window's tables and the plan row
 // they were opened for.
-AnalysisReport analysisReport(const AnalysisTables& tables, const poll::PlanRef& plan);
+AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan);
 
 // The names of the features a strategy row changed (its flags "1"), in
 // feature order, as the report lists them.
@@ -71,6 +72,6 @@ QStringList changedFeatures(const AnalysisTables& tables, int strategyRow);
 // A file name for an export of the plan, without folder or suffix: the
 // project name and the plan number, with the characters that cannot stand
 // in a file name replaced ("Home Loan Project - plan 1").
-QString exportBaseName(const poll::PlanRef& plan, int planNumber);
+QString exportBaseName(const Plan& plan, int planNumber);
 
 } // namespace lendora::analysis

@@ -3,16 +3,13 @@
 #include "analysis/analysis_totals.h"
 #include "storage/numbers.h"
 #include "storage/table_records.h"
+#include "workspace/plan_files.h"
 
 #include <vector>
 
 namespace lendora::analysis {
 
 namespace {
-
-QString planFile(int plan, const char* suffix) {
-    return QString::number(plan) + QLatin1String(suffix);
-}
 
 double cellNumber(const Grid& grid, int row, int column) {
     return leadingNumber(grid.text(row, column));
@@ -46,20 +43,7 @@ std::vector<QStringList> readNumbers(const RecordFolder& folder, const QString& 
 
 } // namespace
 
-QString strategiesFileName(int plan) {
-    return planFile(plan, "_0ff.lnd");
-}
-QString featuresFileName(int plan) {
-    return planFile(plan, "_0anf.lnd");
-}
-QString flagsFileName(int plan) {
-    return planFile(plan, "_0fgf.lnd");
-}
-QString segmentsFileName(int plan) {
-    return planFile(plan, "_0sgf.lnd");
-}
-
-WriteStatus writeAnalysisFiles(const RecordFolder& folder, const AnalysisTables& tables) {
+OwnFiles analysisFiles(const AnalysisTables& tables) {
     const int k = tables.lblAnalysisID - 1;
     const int p = tables.lblProjectIndex;
     const int t = tables.segments.columnCount() - 1;
@@ -76,32 +60,31 @@ WriteStatus writeAnalysisFiles(const RecordFolder& folder, const AnalysisTables&
                 {Item::whole(i), Item::whole(j), Item::number(cellNumber(tables.segments, i, j))});
     }
 
-    // A file that gets no records (K = 0) is left alone. The four files are
-    // replaced together, so a failed save leaves all of them as they were.
+    // A file that gets no records (K = 0) is left alone.
     const std::pair<QString, const std::vector<Record>*> parts[] = {
-        {strategiesFileName(p), &strategyRecords},
-        {featuresFileName(p), &featureRecords},
-        {flagsFileName(p), &flagRecords},
-        {segmentsFileName(p), &segmentRecords}};
-    std::vector<std::pair<QString, QByteArray>> files;
+        {planfiles::strategiesFile(p), &strategyRecords},
+        {planfiles::featuresFile(p), &featureRecords},
+        {planfiles::flagsFile(p), &flagRecords},
+        {planfiles::segmentsFile(p), &segmentRecords}};
+    OwnFiles files;
     for (const auto& [name, records] : parts)
         if (!records->empty())
             files.emplace_back(name, encodeRecords(*records));
-    return folder.writeTogether(files);
+    return files;
 }
 
 void loadAnalysisFiles(const RecordFolder& folder, AnalysisTables& tables) {
     const int p = tables.lblProjectIndex;
     tables.features.setHeadings(featureTableHeadings());
 
-    placeRecords(tables.strategies, readNumbers(folder, strategiesFileName(p), strategyItems), 0, 0,
-                 true);
+    placeRecords(tables.strategies,
+                 readNumbers(folder, planfiles::strategiesFile(p), strategyItems), 0, 0, true);
     tables.lblAnalysisID = tables.strategies.rowCount() - 1;
     tables.segments.setRowCount(tables.strategies.rowCount());
 
-    placeRecords(tables.flags, readNumbers(folder, flagsFileName(p), flagItems), 0, 0, true);
-    placeRecords(tables.features, readNumbers(folder, featuresFileName(p), featureItems), 0, 0,
-                 true);
+    placeRecords(tables.flags, readNumbers(folder, planfiles::flagsFile(p), flagItems), 0, 0, true);
+    placeRecords(tables.features, readNumbers(folder, planfiles::featuresFile(p), featureItems), 0,
+                 0, true);
 
     Grid& segments = tables.segments;
     const int columns = tables.estimates.rowCount();
@@ -118,7 +101,7 @@ void loadAnalysisFiles(const RecordFolder& folder, AnalysisTables& tables) {
 
     // Each record names its cell; cells outside the strategy rows and the
     // segment columns (the headings, the numbers) are never overwritten.
-    for (const QStringList& items : readNumbers(folder, segmentsFileName(p), segmentItems)) {
+    for (const QStringList& items : readNumbers(folder, planfiles::segmentsFile(p), segmentItems)) {
         const int row = recordRow(items.value(0));
         const int column = recordRow(items.value(1));
         if (row >= 1 && column >= 1)

@@ -2,6 +2,7 @@
 
 #include "analysis/analysis_tables.h"
 #include "storage/record_file.h"
+#include "workspace/workspace.h"
 
 #include <QString>
 
@@ -15,18 +16,10 @@ constexpr int featureItems = 8;
 constexpr int flagItems = 8;
 constexpr int segmentItems = 3;
 
-// "3_0ff.lnd" for plan 3, and so on.
-QString strategiesFileName(int plan);
-QString featuresFileName(int plan);
-QString flagsFileName(int plan);
-QString segmentsFileName(int plan);
-
-// Save analysis, the file part: writes the K = `lblAnalysisID` - 1
-// strategies of the tables to the four files of plan `lblProjectIndex`,
-// each file replaced whole. With K = 0 no file is touched. The files are
-// replaced together: when one cannot be written, none is replaced and the
-// failure is returned.
-WriteStatus writeAnalysisFiles(const RecordFolder& folder, const AnalysisTables& tables);
+// Save analysis, the file part: the K = `lblAnalysisID` - 1 strategies of
+// the tables as the four files of plan `lblProjectIndex`, each replaced
+// whole. With K = 0 there is no file to write.
+OwnFiles analysisFiles(const AnalysisTables& tables);
 
 // Load saved analysis: fills the four strategy tables of plan
 // `lblProjectIndex` from its files (the detailed estimates table must already

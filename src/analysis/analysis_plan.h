@@ -4,6 +4,7 @@
 #include "poll/poll_tables.h"
 #include "storage/grid.h"
 #include "storage/record_file.h"
+#include "workspace/workspace.h"
 
 #include <QString>
 
@@ -24,39 +25,23 @@ inline const QString notAnalysedFlag = QStringLiteral("No");
 
 // "Analysis for Project " + project name + "and Target Audience " +
 // definition (no blank before "and").
-QString windowCaption(const poll::PlanRef& plan);
+QString windowCaption(const Plan& plan);
 // "Basic Details for " + project name: the caption of the base table.
-QString baseCaption(const poll::PlanRef& plan);
+QString baseCaption(const Plan& plan);
 // "New Analysis for " + the own brand: the caption of the entry frame.
 QString entryFrameCaption(const Grid& base);
-
-// What opening found out about the plan.
-struct OpenedPlan {
-    poll::PlanRef plan;
-    bool saved = false; // the plan's analysis flag was "Yes": its strategies were loaded
-};
 
 // Open analysis, everything but the window: every table and state field
 // starts afresh; the base table gets the project's details, the detailed
 // estimates and poll tables the audience's segments, the poll tables their
-// counts and totals; `lblProjectIndex` becomes the plan row; when the plan's
-// analysis flag is "Yes" the strategies are loaded from the analysis files
-// and all totals recomputed. Missing files leave their tables empty.
-OpenedPlan openAnalysis(const RecordFolder& folder, const Grid& plans, int planRow,
-                        AnalysisTables& tables, PollTables& polls);
+// counts and totals; `lblProjectIndex` becomes the plan's number; when the
+// plan is analysed the strategies are loaded from the analysis files and all
+// totals recomputed. Missing files leave their tables empty.
+void openAnalysis(const RecordFolder& folder, const Plan& plan, int number, AnalysisTables& tables,
+                  PollTables& polls);
 
-// Save analysis: writes the four analysis files of plan `lblProjectIndex`,
-// then sets the plan's analysis flag to "Yes" and rewrites the plan
-// registry. When a file cannot be written the flag is left alone and the
-// registry is not touched; when the registry cannot be written the plan row
-// gets its old flag back, so the table never claims what the files do not
-// hold. Returns the first failure.
-WriteStatus saveAnalysis(const RecordFolder& folder, const AnalysisTables& tables, Grid& plans);
-
-// After the last strategy was deleted: the plan's analysis flag becomes
-// "No" and the plan registry is rewritten at once, so the plan does not
-// reopen with the strategies just deleted. When the registry cannot be
-// written the row keeps its old flag.
-WriteStatus withdrawAnalysis(const RecordFolder& folder, Grid& plans, int planRow);
+// Save analysis: the four analysis files of the plan and its analysis flag
+// "Yes", written as a whole. Returns the failure, if any.
+WriteStatus saveAnalysis(Workspace& workspace, PlanId plan, const AnalysisTables& tables);
 
 } // namespace lendora::analysis

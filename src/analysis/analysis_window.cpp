@@ -1,12 +1,15 @@
 #include "analysis/analysis_window.h"
 
 #include "analysis/analysis_charts.h"
+#include "analysis/analysis_guru.h"
 #include "analysis/analysis_totals.h"
 #include "analysis/strategy_entry.h"
 #include "analysis/strategy_table.h"
-#include "shell/grid_view.h"
-#include "shell/main_window.h"
-#include "shell/messages.h"
+#include "widgets/desk.h"
+#include "widgets/grid_view.h"
+#include "widgets/guru_window.h"
+#include "widgets/messages.h"
+#include "workspace/workspace.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -68,8 +71,9 @@ ui::GridView* newTable(Grid& grid, const char* name) {
 
 } // namespace
 
-AnalysisWindow::AnalysisWindow(MainWindow& mother)
-    : mother_(mother) {
+AnalysisWindow::AnalysisWindow(ui::Desk& desk, Workspace& workspace)
+    : desk_(desk)
+    , workspace_(workspace) {
     setObjectName(u"frmAnalysis"_s);
     sstab1_ = new QTabWidget(this);
     sstab1_->setObjectName(u"SSTab1"_s);
@@ -86,7 +90,7 @@ AnalysisWindow::AnalysisWindow(MainWindow& mother)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(sstab1_);
     Charts();
-    connect(&mother, &MainWindow::plansSaved, this, &AnalysisWindow::followSavedPlans);
+    connect(&workspace_, &Workspace::plansReplaced, this, &AnalysisWindow::followSavedPlans);
 }
 
 AnalysisWindow::~AnalysisWindow() {
@@ -248,18 +252,23 @@ QWidget* AnalysisWindow::buildFinalTab() {
 }
 
 void AnalysisWindow::followSavedPlans() {
-    tables_.lblProjectIndex = poll::findPlanRow(mother_.workingCopy().plans, plan_);
+    tables_.lblProjectIndex = workspace_.planNumber(plan_);
     if (tables_.lblProjectIndex == 0)
-        mother_.closeChild(this);
+        desk_.closeChild(this);
 }
 
-void AnalysisWindow::openFor(int planRow) {
-    const analysis::OpenedPlan opened = analysis::openAnalysis(
-        mother_.folder(), mother_.workingCopy().plans, planRow, tables_, polls_);
-    plan_ = opened.plan;
+const Plan& AnalysisWindow::plan() const {
+    static const Plan none;
+    const Plan* opened = workspace_.plan(plan_);
+    return opened ? *opened : none;
+}
+
+void AnalysisWindow::openFor(PlanId id) {
+    plan_ = id;
+    analysis::openAnalysis(workspace_.folder(), plan(), workspace_.planNumber(id), tables_, polls_);
     showWarnings({});
-    setWindowTitle(analysis::windowCaption(opened.plan));
-    baseFrame_->setTitle(analysis::baseCaption(opened.plan));
+    setWindowTitle(analysis::windowCaption(plan()));
+    baseFrame_->setTitle(analysis::baseCaption(plan()));
     frame2_->setTitle(analysis::entryFrameCaption(tables_.base));
     setEntryTexts(analysis::entryTexts(tables_.base));
     // The base table shows the three brands, not the empty row after them.
@@ -351,8 +360,7 @@ void AnalysisWindow::add() {
 }
 
 void AnalysisWindow::save() {
-    ui::reportWrite(this,
-                    analysis::saveAnalysis(mother_.folder(), tables_, mother_.workingCopy().plans));
+    ui::reportWrite(this, analysis::saveAnalysis(workspace_, plan_, tables_));
 }
 
 void AnalysisWindow::selectStrategy(int row) {
@@ -381,9 +389,7 @@ void AnalysisWindow::deleteStrategy() {
         cmdSave_->setEnabled(false);
         // The plan's "No" reaches the registry at once, so the deleted
         // strategies are not loaded again at the next opening.
-        ui::reportWrite(this,
-                        analysis::withdrawAnalysis(mother_.folder(), mother_.workingCopy().plans,
-                                                   tables_.lblProjectIndex));
+        ui::reportWrite(this, workspace_.withdrawAnalysis(plan_));
         return;
     }
     cmdSave_->setEnabled(true);
@@ -393,6 +399,25 @@ void AnalysisWindow::deleteStrategy() {
 void AnalysisWindow::cancel() {
     for (QPushButton* button : {cmdSave_, cmdDelete_, cmdCancel_})
         button->setEnabled(false);
+}
+
+void openAnalysis(ui::Desk& desk, Workspace& workspace, QPointer<AnalysisWindow>& slot) {
+    const PlanId plan = workspace.selectedPlan();
+    if (!workspace.plan(plan))
+        return;
+    AnalysisWindow* window = desk.obtain(slot, desk, workspace);
+    window->openFor(plan);
+    const int top = desk.projectsSize().height();
+    desk.place(window, 0, top);
+    // The window takes the width of the main window and the height below the
+    // All Projects window, so the tables and charts are seen without scrolling.
+    const QSize area = desk.areaSize();
+    const QSize least = window->minimumSizeHint();
+    desk.resizeChild(window, QSize(std::max(area.width(), least.width()),
+                                   std::max(area.height() - top, least.height())));
+    desk.showChild(window);
+    if (desk.guruOn())
+        desk.guru().show(guru::aboutAnalysis());
 }
 
 } // namespace lendora

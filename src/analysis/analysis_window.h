@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -24,10 +25,11 @@ class QTabWidget;
 
 namespace lendora {
 
-class MainWindow;
+class Workspace;
 namespace ui {
+class Desk;
 class GridView;
-}
+} // namespace ui
 
 // The Analysis window "frmAnalysis": the user composes strategies for the
 // own product of a plan in the "New Analysis" frame, forecasts them, adds
@@ -36,18 +38,18 @@ class GridView;
 class AnalysisWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit AnalysisWindow(MainWindow& mother);
+    AnalysisWindow(ui::Desk& desk, Workspace& workspace);
     ~AnalysisWindow() override;
 
     // The tables and hidden state fields the window shows.
     analysis::AnalysisTables& tables() { return tables_; }
     const analysis::PollTables& polls() const { return polls_; }
 
-    // Starts afresh for the plan in that row of the All Projects plans table:
-    // the tables from the plan's files, the captions, the entry fields with
-    // the own product's values, the saved strategies with their totals and
-    // charts, every button disabled, the first tabs shown.
-    void openFor(int planRow);
+    // Starts afresh for the plan: the tables from the plan's files, the
+    // captions, the entry fields with the own product's values, the saved
+    // strategies with their totals and charts, every button disabled, the
+    // first tabs shown.
+    void openFor(PlanId plan);
 
     // Redraws both charts from the comparison tables.
     void Charts();
@@ -67,9 +69,11 @@ private:
     void deleteStrategy();
     void cancel();
     void selectStrategy(int row);
-    // After a plan save: the window follows its plan to the plan's new
+    // After a save of the plans: the window follows its plan to its new
     // number, or closes when the plan is gone.
     void followSavedPlans();
+    // The plan the window was opened for.
+    const Plan& plan() const;
 
     QStringList entryTexts() const;
     void setEntryTexts(const QStringList& texts);
@@ -94,10 +98,11 @@ private:
     // Writes the bytes to the file; a failure (or no bytes) is reported.
     void writeExport(const QString& path, const QByteArray& bytes);
 
-    MainWindow& mother_;
+    ui::Desk& desk_;
+    Workspace& workspace_;
     analysis::AnalysisTables tables_;
     analysis::PollTables polls_;
-    poll::PlanRef plan_;
+    PlanId plan_;
 
     // The warnings on the estimates of the last Analyse (none after an
     // opening or a refused strategy), and each warned cell's colour and
@@ -136,5 +141,9 @@ private:
     QChartView* segmentsChart_ = nullptr;
     QChartView* featuresChart_ = nullptr;
 };
+
+// Analysis: the window opened for the plan selected in the All Projects
+// window, always afresh from the plan's files, below the All Projects window.
+void openAnalysis(ui::Desk& desk, Workspace& workspace, QPointer<AnalysisWindow>& slot);
 
 } // namespace lendora

@@ -7,8 +7,9 @@
 #include "analysis/analysis_totals.h"
 #include "analysis/chart_export_dialog.h"
 #include "analysis/export_pictures.h"
-#include "shell/main_window.h"
-#include "shell/messages.h"
+#include "widgets/desk.h"
+#include "widgets/messages.h"
+#include "workspace/workspace.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -42,9 +43,9 @@ void AnalysisWindow::updateExports() {
 
 QString AnalysisWindow::askFile(const QString& title, const QString& suffix, const QString& filters,
                                 QString* selectedFilter) {
-    const QString folder = exportFolder_.isEmpty() ? mother_.folder().path() : exportFolder_;
+    const QString folder = exportFolder_.isEmpty() ? workspace_.folder().path() : exportFolder_;
     const QString suggested = QDir(folder).absoluteFilePath(
-        analysis::exportBaseName(plan_, tables_.lblProjectIndex) + suffix);
+        analysis::exportBaseName(plan(), tables_.lblProjectIndex) + suffix);
     QString path = QFileDialog::getSaveFileName(this, title, suggested, filters, selectedFilter);
     if (!path.isEmpty())
         exportFolder_ = QFileInfo(path).absolutePath();
@@ -110,7 +111,7 @@ void AnalysisWindow::reportPdf() {
     const analysis::ChartPicture segments{analysis::segmentsChart(tables_),
                                           segmentsChart_->chart()->title()};
     writeExport(path,
-                analysis::reportPdf(analysis::analysisReport(tables_, plan_), features, segments));
+                analysis::reportPdf(analysis::analysisReport(tables_, plan()), features, segments));
 }
 
 } // namespace lendora

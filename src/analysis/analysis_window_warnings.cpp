@@ -2,9 +2,10 @@
 // detailed estimates table, and a summary after the Guru's text.
 #include "analysis/analysis_window.h"
 
-#include "shell/grid_view.h"
-#include "shell/guru_window.h"
-#include "shell/main_window.h"
+#include "widgets/desk.h"
+#include "widgets/grid_view.h"
+#include "widgets/guru_window.h"
+#include "workspace/workspace.h"
 
 namespace lendora {
 
@@ -48,9 +49,9 @@ QVariant AnalysisWindow::estimateLook(int gridRow, int column, int role) const {
 // switched on. The text the Guru showed stays as it was: the summary of the
 // previous Analyse is taken off before the new one is added.
 void AnalysisWindow::showWarningsInGuru() {
-    if (!mother_.guruOn())
+    if (!desk_.guruOn())
         return;
-    GuruWindow& guru = mother_.guru();
+    ui::GuruWindow& guru = desk_.guru();
     QString text = guru.text();
     if (!guruSummary_.isEmpty() && text.endsWith(guruSummary_))
         text.chop(guruSummary_.size());

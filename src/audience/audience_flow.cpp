@@ -1,13 +1,13 @@
 #include "audience/audience_flow.h"
 
-#include "audience/audience_store.h"
 #include "audience/audience_window.h"
+#include "audience/segment_file.h"
 #include "audience/segment_table.h"
 #include "audience/segments_window.h"
 #include "basic_details/wizard_steps.h"
-#include "shell/main_window.h"
-#include "shell/messages.h"
-#include "shell/projects_window.h"
+#include "widgets/desk.h"
+#include "widgets/messages.h"
+#include "workspace/workspace.h"
 
 namespace lendora {
 
@@ -15,16 +15,21 @@ namespace {
 // The tab of the All Projects window that lists the audiences.
 constexpr int audienceTab = 1;
 
+Audience audienceOf(const QString& definition, const Grid& segments) {
+    return Audience{definition, QString::number(segments::count(segments))};
+}
+
 } // namespace
 
-AudienceFlow::AudienceFlow(MainWindow& mother)
-    : QObject(&mother)
-    , mother_(mother) {}
+AudienceFlow::AudienceFlow(ui::Desk& desk, Workspace& workspace, QObject* parent)
+    : QObject(parent)
+    , desk_(desk)
+    , workspace_(workspace) {}
 
 AudienceWindow* AudienceFlow::audienceWindow() {
     if (audience_)
         return audience_;
-    mother_.obtain(audience_);
+    desk_.obtain(audience_);
     connect(audience_, &AudienceWindow::nextClicked, this, &AudienceFlow::audienceNext);
     // The audience being defined lives in this window: closing it abandons it.
     connect(audience_, &QObject::destroyed, this, &AudienceFlow::endDefinition);
@@ -34,7 +39,7 @@ AudienceWindow* AudienceFlow::audienceWindow() {
 SegmentsWindow* AudienceFlow::segmentsWindow() {
     if (segments_)
         return segments_;
-    mother_.obtain(segments_);
+    desk_.obtain(segments_);
     segments_->setStorable(defining_);
     connect(segments_, &SegmentsWindow::backClicked, this, &AudienceFlow::back);
     connect(segments_, &SegmentsWindow::finishClicked, this, &AudienceFlow::finish);
@@ -43,7 +48,7 @@ SegmentsWindow* AudienceFlow::segmentsWindow() {
 }
 
 int AudienceFlow::belowProjects() {
-    return mother_.projectsSize().height();
+    return desk_.projectsSize().height();
 }
 
 void AudienceFlow::endDefinition() {
@@ -53,25 +58,23 @@ void AudienceFlow::endDefinition() {
 }
 
 void AudienceFlow::newAudience() {
-    ProjectsWindow& all = mother_.projects();
-    all.selectTab(audienceTab);
-    Grid& audiences = mother_.workingCopy().audiences;
+    desk_.showProjectsTab(audienceTab);
     // An audience that Finish listed but that was never written cannot be
     // saved any more once its segments are gone: its number goes to the new one.
-    if (rowPlaced_ && !recordWritten_)
-        audience::withdrawRow(audiences, number_);
-    const int n = mother_.workingCopy().nextAudienceNumber();
+    if (rowPlaced_ && !saved_)
+        workspace_.withdrawAudience(number_);
+    const int n = workspace_.nextAudienceNumber();
     AudienceWindow* window = audienceWindow();
-    mother_.place(window, 0, belowProjects());
+    desk_.place(window, 0, belowProjects());
     window->setLblTAIndex(n);
-    mother_.showChild(window);
+    desk_.showChild(window);
     window->focusDefinition();
-    mother_.hideChildren(wizard::windowNames()); // the wizard makes way
+    desk_.hideChildren(wizard::windowNames()); // the wizard makes way
 
     number_ = n;
     defining_ = true;
     rowPlaced_ = false;
-    recordWritten_ = false;
+    saved_ = false;
     if (segments_) {
         segments_->startAudience();
         segments_->setStorable(true);
@@ -81,27 +84,26 @@ void AudienceFlow::newAudience() {
 void AudienceFlow::audienceNext() {
     const QString definition = audience_->definition();
     SegmentsWindow* window = segmentsWindow();
-    mother_.place(window, 0, belowProjects());
+    desk_.place(window, 0, belowProjects());
     window->setCaptionFor(definition);
-    mother_.showChild(window);
+    desk_.showChild(window);
     window->prepareEntry();
-    mother_.hideChild(audience_);
+    desk_.hideChild(audience_);
 }
 
 void AudienceFlow::back() {
     AudienceWindow* window = audienceWindow();
-    mother_.place(window, 0, belowProjects());
-    mother_.showChild(window);
-    mother_.hideChild(segments_);
+    desk_.place(window, 0, belowProjects());
+    desk_.showChild(window);
+    desk_.hideChild(segments_);
 }
 
 void AudienceFlow::finish() {
     if (!defining_ || !audience_ || !segments_)
         return;
-    audience::placeRow(mother_.workingCopy().audiences, number_, audience_->definition(),
-                       segments::count(segments_->table()));
+    workspace_.placeAudience(number_, audienceOf(audience_->definition(), segments_->table()));
     rowPlaced_ = true;
-    mother_.projects().selectTab(audienceTab);
+    desk_.showProjectsTab(audienceTab);
     segments_->finished();
 }
 
@@ -111,35 +113,34 @@ void AudienceFlow::finish() {
 void AudienceFlow::save() {
     if (!defining_ || !audience_ || !segments_)
         return;
-    WorkingCopy& copy = mother_.workingCopy();
-    audience::placeRow(copy.audiences, number_, audience_->definition(),
-                       segments::count(segments_->table()));
-    const WriteStatus status = audience::save(mother_.folder(), copy.audiences, number_,
-                                              segments_->table(), recordWritten_);
+    workspace_.placeAudience(number_, audienceOf(audience_->definition(), segments_->table()));
+    const Grid& table = segments_->table();
+    const WriteStatus status =
+        workspace_.saveAudience(number_, {{segments::fileName(number_), segments::bytes(table)}});
     if (!ui::reportWrite(segments_, status))
         return;
+    saved_ = true;
     segments_->saved();
     endDefinition();
 }
 
 void AudienceFlow::openAudience() {
-    ProjectsWindow& all = mother_.projects();
-    const Grid& audiences = mother_.workingCopy().audiences;
-    const int selected = all.lblTASelect();
-    const int t = selected >= 1 && selected <= audiences.rowCount() - 2 ? selected : 0;
-    const QString definition = t ? audiences.text(t, 1) : QString();
+    const int selected = workspace_.selectedAudienceRow();
+    const Audience* listed = workspace_.audience(selected);
+    const int t = selected >= 1 && selected <= workspace_.audienceCount() ? selected : 0;
+    const QString definition = listed ? listed->definition : QString();
 
     // The shown audience is already on disk; it is not defined anew.
     endDefinition();
     SegmentsWindow* segments = segmentsWindow();
-    segments->showStored(mother_.folder(), t);
-    mother_.place(segments, mother_.projectsSize().width(), 0);
-    mother_.showChild(segments, false);
+    segments->showStored(workspace_.folder(), t);
+    desk_.place(segments, desk_.projectsSize().width(), 0);
+    desk_.showChild(segments, false);
 
     AudienceWindow* window = audienceWindow();
-    mother_.place(window, 0, belowProjects());
+    desk_.place(window, 0, belowProjects());
     window->setDefinition(definition);
-    mother_.showChild(window);
+    desk_.showChild(window);
     window->focusDefinition();
 }
 

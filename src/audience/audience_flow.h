@@ -5,13 +5,16 @@
 
 namespace lendora {
 
-class MainWindow;
 class AudienceWindow;
 class SegmentsWindow;
+class Workspace;
+namespace ui {
+class Desk;
+}
 
 // Go > New > Target Audience and Go > Open > Target Audience: leads the user
 // from the audience window to its segments and puts a new audience into the
-// working copy and on disk.
+// workspace and on disk.
 //
 // The windows work on one audience at a time. A new audience (F3) is defined
 // until it is saved; only then can Finish and Save act, and Save is enabled
@@ -21,7 +24,7 @@ class SegmentsWindow;
 class AudienceFlow : public QObject {
     Q_OBJECT
 public:
-    explicit AudienceFlow(MainWindow& mother);
+    AudienceFlow(ui::Desk& desk, Workspace& workspace, QObject* parent = nullptr);
 
     // Go > New > Target Audience.
     void newAudience();
@@ -38,7 +41,8 @@ private:
     void save();
     void endDefinition();
 
-    MainWindow& mother_;
+    ui::Desk& desk_;
+    Workspace& workspace_;
     QPointer<AudienceWindow> audience_;
     QPointer<SegmentsWindow> segments_;
 
@@ -48,8 +52,8 @@ private:
     bool defining_ = false;
     // Finish has put its row into the audience table.
     bool rowPlaced_ = false;
-    // Its record is in "ta.lnd" (a Save may fail after writing it).
-    bool recordWritten_ = false;
+    // Its files are written.
+    bool saved_ = false;
 };
 
 } // namespace lendora

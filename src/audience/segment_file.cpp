@@ -20,10 +20,8 @@ void readInto(const RecordFolder& folder, long long audience, Grid& table) {
     placeRecords(table, read(folder, audience), 0, 0, true);
 }
 
-WriteStatus write(const RecordFolder& folder, long long audience, const Grid& table) {
-    // An audience without segments gets an empty file, so that a file left
-    // under its number by an earlier installation is not taken for its own.
-    return folder.writeBytes(fileName(audience), tableBytes(table, 1, 1));
+QByteArray bytes(const Grid& table) {
+    return tableBytes(table, 1, 1);
 }
 
 } // namespace lendora::segments

@@ -27,8 +27,10 @@ std::vector<QStringList> read(const RecordFolder& folder, long long audience);
 // column 1 the description), one empty row appended after each record.
 void readInto(const RecordFolder& folder, long long audience, Grid& table);
 
-// Writes rows 1 to row count - 2 of a segments table: record k is the number
-// k and the description in column 1. No segments give an empty file.
-WriteStatus write(const RecordFolder& folder, long long audience, const Grid& table);
+// The file bytes of rows 1 to row count - 2 of a segments table: record k is
+// the number k and the description in column 1. No segments give an empty
+// file, so that a file left under the audience's number by an earlier
+// installation is not taken for its own.
+QByteArray bytes(const Grid& table);
 
 } // namespace lendora::segments

@@ -2,9 +2,9 @@
 
 #include "audience/segment_file.h"
 #include "audience/segment_table.h"
-#include "shell/grid_view.h"
-#include "shell/messages.h"
 #include "storage/numbers.h"
+#include "widgets/grid_view.h"
+#include "widgets/messages.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

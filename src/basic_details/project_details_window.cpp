@@ -1,8 +1,8 @@
 #include "basic_details/project_details_window.h"
 
 #include "basic_details/project_finish.h"
-#include "shell/grid_view.h"
 #include "storage/details_file.h"
+#include "widgets/grid_view.h"
 
 #include <QHeaderView>
 #include <QVBoxLayout>

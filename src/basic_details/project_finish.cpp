@@ -35,13 +35,8 @@ Grid detailsTable(const wizard::FieldTexts& t) {
     return table;
 }
 
-void addProjectRow(Grid& projects, int n, const wizard::FieldTexts& t) {
-    projects.setText(n, 0, QString::number(n));
-    projects.setText(n, 1, t.projectName());
-    projects.setText(n, 2, t.productName());
-    projects.setText(n, 3, t.brandName());
-    projects.setText(n, 4, u"KickOff"_s);
-    projects.addRow();
+Project project(const wizard::FieldTexts& t) {
+    return Project{t.projectName(), t.productName(), t.brandName(), ProjectStatus::KickOff};
 }
 
 } // namespace lendora::finish

@@ -2,6 +2,7 @@
 
 #include "basic_details/wizard_steps.h"
 #include "storage/grid.h"
+#include "workspace/records.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,8 +26,7 @@ QString competitor2Cell(const QString& fieldText);
 // competitor 2 values, which are converted.
 Grid detailsTable(const wizard::FieldTexts& texts);
 
-// Puts the project into row n of the projects table with status "KickOff"
-// and adds one empty row at the end.
-void addProjectRow(Grid& projects, int n, const wizard::FieldTexts& texts);
+// The project as Finish lists it: its names and status "KickOff".
+Project project(const wizard::FieldTexts& texts);
 
 } // namespace lendora::finish

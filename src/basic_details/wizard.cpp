@@ -5,11 +5,10 @@
 #include "basic_details/project_finish.h"
 #include "basic_details/step_window.h"
 #include "basic_details/wizard_guru.h"
-#include "shell/guru_window.h"
-#include "shell/main_window.h"
-#include "shell/messages.h"
-#include "storage/details_file.h"
-#include "storage/registries.h"
+#include "widgets/desk.h"
+#include "widgets/guru_window.h"
+#include "widgets/messages.h"
+#include "workspace/workspace.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,27 +17,20 @@
 namespace lendora {
 
 namespace {
-const QString objectNameOfWizard = QStringLiteral("basicDetailsWizard");
 const QString planWindow = QStringLiteral("frmProjectPlan");
 } // namespace
 
-BasicDetailsWizard::BasicDetailsWizard(MainWindow& mother)
-    : QObject(&mother)
-    , mother_(mother) {
-    setObjectName(objectNameOfWizard);
-}
-
-BasicDetailsWizard& BasicDetailsWizard::of(MainWindow& mother) {
-    if (auto* wizard =
-            mother.findChild<BasicDetailsWizard*>(objectNameOfWizard, Qt::FindDirectChildrenOnly))
-        return *wizard;
-    return *new BasicDetailsWizard(mother);
+BasicDetailsWizard::BasicDetailsWizard(ui::Desk& desk, Workspace& workspace, QObject* parent)
+    : QObject(parent)
+    , desk_(desk)
+    , workspace_(workspace) {
+    setObjectName(QStringLiteral("basicDetailsWizard"));
 }
 
 StepWindow* BasicDetailsWizard::stepWindow(int step) {
     QPointer<StepWindow>& slot = steps_[size_t(step)];
     if (!slot) {
-        mother_.obtain(slot, step);
+        desk_.obtain(slot, step);
         connectStep(slot);
     }
     return slot;
@@ -49,7 +41,7 @@ StepWindow* BasicDetailsWizard::loadedStep(int step) const {
 }
 
 ProjectDetailsWindow* BasicDetailsWizard::detailsWindow() {
-    return mother_.obtain(details_);
+    return desk_.obtain(details_);
 }
 
 void BasicDetailsWizard::connectStep(StepWindow* window) {
@@ -71,11 +63,11 @@ void BasicDetailsWizard::connectStep(StepWindow* window) {
 }
 
 int BasicDetailsWizard::belowProjects() {
-    return mother_.projectsSize().height();
+    return desk_.projectsSize().height();
 }
 
 void BasicDetailsWizard::showGuru(const wizard::GuruText& text) {
-    mother_.guru().show(text.text, text.helpContext);
+    desk_.guru().show(text.text, text.helpContext);
 }
 
 wizard::FieldTexts BasicDetailsWizard::fieldTexts() const {
@@ -89,28 +81,28 @@ wizard::FieldTexts BasicDetailsWizard::fieldTexts() const {
 
 void BasicDetailsWizard::showFirstStep(int projectNumber) {
     StepWindow* first = stepWindow(1);
-    mother_.place(first, 0, belowProjects());
-    mother_.showChild(first);
+    desk_.place(first, 0, belowProjects());
+    desk_.showChild(first);
     first->lblProjectID()->setText(QString::number(projectNumber));
     first->field(0)->setFocus();
 }
 
 void BasicDetailsWizard::start() {
-    const int number = mother_.workingCopy().nextProjectNumber();
+    const int number = workspace_.nextProjectNumber();
     finishUsed_ = false;
     for (int s = 2; s <= wizard::stepCount; ++s)
-        mother_.hideChild(loadedStep(s));
+        desk_.hideChild(loadedStep(s));
     showFirstStep(number);
-    mother_.hideChildren({planWindow});
+    desk_.hideChildren({planWindow});
     showGuru(wizard::enteringText(1, number, fieldTexts()));
 }
 
 void BasicDetailsWizard::next(int step) {
     const int target = step + 1;
     StepWindow* to = stepWindow(target);
-    mother_.place(to, 0, belowProjects());
+    desk_.place(to, 0, belowProjects());
     to->enter(fieldTexts());
-    mother_.showChild(to);
+    desk_.showChild(to);
     to->field(0)->setFocus();
     if (step == 9) {
         const wizard::FieldTexts t = fieldTexts();
@@ -122,16 +114,16 @@ void BasicDetailsWizard::next(int step) {
                 to->field(b)->setText((*emi)[size_t(b)]);
     }
     showGuru(wizard::enteringText(target, 0, fieldTexts()));
-    mother_.hideChild(loadedStep(step));
+    desk_.hideChild(loadedStep(step));
 }
 
 void BasicDetailsWizard::back(int step) {
     StepWindow* to = stepWindow(wizard::backTarget(step));
-    mother_.place(to, 0, belowProjects());
-    mother_.showChild(to);
+    desk_.place(to, 0, belowProjects());
+    desk_.showChild(to);
     if (const auto text = wizard::backText(step, fieldTexts()))
         showGuru(*text);
-    mother_.hideChild(loadedStep(step));
+    desk_.hideChild(loadedStep(step));
 }
 
 void BasicDetailsWizard::enterPressed(int step, int field) {
@@ -143,7 +135,7 @@ void BasicDetailsWizard::enterPressed(int step, int field) {
         ui::inform(window, wizard::refusal(step, field, texts));
         return;
     }
-    if (mother_.guruOn())
+    if (desk_.guruOn())
         if (const auto text = wizard::acceptedText(step, field, texts))
             showGuru(*text);
     if (field + 1 < window->fieldCount()) {
@@ -160,22 +152,19 @@ void BasicDetailsWizard::enterPressed(int step, int field) {
 }
 
 void BasicDetailsWizard::finish() {
-    WorkingCopy& copy = mother_.workingCopy();
-    // The new project takes the next free row. The first step shows that
+    // The new project takes the next free number. The first step shows that
     // number, unless the Basic Details viewer has since put a listed
     // project's number there; Finish never writes over a listed project.
-    const int n = copy.nextProjectNumber();
+    const wizard::FieldTexts texts = fieldTexts();
+    const int n = workspace_.addProject(finish::project(texts));
     StepWindow* first = stepWindow(1);
     first->lblProjectID()->setText(QString::number(n));
 
-    const wizard::FieldTexts texts = fieldTexts();
-    finish::addProjectRow(copy.projects, n, texts);
-
     ProjectDetailsWindow* window = detailsWindow();
-    const int right = mother_.projectsSize().width();
-    mother_.place(window, right, 0);
+    const int right = desk_.projectsSize().width();
+    desk_.place(window, right, 0);
     window->setProjectName(texts.projectName());
-    mother_.showChild(window, false);
+    desk_.showChild(window, false);
     finished_ = Finished{n, finish::detailsTable(texts)};
     window->table() = finished_->table;
 
@@ -184,29 +173,18 @@ void BasicDetailsWizard::finish() {
         last->cmdFinish()->setEnabled(false);
     }
     finishUsed_ = true;
-    mother_.guru().showAt(guru::Guru_Finish(texts.projectName()), right,
-                          mother_.childSize(window).height());
+    desk_.guru().showAt(guru::Guru_Finish(texts.projectName()), right,
+                        desk_.childSize(window).height());
 }
 
 void BasicDetailsWizard::save() {
     if (!finished_)
         return;
     StepWindow* last = loadedStep(wizard::lastStep);
-    const RecordFolder& folder = mother_.folder();
-    const int n = finished_->number;
-    // The three files in order; a failure is reported and stops the save,
-    // and a second Save goes on from the file that failed.
-    for (int& done = finished_->filesWritten; done < 3; ++done) {
-        WriteStatus status;
-        if (done == 0)
-            status = appendProject(folder, mother_.workingCopy().projects, n);
-        else if (done == 1)
-            status = details::write(folder, n, finished_->table);
-        else
-            status = folder.writeFlag(registry::projectsFlag);
-        if (!ui::reportWrite(last, status))
-            return;
-    }
+    // "Prj.lnd", the details file and "flag.lnd" are written as a whole; a
+    // failure is reported and a second Save tries them again.
+    if (!ui::reportWrite(last, workspace_.saveProject(finished_->number, finished_->table)))
+        return;
     finished_.reset();
     if (last)
         last->cmdSave()->setEnabled(false);

@@ -11,9 +11,12 @@
 
 namespace lendora {
 
-class MainWindow;
 class ProjectDetailsWindow;
 class StepWindow;
+class Workspace;
+namespace ui {
+class Desk;
+}
 
 // The Basic Details wizard of one main window: its eleven step windows and
 // the Basic Details window, created on first use and afterwards shown and
@@ -21,10 +24,7 @@ class StepWindow;
 class BasicDetailsWizard : public QObject {
     Q_OBJECT
 public:
-    explicit BasicDetailsWizard(MainWindow& mother);
-
-    // The wizard of a main window, made on first use.
-    static BasicDetailsWizard& of(MainWindow& mother);
+    BasicDetailsWizard(ui::Desk& desk, Workspace& workspace, QObject* parent = nullptr);
 
     // F2: starts the wizard for the next free project number.
     void start();
@@ -58,10 +58,10 @@ private:
     struct Finished {
         int number;
         Grid table;
-        int filesWritten = 0; // of "Prj.lnd", the details file and "flag.lnd"
     };
 
-    MainWindow& mother_;
+    ui::Desk& desk_;
+    Workspace& workspace_;
     std::array<QPointer<StepWindow>, wizard::stepCount + 1> steps_;
     QPointer<ProjectDetailsWindow> details_;
     // Finish was used in this pass of the wizard.

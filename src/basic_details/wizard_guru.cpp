@@ -1,6 +1,5 @@
 #include "basic_details/wizard_guru.h"
 
-#include "shell/guru_texts.h"
 #include "storage/numbers.h"
 
 namespace lendora::guru {
@@ -10,6 +9,7 @@ using namespace Qt::StringLiterals;
 namespace {
 const QString nextButton = u"Now, click the 'Next' Button on the Form"_s;
 const QString tab = u"\t"_s;
+const QString lineBreak = u"\r\n"_s;
 } // namespace
 
 QString fieldNumber(const QString& fieldText) {

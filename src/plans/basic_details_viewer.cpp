@@ -3,44 +3,37 @@
 #include "basic_details/project_details_window.h"
 #include "basic_details/project_finish.h"
 #include "basic_details/wizard.h"
-#include "shell/guru_window.h"
-#include "shell/main_window.h"
-#include "shell/projects_window.h"
 #include "storage/details_file.h"
-
-#include <QAction>
+#include "widgets/desk.h"
+#include "widgets/guru_window.h"
+#include "workspace/workspace.h"
 
 namespace lendora {
 
-void openBasicDetails(MainWindow& mother) {
-    const int project = mother.projects().lblRSelect();
-    const QSize all = mother.projectsSize();
-    BasicDetailsWizard& wizard = BasicDetailsWizard::of(mother);
+void openBasicDetails(ui::Desk& desk, const Workspace& workspace, BasicDetailsWizard& wizard) {
+    const int project = workspace.selectedProjectRow();
+    const QSize all = desk.projectsSize();
     ProjectDetailsWindow* window = wizard.detailsWindow();
-    const int detailsHeight = mother.childSize(window).height();
-    const QString name = mother.workingCopy().projects.text(project, 1);
+    const int detailsHeight = desk.childSize(window).height();
+    const Project* listed = workspace.project(project);
+    const QString name = listed ? listed->name : QString();
 
     // The table is emptied first, so no value of an earlier project stays.
     Grid& table = window->table();
     table.reset(2, details::columnCount);
     table.setHeadings(finish::detailsHeadings());
-    details::readInto(mother.folder(), project, table, true);
+    details::readInto(workspace.folder(), project, table, true);
 
-    mother.place(window, all.width(), 0);
+    desk.place(window, all.width(), 0);
     window->setProjectName(name);
-    mother.showChild(window);
+    desk.showChild(window);
 
     wizard.showFirstStep(project);
 
-    if (mother.guruOn()) {
-        GuruWindow& guru = mother.guru();
+    if (desk.guruOn()) {
+        ui::GuruWindow& guru = desk.guru();
         guru.showAt(guru.text(), all.width(), detailsHeight);
     }
-}
-
-void installBasicDetailsViewer(MainWindow& mother) {
-    QObject::connect(mother.entry(QStringLiteral("mnuXBD")), &QAction::triggered, &mother,
-                     [&mother] { openBasicDetails(mother); });
 }
 
 } // namespace lendora

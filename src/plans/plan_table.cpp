@@ -1,13 +1,13 @@
 #include "plans/plan_table.h"
 
 #include "storage/details_file.h"
-
 #include "storage/numbers.h"
-#include "storage/registries.h"
+#include "workspace/registry_codec.h"
 
 namespace lendora::plans {
 
 using namespace Qt::StringLiterals;
+namespace plan = column;
 
 QStringList projectHeadings() {
     return {u"#"_s, u"Project Name"_s, u"Product Name"_s};
@@ -23,26 +23,59 @@ QStringList audienceHeadings() {
 
 PlanTable::PlanTable()
     : grid(2, registry::planItems)
-    , storedNumbers(2, 0) {
+    , ids(2) {
     grid.setHeadings(registry::planHeadings());
 }
 
-void PlanTable::load(const Grid& registryPlans) {
-    const int q = registryPlans.rowCount();
+void PlanTable::load(const Workspace& workspace) {
+    const int q = workspace.planCount() + 2;
     grid.reset(q, registry::planItems);
     grid.setHeadings(registry::planHeadings());
-    storedNumbers.assign(size_t(std::max(q, 0)), 0);
+    ids.assign(size_t(q), PlanId());
     for (int i = 1; i <= q - 1; ++i) {
         grid.setText(i, plan::id, QString::number(i));
-        for (int c = plan::projectId; c <= plan::analysisFlag; ++c)
-            grid.setText(i, c, registryPlans.text(i, c));
-        if (i < q - 1)
-            storedNumbers[size_t(i)] = i;
+        const Plan* stored = workspace.plan(i);
+        if (!stored)
+            continue;
+        ids[size_t(i)] = stored->id;
+        if (stored->project)
+            grid.setText(i, plan::projectId, QString::number(stored->project));
+        grid.setText(i, plan::projectName, stored->projectName);
+        if (stored->audience)
+            grid.setText(i, plan::audienceId, QString::number(stored->audience));
+        grid.setText(i, plan::audienceName, stored->audienceName);
+        grid.setText(i, plan::pollFlag, registry::pollText(stored->poll));
+        grid.setText(i, plan::analysisFlag, registry::analysedText(stored->analysed));
     }
 }
 
-int PlanTable::storedNumber(int row) const {
-    return row >= 0 && size_t(row) < storedNumbers.size() ? storedNumbers[size_t(row)] : 0;
+PlanId PlanTable::id(int row) const {
+    return row >= 0 && size_t(row) < ids.size() ? ids[size_t(row)] : PlanId();
+}
+
+int PlanTable::rowOf(PlanId plan) const {
+    for (int row = 1; row <= planCount(); ++row)
+        if (plan.valid() && id(row) == plan)
+            return row;
+    return 0;
+}
+
+void PlanTable::showFlags(const Plan& stored) {
+    const int row = rowOf(stored.id);
+    if (row == 0)
+        return;
+    grid.setText(row, plan::pollFlag, registry::pollText(stored.poll));
+    grid.setText(row, plan::analysisFlag, registry::analysedText(stored.analysed));
+}
+
+std::vector<Workspace::PlanDraft> PlanTable::drafts() const {
+    std::vector<Workspace::PlanDraft> drafts;
+    for (int row = 1; row <= planCount(); ++row)
+        drafts.push_back({id(row), toWhole(leadingNumber(grid.text(row, plan::projectId))),
+                          grid.text(row, plan::projectName),
+                          toWhole(leadingNumber(grid.text(row, plan::audienceId))),
+                          grid.text(row, plan::audienceName)});
+    return drafts;
 }
 
 QString planKey(const QString& projectNumber, const QString& audienceNumber) {
@@ -85,10 +118,10 @@ void addPlan(PlanTable& table, const Grid& projects, const Grid& audiences, int 
     g.setText(n, plan::audienceName, audiences.text(audience, 1));
     g.setText(n, plan::pollFlag, editableFlag);
     g.setText(n, plan::analysisFlag, QStringLiteral("No"));
-    if (size_t(n) < table.storedNumbers.size())
-        table.storedNumbers[size_t(n)] = 0;
+    if (size_t(n) < table.ids.size())
+        table.ids[size_t(n)] = PlanId();
     g.addRow();
-    table.storedNumbers.resize(size_t(g.rowCount()), 0);
+    table.ids.resize(size_t(g.rowCount()));
 }
 
 void editPlan(PlanTable& table, const Grid& projects, const Grid& audiences, int p, int project,
@@ -106,25 +139,12 @@ int deletePlan(PlanTable& table, int row) {
     if (!recordRow(g, row))
         return table.planCount();
     g.removeRow(row);
-    if (size_t(row) < table.storedNumbers.size())
-        table.storedNumbers.erase(table.storedNumbers.begin() + row);
-    table.storedNumbers.resize(size_t(g.rowCount()), 0);
+    if (size_t(row) < table.ids.size())
+        table.ids.erase(table.ids.begin() + row);
+    table.ids.resize(size_t(g.rowCount()));
     for (int i = 1; i <= g.rowCount() - 1; ++i)
         g.setText(i, plan::id, QString::number(i));
     return table.planCount();
-}
-
-void takeCurrentFlags(PlanTable& table, const Grid& registryPlans) {
-    for (int row = 1; row <= table.planCount(); ++row) {
-        const int stored = table.storedNumber(row);
-        if (stored < 1 || stored > registryPlans.rowCount() - 2)
-            continue;
-        for (int c : {plan::pollFlag, plan::analysisFlag}) {
-            const QString& current = registryPlans.text(stored, c);
-            if (table.grid.text(row, c) != current)
-                table.grid.setText(row, c, current);
-        }
-    }
 }
 
 bool editable(const Grid& plans, int row) {

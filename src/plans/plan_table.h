@@ -1,6 +1,8 @@
 #pragma once
 
 #include "storage/grid.h"
+#include "workspace/records.h"
+#include "workspace/workspace.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,6 +12,17 @@
 // The plans table of the project plan window and the operations on it.
 namespace lendora::plans {
 
+// Columns of the plans table: the seven items of a plan record.
+namespace column {
+constexpr int id = 0;
+constexpr int projectId = 1;
+constexpr int projectName = 2;
+constexpr int audienceId = 3;
+constexpr int audienceName = 4;
+constexpr int pollFlag = 5;
+constexpr int analysisFlag = 6;
+} // namespace column
+
 // Headings of the window's projects, basic details and audiences tables.
 QStringList projectHeadings();
 QStringList detailHeadings();
@@ -18,23 +31,30 @@ QStringList audienceHeadings();
 // The poll completion flag of a plan that can still be edited or deleted.
 inline const QString editableFlag = QStringLiteral("000");
 
-// The plans table as the window holds it, and for every row the number the
-// plan had in the stored registry when the table was loaded: 0 for the
-// heading row, the trailing row and plans added since. A save uses these
-// numbers to carry each plan's files to its new number.
+// The plans table as the window holds it, and for every row the id of the
+// plan it was loaded from: none for the heading row, the trailing row and
+// plans added since. A save keeps the ids of the listed plans, so that their
+// files and their windows follow them to their new numbers.
 struct PlanTable {
     PlanTable();
 
     Grid grid;
-    std::vector<int> storedNumbers;
+    std::vector<PlanId> ids;
 
-    // Fills the table from the All Projects plans table: row i = plan i,
-    // column 0 = i as text (the trailing empty row gets its number too).
-    void load(const Grid& registryPlans);
+    // Fills the table from the workspace's plans: row i = plan i, column 0 =
+    // i as text (the trailing empty row gets its number too).
+    void load(const Workspace& workspace);
     int planCount() const { return grid.rowCount() - 2; }
     // The trailing empty row, where the next plan goes.
     int trailingRow() const { return grid.rowCount() - 1; }
-    int storedNumber(int row) const;
+    PlanId id(int row) const;
+    // The row of the listed plan, 0 when none.
+    int rowOf(PlanId plan) const;
+    // Shows the plan's current flags in its row (saved meanwhile by the
+    // poll or analysis windows).
+    void showFlags(const Plan& plan);
+    // The rows as the workspace saves them.
+    std::vector<Workspace::PlanDraft> drafts() const;
 };
 
 // The key of a plan: the decimal text of its project number followed
@@ -71,11 +91,6 @@ void editPlan(PlanTable& table, const Grid& projects, const Grid& audiences, int
 // row included). Returns the number of plans left. Rows outside the plans
 // are not removed.
 int deletePlan(PlanTable& table, int row);
-
-// Takes the current poll and analysis flags of every stored plan from the
-// All Projects plans table, where the poll and analysis windows record them
-// while this table is open.
-void takeCurrentFlags(PlanTable& table, const Grid& registryPlans);
 
 // Whether the plan in row r can be edited or deleted (its poll flag is "000").
 bool editable(const Grid& plans, int row);

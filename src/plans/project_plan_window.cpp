@@ -2,13 +2,12 @@
 
 #include "audience/segment_file.h"
 #include "plans/plan_guru.h"
-#include "plans/plan_save.h"
-#include "shell/grid_view.h"
-#include "shell/guru_window.h"
-#include "shell/main_window.h"
-#include "shell/messages.h"
 #include "storage/details_file.h"
-#include "storage/registries.h"
+#include "widgets/desk.h"
+#include "widgets/grid_view.h"
+#include "widgets/guru_window.h"
+#include "widgets/messages.h"
+#include "workspace/workspace.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -46,8 +45,9 @@ QPushButton* button(const QString& name, const QString& caption, bool enabled) {
 
 } // namespace
 
-ProjectPlanWindow::ProjectPlanWindow(MainWindow& mother)
-    : mother_(mother)
+ProjectPlanWindow::ProjectPlanWindow(ui::Desk& desk, Workspace& workspace)
+    : desk_(desk)
+    , workspace_(workspace)
     , projects_(2, 3)
     , details_(4, details::columnCount)
     , audiences_(2, 2)
@@ -127,6 +127,12 @@ ProjectPlanWindow::ProjectPlanWindow(MainWindow& mother)
     connect(cmdDelete_, &QPushButton::clicked, this, &ProjectPlanWindow::remove);
     connect(cmdCancel_, &QPushButton::clicked, this, &ProjectPlanWindow::endEditing);
     connect(cmdSave_, &QPushButton::clicked, this, &ProjectPlanWindow::save);
+    // Poll data or an analysis saved meanwhile: the plan's row shows its flags
+    // (a plan with poll data is final).
+    connect(&workspace_, &Workspace::planChanged, this, [this](PlanId id) {
+        if (const Plan* changed = workspace_.plan(id))
+            plans_.showFlags(*changed);
+    });
 }
 
 QSize ProjectPlanWindow::sizeHint() const {
@@ -139,23 +145,25 @@ ProjectPlanWindow::~ProjectPlanWindow() {
 }
 
 void ProjectPlanWindow::reload() {
-    const WorkingCopy& copy = mother_.workingCopy();
-    const int p = copy.projects.rowCount();
+    const int p = workspace_.projectCount() + 2;
     projects_.reset(p, 3);
     projects_.setHeadings(plans::projectHeadings());
     for (int i = 1; i <= p - 1; ++i) {
         projects_.setText(i, 0, QString::number(i));
-        projects_.setText(i, 1, copy.projects.text(i, 1));
-        projects_.setText(i, 2, copy.projects.text(i, 2));
+        if (const Project* project = workspace_.project(i)) {
+            projects_.setText(i, 1, project->name);
+            projects_.setText(i, 2, project->product);
+        }
     }
-    const int a = copy.audiences.rowCount();
+    const int a = workspace_.audienceCount() + 2;
     audiences_.reset(a, 2);
     audiences_.setHeadings(plans::audienceHeadings());
     for (int i = 1; i <= a - 1; ++i) {
         audiences_.setText(i, 0, QString::number(i));
-        audiences_.setText(i, 1, copy.audiences.text(i, 1));
+        if (const Audience* audience = workspace_.audience(i))
+            audiences_.setText(i, 1, audience->definition);
     }
-    plans_.load(copy.plans);
+    plans_.load(workspace_);
     lblPPIndex_ = plans_.trailingRow();
     endEditing();
 }
@@ -167,8 +175,8 @@ void ProjectPlanWindow::projectClicked(int row) {
     }
     lblBASelect_ = row;
     fraBA_->setTitle(u"Basic Details for "_s + projects_.text(row, 1));
-    details::readInto(mother_.folder(), row, details_, false);
-    mother_.guru().setText(guru::planProjectSelected());
+    details::readInto(workspace_.folder(), row, details_, false);
+    desk_.guru().setText(guru::planProjectSelected());
 }
 
 void ProjectPlanWindow::audienceClicked(int row) {
@@ -180,8 +188,8 @@ void ProjectPlanWindow::audienceClicked(int row) {
     segments_.setHeadings(segments::headings());
     lblTASelect_ = row;
     fraTASegment_->setTitle(u"Segments of "_s + audiences_.text(row, 1));
-    segments::readInto(mother_.folder(), row, segments_);
-    mother_.guru().setText(guru::planAudienceSelected());
+    segments::readInto(workspace_.folder(), row, segments_);
+    desk_.guru().setText(guru::planAudienceSelected());
 }
 
 void ProjectPlanWindow::planClicked(int row) {
@@ -189,8 +197,6 @@ void ProjectPlanWindow::planClicked(int row) {
         ui::inform(this, u"No Project Plan selected!"_s);
         return;
     }
-    // Poll data saved meanwhile makes a plan final.
-    plans::takeCurrentFlags(plans_, mother_.workingCopy().plans);
     if (!plans::editable(plans_.grid, row)) {
         ui::inform(this, u"Project plan not editable anymore"_s);
         return;
@@ -229,7 +235,6 @@ void ProjectPlanWindow::add() {
 }
 
 bool ProjectPlanWindow::selectionEditable() {
-    plans::takeCurrentFlags(plans_, mother_.workingCopy().plans);
     const int p = lblPPSelect_;
     if (p >= 1 && p <= plans_.planCount() && plans::editable(plans_.grid, p))
         return true;
@@ -272,20 +277,24 @@ void ProjectPlanWindow::endEditing() {
 }
 
 void ProjectPlanWindow::save() {
-    const WriteStatus status = plans::savePlans(mother_.folder(), plans_, mother_.workingCopy());
+    const WriteStatus status = workspace_.savePlans(plans_.drafts());
+    // The saved plans are plans 1 to N now, each under its id.
+    if (status.ok()) {
+        for (int row = 1; row <= plans_.planCount(); ++row)
+            plans_.ids[size_t(row)] = workspace_.plan(row)->id;
+    }
     lblPPIndex_ = plans_.trailingRow();
-    emit mother_.plansSaved();
     if (ui::reportWrite(this, status))
         ui::inform(this, u"Project Plan Saved"_s);
 }
 
-void openProjectPlan(MainWindow& mother, QPointer<ProjectPlanWindow>& slot) {
-    ProjectPlanWindow* window = mother.obtain(slot, mother);
+void openProjectPlan(ui::Desk& desk, Workspace& workspace, QPointer<ProjectPlanWindow>& slot) {
+    ProjectPlanWindow* window = desk.obtain(slot, desk, workspace);
     window->reload();
-    mother.place(window, 0, mother.projectsSize().height());
-    mother.showChild(window);
-    if (mother.guruOn())
-        mother.guru().showAt(guru::projectPlan(), mother.childSize(window).width(), 0);
+    desk.place(window, 0, desk.projectsSize().height());
+    desk.showChild(window);
+    if (desk.guruOn())
+        desk.guru().showAt(guru::projectPlan(), desk.childSize(window).width(), 0);
 }
 
 } // namespace lendora

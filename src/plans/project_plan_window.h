@@ -11,10 +11,11 @@ class QPushButton;
 
 namespace lendora {
 
-class MainWindow;
+class Workspace;
 namespace ui {
+class Desk;
 class GridView;
-}
+} // namespace ui
 
 // The project plan window "frmProjectPlan": projects and audiences side by
 // side, the selected project's basic details and the selected audience's
@@ -22,13 +23,13 @@ class GridView;
 class ProjectPlanWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ProjectPlanWindow(MainWindow& mother);
+    ProjectPlanWindow(ui::Desk& desk, Workspace& workspace);
     ~ProjectPlanWindow() override;
 
     QSize sizeHint() const override;
 
-    // Copies the projects, audiences and plans from the All Projects window
-    // (unsaved changes of the plans are dropped) and leaves the editing mode.
+    // Copies the projects, audiences and plans from the workspace (unsaved
+    // changes of the plans are dropped) and leaves the editing mode.
     void reload();
 
     // The selected project and audience rows, the plan row being edited and
@@ -57,7 +58,8 @@ private:
     // Tells why a plan cannot be made; false when it can.
     bool refused(plans::Refusal refusal);
 
-    MainWindow& mother_;
+    ui::Desk& desk_;
+    Workspace& workspace_;
     Grid projects_;
     Grid details_;
     Grid audiences_;
@@ -82,6 +84,6 @@ private:
 // Go > Projects: opens the window (created in slot when missing), reloads
 // its tables, places it below the All Projects window and, with the Guru on,
 // shows the Guru beside it.
-void openProjectPlan(MainWindow& mother, QPointer<ProjectPlanWindow>& slot);
+void openProjectPlan(ui::Desk& desk, Workspace& workspace, QPointer<ProjectPlanWindow>& slot);
 
 } // namespace lendora

@@ -16,7 +16,7 @@ QString fieldMessage(int product, int field) {
     return QStringLiteral("Enter results for ") + QString::fromLatin1(names[field - 1]);
 }
 
-QString windowCaption(const PlanRef& plan) {
+QString windowCaption(const Plan& plan) {
     return QStringLiteral("Poll Resulsts for ") + plan.projectName +
            QStringLiteral(" and Target Audience ") + plan.audienceName;
 }
@@ -69,9 +69,8 @@ void PollEntry::reset() {
     }
 }
 
-void PollEntry::layOut(const RecordFolder& folder, const Grid& plans, int planRow) {
-    const PlanRef plan = planRef(plans, planRow);
-    lblProjectIndex = planRow;
+void PollEntry::layOut(const RecordFolder& folder, const Plan& plan, int number) {
+    lblProjectIndex = number;
     details.reset(2, details::columnCount);
     details::readInto(folder, plan.project, details, true);
     const std::vector<QStringList> segmentRecords = segments::read(folder, plan.audience);
@@ -89,9 +88,9 @@ QString PollEntry::tabCaption(int product) const {
            details.text(product + 1, details::brand);
 }
 
-void PollEntry::load(const RecordFolder& folder, const Grid& plans, int product) {
+void PollEntry::load(const RecordFolder& folder, const Plan& plan, int product) {
     TabState& tab = tabs[size_t(product)];
-    poll::load(folder, planRef(plans, lblProjectIndex), product, tab.table);
+    poll::load(folder, plan, product, tab.table);
     tab.segmentIndex.clear();
     tab.segmentName = completedText;
     tab.fieldShown[0] = false;
@@ -213,23 +212,28 @@ void PollEntry::cancel(int product) {
     computeTotals(tab.table);
 }
 
-WriteStatus PollEntry::save(const RecordFolder& folder, const Grid& plans, int product) {
-    WriteStatus status =
-        poll::save(folder, planRef(plans, lblProjectIndex), product, tabs[size_t(product)].table);
+WriteStatus PollEntry::save(Workspace& workspace, PlanId id, int product) {
+    const Plan* plan = workspace.plan(id);
+    if (!plan)
+        return workspace.savePoll(id, {}, {}); // reports that the plan is gone
+    OwnFiles files;
+    // A plan without segments has no counts to store: its file stays as it is.
+    const QByteArray counts = bytes(tabs[size_t(product)].table);
+    if (!counts.isEmpty())
+        files.emplace_back(fileName(*plan, product), counts);
+    PollCompletion after = completion();
+    after.products[size_t(product)] = completeFlag(product);
+    const WriteStatus status = workspace.savePoll(id, files, after);
     if (status.ok())
         onDisk_[size_t(product)] = true;
     return status;
 }
 
-QString PollEntry::completionFlag() const {
-    std::array<bool, productCount> recorded{};
+PollCompletion PollEntry::completion() const {
+    PollCompletion recorded;
     for (int k = 0; k < productCount; ++k)
-        recorded[size_t(k)] = completeFlag(k) && onDisk(k);
-    return poll::completionFlag(recorded);
-}
-
-WriteStatus PollEntry::recordCompletion(const RecordFolder& folder, Grid& plans) const {
-    return poll::recordCompletion(folder, plans, lblProjectIndex, completionFlag());
+        recorded.products[size_t(k)] = completeFlag(k) && onDisk(k);
+    return recorded;
 }
 
 } // namespace lendora::poll

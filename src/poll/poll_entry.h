@@ -3,6 +3,7 @@
 #include "poll/poll_tables.h"
 #include "storage/grid.h"
 #include "storage/record_file.h"
+#include "workspace/workspace.h"
 
 #include <QString>
 
@@ -27,7 +28,7 @@ inline const QString completedText = QStringLiteral("Completed");
 QString fieldMessage(int product, int field);
 
 // "Poll Resulsts for " + project name + " and Target Audience " + definition.
-QString windowCaption(const PlanRef& plan);
+QString windowCaption(const Plan& plan);
 
 // What one tab shows and allows.
 struct TabState {
@@ -55,7 +56,7 @@ public:
     Grid details; // `MSFG_ProjectDetails`: rows 1 to 3 the three products, columns 0 to 9
     std::array<TabState, productCount> tabs;
 
-    // Row of the plan in the All Projects plans table the window was opened for.
+    // Number of the plan the window was opened for.
     int lblProjectIndex = 0;
     // Completion state of the own product, competitor 1, competitor 2.
     bool lblBCompleteFlag = false;
@@ -80,15 +81,15 @@ public:
 
     // Every state field, display, field and button back to its initial value.
     void reset();
-    // Lays out the tabs for the plan in that row of the plans table: the
-    // project details, the three poll tables and the segment displays
-    // (segment 1 on every tab); the row is kept in `lblProjectIndex`.
-    void layOut(const RecordFolder& folder, const Grid& plans, int planRow);
+    // Lays out the tabs for plan n: the project details, the three poll
+    // tables and the segment displays (segment 1 on every tab); n is kept in
+    // `lblProjectIndex`.
+    void layOut(const RecordFolder& folder, const Plan& plan, int number);
     // The caption of a product's tab: its name, ": " and its brand.
     QString tabCaption(int product) const;
     // Loads the product's poll file into its table and puts its tab into
     // the completed state, Save left as it is.
-    void load(const RecordFolder& folder, const Grid& plans, int product);
+    void load(const RecordFolder& folder, const Plan& plan, int product);
 
     // The current segment (the index display's number) and the totals row.
     int segment(int product) const;
@@ -107,13 +108,12 @@ public:
     void edit(int product);
     void cancel(int product);
 
-    // Writes the product's poll file for the plan of `lblProjectIndex`.
-    WriteStatus save(const RecordFolder& folder, const Grid& plans, int product);
-    // The flag as it may be stored: "1" for a complete product whose poll
-    // file was written or loaded, "0" otherwise.
-    QString completionFlag() const;
-    // Stores that flag in the plan's row and rewrites the plan registry.
-    WriteStatus recordCompletion(const RecordFolder& folder, Grid& plans) const;
+    // Save: the product's poll file, and the plan's completion with it (a
+    // product counts as complete once its file is written or loaded).
+    WriteStatus save(Workspace& workspace, PlanId plan, int product);
+    // The completion as it may be stored: a product is complete when its
+    // entry is and its poll file was written or loaded.
+    PollCompletion completion() const;
 
 private:
     void showSegment(int product, int segment);

@@ -2,7 +2,6 @@
 
 #include "audience/segment_file.h"
 #include "storage/numbers.h"
-#include "storage/registries.h"
 #include "storage/table_records.h"
 
 namespace lendora::poll {
@@ -17,26 +16,6 @@ QStringList headings() {
             QStringLiteral("EMI"),
             QStringLiteral("Freebies"),
             totalsLabel};
-}
-
-PlanRef planRef(const Grid& plans, int planRow) {
-    PlanRef ref;
-    ref.project = toWhole(leadingNumber(plans.text(planRow, plan::projectId)));
-    ref.audience = toWhole(leadingNumber(plans.text(planRow, plan::audienceId)));
-    ref.projectName = plans.text(planRow, plan::projectName);
-    ref.audienceName = plans.text(planRow, plan::audienceName);
-    ref.pollFlag = plans.text(planRow, plan::pollFlag);
-    return ref;
-}
-
-int findPlanRow(const Grid& plans, const PlanRef& plan) {
-    for (int row = 1; row <= plans.rowCount() - 2; ++row) {
-        const PlanRef candidate = planRef(plans, row);
-        if (!candidate.projectName.isEmpty() && candidate.project == plan.project &&
-            candidate.audience == plan.audience)
-            return row;
-    }
-    return 0;
 }
 
 QString fileSuffix(int product) {
@@ -54,7 +33,7 @@ QString fileName(long long project, long long audience, int product) {
     return QString::number(project) + QString::number(audience) + fileSuffix(product);
 }
 
-QString fileName(const PlanRef& plan, int product) {
+QString fileName(const Plan& plan, int product) {
     return fileName(plan.project, plan.audience, product);
 }
 
@@ -65,17 +44,17 @@ void layOut(Grid& table, const std::vector<QStringList>& segmentRecords) {
     table.setText(table.rowCount() - 1, 0, totalsLabel);
 }
 
-void layOut(const RecordFolder& folder, const PlanRef& plan, Grid& table) {
+void layOut(const RecordFolder& folder, const Plan& plan, Grid& table) {
     layOut(table, segments::read(folder, plan.audience));
 }
 
-void load(const RecordFolder& folder, const PlanRef& plan, int product, Grid& table) {
+void load(const RecordFolder& folder, const Plan& plan, int product, Grid& table) {
     placeRecords(table, folder.readRecords(fileName(plan, product), itemCount), 1, 1, false);
     computeTotals(table);
 }
 
-WriteStatus save(const RecordFolder& folder, const PlanRef& plan, int product, const Grid& table) {
-    return folder.rewrite(fileName(plan, product), tableRecords(table, 1, totalColumn));
+QByteArray bytes(const Grid& table) {
+    return tableBytes(table, 1, totalColumn);
 }
 
 void computeTotals(Grid& table) {
@@ -104,33 +83,22 @@ void writeCounts(Grid& table, int row, const std::array<QString, featureCount>& 
     table.setText(row, totalColumn, doubleText(total));
 }
 
-QString completionFlag(const std::array<bool, productCount>& complete) {
-    QString flag;
-    for (bool done : complete)
-        flag += done ? u'1' : u'0';
-    return flag;
-}
-
-OpenSteps openSteps(const QString& pollFlag) {
+OpenSteps openSteps(const PollCompletion& completion) {
     using namespace product;
-    if (pollFlag == u"001")
+    const auto& [own, first, second] = completion.products;
+    if (!own && !first && second)
         return {{competitor2}, 0};
-    if (pollFlag == u"010")
+    if (!own && first && !second)
         return {{competitor1}, 0};
-    if (pollFlag == u"011")
+    if (!own && first && second)
         return {{competitor1, competitor2}, 0};
-    if (pollFlag == u"100")
-        return {{own}, 1};
-    if (pollFlag == u"101")
-        return {{own, competitor2}, 1};
-    if (pollFlag == u"110")
-        return {{own, competitor1}, 2};
+    if (own && !first && !second)
+        return {{product::own}, 1};
+    if (own && !first && second)
+        return {{product::own, competitor2}, 1};
+    if (own && first && !second)
+        return {{product::own, competitor1}, 2};
     return {};
-}
-
-WriteStatus recordCompletion(const RecordFolder& folder, Grid& plans, int planRow,
-                             const QString& flag) {
-    return setPlanValue(folder, plans, planRow, plan::pollFlag, flag);
 }
 
 } // namespace lendora::poll

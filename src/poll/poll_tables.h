@@ -2,6 +2,7 @@
 
 #include "storage/grid.h"
 #include "storage/record_file.h"
+#include "workspace/records.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,27 +38,12 @@ inline const QString totalsLabel = QStringLiteral("Totals");
 // "Segment", the seven feature names, "Totals".
 QStringList headings();
 
-// The values of a plan row of the All Projects plans table that name its
-// files and its window caption.
-struct PlanRef {
-    long long project = 0;  // leading number of "Basic Details ID"
-    long long audience = 0; // leading number of "Target Audience ID"
-    QString projectName;
-    QString audienceName;
-    QString pollFlag;
-};
-PlanRef planRef(const Grid& plans, int planRow);
-// The row of the plan with the same project and audience numbers, 0 when the
-// table holds no such plan. A plan save renumbers plans; windows opened for a
-// plan find it again by these numbers, which no two plans share.
-int findPlanRow(const Grid& plans, const PlanRef& plan);
-
 // "_01.lnd", "_11.lnd" or "_21.lnd".
 QString fileSuffix(int product);
 // The project number, the audience number and the product's suffix: project
 // 2 with audience 3 keeps its own product's counts in "23_01.lnd".
 QString fileName(long long project, long long audience, int product);
-QString fileName(const PlanRef& plan, int product);
+QString fileName(const Plan& plan, int product);
 
 // Lays out an empty poll table: headings, one row per segment record (its
 // description in column 0 of the row named by the record's number; one row
@@ -66,17 +52,17 @@ QString fileName(const PlanRef& plan, int product);
 void layOut(Grid& table, const std::vector<QStringList>& segmentRecords);
 // The same for the segments of the plan's audience, read from its segment
 // file; a missing file gives the headings and the "Totals" row only.
-void layOut(const RecordFolder& folder, const PlanRef& plan, Grid& table);
+void layOut(const RecordFolder& folder, const Plan& plan, Grid& table);
 
 // Fills the count cells of a laid-out table from the product's poll file:
 // each record goes to the row its number names (rounded halves to even),
 // items 2 to 9 into columns 1 to 8; records naming no row are skipped. Then
 // the totals are recomputed. A missing file loads nothing.
-void load(const RecordFolder& folder, const PlanRef& plan, int product, Grid& table);
+void load(const RecordFolder& folder, const Plan& plan, int product, Grid& table);
 
-// Rewrites the product's poll file from rows 1 to N of the table, the cells
-// as they stand.
-WriteStatus save(const RecordFolder& folder, const PlanRef& plan, int product, const Grid& table);
+// The poll file bytes of rows 1 to N of the table, the cells as they stand;
+// empty when the table has no segment rows.
+QByteArray bytes(const Grid& table);
 
 // Rewrites the totals row: for columns 1 to 8 the single-precision sum of the
 // leading numbers of the segment rows (empty cells count as 0).
@@ -86,21 +72,12 @@ void computeTotals(Grid& table);
 // (their leading numbers, so "007" becomes "7") and the segment total.
 void writeCounts(Grid& table, int row, const std::array<QString, featureCount>& fieldTexts);
 
-// The completion flag: "1" or "0" per product, own product first.
-QString completionFlag(const std::array<bool, productCount>& complete);
-
 // Which products Open loads for a stored flag, in order, and which tab it
 // selects (-1: the selection is left as it is).
 struct OpenSteps {
     std::vector<int> loads;
     int tab = -1;
 };
-OpenSteps openSteps(const QString& pollFlag);
-
-// Puts the flag into the plan's row of the plans table and rewrites the plan
-// registry from the table. When the registry cannot be written the row gets
-// its old flag back, so the table never claims what the file does not hold.
-WriteStatus recordCompletion(const RecordFolder& folder, Grid& plans, int planRow,
-                             const QString& flag);
+OpenSteps openSteps(const PollCompletion& completion);
 
 } // namespace lendora::poll

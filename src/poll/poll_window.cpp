@@ -1,8 +1,10 @@
 #include "poll/poll_window.h"
 
-#include "shell/grid_view.h"
-#include "shell/main_window.h"
-#include "shell/messages.h"
+#include "basic_details/wizard_steps.h"
+#include "widgets/desk.h"
+#include "widgets/grid_view.h"
+#include "widgets/messages.h"
+#include "workspace/workspace.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -99,8 +101,9 @@ void fitColumns(ui::GridView* view) {
 
 } // namespace
 
-PollDataEntryWindow::PollDataEntryWindow(MainWindow& mother)
-    : mother_(mother)
+PollDataEntryWindow::PollDataEntryWindow(ui::Desk& desk, Workspace& workspace)
+    : desk_(desk)
+    , workspace_(workspace)
     , tabs_(new QTabWidget(this)) {
     setObjectName(QStringLiteral("frmPollDataEntry"));
     tabs_->setObjectName(QStringLiteral("SSTab1"));
@@ -115,7 +118,7 @@ PollDataEntryWindow::PollDataEntryWindow(MainWindow& mother)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(tabs_);
     refreshAll();
-    connect(&mother, &MainWindow::plansSaved, this, &PollDataEntryWindow::followSavedPlans);
+    connect(&workspace_, &Workspace::plansReplaced, this, &PollDataEntryWindow::followSavedPlans);
 }
 
 PollDataEntryWindow::~PollDataEntryWindow() {
@@ -222,10 +225,11 @@ QWidget* PollDataEntryWindow::buildTab(int product) {
     return page;
 }
 
-void PollDataEntryWindow::startFor(int planRow) {
+void PollDataEntryWindow::startFor(PlanId plan) {
     entry_.reset();
-    entry_.layOut(mother_.folder(), mother_.workingCopy().plans, planRow);
-    plan_ = poll::planRef(mother_.workingCopy().plans, planRow);
+    plan_ = plan;
+    if (const Plan* opened = workspace_.plan(plan))
+        entry_.layOut(workspace_.folder(), *opened, workspace_.planNumber(plan));
     for (int k = 0; k < poll::productCount; ++k) {
         tabs_->setTabText(k, entry_.tabCaption(k));
         fitColumns(widgets_[size_t(k)].table);
@@ -234,9 +238,9 @@ void PollDataEntryWindow::startFor(int planRow) {
 }
 
 void PollDataEntryWindow::followSavedPlans() {
-    entry_.lblProjectIndex = poll::findPlanRow(mother_.workingCopy().plans, plan_);
+    entry_.lblProjectIndex = workspace_.planNumber(plan_);
     if (entry_.lblProjectIndex == 0)
-        mother_.closeChild(this);
+        desk_.closeChild(this);
 }
 
 void PollDataEntryWindow::BPD_Load() {
@@ -253,7 +257,8 @@ void PollDataEntryWindow::C2PD_Load() {
 
 void PollDataEntryWindow::loadProduct(int product) {
     pull(product);
-    entry_.load(mother_.folder(), mother_.workingCopy().plans, product);
+    if (const Plan* plan = workspace_.plan(plan_))
+        entry_.load(workspace_.folder(), *plan, product);
     refresh(product);
 }
 
@@ -344,13 +349,39 @@ void PollDataEntryWindow::keyInField(int product, int field, QEvent* event, bool
 }
 
 void PollDataEntryWindow::save(int product) {
-    const RecordFolder& folder = mother_.folder();
-    Grid& plans = mother_.workingCopy().plans;
     // A poll file that could not be written is reported and its product's
     // flag character is not recorded.
-    if (!ui::reportWrite(this, entry_.save(folder, plans, product)))
+    ui::reportWrite(this, entry_.save(workspace_, plan_, product));
+}
+
+namespace {
+// The windows that make way for the poll window: the Basic Details steps
+// and the questionnaire preview.
+const QStringList windowsToHide = wizard::windowNames() << QStringLiteral("frmQuestionairePreview");
+} // namespace
+
+void openPollResults(ui::Desk& desk, Workspace& workspace, QPointer<PollDataEntryWindow>& slot,
+                     bool stored) {
+    const PlanId id = workspace.selectedPlan();
+    const Plan* plan = workspace.plan(id);
+    if (!plan)
         return;
-    ui::reportWrite(this, entry_.recordCompletion(folder, plans));
+    PollDataEntryWindow* window = desk.obtain(slot, desk, workspace);
+    window->startFor(id);
+    if (stored) {
+        const poll::OpenSteps steps = poll::openSteps(plan->poll);
+        for (int product : steps.loads)
+            window->loadProduct(product);
+        if (steps.tab >= 0)
+            window->selectTab(steps.tab);
+    } else {
+        window->selectTab(poll::product::own);
+    }
+    desk.place(window, 0, desk.projectsSize().height());
+    window->setWindowTitle(poll::windowCaption(*plan));
+    desk.showChild(window);
+    desk.hideChildren(windowsToHide);
+    window->focusEntry();
 }
 
 } // namespace lendora

@@ -2,6 +2,7 @@
 
 #include "poll/poll_entry.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -13,10 +14,11 @@ class QTabWidget;
 
 namespace lendora {
 
-class MainWindow;
+class Workspace;
 namespace ui {
+class Desk;
 class GridView;
-}
+} // namespace ui
 
 // The poll data entry window "frmPollDataEntry": one tab per product (own
 // product, competitor 1, competitor 2) on which the survey counts of a plan
@@ -24,18 +26,17 @@ class GridView;
 class PollDataEntryWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit PollDataEntryWindow(MainWindow& mother);
+    PollDataEntryWindow(ui::Desk& desk, Workspace& workspace);
     ~PollDataEntryWindow() override;
 
     // The tables, displays and hidden state fields the window shows.
     poll::PollEntry& entry() { return entry_; }
     QTabWidget* tabs() const { return tabs_; }
 
-    // Starts afresh for the plan in that row of the All Projects plans
-    // table: every state field back to its initial value, the tables and
-    // displays laid out from the plan's details and segment files, the tab
-    // captions set. The selected tab is left as it is.
-    void startFor(int planRow);
+    // Starts afresh for the plan: every state field back to its initial
+    // value, the tables and displays laid out from the plan's details and
+    // segment files, the tab captions set. The selected tab is left as it is.
+    void startFor(PlanId plan);
     // Load the own product's, competitor 1's and competitor 2's poll file
     // and put its tab into the completed state.
     void BPD_Load();
@@ -52,8 +53,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // After a plan save: the window follows its plan to the plan's new row,
-    // or closes when the plan was deleted or changed.
+    // After a save of the plans: the window follows its plan to its new
+    // number, or closes when the plan was deleted or changed.
     void followSavedPlans();
 
     struct TabWidgets {
@@ -78,11 +79,19 @@ private:
     void keyInField(int product, int field, QEvent* event, bool& handled);
     void save(int product);
 
-    MainWindow& mother_;
+    ui::Desk& desk_;
+    Workspace& workspace_;
     poll::PollEntry entry_;
-    poll::PlanRef plan_; // the plan the window was started for
+    PlanId plan_; // the plan the window was started for
     QTabWidget* tabs_;
     std::array<TabWidgets, poll::productCount> widgets_;
 };
+
+// New (stored = false) and Open (stored = true) Poll Results for the plan
+// selected in the All Projects window. Every opening starts the window
+// afresh for that plan: its tables are rebuilt from the files, so state
+// left from an earlier opening would describe counts no longer shown.
+void openPollResults(ui::Desk& desk, Workspace& workspace, QPointer<PollDataEntryWindow>& slot,
+                     bool stored);
 
 } // namespace lendora

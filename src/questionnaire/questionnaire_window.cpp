@@ -2,13 +2,12 @@
 
 #include "audience/segment_file.h"
 #include "questionnaire/preview_texts.h"
-#include "shell/grid_view.h"
-#include "shell/main_window.h"
-#include "shell/messages.h"
-#include "shell/projects_window.h"
 #include "storage/details_file.h"
 #include "storage/numbers.h"
-#include "storage/registries.h"
+#include "widgets/desk.h"
+#include "widgets/grid_view.h"
+#include "widgets/messages.h"
+#include "workspace/workspace.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -35,8 +34,8 @@ QGroupBox* frame(const QString& name, const QString& caption, bool visible) {
 }
 } // namespace
 
-QuestionnairePreviewWindow::QuestionnairePreviewWindow(MainWindow& mother)
-    : mother_(mother)
+QuestionnairePreviewWindow::QuestionnairePreviewWindow(const Workspace& workspace)
+    : workspace_(workspace)
     , segments_(2, 2)
     , details_(2, details::columnCount) {
     setObjectName(u"frmQuestionairePreview"_s);
@@ -118,9 +117,9 @@ QuestionnairePreviewWindow::~QuestionnairePreviewWindow() {
 void QuestionnairePreviewWindow::load(long long project, long long audience) {
     details_.reset(2, details::columnCount);
     segments_.reset(2, 2);
-    details::readInto(mother_.folder(), project, details_, true);
+    details::readInto(workspace_.folder(), project, details_, true);
     segments_.setHeadings(segments::headings());
-    segments::readInto(mother_.folder(), audience, segments_);
+    segments::readInto(workspace_.folder(), audience, segments_);
 }
 
 void QuestionnairePreviewWindow::segmentClicked(int row) {
@@ -154,15 +153,13 @@ void QuestionnairePreviewWindow::record() {
     ui::inform(this, questionnaire::recordMessage(lblSegment_->text(), lblProduct_, lblOption_));
 }
 
-void openQuestionnairePreview(MainWindow& mother, QPointer<QuestionnairePreviewWindow>& slot) {
-    QuestionnairePreviewWindow* window = mother.obtain(slot, mother);
-    const Grid& plans = mother.workingCopy().plans;
-    const int r = mother.projects().lblPPSel();
-    const long long project = toWhole(leadingNumber(plans.text(r, plan::projectId)));
-    const long long audience = toWhole(leadingNumber(plans.text(r, plan::audienceId)));
-    mother.place(window, 0, mother.projectsSize().height());
-    mother.showChild(window);
-    window->load(project, audience);
+void openQuestionnairePreview(ui::Desk& desk, const Workspace& workspace,
+                              QPointer<QuestionnairePreviewWindow>& slot) {
+    QuestionnairePreviewWindow* window = desk.obtain(slot, workspace);
+    const Plan* plan = workspace.plan(workspace.selectedPlan());
+    desk.place(window, 0, desk.projectsSize().height());
+    desk.showChild(window);
+    window->load(plan ? plan->project : 0, plan ? plan->audience : 0);
 }
 
 } // namespace lendora

@@ -14,7 +14,10 @@ class QRadioButton;
 
 namespace lendora {
 
-class MainWindow;
+class Workspace;
+namespace ui {
+class Desk;
+}
 
 // The questionnaire preview "frmQuestionairePreview": the poll of a plan as
 // a respondent sees it, a segment, then one of three unnamed products, then
@@ -22,7 +25,7 @@ class MainWindow;
 class QuestionnairePreviewWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit QuestionnairePreviewWindow(MainWindow& mother);
+    explicit QuestionnairePreviewWindow(const Workspace& workspace);
     ~QuestionnairePreviewWindow() override;
 
     QSize sizeHint() const override;
@@ -42,7 +45,7 @@ private:
     void featureChosen(QRadioButton* option);
     void record();
 
-    MainWindow& mother_;
+    const Workspace& workspace_;
     Grid segments_;
     Grid details_;
     QLabel* lblSegment_;
@@ -56,6 +59,7 @@ private:
 
 // Go > Open > Questionaire Preview: shows the window (created in slot when
 // missing) below the All Projects window for the plan selected there.
-void openQuestionnairePreview(MainWindow& mother, QPointer<QuestionnairePreviewWindow>& slot);
+void openQuestionnairePreview(ui::Desk& desk, const Workspace& workspace,
+                              QPointer<QuestionnairePreviewWindow>& slot);
 
 } // namespace lendora

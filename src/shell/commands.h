@@ -4,13 +4,8 @@ namespace lendora {
 
 class MainWindow;
 
-// Every subsystem connects the main-window menu commands it owns; the main
-// window calls these once, when it is built.
-void installBasicDetailsCommands(MainWindow& mother);
-void installAudienceCommands(MainWindow& mother);
-void installPlanCommands(MainWindow& mother);
-void installQuestionnaireCommands(MainWindow& mother);
-void installPollCommands(MainWindow& mother);
-void installAnalysisCommands(MainWindow& mother);
+// Connects the main window's menu commands to the windows they open; called
+// once, when the main window is built.
+void installCommands(MainWindow& mother);
 
 } // namespace lendora

@@ -2,8 +2,8 @@
 
 #include "shell/commands.h"
 #include "shell/guru_texts.h"
-#include "shell/guru_window.h"
 #include "shell/projects_window.h"
+#include "widgets/guru_window.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -14,7 +14,7 @@ namespace lendora {
 
 MainWindow::MainWindow(QString workingDirectory, QWidget* parent)
     : QMainWindow(parent)
-    , folder_(std::move(workingDirectory))
+    , workspace_(RecordFolder(std::move(workingDirectory)))
     , mdi_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("frmMother"));
     setWindowTitle(QStringLiteral("Lendora 2012"));
@@ -26,10 +26,10 @@ MainWindow::MainWindow(QString workingDirectory, QWidget* parent)
     setCentralWidget(mdi_);
     resize(1280, 860);
     buildMenus();
-    installCommands();
+    installCommands(*this);
 
     // Loading: the registries, the first tab, "New", then the welcome text.
-    loadRegistries(folder_, workingCopy_);
+    workspace_.load();
     ProjectsWindow& all = projects();
     all.selectTab(0);
     setEntryEnabled(QStringLiteral("mnuNew"), true);
@@ -37,7 +37,7 @@ MainWindow::MainWindow(QString workingDirectory, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    // The windows show tables of the working copy: they go before it does.
+    // The windows show the workspace: they go before it does.
     delete mdi_;
 }
 
@@ -123,15 +123,23 @@ ProjectsWindow& MainWindow::projects() {
     return *projects_;
 }
 
-GuruWindow& MainWindow::guru() {
-    return *obtain(guru_, *this);
+ui::GuruWindow& MainWindow::guru() {
+    return *obtain(guru_, static_cast<ui::Desk&>(*this));
 }
 
 QSize MainWindow::projectsSize() {
     return childSize(&projects());
 }
 
-QMdiSubWindow* MainWindow::addChild(QWidget* form) {
+void MainWindow::showProjectsTab(int tab) {
+    projects().selectTab(tab);
+}
+
+QSize MainWindow::areaSize() const {
+    return mdi_->viewport()->size();
+}
+
+void MainWindow::addChild(QWidget* form) {
     QMdiSubWindow* child = mdi_->addSubWindow(form);
     child->setAttribute(Qt::WA_DeleteOnClose);
     child->setObjectName(form->objectName() + QStringLiteral("Window"));
@@ -141,7 +149,6 @@ QMdiSubWindow* MainWindow::addChild(QWidget* form) {
     else
         child->resize(child->sizeHint());
     child->hide();
-    return child;
 }
 
 QWidget* MainWindow::form(const QString& name) const {
@@ -186,18 +193,14 @@ void MainWindow::closeChild(QWidget* form) {
         child->close();
 }
 
+void MainWindow::resizeChild(QWidget* form, const QSize& size) {
+    if (QMdiSubWindow* child = childOf(form))
+        child->resize(size);
+}
+
 void MainWindow::hideChildren(const QStringList& names) {
     for (const QString& name : names)
         hideChild(form(name));
-}
-
-void MainWindow::installCommands() {
-    installBasicDetailsCommands(*this);
-    installAudienceCommands(*this);
-    installPlanCommands(*this);
-    installQuestionnaireCommands(*this);
-    installPollCommands(*this);
-    installAnalysisCommands(*this);
 }
 
 } // namespace lendora

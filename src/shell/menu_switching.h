@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/records.h"
+
 #include <QString>
 
 #include <vector>
@@ -14,8 +16,10 @@ struct MenuChange {
     bool operator==(const MenuChange&) const = default;
 };
 
-// The menu changes, in the order they are applied, after a click on a plan
-// row with these poll and analysis flags.
-std::vector<MenuChange> planClickMenuChanges(const QString& pollFlag, const QString& analysisFlag);
+// The menu changes, in the order they are applied, when a plan becomes the
+// selected one (after a click on its row), or when no plan is selected any
+// more (null): then the commands that act on the selected plan are switched
+// off, so that none of them opens a window for an empty row.
+std::vector<MenuChange> planMenuChanges(const Plan* selected);
 
 } // namespace lendora

@@ -23,15 +23,15 @@ QString fileName(long long project) {
     return QString::number(project) + u"_pdtl.lnd"_s;
 }
 
-WriteStatus write(const RecordFolder& folder, long long project, const Grid& table) {
-    std::vector<Record> records;
+QByteArray bytes(const Grid& table) {
+    RecordWriter writer;
     for (int row = 1; row <= 3; ++row) {
-        Record record{Item::whole(row)};
+        writer.whole(row);
         for (int c = 0; c < columnCount; ++c)
-            record.push_back(Item::text(table.text(row, c)));
-        records.push_back(std::move(record));
+            writer.text(table.text(row, c));
+        writer.endRecord();
     }
-    return folder.rewrite(fileName(project), records);
+    return writer.take();
 }
 
 void readInto(const RecordFolder& folder, long long project, Grid& table, bool appendRows) {

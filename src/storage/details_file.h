@@ -31,9 +31,9 @@ QStringList headings(const QString& firstHeading);
 // "3_pdtl.lnd" for project 3.
 QString fileName(long long project);
 
-// Writes rows 1 to 3, columns 0 to 9 of the table as the project's three
-// records (own product, competitor 1, competitor 2).
-WriteStatus write(const RecordFolder& folder, long long project, const Grid& table);
+// The file bytes of rows 1 to 3, columns 0 to 9 of the table: the project's
+// three records (own product, competitor 1, competitor 2).
+QByteArray bytes(const Grid& table);
 
 // Reads the project's records into the rows named by their first items,
 // items 2 to 11 into columns 0 to 9, appending one empty row after each

@@ -39,6 +39,7 @@ WriteStatus applyChanges(const RecordFolder& folder, const FolderChanges& change
     // Walk the steps over a picture of the folder: every touched name ends
     // with new bytes or with nothing.
     std::map<QString, FinalContent> finals;
+    std::vector<QString> order; // names in the order the steps first touch them
     auto current = [&](const QString& name) -> std::optional<QByteArray> {
         if (auto it = finals.find(key(name)); it != finals.end())
             return it->second.bytes;
@@ -46,30 +47,36 @@ WriteStatus applyChanges(const RecordFolder& folder, const FolderChanges& change
             return std::nullopt;
         return folder.readBytes(name);
     };
+    auto set = [&](const QString& name, std::optional<QByteArray> bytes) {
+        if (!finals.count(key(name)))
+            order.push_back(key(name));
+        finals[key(name)] = {name, std::move(bytes)};
+    };
     for (const FolderChanges::Step& step : changes.steps()) {
         switch (step.kind) {
         case FolderChanges::Kind::Write:
-            finals[key(step.name)] = {step.name, step.bytes};
+            set(step.name, step.bytes);
             break;
         case FolderChanges::Kind::Remove:
-            finals[key(step.name)] = {step.name, std::nullopt};
+            set(step.name, std::nullopt);
             break;
         case FolderChanges::Kind::Move: {
             std::optional<QByteArray> moved = current(step.from);
-            finals[key(step.from)] = {step.from, std::nullopt};
-            finals[key(step.name)] = {step.name, std::move(moved)};
+            set(step.from, std::nullopt);
+            set(step.name, std::move(moved));
             break;
         }
         }
     }
     std::vector<std::pair<QString, QByteArray>> written;
-    for (const auto& [k, content] : finals)
-        if (content.bytes)
+    for (const QString& k : order)
+        if (const FinalContent& content = finals[k]; content.bytes)
             written.emplace_back(content.name, *content.bytes);
     WriteStatus status = folder.writeTogether(written);
     if (!status.ok())
         return status;
-    for (const auto& [k, content] : finals) {
+    for (const QString& k : order) {
+        const FinalContent& content = finals[k];
         if (content.bytes || !folder.exists(content.name))
             continue;
         QFile file(folder.filePath(content.name));

@@ -1,6 +1,6 @@
 #include "analysis/analysis_export.h"
 #include "analysis/analysis_plan.h"
-#include "storage/registries.h"
+#include "workspace/registry_codec.h"
 
 #include "analysis_fixtures.h"
 #include "support/printing.h"
@@ -95,21 +95,21 @@ TEST(AnalysisExport, EmptyRowsAreLeftOutButTheHeadingsStay) {
 // The two-strategy plan of the window tests, opened from its files.
 struct OpenedPlan {
     TempWorkspace ws;
-    Grid plans{3, 7};
     AnalysisTables tables;
     PollTables polls;
-    poll::PlanRef plan;
+    Plan plan;
 
     OpenedPlan() {
         for (const QString& folder :
              {QStringLiteral("workspace"), QStringLiteral("two_strategies")})
             for (const QString& name : QDir(dataDir + u'/' + folder).entryList(QDir::Files))
                 ws.write(name, readFile(dataDir + u'/' + folder + u'/' + name));
-        const QStringList row = {"1",   "1",  "Home Loan Project", "1", "Salaried, 25 to 40",
-                                 "111", "Yes"};
-        for (int c = 0; c < 7; ++c)
-            plans.setText(1, c, row[c]);
-        plan = openAnalysis(RecordFolder(ws.path()), plans, 1, tables, polls).plan;
+        plan.project = plan.audience = 1;
+        plan.projectName = "Home Loan Project";
+        plan.audienceName = "Salaried, 25 to 40";
+        plan.poll = {{true, true, true}};
+        plan.analysed = true;
+        openAnalysis(RecordFolder(ws.path()), plan, 1, tables, polls);
     }
 };
 
@@ -162,7 +162,7 @@ TEST(AnalysisExport, FileNamesKeepTheProjectNameWithoutForbiddenCharacters) {
         {"Ärzte\tPlan", "Ärzte_Plan - plan 3"},
     };
     for (const auto& [project, name] : cases) {
-        poll::PlanRef plan;
+        Plan plan;
         plan.projectName = QString::fromUtf8(project);
         EXPECT_EQ(exportBaseName(plan, 3), QString::fromUtf8(name)) << project;
     }

@@ -3,7 +3,9 @@
 #include "analysis/strategy_table.h"
 
 #include "analysis_fixtures.h"
+#include "storage/folder_changes.h"
 #include "support/workspace.h"
+#include "workspace/plan_files.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +17,14 @@ using namespace lendora::analysis::test;
 using lendora::test::TempWorkspace;
 
 namespace {
+
+// The files of a save, written as the workspace writes them.
+WriteStatus writeAnalysisFiles(const RecordFolder& folder, const AnalysisTables& tables) {
+    FolderChanges changes;
+    for (const auto& [name, bytes] : analysisFiles(tables))
+        changes.write(name, bytes);
+    return applyChanges(folder, changes);
+}
 
 void setRow(Grid& grid, int row, const QStringList& texts) {
     for (int c = 0; c < texts.size(); ++c)
@@ -51,10 +61,10 @@ const QByteArray expectedSegments = "1,1,150\r\n1,2,180\r\n1,3,102\r\n1,4,432\r\
                                     "2,1,160\r\n2,2,170.5\r\n2,3,110\r\n2,4,440.5\r\n";
 
 TEST(AnalysisFiles, NamesCarryThePlanNumber) {
-    EXPECT_EQ(strategiesFileName(3), "3_0ff.lnd");
-    EXPECT_EQ(featuresFileName(3), "3_0anf.lnd");
-    EXPECT_EQ(flagsFileName(3), "3_0fgf.lnd");
-    EXPECT_EQ(segmentsFileName(12), "12_0sgf.lnd");
+    EXPECT_EQ(planfiles::strategiesFile(3), "3_0ff.lnd");
+    EXPECT_EQ(planfiles::featuresFile(3), "3_0anf.lnd");
+    EXPECT_EQ(planfiles::flagsFile(3), "3_0fgf.lnd");
+    EXPECT_EQ(planfiles::segmentsFile(12), "12_0sgf.lnd");
 }
 
 TEST(AnalysisFiles, TwoStrategiesOverThreeSegmentsByteForByte) {

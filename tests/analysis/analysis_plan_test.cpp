@@ -1,6 +1,6 @@
 #include "analysis/analysis_files.h"
 #include "analysis/analysis_plan.h"
-#include "storage/registries.h"
+#include "workspace/registry_codec.h"
 
 #include "analysis_fixtures.h"
 #include "support/workspace.h"
@@ -17,21 +17,29 @@ namespace {
 // Three plans; plan 2 is the one analysed. The registry is far longer than
 // the analysis files of one strategy, so a size limit between the two lets
 // the files through and stops the registry.
-Grid plansTable(const char* analysisFlag) {
-    Grid plans(5, 7);
-    const QString longName = QStringLiteral("Home Loan Project for the salaried middle class");
-    for (int r = 1; r <= 3; ++r) {
-        plans.setText(r, plan::id, QString::number(r));
-        plans.setText(r, plan::projectId, QStringLiteral("1"));
-        plans.setText(r, plan::projectName, longName);
-        plans.setText(r, plan::audienceId, QString::number(r));
-        plans.setText(r, plan::audienceName, QStringLiteral("Audience %1").arg(r));
-        plans.setText(r, plan::pollFlag, QStringLiteral("111"));
-        plans.setText(r, plan::analysisFlag, QStringLiteral("No"));
-    }
-    plans.setText(2, plan::analysisFlag, QString::fromLatin1(analysisFlag));
-    return plans;
+QByteArray plansRegistry(const char* analysisFlag) {
+    QByteArray bytes;
+    for (int r = 1; r <= 3; ++r)
+        bytes +=
+            QStringLiteral("%1,\"1\",\"Home Loan Project for the salaried middle class\",\"%1\","
+                           "\"Audience %1\",\"111\",\"%2\"\r\n")
+                .arg(r)
+                .arg(r == 2 ? analysisFlag : "No")
+                .toUtf8();
+    return bytes;
 }
+
+// A workspace over those plans.
+struct Plans {
+    explicit Plans(const char* analysisFlag) {
+        ws.write("pptb.lnd", plansRegistry(analysisFlag));
+        ws.write("ppflag.lnd", "1\r\n");
+        workspace.load();
+    }
+    PlanId second() const { return workspace.plan(2)->id; }
+    TempWorkspace ws;
+    Workspace workspace{RecordFolder(ws.path())};
+};
 
 // Plan 2 with one added strategy over one segment.
 AnalysisTables oneStrategy() {
@@ -52,7 +60,7 @@ AnalysisTables oneStrategy() {
 }
 
 TEST(AnalysisPlan, CaptionsCarryTheNamesAsGiven) {
-    poll::PlanRef plan;
+    Plan plan;
     plan.projectName = QStringLiteral("Home Loan");
     plan.audienceName = QStringLiteral("Salaried, 25 to 40");
     EXPECT_EQ(windowCaption(plan), "Analysis for Project Home Loanand Target Audience Salaried, "
@@ -64,87 +72,54 @@ TEST(AnalysisPlan, CaptionsCarryTheNamesAsGiven) {
 }
 
 TEST(AnalysisPlan, SaveMarksThePlanAndRewritesTheWholeRegistry) {
-    TempWorkspace ws;
-    RecordFolder folder(ws.path());
-    Grid plans = plansTable("No");
-    ASSERT_TRUE(saveAnalysis(folder, oneStrategy(), plans).ok());
-    EXPECT_EQ(plans.text(2, plan::analysisFlag), "Yes");
-    EXPECT_EQ(plans.text(1, plan::analysisFlag), "No");
-    const QByteArray registry = ws.read("pptb.lnd");
+    Plans p("No");
+    ASSERT_TRUE(saveAnalysis(p.workspace, p.second(), oneStrategy()).ok());
+    EXPECT_TRUE(p.workspace.plan(2)->analysed);
+    EXPECT_FALSE(p.workspace.plan(1)->analysed);
+    const QByteArray registry = p.ws.read("pptb.lnd");
     EXPECT_EQ(registry.count("\r\n"), 3);
     EXPECT_TRUE(registry.contains("2,\"1\",\"Home Loan Project for the salaried middle class\","
                                   "\"2\",\"Audience 2\",\"111\",\"Yes\"\r\n"));
-    EXPECT_FILE_BYTES(ws, "2_0ff.lnd", "1,11,25000,1800,80,36,66.5,500\r\n");
-    EXPECT_FILE_BYTES(ws, "2_0sgf.lnd", "1,1,70\r\n1,2,70\r\n");
-    EXPECT_FALSE(ws.exists("ppflag.lnd"));
+    EXPECT_FILE_BYTES(p.ws, "2_0ff.lnd", "1,11,25000,1800,80,36,66.5,500\r\n");
+    EXPECT_FILE_BYTES(p.ws, "2_0sgf.lnd", "1,1,70\r\n1,2,70\r\n");
+    EXPECT_EQ(p.ws.read("ppflag.lnd"), "1\r\n") << "the flag file is not rewritten";
 }
 
-TEST(AnalysisPlan, AFailedWriteLeavesThePlansFlagAsTheRegistryHasIt) {
-    struct Case {
-        const char* what;
-        long long limit;     // bytes a file may grow to
-        const char* failing; // the file named in the failure
-        bool filesWritten;
-    };
-    const Case cases[] = {
-        {"analysis file", 16, "2_0ff.lnd", false},
-        {"plan registry", 120, "pptb.lnd", true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        TempWorkspace ws;
-        RecordFolder folder(ws.path());
-        const QByteArray before = "old registry\r\n";
-        ws.write("pptb.lnd", before);
-        Grid plans = plansTable("No");
+TEST(AnalysisPlan, AFailedWriteLeavesTheFilesAndThePlansFlagAsTheyWere) {
+    for (long long limit : {16, 120}) { // an analysis file fails, or the registry
+        SCOPED_TRACE(limit);
+        Plans p("No");
+        const QByteArray before = p.ws.read("pptb.lnd");
         WriteStatus status;
         {
-            FileSizeLimit limit(c.limit);
-            status = saveAnalysis(folder, oneStrategy(), plans);
+            FileSizeLimit full(limit);
+            status = saveAnalysis(p.workspace, p.second(), oneStrategy());
         }
         EXPECT_FALSE(status.ok());
-        EXPECT_EQ(status.fileName, c.failing);
-        EXPECT_EQ(plans.text(2, plan::analysisFlag), "No");
-        EXPECT_EQ(ws.read("pptb.lnd"), before);
-        EXPECT_EQ(ws.exists("2_0ff.lnd"), c.filesWritten);
+        EXPECT_FALSE(p.workspace.plan(2)->analysed);
+        EXPECT_EQ(p.ws.read("pptb.lnd"), before);
+        EXPECT_FALSE(p.ws.exists("2_0ff.lnd"));
     }
 }
 
 TEST(AnalysisPlan, WithdrawingWritesTheNoAtOnceOrKeepsTheYes) {
-    TempWorkspace ws;
-    RecordFolder folder(ws.path());
-    Grid plans = plansTable("Yes");
-    ws.write("2_0ff.lnd", "1,11,25000,1800,80,36,66.5,500\r\n");
-    ASSERT_TRUE(withdrawAnalysis(folder, plans, 2).ok());
-    EXPECT_EQ(plans.text(2, plan::analysisFlag), "No");
-    EXPECT_TRUE(ws.read("pptb.lnd").contains("\"Audience 2\",\"111\",\"No\"\r\n"));
-    EXPECT_EQ(ws.read("2_0ff.lnd"), "1,11,25000,1800,80,36,66.5,500\r\n")
+    Plans p("Yes");
+    p.ws.write("2_0ff.lnd", "1,11,25000,1800,80,36,66.5,500\r\n");
+    ASSERT_TRUE(p.workspace.withdrawAnalysis(p.second()).ok());
+    EXPECT_FALSE(p.workspace.plan(2)->analysed);
+    EXPECT_TRUE(p.ws.read("pptb.lnd").contains("\"Audience 2\",\"111\",\"No\"\r\n"));
+    EXPECT_EQ(p.ws.read("2_0ff.lnd"), "1,11,25000,1800,80,36,66.5,500\r\n")
         << "the analysis files stay";
-
-    plans.setText(2, plan::analysisFlag, "Yes");
-    ws.write("pptb.lnd", "old registry\r\n");
-    WriteStatus status;
-    {
-        FileSizeLimit limit(16);
-        status = withdrawAnalysis(folder, plans, 2);
-    }
-    EXPECT_FALSE(status.ok());
-    EXPECT_EQ(plans.text(2, plan::analysisFlag), "Yes");
-    EXPECT_EQ(ws.read("pptb.lnd"), "old registry\r\n");
 }
 
 TEST(AnalysisPlan, OpeningWithoutAnyFileGivesEmptyTablesAndStrategyOne) {
-    TempWorkspace ws;
-    RecordFolder folder(ws.path());
-    const Grid plans = plansTable("Yes");
+    Plans p("Yes");
     AnalysisTables tables = oneStrategy();
     tables.lblIFlag = true;
     tables.lblNewEMIFlag = true;
     tables.lblRowSel = 1;
     PollTables polls;
-    const OpenedPlan opened = openAnalysis(folder, plans, 2, tables, polls);
-    EXPECT_TRUE(opened.saved);
-    EXPECT_EQ(opened.plan.audience, 2);
+    openAnalysis(p.workspace.folder(), *p.workspace.plan(2), 2, tables, polls);
     EXPECT_EQ(tables.lblProjectIndex, 2);
     EXPECT_EQ(tables.lblAnalysisID, 1);
     EXPECT_EQ(tables.lblRowSel, 0);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "analysis/analysis_window.h"
-#include "shell/grid_view.h"
 #include "shell/main_window.h"
+#include "widgets/grid_view.h"
 
 #include "support/program.h"
 #include "support/workspace.h"

@@ -1,11 +1,11 @@
 #include "analysis/analysis_guru.h"
 #include "analysis/analysis_window.h"
 #include "analysis_window_fixture.h"
-#include "shell/grid_view.h"
-#include "shell/guru_window.h"
 #include "shell/main_window.h"
 #include "shell/projects_window.h"
-#include "storage/registries.h"
+#include "widgets/grid_view.h"
+#include "widgets/guru_window.h"
+#include "workspace/registry_codec.h"
 
 #include "support/chart_bars.h"
 #include "support/message_boxes.h"
@@ -92,7 +92,7 @@ public:
         click(button("cmdAdd"));
     }
     QString planFlag(int planRow) {
-        return mother->workingCopy().plans.text(planRow, plan::analysisFlag);
+        return rowTexts(find<ui::GridView>("MSFG_ProjectPlans", mother), planRow).value(6);
     }
     void restart() {
         closeProgram();

@@ -1,10 +1,10 @@
 #include "analysis/analysis_files.h"
 #include "analysis/analysis_tables.h"
 #include "audience/segment_file.h"
-#include "shell/grid_view.h"
 #include "shell/main_window.h"
 #include "storage/details_file.h"
-#include "storage/registries.h"
+#include "widgets/grid_view.h"
+#include "workspace/registry_codec.h"
 
 #include "support/chart_bars.h"
 #include "support/program.h"
@@ -30,31 +30,35 @@ void setRow(Grid& grid, int row, const QStringList& texts) {
 
 // A plan whose audience has 100 segments and 20 saved strategies.
 void writeDensePlan(const RecordFolder& folder) {
-    WorkingCopy copy;
-    setRow(copy.projects, 1, {"1", "Home Loan", "Easy Loan", "Easy", "Active"});
-    copy.projects.addRow();
-    setRow(copy.audiences, 1, {"1", "Everyone", QString::number(segmentCount)});
-    copy.audiences.addRow();
-    setRow(copy.plans, 1, {"1", "1", "Home Loan", "1", "Everyone", "111", "Yes"});
-    copy.plans.addRow();
-    ASSERT_TRUE(rewriteProjects(folder, copy.projects).ok());
-    ASSERT_TRUE(appendAudience(folder, copy.audiences, 1).ok());
-    ASSERT_TRUE(rewritePlans(folder, copy.plans).ok());
+    const auto write = [&folder](const QString& name, const QByteArray& bytes) {
+        ASSERT_TRUE(folder.writeBytes(name, bytes).ok()) << qPrintable(name);
+    };
+    write(registry::projectsFile, registry::projectsBytes({Project{"Home Loan", "Easy Loan", "Easy",
+                                                                   ProjectStatus::Active}}));
+    write(registry::audiencesFile,
+          registry::audiencesBytes({Audience{"Everyone", QString::number(segmentCount)}}));
+    Plan plan;
+    plan.project = plan.audience = 1;
+    plan.projectName = "Home Loan";
+    plan.audienceName = "Everyone";
+    plan.poll = {{true, true, true}};
+    plan.analysed = true;
+    write(registry::plansFile, registry::plansBytes({plan}));
     for (const QString& flag :
          {registry::projectsFlag, registry::audiencesFlag, registry::plansFlag})
-        ASSERT_TRUE(folder.writeFlag(flag).ok());
+        write(flag, registry::flagBytes());
     Grid details(4, details::columnCount);
     for (int r = 1; r <= 3; ++r)
         setRow(
             details, r,
             {"Brand", "B", "30", QString::number(9 + r), "20000", "900", "85", "36", "34.", "500"});
-    ASSERT_TRUE(details::write(folder, 1, details).ok());
+    write(details::fileName(1), details::bytes(details));
     Grid segments(2, 2);
     for (int s = 1; s <= segmentCount; ++s) {
         setRow(segments, s, {QString::number(s), QStringLiteral("Segment %1").arg(s)});
         segments.addRow();
     }
-    ASSERT_TRUE(segments::write(folder, 1, segments).ok());
+    write(segments::fileName(1), segments::bytes(segments));
 
     analysis::AnalysisTables tables;
     tables.lblProjectIndex = 1;
@@ -72,7 +76,8 @@ void writeDensePlan(const RecordFolder& folder) {
     for (int k = 1; k <= strategyCount; ++k)
         for (int j = 1; j <= segmentCount + 1; ++j)
             tables.segments.setText(k, j, QString::number(k + j));
-    ASSERT_TRUE(analysis::writeAnalysisFiles(folder, tables).ok());
+    for (const auto& [name, bytes] : analysis::analysisFiles(tables))
+        write(name, bytes);
 }
 
 // A chart of thousands of bars is drawn when its tab is shown, not while it

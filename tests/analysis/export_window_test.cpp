@@ -1,9 +1,9 @@
 #include "analysis/analysis_guru.h"
 #include "analysis/analysis_window.h"
 #include "analysis_window_fixture.h"
-#include "shell/grid_view.h"
-#include "shell/guru_window.h"
 #include "shell/main_window.h"
+#include "widgets/grid_view.h"
+#include "widgets/guru_window.h"
 
 #include "dialog_answers.h"
 #include "export_test_tools.h"

@@ -1,7 +1,7 @@
 #include "basic_details/project_finish.h"
 #include "basic_details/wizard_guru.h"
 #include "basic_details/wizard_steps.h"
-#include "storage/registries.h"
+#include "workspace/registry_codec.h"
 
 #include "support/printing.h"
 
@@ -321,14 +321,9 @@ TEST(Finish, TheDetailsTableHoldsTheTextsAsTypedExceptCompetitor2) {
                                               "600", "75", "12", "55.25", "500"}));
 }
 
-TEST(Finish, TheProjectTakesItsRowAndTheTableKeepsATrailingEmptyRow) {
-    WorkingCopy copy;
-    finish::addProjectRow(copy.projects, copy.nextProjectNumber(), sample());
-    ASSERT_EQ(copy.projects.rowCount(), 3);
-    EXPECT_EQ(copy.projects.rowTexts(1),
-              QStringList({"1", "Home Loan Project", "Easy Home Loan", "Easy Home", "KickOff"}));
-    EXPECT_EQ(copy.projects.rowTexts(2), QStringList(5));
-    EXPECT_EQ(copy.nextProjectNumber(), 2);
+TEST(Finish, TheProjectIsListedWithItsNamesAndKickOff) {
+    EXPECT_EQ(finish::project(sample()), (Project{"Home Loan Project", "Easy Home Loan",
+                                                  "Easy Home", ProjectStatus::KickOff}));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "plans/project_plan_window.h"
-#include "shell/grid_view.h"
-#include "shell/guru_window.h"
 #include "shell/main_window.h"
 #include "shell/projects_window.h"
+#include "widgets/grid_view.h"
+#include "widgets/guru_window.h"
 
 #include "plan_fixtures.h"
 #include "support/message_boxes.h"
@@ -171,7 +171,7 @@ TEST_F(PlanWindow, OpensBelowAllProjectsWithCopiesOfTheTablesAndTheGuruBesideIt)
     for (const auto& [name, caption] : captions)
         EXPECT_EQ(button(name)->text(), caption);
 
-    GuruWindow& guru = mother->guru();
+    ui::GuruWindow& guru = mother->guru();
     EXPECT_EQ(guru.text(),
               "At this stage, you can combine a Project with a Target Audience group.For example, "
               "here, you will find two Projects and two Target Audience groups.You can make upto "
@@ -198,7 +198,7 @@ TEST_F(PlanWindow, GuruIsPlacedOnlyWhenOpenedWithTheSwitchOnSelectionsOnlySetIts
     start();
     press(Qt::Key_F1);
     ASSERT_FALSE(mother->guruOn());
-    GuruWindow& guru = mother->guru();
+    ui::GuruWindow& guru = mother->guru();
     mother->hideChild(&guru);
     const QString welcome = guru.text();
     const QPoint guruPos = guru.parentWidget()->pos();
@@ -454,8 +454,10 @@ TEST_F(PlanWindow, PollDataSavedMeanwhileMakesThePlanFinalAndIsKept) {
     writeRegistries(ws, 2, 2, {{1, 1, "000", "No"}});
     start();
     open();
-    // The poll window records the flag in the All Projects table.
-    mother->workingCopy().plans.setText(1, 5, "100");
+    // The poll window stores the own product's counts meanwhile.
+    Workspace& workspace = mother->workspace();
+    ASSERT_TRUE(workspace.savePoll(workspace.plan(1)->id, {}, {{true, false, false}}).ok());
+    EXPECT_EQ(rowOf(table("MSFG_ProjectPlans"), 1).value(5), "100") << "shown at once";
     clickRow(table("MSFG_ProjectPlans"), 1);
     EXPECT_EQ(boxes.take(), QStringList({"Project plan not editable anymore"}));
     click(button("cmdSave"));

@@ -1,6 +1,7 @@
 #include "poll/poll_entry.h"
-#include "storage/registries.h"
+#include "workspace/registry_codec.h"
 
+#include "support/printing.h"
 #include "support/workspace.h"
 
 #include <gtest/gtest.h>
@@ -11,17 +12,22 @@ using lendora::test::TempWorkspace;
 namespace {
 
 // A plan over project 2 and audience 3 with two segments, in plan row 1.
-struct Plan {
-    Plan() {
+struct PlanFixture {
+    PlanFixture() {
         ws.write("3-segFile.lnd", "1,\"North\"\r\n2,\"South\"\r\n");
         ws.write("2_pdtl.lnd",
                  "1,\"Car Loan\",\"Zoom\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\"\r\n"
                  "2,\"Auto Bank\",\"Drive\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\"\r\n");
-        const QStringList row = {"1", "2", "Car Loan", "3", "Drivers", "000", "No"};
-        for (int c = 0; c < row.size(); ++c)
-            copy.plans.setText(1, c, row[c]);
-        copy.plans.addRow();
-        entry.layOut(folder, copy.plans, 1);
+        ws.write("pptb.lnd", "1,\"2\",\"Car Loan\",\"3\",\"Drivers\",\"000\",\"No\"\r\n");
+        ws.write("ppflag.lnd", "1\r\n");
+        workspace.load();
+        plan = workspace.plan(1)->id;
+        entry.layOut(workspace.folder(), *workspace.plan(1), 1);
+    }
+    QString storedFlag() {
+        Workspace reread{RecordFolder(ws.path())};
+        reread.load();
+        return registry::pollText(reread.plan(1)->poll);
     }
     // Confirms seven counts and presses Next.
     void enterSegment(int product, const QString& count) {
@@ -37,13 +43,13 @@ struct Plan {
     }
 
     TempWorkspace ws;
-    RecordFolder folder{ws.path()};
-    WorkingCopy copy;
+    Workspace workspace{RecordFolder(ws.path())};
+    PlanId plan;
     poll::PollEntry entry;
 };
 
 TEST(PollEntry, LayOutNamesTabsAndStartsEveryTabAtSegmentOne) {
-    Plan p;
+    PlanFixture p;
     EXPECT_EQ(p.entry.lblProjectIndex, 1);
     EXPECT_EQ(p.entry.tabCaption(0), "Car Loan: Zoom");
     EXPECT_EQ(p.entry.tabCaption(1), "Auto Bank: Drive");
@@ -56,7 +62,7 @@ TEST(PollEntry, LayOutNamesTabsAndStartsEveryTabAtSegmentOne) {
 }
 
 TEST(PollEntry, OnlyTheOwnProductsFirstFieldRefusesTypingOnceCompleteOutsideEditMode) {
-    Plan p;
+    PlanFixture p;
     for (int k = 0; k < 3; ++k)
         for (bool complete : {false, true})
             for (bool edit : {false, true})
@@ -69,7 +75,7 @@ TEST(PollEntry, OnlyTheOwnProductsFirstFieldRefusesTypingOnceCompleteOutsideEdit
 }
 
 TEST(PollEntry, RefusedCountChangesNothing) {
-    Plan p;
+    PlanFixture p;
     poll::TabState& tab = p.entry.tabs[1];
     tab.fields[0] = "5";
     ASSERT_EQ(p.entry.confirmField(1, 1), QString());
@@ -83,7 +89,7 @@ TEST(PollEntry, RefusedCountChangesNothing) {
 }
 
 TEST(PollEntry, EditNeverWritesOutsideTheSegmentRows) {
-    Plan p;
+    PlanFixture p;
     p.complete(0);
     ASSERT_EQ(p.entry.pick(0, 1), QString());
     for (int f = 1; f <= 7; ++f) {
@@ -102,30 +108,31 @@ TEST(PollEntry, EditNeverWritesOutsideTheSegmentRows) {
 }
 
 TEST(PollEntry, RecordedFlagNeedsTheProductsFileOnDisk) {
-    Plan p;
+    PlanFixture p;
     p.complete(0);
     p.complete(2);
-    EXPECT_EQ(p.entry.completionFlag(), "000") << "complete but nothing written";
-    ASSERT_TRUE(p.entry.save(p.folder, p.copy.plans, 2).ok());
-    EXPECT_EQ(p.entry.completionFlag(), "001");
-    ASSERT_TRUE(p.entry.recordCompletion(p.folder, p.copy.plans).ok());
-    EXPECT_EQ(p.copy.plans.text(1, plan::pollFlag), "001");
+    auto flag = [&p] { return registry::pollText(p.entry.completion()); };
+    EXPECT_EQ(flag(), "000") << "complete but nothing written";
+    ASSERT_TRUE(p.entry.save(p.workspace, p.plan, 2).ok());
+    EXPECT_EQ(flag(), "001");
+    EXPECT_EQ(p.storedFlag(), "001");
     EXPECT_TRUE(p.ws.exists("23_21.lnd"));
 
-    p.entry.load(p.folder, p.copy.plans, 1); // a missing file counts as loaded
-    EXPECT_EQ(p.entry.completionFlag(), "011");
+    p.entry.load(p.workspace.folder(), *p.workspace.plan(1), 1); // a missing file counts as loaded
+    EXPECT_EQ(flag(), "011");
 
     if (!p.ws.setReadOnly(true))
         GTEST_SKIP() << "the folder cannot be made read-only here";
-    const WriteStatus failed = p.entry.save(p.folder, p.copy.plans, 0);
+    const WriteStatus failed = p.entry.save(p.workspace, p.plan, 0);
     p.ws.setReadOnly(false);
     EXPECT_FALSE(failed.ok());
     EXPECT_FALSE(p.entry.onDisk(0));
-    EXPECT_EQ(p.entry.completionFlag(), "011");
+    EXPECT_EQ(flag(), "011");
+    EXPECT_EQ(p.storedFlag(), "001") << "neither the counts nor the flag were stored";
 }
 
 TEST(PollEntry, ResetRestoresTheInitialState) {
-    Plan p;
+    PlanFixture p;
     p.complete(1);
     p.entry.pick(1, 2);
     p.entry.reset();

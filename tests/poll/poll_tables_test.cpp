@@ -1,5 +1,5 @@
 #include "poll/poll_tables.h"
-#include "storage/registries.h"
+#include "workspace/registry_codec.h"
 
 #include "support/workspace.h"
 
@@ -9,6 +9,18 @@ using namespace lendora;
 using lendora::test::TempWorkspace;
 
 namespace {
+
+Plan planOf(long long project, long long audience) {
+    Plan plan;
+    plan.project = project;
+    plan.audience = audience;
+    return plan;
+}
+
+// A poll file written from the table the way a poll save writes it.
+void save(const TempWorkspace& ws, const Plan& plan, int product, const Grid& table) {
+    ws.write(poll::fileName(plan, product), poll::bytes(table));
+}
 
 std::vector<QStringList> segmentRecords(int n) {
     std::vector<QStringList> records;
@@ -41,45 +53,17 @@ TEST(PollFiles, NamesJoinProjectAndAudienceNumbers) {
     }
 }
 
-TEST(PollFiles, PlanRowGivesTheNumbersByTheLeadingNumberRule) {
-    WorkingCopy copy;
-    const QStringList row = {"4", " 2", "Car Loan", "3 young", "Students", "101", "No"};
-    for (int c = 0; c < row.size(); ++c)
-        copy.plans.setText(1, c, row[c]);
-    copy.plans.addRow();
-    const poll::PlanRef plan = poll::planRef(copy.plans, 1);
-    EXPECT_EQ(plan.project, 2);
-    EXPECT_EQ(plan.audience, 3);
-    EXPECT_EQ(plan.projectName, "Car Loan");
-    EXPECT_EQ(plan.audienceName, "Students");
-    EXPECT_EQ(plan.pollFlag, "101");
-    EXPECT_EQ(poll::fileName(plan, poll::product::competitor2), "23_21.lnd");
-}
-
-// A window opened for a plan finds it again after a plan save by its two
-// numbers; numbers that only join alike, the empty trailing row and a plan
-// without a project name are no match.
-TEST(PollFiles, FindPlanRowMatchesBothNumbers) {
-    WorkingCopy copy;
-    const QStringList rows[] = {{"1", "11", "Car Loan", "2", "Retired", "000", "No"},
-                                {"2", "1", "Home Loan", "12", "Students", "111", "No"},
-                                {"3", "5", "", "5", "", "000", "No"}};
-    for (int r = 1; r <= 3; ++r) {
-        for (int c = 0; c < rows[r - 1].size(); ++c)
-            copy.plans.setText(r, c, rows[r - 1][c]);
-        copy.plans.addRow();
-    }
-    struct Case {
-        long long project, audience;
-        int row;
-    };
-    for (const Case& c : {Case{11, 2, 1}, Case{1, 12, 2}, Case{1, 2, 0}, Case{12, 1, 0},
-                          Case{5, 5, 0}, Case{0, 0, 0}}) {
-        poll::PlanRef plan;
-        plan.project = c.project;
-        plan.audience = c.audience;
-        EXPECT_EQ(poll::findPlanRow(copy.plans, plan), c.row) << c.project << "/" << c.audience;
-    }
+TEST(PollFiles, PlanRecordGivesTheNumbersByTheLeadingNumberRule) {
+    const auto plans =
+        registry::parsePlans("4,\" 2\",\"Car Loan\",\"3 young\",\"Students\",\"101\",\"No\"\r\n");
+    ASSERT_EQ(plans.size(), 1u);
+    ASSERT_FALSE(plans[0]) << "record 4 names no row yet";
+    const auto first =
+        registry::parsePlans("1,\" 2\",\"Car Loan\",\"3 young\",\"Students\",\"101\",\"No\"\r\n");
+    ASSERT_TRUE(first[0]);
+    EXPECT_EQ(first[0]->project, 2);
+    EXPECT_EQ(first[0]->audience, 3);
+    EXPECT_EQ(poll::fileName(*first[0], poll::product::competitor2), "23_21.lnd");
 }
 
 TEST(PollTables, LayOutGivesHeadingsSegmentsAndTotals) {
@@ -111,7 +95,10 @@ TEST(PollTables, SegmentsArePlacedByTheirNumbers) {
 TEST(PollTables, MissingSegmentFileLeavesOnlyTheTotalsRow) {
     TempWorkspace ws;
     Grid table;
-    poll::layOut(RecordFolder(ws.path()), poll::PlanRef{1, 5, {}, {}, {}}, table);
+    Plan plan;
+    plan.project = 1;
+    plan.audience = 5;
+    poll::layOut(RecordFolder(ws.path()), plan, table);
     EXPECT_EQ(column(table, 0), QStringList({"Segment", "Totals"}));
 }
 
@@ -165,14 +152,13 @@ TEST(PollTables, TotalsAreSingleLeadingNumberSums) {
 
 TEST(PollFiles, SaveWritesOneRecordPerSegmentAsTheCellsStand) {
     TempWorkspace ws;
-    RecordFolder folder(ws.path());
-    const poll::PlanRef plan{2, 3, {}, {}, {}};
+    const Plan plan = planOf(2, 3);
     Grid table;
     poll::layOut(table, segmentRecords(2));
     poll::writeCounts(table, 2, {"12", "5", "3", "7", "2", "9", "1"});
     table.setText(1, 1, "2.50");
     poll::computeTotals(table);
-    ASSERT_TRUE(poll::save(folder, plan, poll::product::competitor1, table).ok());
+    save(ws, plan, poll::product::competitor1, table);
     EXPECT_FILE_BYTES(ws, "23_11.lnd",
                       "1,\"2.50\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
                       "2,\"12\",\"5\",\"3\",\"7\",\"2\",\"9\",\"1\",\"39\"\r\n");
@@ -182,7 +168,7 @@ TEST(PollFiles, SaveWritesOneRecordPerSegmentAsTheCellsStand) {
     Grid smaller;
     poll::layOut(smaller, segmentRecords(1));
     poll::writeCounts(smaller, 1, {"1", "1", "1", "1", "1", "1", "1"});
-    ASSERT_TRUE(poll::save(folder, plan, poll::product::competitor1, smaller).ok());
+    save(ws, plan, poll::product::competitor1, smaller);
     EXPECT_FILE_BYTES(ws, "23_11.lnd", "1,\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"7\"\r\n");
 }
 
@@ -196,7 +182,7 @@ TEST(PollFiles, LoadPlacesRecordsByNumberAndRecomputesTotals) {
              "5,\"7\",\"7\",\"7\",\"7\",\"7\",\"7\",\"7\",\"49\"\r\n"  // outside
              "3.5,\"3\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"3\"\n"); // row 4
     Grid table;
-    const poll::PlanRef plan{2, 3, {}, {}, {}};
+    const Plan plan = planOf(2, 3);
     poll::layOut(table, segmentRecords(3));
     poll::load(RecordFolder(ws.path()), plan, poll::product::own, table);
     ASSERT_EQ(table.rowCount(), 5);
@@ -217,10 +203,10 @@ TEST(PollFiles, PlansWhoseNumbersJoinAlikeShareTheirFiles) {
     Grid written;
     poll::layOut(written, segmentRecords(1));
     poll::writeCounts(written, 1, {"4", "4", "4", "4", "4", "4", "4"});
-    ASSERT_TRUE(poll::save(folder, {11, 2, {}, {}, {}}, poll::product::competitor2, written).ok());
+    save(ws, planOf(11, 2), poll::product::competitor2, written);
     Grid read;
     poll::layOut(read, segmentRecords(1));
-    poll::load(folder, {1, 12, {}, {}, {}}, poll::product::competitor2, read);
+    poll::load(folder, planOf(1, 12), poll::product::competitor2, read);
     EXPECT_EQ(read.text(1, 8), "28");
     EXPECT_EQ(read.text(2, 8), "28");
 }
@@ -229,16 +215,15 @@ TEST(PollFiles, MissingFileLoadsNothing) {
     TempWorkspace ws;
     Grid table;
     poll::layOut(table, segmentRecords(2));
-    poll::load(RecordFolder(ws.path()), {2, 3, {}, {}, {}}, poll::product::own, table);
+    poll::load(RecordFolder(ws.path()), planOf(2, 3), poll::product::own, table);
     EXPECT_EQ(table.rowTexts(1).mid(1), QStringList(8, QString()));
     EXPECT_EQ(table.rowTexts(3), QStringList({"Totals", "0", "0", "0", "0", "0", "0", "0", "0"}));
 }
 
 TEST(PollCompletion, FlagJoinsTheThreeStatesOwnFirst) {
-    EXPECT_EQ(poll::completionFlag({false, false, false}), "000");
-    EXPECT_EQ(poll::completionFlag({true, false, false}), "100");
-    EXPECT_EQ(poll::completionFlag({false, true, true}), "011");
-    EXPECT_EQ(poll::completionFlag({true, false, true}), "101");
+    for (const char* text : {"000", "100", "011", "101", "111"})
+        EXPECT_EQ(registry::pollText(registry::parsePoll(text)), text);
+    EXPECT_EQ(registry::pollText({{true, false, false}}), "100");
 }
 
 TEST(PollCompletion, OpenLoadsTheSavedProductsAndPicksTheFirstOpenTab) {
@@ -247,45 +232,13 @@ TEST(PollCompletion, OpenLoadsTheSavedProductsAndPicksTheFirstOpenTab) {
         std::vector<int> loads;
         int tab;
     };
-    for (const Case& c :
-         {Case{"001", {2}, 0}, Case{"010", {1}, 0}, Case{"011", {1, 2}, 0}, Case{"100", {0}, 1},
-          Case{"101", {0, 2}, 1}, Case{"110", {0, 1}, 2}, Case{"000", {}, -1}, Case{"111", {}, -1},
-          Case{"11", {}, -1}, Case{" 101", {}, -1}}) {
-        const poll::OpenSteps steps = poll::openSteps(c.flag);
+    for (const Case& c : {Case{"001", {2}, 0}, Case{"010", {1}, 0}, Case{"011", {1, 2}, 0},
+                          Case{"100", {0}, 1}, Case{"101", {0, 2}, 1}, Case{"110", {0, 1}, 2},
+                          Case{"000", {}, -1}, Case{"111", {}, -1}}) {
+        const poll::OpenSteps steps = poll::openSteps(registry::parsePoll(c.flag));
         EXPECT_EQ(steps.loads, c.loads) << c.flag;
         EXPECT_EQ(steps.tab, c.tab) << c.flag;
     }
-}
-
-TEST(PollCompletion, RecordingRewritesThePlanRegistry) {
-    TempWorkspace ws;
-    RecordFolder folder(ws.path());
-    WorkingCopy copy;
-    const QStringList rows[] = {{"1", "1", "Home Loan Project", "1", "Salaried", "000", "No"},
-                                {"2", "2", "Car Loan", "1", "Salaried", "011", "No"},
-                                {"3", "2", "Car Loan", "2", "Retired", "111", "Yes"}};
-    for (int r = 0; r < 3; ++r) {
-        for (int c = 0; c < 7; ++c)
-            copy.plans.setText(r + 1, c, rows[r][c]);
-        copy.plans.addRow();
-    }
-    ASSERT_TRUE(poll::recordCompletion(folder, copy.plans, 2, "111").ok());
-    EXPECT_EQ(copy.plans.text(2, plan::pollFlag), "111");
-    EXPECT_FILE_BYTES(ws, "pptb.lnd",
-                      "1,\"1\",\"Home Loan Project\",\"1\",\"Salaried\",\"000\",\"No\"\r\n"
-                      "2,\"2\",\"Car Loan\",\"1\",\"Salaried\",\"111\",\"No\"\r\n"
-                      "3,\"2\",\"Car Loan\",\"2\",\"Retired\",\"111\",\"Yes\"\r\n");
-    EXPECT_FALSE(ws.exists("ppflag.lnd")) << "the flag file is not rewritten";
-
-    if (!ws.setReadOnly(true))
-        GTEST_SKIP() << "the folder cannot be made read-only here";
-    const QByteArray before = ws.read("pptb.lnd");
-    const WriteStatus failed = poll::recordCompletion(folder, copy.plans, 1, "100");
-    ws.setReadOnly(false);
-    EXPECT_FALSE(failed.ok());
-    EXPECT_TRUE(failed.message().contains("pptb.lnd")) << failed.message().toStdString();
-    EXPECT_EQ(copy.plans.text(1, plan::pollFlag), "000") << "the table keeps what the file holds";
-    EXPECT_EQ(ws.read("pptb.lnd"), before);
 }
 
 } // namespace

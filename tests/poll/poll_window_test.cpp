@@ -1,7 +1,7 @@
 #include "poll/poll_window.h"
-#include "shell/grid_view.h"
 #include "shell/main_window.h"
 #include "shell/projects_window.h"
+#include "widgets/grid_view.h"
 
 #include "support/message_boxes.h"
 #include "support/printing.h"
@@ -148,7 +148,7 @@ protected:
         clickRow(table(product), gridRow);
     }
     QString planFlag(int planRow) {
-        return mother->workingCopy().plans.text(planRow, plan::pollFlag);
+        return rowTexts(find<ui::GridView>("MSFG_ProjectPlans", mother), planRow).value(5);
     }
     QMdiSubWindow* childOf(QWidget* form) {
         return qobject_cast<QMdiSubWindow*>(form->parentWidget());
@@ -703,7 +703,7 @@ TEST_F(PollWindow, APlanSaveThatRenumbersThePlanTakesTheOpenWindowAlong) {
     click(find<QPushButton>("cmdSave", plans));
     EXPECT_EQ(boxes.take().last(), "Project Plan Saved");
     EXPECT_EQ(state().lblProjectIndex, 2);
-    EXPECT_EQ(mother->projects().lblPPSel(), 2);
+    EXPECT_EQ(mother->workspace().selectedPlanRow(), 2);
     EXPECT_EQ(find<ui::GridView>("MSFG_ProjectPlans", mother)->currentGridRow(), 2);
     EXPECT_EQ(window->windowTitle(), caption);
 
@@ -750,7 +750,7 @@ TEST_F(PollWindow, APlanSaveThatRemovesThePlanClosesTheOpenWindow) {
         settle();
         EXPECT_EQ(boxes.take().last(), "Project Plan Saved");
         EXPECT_EQ(mother->form("frmPollDataEntry"), nullptr);
-        EXPECT_EQ(mother->projects().lblPPSel(), 0);
+        EXPECT_EQ(mother->workspace().selectedPlanRow(), 0);
         EXPECT_EQ(find<ui::GridView>("MSFG_ProjectPlans", mother)->currentGridRow(), 0);
         for (const char* name : {"mnuNPR", "mnuQP", "mnuPRD", "mnuNewAnalysis"})
             EXPECT_FALSE(mother->entry(name)->isEnabled()) << name;

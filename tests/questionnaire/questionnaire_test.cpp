@@ -1,7 +1,7 @@
 #include "questionnaire/preview_texts.h"
 #include "questionnaire/questionnaire_window.h"
-#include "shell/grid_view.h"
 #include "shell/main_window.h"
+#include "widgets/grid_view.h"
 
 #include "support/message_boxes.h"
 #include "support/printing.h"
@@ -199,7 +199,7 @@ TEST_F(Preview, RecordShowsTheThreeAnswersAndWritesNothing) {
     EXPECT_EQ(boxes.take(), QStringList({"You have selected Self-employed, \r\nProduct - Product "
                                          "2, \r\nand\r\nFeature - Interest - 12.25"}));
     EXPECT_EQ(folderContent(), before);
-    EXPECT_EQ(mother->workingCopy().plans.text(1, 5), "000");
+    EXPECT_EQ(rowTexts(find<ui::GridView>("MSFG_ProjectPlans", mother), 1).value(5), "000");
 }
 
 TEST_F(Preview, MissingDetailsLeaveTheValuesEmptyAndFreebiesZero) {

@@ -1,8 +1,8 @@
 #include "crash_scenario.h"
 
-#include "shell/grid_view.h"
 #include "shell/main_window.h"
-#include "storage/registries.h"
+#include "widgets/grid_view.h"
+#include "workspace/workspace.h"
 
 #include "support/program.h"
 #include "support/workspace.h"
@@ -62,14 +62,14 @@ TEST(CrashSafety, KilledSavesLeaveOldOrNewContentNeverAPart) {
             versionOne += bytes == v1;
         }
         mixed += versionOne > 0 && versionOne < everyFileKind().size();
-        WorkingCopy copy;
-        loadRegistries(RecordFolder(ws.path()), copy);
-        EXPECT_TRUE(copy.plans.rowCount() == 5 || copy.plans.rowCount() == 42) << "run " << run;
+        Workspace copy{RecordFolder(ws.path())};
+        copy.load();
+        EXPECT_TRUE(copy.planCount() == 3 || copy.planCount() == 40) << "run " << run;
         if (run == runs - 1) {
             MainWindow* mother = startProgram();
             ASSERT_NE(mother, nullptr);
             auto* plans = find<ui::GridView>("MSFG_ProjectPlans", mother);
-            EXPECT_EQ(plans->model()->rowCount(), copy.plans.rowCount() - 1);
+            EXPECT_EQ(plans->model()->rowCount(), copy.planCount() + 1);
             closeProgram();
         }
     }

@@ -5,7 +5,8 @@
 #include "audience/segment_file.h"
 #include "poll/poll_tables.h"
 #include "storage/details_file.h"
-#include "storage/registries.h"
+#include "storage/table_records.h"
+#include "workspace/registry_codec.h"
 
 namespace lendora::test {
 
@@ -27,29 +28,30 @@ void saveEveryFileKind(const RecordFolder& folder, int version) {
     const int records = version == 0 ? 3 : 40;
     const QString stem = version == 0 ? QStringLiteral("v0 %r-%c")
                                       : QStringLiteral("version one, longer %r / %c text");
-    WorkingCopy copy;
-    fill(copy.projects, records + 2, 5, stem);
-    fill(copy.audiences, records + 2, 3, stem);
-    fill(copy.plans, records + 2, 7, stem);
+    Grid projects, audiences, plans;
+    fill(projects, records + 2, 5, stem);
+    fill(audiences, records + 2, 3, stem);
+    fill(plans, records + 2, 7, stem);
     for (int r = 1; r <= records; ++r) {
-        copy.plans.setText(r, plan::projectId, QStringLiteral("1"));
-        copy.plans.setText(r, plan::audienceId, QStringLiteral("1"));
+        plans.setText(r, 1, QStringLiteral("1"));
+        plans.setText(r, 3, QStringLiteral("1"));
     }
-    (void)rewriteProjects(folder, copy.projects);
-    (void)folder.writeFlag(registry::projectsFlag);
-    (void)appendAudience(folder, copy.audiences, 1);
-    (void)folder.writeFlag(registry::audiencesFlag);
-    (void)rewritePlans(folder, copy.plans);
-    (void)folder.writeFlag(registry::plansFlag);
+    (void)folder.writeBytes(registry::projectsFile, tableBytes(projects, 1, 4));
+    (void)folder.writeBytes(registry::projectsFlag, registry::flagBytes());
+    (void)folder.writeBytes(registry::audiencesFile, tableBytes(audiences, 1, 2));
+    (void)folder.writeBytes(registry::audiencesFlag, registry::flagBytes());
+    (void)folder.writeBytes(registry::plansFile, tableBytes(plans, 1, 6));
+    (void)folder.writeBytes(registry::plansFlag, registry::flagBytes());
 
     Grid details;
     fill(details, 5, details::columnCount, stem);
-    (void)details::write(folder, 1, details);
+    (void)folder.writeBytes(details::fileName(1), details::bytes(details));
     Grid segments;
     fill(segments, records + 2, 2, stem);
-    (void)segments::write(folder, 1, segments);
+    (void)folder.writeBytes(segments::fileName(1), segments::bytes(segments));
 
-    const poll::PlanRef plan = poll::planRef(copy.plans, 1);
+    Plan plan;
+    plan.project = plan.audience = 1;
     Grid table;
     poll::layOut(folder, plan, table);
     for (int r = 1; r < table.rowCount() - 1; ++r)
@@ -57,7 +59,7 @@ void saveEveryFileKind(const RecordFolder& folder, int version) {
             table.setText(r, c, QString::number(version * 100 + r + c));
     poll::computeTotals(table);
     for (int product = 0; product < poll::productCount; ++product)
-        (void)poll::save(folder, plan, product, table);
+        (void)folder.writeBytes(poll::fileName(plan, product), poll::bytes(table));
 
     analysis::AnalysisTables tables;
     tables.lblProjectIndex = 1;
@@ -66,7 +68,7 @@ void saveEveryFileKind(const RecordFolder& folder, int version) {
     fill(tables.features, records + 2, 9, QStringLiteral("%r%c"));
     fill(tables.flags, records + 2, 9, QStringLiteral("1"));
     fill(tables.segments, records + 2, 5, QStringLiteral("%r%c"));
-    (void)analysis::writeAnalysisFiles(folder, tables);
+    (void)folder.writeTogether(analysis::analysisFiles(tables));
 }
 
 QStringList everyFileKind() {

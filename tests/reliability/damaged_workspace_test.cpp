@@ -1,6 +1,6 @@
-#include "shell/grid_view.h"
 #include "shell/main_window.h"
 #include "shell/projects_window.h"
+#include "widgets/grid_view.h"
 
 #include "support/message_boxes.h"
 #include "support/program.h"

@@ -2,9 +2,9 @@
 
 #include "analysis/analysis_window.h"
 #include "poll/poll_window.h"
-#include "shell/grid_view.h"
-#include "shell/guru_window.h"
 #include "shell/main_window.h"
+#include "widgets/grid_view.h"
+#include "widgets/guru_window.h"
 
 #include "support/message_boxes.h"
 #include "support/program.h"

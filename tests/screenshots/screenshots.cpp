@@ -7,8 +7,8 @@
 #include "road_driver.h"
 
 #include "analysis/analysis_window.h"
-#include "shell/grid_view.h"
 #include "shell/main_window.h"
+#include "widgets/grid_view.h"
 
 #include "support/message_boxes.h"
 #include "support/program.h"

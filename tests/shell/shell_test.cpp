@@ -1,13 +1,13 @@
-#include "shell/guru_window.h"
 #include "shell/main_window.h"
 #include "shell/projects_window.h"
 #include "shell/startup.h"
-#include "storage/registries.h"
+#include "widgets/guru_window.h"
+#include "workspace/registry_codec.h"
 
-#include "shell/grid_view.h"
 #include "support/message_boxes.h"
 #include "support/program.h"
 #include "support/workspace.h"
+#include "widgets/grid_view.h"
 
 #include <QAction>
 #include <QLabel>
@@ -168,7 +168,7 @@ TEST_F(Shell, FirstStartShowsEmptyTablesTheStartMenuAndTheWelcome) {
     EXPECT_TRUE(mother->entry("mnuGuru")->isChecked());
     EXPECT_EQ(find("frmProjects", mother)->windowTitle(), "All Projects");
 
-    GuruWindow* guru = find<GuruWindow>("frmHelp", mother);
+    ui::GuruWindow* guru = find<ui::GuruWindow>("frmHelp", mother);
     ASSERT_NE(guru, nullptr);
     EXPECT_EQ(guru->windowTitle(), "Lendora 2012-Guru");
     EXPECT_TRUE(guru->isVisible());
@@ -236,7 +236,7 @@ TEST_F(Shell, PlanClicksSwitchTheMenusByTheirFlags) {
         for (const auto& [name, on] : c.changed)
             expected[name] = on;
         EXPECT_EQ(enabledStates(mother), expected) << "plan row " << c.row;
-        EXPECT_EQ(mother->projects().lblPPSel(), c.row);
+        EXPECT_EQ(mother->workspace().selectedPlanRow(), c.row);
         closeProgram();
     }
 }
@@ -262,15 +262,15 @@ TEST_F(Shell, RejectedClicksShowTheirMessageAndStillRecordTheRow) {
     clickRow(table("MSFG_ProjectPlans"), 1);
     EXPECT_EQ(boxes.take(), QStringList({"No project plan selected!"}));
     EXPECT_EQ(boxes.titles().last(), "Lendora 2012");
-    EXPECT_EQ(mother->projects().lblPPSel(), 1);
+    EXPECT_EQ(mother->workspace().selectedPlanRow(), 1);
     showTab(1);
     clickRow(table("MSFG_TargetAudience"), 1);
     EXPECT_EQ(boxes.take(), QStringList({"No Target Audience Selected!"}));
-    EXPECT_EQ(mother->projects().lblTASelect(), 1);
+    EXPECT_EQ(mother->workspace().selectedAudienceRow(), 1);
     showTab(0);
     clickRow(table("MSFG_Projects"), 1);
     EXPECT_EQ(boxes.take(), QStringList());
-    EXPECT_EQ(mother->projects().lblRSelect(), 1);
+    EXPECT_EQ(mother->workspace().selectedProjectRow(), 1);
     EXPECT_EQ(enabledStates(mother), before);
 }
 
@@ -294,7 +294,7 @@ TEST_F(Shell, AClickOnTheEmptyPlanRowTurnsThePlanCommandsOff) {
         auto expected = enabledStates(mother);
         clickRow(table("MSFG_ProjectPlans"), 5);
         EXPECT_EQ(boxes.take(), QStringList({"No project plan selected!"}));
-        EXPECT_EQ(mother->projects().lblPPSel(), 5);
+        EXPECT_EQ(mother->workspace().selectedPlanRow(), 5);
         for (const char* name : {"mnuQP", "mnuNPR", "mnuPRD", "mnuNewAnalysis"})
             expected[name] = false;
         EXPECT_EQ(enabledStates(mother), expected) << "after plan " << c.plan;

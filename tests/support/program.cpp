@@ -1,8 +1,8 @@
 #include "support/program.h"
 
-#include "shell/grid_view.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
+#include "widgets/grid_view.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -105,6 +105,19 @@ void clickRow(ui::GridView* view, int gridRow, int column) {
     view->scrollTo(index);
     const QRect rect = view->visualRect(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
+QStringList rowTexts(ui::GridView* view, int gridRow) {
+    QStringList texts;
+    if (!view)
+        return texts;
+    for (int c = 0; c < view->model()->columnCount(); ++c)
+        texts << view->model()->index(gridRow - 1, c).data().toString();
+    return texts;
+}
+
+int shownRows(ui::GridView* view) {
+    return view ? view->model()->rowCount() : 0;
 }
 
 void pressShortcut(MainWindow* mother, int key, Qt::KeyboardModifiers modifiers) {

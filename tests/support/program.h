@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -52,6 +53,10 @@ void pressEnter(QWidget* widget);
 void click(QAbstractButton* button);
 // Clicks a cell of a grid view: grid row (1 = first record row) and column.
 void clickRow(ui::GridView* view, int gridRow, int column = 0);
+// The texts a grid view shows in a row (grid row 1 = first record row), and
+// the number of rows it shows.
+QStringList rowTexts(ui::GridView* view, int gridRow);
+int shownRows(ui::GridView* view);
 // Presses a key on the main window, as a shortcut key is pressed.
 void pressShortcut(MainWindow* mother, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Lets queued events run.

@@ -1,0 +1,56 @@
+# Checks that includes follow the layers, lowest first:
+#   storage, workspace, feature cores, shared widgets, feature windows, shell, app.
+# A file may include headers of its own layer and of the layers below it.
+# A file in a feature folder is a core file when it is listed in CORE_LIST
+# (one path per line), a window file otherwise.
+#   cmake -DSOURCE_ROOT=<src> -DCORE_LIST=<file> [-DSTAMP=<file>] -P check_layers.cmake
+cmake_minimum_required(VERSION 3.25)
+
+set(layer_names storage workspace "feature core" widgets "feature window" shell app)
+file(STRINGS "${CORE_LIST}" core_files)
+
+function(layer_of path out)
+    string(REGEX MATCH "^[^/]+" folder "${path}")
+    if(folder STREQUAL "storage")
+        set(layer 0)
+    elseif(folder STREQUAL "workspace")
+        set(layer 1)
+    elseif(folder STREQUAL "widgets")
+        set(layer 3)
+    elseif(folder STREQUAL "shell")
+        set(layer 5)
+    elseif(folder STREQUAL "app")
+        set(layer 6)
+    elseif("${SOURCE_ROOT}/${path}" IN_LIST core_files)
+        set(layer 2)
+    else()
+        set(layer 4)
+    endif()
+    set(${out} ${layer} PARENT_SCOPE)
+endfunction()
+
+file(GLOB_RECURSE files RELATIVE "${SOURCE_ROOT}" "${SOURCE_ROOT}/*.cpp" "${SOURCE_ROOT}/*.h")
+set(wrong "")
+foreach(file IN LISTS files)
+    layer_of("${file}" own)
+    file(STRINGS "${SOURCE_ROOT}/${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]+\"")
+    foreach(line IN LISTS includes)
+        string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" header "${line}")
+        if(NOT EXISTS "${SOURCE_ROOT}/${header}")
+            continue()
+        endif()
+        layer_of("${header}" used)
+        if(used GREATER own)
+            list(GET layer_names ${own} own_name)
+            list(GET layer_names ${used} used_name)
+            string(APPEND wrong "\n  ${file} (${own_name}) includes ${header} (${used_name})")
+        endif()
+    endforeach()
+endforeach()
+
+if(wrong)
+    message(FATAL_ERROR "Includes against the layers:${wrong}")
+endif()
+if(STAMP)
+    file(TOUCH "${STAMP}")
+endif()

@@ -1,0 +1,195 @@
+#include "widgets/grid_view.h"
+
+#include <algorithm>
+
+#include <QHeaderView>
+#include <QStyle>
+#include <QTimer>
+
+namespace lendora::ui {
+
+GridModel::GridModel(Grid& grid, QObject* parent)
+    : QAbstractTableModel(parent)
+    , grid_(&grid) {
+    grid_->addObserver(this);
+}
+
+GridModel::~GridModel() {
+    grid_->removeObserver(this);
+}
+
+void GridModel::setGrid(Grid& grid) {
+    beginResetModel();
+    grid_->removeObserver(this);
+    grid_ = &grid;
+    grid_->addObserver(this);
+    endResetModel();
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : std::max(grid_->rowCount() - 1, 0);
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : grid_->columnCount();
+}
+
+void GridModel::setCellDecoration(CellDecoration decoration) {
+    decoration_ = std::move(decoration);
+    decorationChanged();
+}
+
+void GridModel::decorationChanged() {
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::BackgroundRole, Qt::ForegroundRole, Qt::ToolTipRole});
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    if (decoration_ &&
+        (role == Qt::BackgroundRole || role == Qt::ForegroundRole || role == Qt::ToolTipRole)) {
+        QVariant look = decoration_(index.row() + 1, index.column(), role);
+        if (look.isValid())
+            return look;
+    }
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
+    return grid_->text(index.row() + 1, index.column());
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return grid_->text(0, section);
+    return section + 1;
+}
+
+void GridModel::gridAboutToReset(const Grid&) {
+    beginResetModel();
+}
+void GridModel::gridReset(const Grid&) {
+    endResetModel();
+}
+
+void GridModel::gridCellChanged(const Grid&, int row, int column) {
+    if (row == 0) {
+        emit headerDataChanged(Qt::Horizontal, column, column);
+        return;
+    }
+    const QModelIndex i = index(row - 1, column);
+    emit dataChanged(i, i, {Qt::DisplayRole});
+}
+
+// Rows at Grid row 0 move the header, so such changes reset the model.
+void GridModel::gridRowsAboutToBeInserted(const Grid&, int first, int count) {
+    resetting_ = first == 0;
+    if (resetting_)
+        beginResetModel();
+    else
+        beginInsertRows({}, first - 1, first - 1 + count - 1);
+}
+
+void GridModel::gridRowsInserted(const Grid&, int, int) {
+    if (resetting_)
+        endResetModel();
+    else
+        endInsertRows();
+    resetting_ = false;
+}
+
+void GridModel::gridRowsAboutToBeRemoved(const Grid&, int first, int count) {
+    resetting_ = first == 0;
+    if (resetting_)
+        beginResetModel();
+    else
+        beginRemoveRows({}, first - 1, first - 1 + count - 1);
+}
+
+void GridModel::gridRowsRemoved(const Grid&, int, int) {
+    if (resetting_)
+        endResetModel();
+    else
+        endRemoveRows();
+    resetting_ = false;
+}
+
+GridView::GridView(Grid& grid, const QString& objectName, QWidget* parent)
+    : QTableView(parent)
+    , gridModel_(new GridModel(grid, this)) {
+    setUp(gridModel_, objectName);
+}
+
+GridView::GridView(QAbstractItemModel* model, const QString& objectName, QWidget* parent)
+    : QTableView(parent) {
+    setUp(model, objectName);
+}
+
+void GridView::setUp(QAbstractItemModel* model, const QString& objectName) {
+    setObjectName(objectName);
+    setModel(model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(true);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setDefaultSectionSize(110);
+    connect(this, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { emit gridRowClicked(index.row() + 1); });
+    connect(model, &QAbstractItemModel::modelReset, this, &GridView::scheduleFit);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &GridView::scheduleFit);
+    connect(model, &QAbstractItemModel::dataChanged, this, &GridView::scheduleFit);
+    connect(model, &QAbstractItemModel::headerDataChanged, this, &GridView::scheduleFit);
+    scheduleFit();
+}
+
+// Many changes in one go are fitted once, when the event loop next runs.
+void GridView::scheduleFit() {
+    if (!autoFit_ || fitPending_)
+        return;
+    fitPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        fitPending_ = false;
+        if (autoFit_)
+            fitColumns();
+    });
+}
+
+// Each column as wide as its heading and the texts of a sample of rows (the
+// first 40 and the last): measuring every cell of a large table on each
+// change would cost more than the fit is worth.
+void GridView::fitColumns() {
+    const QAbstractItemModel* m = model();
+    const QFontMetrics cells = fontMetrics();
+    const QFontMetrics headings(horizontalHeader()->font());
+    constexpr int sample = 40;
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 12;
+    const int last = m->rowCount() - 1;
+    for (int c = 0; c < m->columnCount(); ++c) {
+        int width =
+            headings.horizontalAdvance(m->headerData(c, Qt::Horizontal).toString()) + padding;
+        for (int r = 0; r <= last; r = (r == sample - 1 && last > sample) ? last : r + 1)
+            width = std::max(width,
+                             cells.horizontalAdvance(m->index(r, c).data().toString()) + padding);
+        setColumnWidth(c, std::clamp(width, 30, 600));
+    }
+}
+
+int GridView::currentGridRow() const {
+    const QModelIndex index = currentIndex();
+    return index.isValid() ? index.row() + 1 : 0;
+}
+
+void GridView::setCurrentGridRow(int row) {
+    const int column = std::max(currentIndex().column(), 0);
+    setCurrentIndex(model()->index(row - 1, column));
+}
+
+} // namespace lendora::ui

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "storage/grid.h"
+
+#include <QAbstractTableModel>
+#include <QTableView>
+
+#include <functional>
+
+namespace lendora::ui {
+
+// Shows a Grid: its row 0 is the horizontal header and Grid row r is model
+// row r - 1. Follows every change of the Grid.
+class GridModel : public QAbstractTableModel, private GridObserver {
+    Q_OBJECT
+public:
+    // Extra looks of a cell: given the Grid row, the column and a role
+    // (Qt::BackgroundRole, Qt::ForegroundRole or Qt::ToolTipRole), the value
+    // for that role, or an invalid QVariant for the usual look (no colour,
+    // the cell's text as its tooltip).
+    using CellDecoration = std::function<QVariant(int gridRow, int column, int role)>;
+
+    explicit GridModel(Grid& grid, QObject* parent = nullptr);
+    ~GridModel() override;
+
+    Grid& grid() { return *grid_; }
+    // Shows another grid.
+    void setGrid(Grid& grid);
+    // Sets (or with an empty function removes) the cell decoration.
+    void setCellDecoration(CellDecoration decoration);
+    // Tells the views that the decoration gives other looks now.
+    void decorationChanged();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    void gridAboutToReset(const Grid&) override;
+    void gridReset(const Grid&) override;
+    void gridCellChanged(const Grid&, int row, int column) override;
+    void gridRowsAboutToBeInserted(const Grid&, int first, int count) override;
+    void gridRowsInserted(const Grid&, int first, int count) override;
+    void gridRowsAboutToBeRemoved(const Grid&, int first, int count) override;
+    void gridRowsRemoved(const Grid&, int first, int count) override;
+
+    Grid* grid_;
+    CellDecoration decoration_;
+    bool resetting_ = false;
+};
+
+// A table of a Grid, or of another model whose rows follow the same rule
+// (row 0 of the records is the header). A click on a cell reports the Grid
+// row (view row + 1).
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    GridView(Grid& grid, const QString& objectName, QWidget* parent = nullptr);
+    GridView(QAbstractItemModel* model, const QString& objectName, QWidget* parent = nullptr);
+
+    // The Grid's model; only for a view made of a Grid.
+    GridModel& gridModel() { return *gridModel_; }
+    // The Grid row of the current cell, 0 when there is none.
+    int currentGridRow() const;
+    // Makes Grid row r the current row (as a click would, without the signal).
+    void setCurrentGridRow(int row);
+    // Columns follow their contents (the default) or keep the widths set.
+    void setAutoFitColumns(bool on) { autoFit_ = on; }
+
+signals:
+    void gridRowClicked(int row);
+
+private:
+    void setUp(QAbstractItemModel* model, const QString& objectName);
+    void scheduleFit();
+    void fitColumns();
+
+    GridModel* gridModel_ = nullptr;
+    bool autoFit_ = true;
+    bool fitPending_ = false;
+};
+
+} // namespace lendora::ui

@@ -1,0 +1,198 @@
+#include "workspace/registry_codec.h"
+
+#include "storage/numbers.h"
+#include "storage/record_codec.h"
+#include "storage/table_records.h"
+
+#include <algorithm>
+
+namespace lendora::registry {
+
+using namespace Qt::StringLiterals;
+
+QStringList projectHeadings() {
+    return {u"#"_s, u"Project Name"_s, u"Product Name"_s, u"Brand Name"_s, u"Status"_s};
+}
+
+QStringList audienceHeadings() {
+    return {u"#"_s, u"Definition"_s, u"Segments"_s};
+}
+
+QStringList planHeadings() {
+    return {u"ID"_s,
+            u"Basic Details ID"_s,
+            u"Basic Details"_s,
+            u"Target Audience ID"_s,
+            u"Target Audience"_s,
+            u"Poll Data "_s,
+            u"Analysis Started?"_s};
+}
+
+QString statusText(ProjectStatus status) {
+    switch (status) {
+    case ProjectStatus::None:
+        return QString();
+    case ProjectStatus::KickOff:
+        return u"KickOff"_s;
+    case ProjectStatus::Active:
+        return u"Active"_s;
+    }
+    return QString();
+}
+
+ProjectStatus parseStatus(const QString& text) {
+    if (text.isEmpty())
+        return ProjectStatus::None;
+    return text == u"Active" ? ProjectStatus::Active : ProjectStatus::KickOff;
+}
+
+QString pollText(const PollCompletion& poll) {
+    QString text;
+    for (bool complete : poll.products)
+        text += complete ? u'1' : u'0';
+    return text;
+}
+
+PollCompletion parsePoll(const QString& text) {
+    PollCompletion poll;
+    for (int k = 0; k < 3 && k < text.size(); ++k)
+        poll.products[size_t(k)] = text[k] == u'1';
+    return poll;
+}
+
+QString analysedText(bool analysed) {
+    return analysed ? u"Yes"_s : u"No"_s;
+}
+
+bool parseAnalysed(const QString& text) {
+    return text == u"Yes";
+}
+
+namespace {
+
+// Reads records of k items. Every record read adds one slot, as it adds a
+// row to a table; record r goes to slot r - 1 when that slot exists by then.
+template <class T, class Make>
+Slots<T> parse(const QByteArray& bytes, int itemCount, Make&& make) {
+    Slots<T> entries;
+    entries.reserve(size_t(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+    forEachRecord(bytes, itemCount, [&](QStringList& items) {
+        entries.emplace_back();
+        const int r = recordRow(items.first());
+        if (r >= 1 && r <= int(entries.size()))
+            entries[size_t(r - 1)] = make(items);
+    });
+    return entries;
+}
+
+long long number(const QString& text) {
+    return toWhole(leadingNumber(text));
+}
+
+void writeProject(RecordWriter& writer, int number, const Project& p) {
+    writer.whole(number);
+    writer.text(p.name);
+    writer.text(p.product);
+    writer.text(p.brand);
+    writer.text(statusText(p.status));
+    writer.endRecord();
+}
+
+void writeAudience(RecordWriter& writer, int number, const Audience& a) {
+    writer.whole(number);
+    writer.text(a.definition);
+    writer.text(a.segments);
+    writer.endRecord();
+}
+
+void writePlan(RecordWriter& writer, int number, const Plan& p) {
+    writer.whole(number);
+    writer.text(p.project ? QString::number(p.project) : QString());
+    writer.text(p.projectName);
+    writer.text(p.audience ? QString::number(p.audience) : QString());
+    writer.text(p.audienceName);
+    writer.text(pollText(p.poll));
+    writer.text(analysedText(p.analysed));
+    writer.endRecord();
+}
+
+// An empty slot is a record of empty texts.
+void writeEmpty(RecordWriter& writer, int number, int itemCount) {
+    writer.whole(number);
+    for (int i = 1; i < itemCount; ++i)
+        writer.text(QString());
+    writer.endRecord();
+}
+
+template <class T, class Write>
+QByteArray bytesOf(const Slots<T>& entries, int itemCount, Write&& write) {
+    RecordWriter writer;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i])
+            write(writer, int(i + 1), *entries[i]);
+        else
+            writeEmpty(writer, int(i + 1), itemCount);
+    }
+    return writer.take();
+}
+
+} // namespace
+
+Slots<Project> parseProjects(const QByteArray& bytes) {
+    return parse<Project>(bytes, projectItems, [](QStringList& items) {
+        return Project{std::move(items[1]), std::move(items[2]), std::move(items[3]),
+                       parseStatus(items[4])};
+    });
+}
+
+Slots<Audience> parseAudiences(const QByteArray& bytes) {
+    return parse<Audience>(bytes, audienceItems, [](QStringList& items) {
+        return Audience{std::move(items[1]), std::move(items[2])};
+    });
+}
+
+Slots<Plan> parsePlans(const QByteArray& bytes) {
+    return parse<Plan>(bytes, planItems, [](QStringList& items) {
+        Plan plan;
+        plan.project = number(items[1]);
+        plan.projectName = std::move(items[2]);
+        plan.audience = number(items[3]);
+        plan.audienceName = std::move(items[4]);
+        plan.poll = parsePoll(items[5]);
+        plan.analysed = parseAnalysed(items[6]);
+        return plan;
+    });
+}
+
+QByteArray projectsBytes(const Slots<Project>& projects) {
+    return bytesOf(projects, projectItems, writeProject);
+}
+
+QByteArray audiencesBytes(const Slots<Audience>& audiences) {
+    return bytesOf(audiences, audienceItems, writeAudience);
+}
+
+QByteArray plansBytes(const Slots<Plan>& plans) {
+    return bytesOf(plans, planItems, writePlan);
+}
+
+QByteArray projectRecord(int number, const Project& project) {
+    RecordWriter writer;
+    writeProject(writer, number, project);
+    return writer.take();
+}
+
+QByteArray audienceRecord(int number, const Audience& audience) {
+    RecordWriter writer;
+    writeAudience(writer, number, audience);
+    return writer.take();
+}
+
+QByteArray flagBytes() {
+    RecordWriter writer;
+    writer.whole(1);
+    writer.endRecord();
+    return writer.take();
+}
+
+} // namespace lendora::registry

@@ -1,0 +1,297 @@
+#include "workspace/workspace.h"
+
+#include "storage/details_file.h"
+#include "storage/folder_changes.h"
+#include "storage/numbers.h"
+#include "storage/record_codec.h"
+#include "workspace/plan_files.h"
+
+#include <optional>
+
+namespace lendora {
+
+using namespace Qt::StringLiterals;
+
+Workspace::Workspace(RecordFolder folder, QObject* parent)
+    : QObject(parent)
+    , folder_(std::move(folder)) {}
+
+void Workspace::load() {
+    projects_.clear();
+    audiences_.clear();
+    plans_.clear();
+    if (folder_.readFlag(registry::projectsFlag) == 1)
+        if (auto bytes = folder_.readBytes(registry::projectsFile))
+            projects_ = registry::parseProjects(*bytes);
+    if (folder_.readFlag(registry::audiencesFlag) == 1)
+        if (auto bytes = folder_.readBytes(registry::audiencesFile))
+            audiences_ = registry::parseAudiences(*bytes);
+    if (toWhole(folder_.readFlag(registry::plansFlag)) == 1)
+        if (auto bytes = folder_.readBytes(registry::plansFile))
+            plans_ = registry::parsePlans(*bytes);
+    for (auto& plan : plans_)
+        if (plan)
+            plan->id = newId();
+}
+
+namespace {
+template <class T>
+const T* slotAt(const registry::Slots<T>& entries, int number) {
+    if (number < 1 || number > int(entries.size()) || !entries[size_t(number - 1)])
+        return nullptr;
+    return &*entries[size_t(number - 1)];
+}
+} // namespace
+
+const Project* Workspace::project(int number) const {
+    return slotAt(projects_, number);
+}
+
+const Audience* Workspace::audience(int number) const {
+    return slotAt(audiences_, number);
+}
+
+const Plan* Workspace::plan(int number) const {
+    return slotAt(plans_, number);
+}
+
+int Workspace::indexOf(PlanId id) const {
+    if (!id.valid())
+        return -1;
+    for (size_t i = 0; i < plans_.size(); ++i)
+        if (plans_[i] && plans_[i]->id == id)
+            return int(i);
+    return -1;
+}
+
+const Plan* Workspace::plan(PlanId id) const {
+    const int i = indexOf(id);
+    return i < 0 ? nullptr : &*plans_[size_t(i)];
+}
+
+int Workspace::planNumber(PlanId id) const {
+    return indexOf(id) + 1;
+}
+
+int Workspace::addProject(const Project& project) {
+    projects_.emplace_back(project);
+    const int number = projectCount();
+    emit projectAdded(number);
+    return number;
+}
+
+std::optional<QByteArray> Workspace::withRecord(const QString& name, int itemCount, int number,
+                                                const QByteArray& record) const {
+    if (number <= 1)
+        return record;
+    std::optional<QByteArray> stored;
+    if (folder_.exists(name)) {
+        stored = folder_.readBytes(name);
+        if (!stored)
+            return std::nullopt;
+    }
+    const std::vector<QStringList> records =
+        stored ? readAllRecords(*stored, itemCount) : std::vector<QStringList>();
+    if (int(records.size()) < number)
+        return stored.value_or(QByteArray()) + record;
+    // The file already holds record n (a save tried again): it is replaced.
+    QByteArray bytes;
+    for (int i = 1; i <= int(records.size()); ++i) {
+        if (i == number) {
+            bytes += record;
+            continue;
+        }
+        RecordWriter writer;
+        writer.whole(i);
+        for (int k = 1; k < itemCount; ++k)
+            writer.text(records[size_t(i - 1)].value(k));
+        writer.endRecord();
+        bytes += writer.take();
+    }
+    return bytes;
+}
+
+WriteStatus Workspace::saveProject(int number, const Grid& details) {
+    const Project stored = project(number) ? *project(number) : Project{};
+    const std::optional<QByteArray> registryBytes =
+        withRecord(registry::projectsFile, registry::projectItems, number,
+                   registry::projectRecord(number, stored));
+    if (!registryBytes)
+        return WriteStatus::failure(registry::projectsFile, u"the file cannot be read"_s);
+    FolderChanges changes;
+    changes.write(registry::projectsFile, *registryBytes);
+    changes.write(details::fileName(number), details::bytes(details));
+    changes.write(registry::projectsFlag, registry::flagBytes());
+    return applyChanges(folder_, changes);
+}
+
+bool Workspace::placeAudience(int number, const Audience& audience) {
+    if (number < 1 || number > audienceCount() + 1)
+        return false;
+    if (number == audienceCount() + 1) {
+        audiences_.emplace_back(audience);
+        emit audienceAdded(number);
+        return true;
+    }
+    audiences_[size_t(number - 1)] = audience;
+    emit audienceChanged(number);
+    return false;
+}
+
+bool Workspace::withdrawAudience(int number) {
+    if (number < 1 || number != audienceCount())
+        return false;
+    audiences_.pop_back();
+    emit audienceRemoved(number);
+    return true;
+}
+
+WriteStatus Workspace::saveAudience(int number, const OwnFiles& files) {
+    const Audience stored = audience(number) ? *audience(number) : Audience{};
+    const std::optional<QByteArray> registryBytes =
+        withRecord(registry::audiencesFile, registry::audienceItems, number,
+                   registry::audienceRecord(number, stored));
+    if (!registryBytes)
+        return WriteStatus::failure(registry::audiencesFile, u"the file cannot be read"_s);
+    FolderChanges changes;
+    changes.write(registry::audiencesFile, *registryBytes);
+    for (const auto& [name, bytes] : files)
+        changes.write(name, bytes);
+    changes.write(registry::audiencesFlag, registry::flagBytes());
+    return applyChanges(folder_, changes);
+}
+
+WriteStatus Workspace::savePlans(const std::vector<PlanDraft>& drafts) {
+    registry::Slots<Plan> next;
+    std::vector<int> storedNumbers;
+    for (const PlanDraft& draft : drafts) {
+        Plan plan;
+        plan.project = draft.project;
+        plan.projectName = draft.projectName;
+        plan.audience = draft.audience;
+        plan.audienceName = draft.audienceName;
+        const int stored = planNumber(draft.id);
+        if (const Plan* current = stored ? this->plan(stored) : nullptr) {
+            plan.poll = current->poll;
+            plan.analysed = current->analysed;
+            const bool same =
+                current->project == draft.project && current->audience == draft.audience;
+            plan.id = same ? current->id : newId();
+        } else {
+            plan.id = newId();
+        }
+        storedNumbers.push_back(stored);
+        next.emplace_back(std::move(plan));
+    }
+
+    // Every project a plan uses is active.
+    registry::Slots<Project> projects = projects_;
+    for (const auto& plan : next) {
+        const long long p = plan->project;
+        if (p < 1 || p > int(projects.size()))
+            continue;
+        auto& slot = projects[size_t(p - 1)];
+        if (!slot)
+            slot = Project{QString(), QString(), QString(), ProjectStatus::Active};
+        slot->status = ProjectStatus::Active;
+    }
+
+    FolderChanges changes;
+    changes.write(registry::plansFile, registry::plansBytes(next));
+    for (const planfiles::FileStep& step :
+         planfiles::analysisFileSteps(storedNumbers, planCount())) {
+        const QStringList targets = planfiles::analysisFiles(step.to);
+        const QStringList sources = planfiles::analysisFiles(step.from);
+        for (int i = 0; i < sources.size(); ++i) {
+            if (step.to == 0)
+                changes.remove(sources[i]);
+            else if (step.from == 0)
+                changes.remove(targets[i]);
+            else
+                changes.move(sources[i], targets[i]);
+        }
+    }
+    changes.write(registry::plansFlag, registry::flagBytes());
+    if (!projects.empty())
+        changes.write(registry::projectsFile, registry::projectsBytes(projects));
+    if (WriteStatus status = applyChanges(folder_, changes); !status.ok())
+        return status;
+
+    plans_ = std::move(next);
+    projects_ = std::move(projects);
+    if (selectedPlan_.valid()) {
+        selectedPlanRow_ = planNumber(selectedPlan_);
+        if (selectedPlanRow_ == 0)
+            selectedPlan_ = PlanId();
+    }
+    emit plansReplaced();
+    emit projectsChanged();
+    emit selectionChanged();
+    return {};
+}
+
+WriteStatus Workspace::storePlan(PlanId id, const Plan& changed, const OwnFiles& files) {
+    const int i = indexOf(id);
+    if (i < 0)
+        return WriteStatus::failure(registry::plansFile, u"the plan is no longer listed"_s);
+    registry::Slots<Plan> next = plans_;
+    next[size_t(i)] = changed;
+    FolderChanges changes;
+    for (const auto& [name, bytes] : files)
+        changes.write(name, bytes);
+    changes.write(registry::plansFile, registry::plansBytes(next));
+    if (WriteStatus status = applyChanges(folder_, changes); !status.ok())
+        return status;
+    plans_[size_t(i)] = changed;
+    emit planChanged(id);
+    return {};
+}
+
+WriteStatus Workspace::savePoll(PlanId id, const OwnFiles& files, PollCompletion completion) {
+    const Plan* current = plan(id);
+    if (!current)
+        return storePlan(id, Plan(), {});
+    Plan changed = *current;
+    changed.poll = completion;
+    return storePlan(id, changed, files);
+}
+
+WriteStatus Workspace::saveAnalysis(PlanId id, const OwnFiles& files) {
+    const Plan* current = plan(id);
+    if (!current)
+        return storePlan(id, Plan(), {});
+    Plan changed = *current;
+    changed.analysed = true;
+    return storePlan(id, changed, files);
+}
+
+WriteStatus Workspace::withdrawAnalysis(PlanId id) {
+    const Plan* current = plan(id);
+    if (!current)
+        return storePlan(id, Plan(), {});
+    Plan changed = *current;
+    changed.analysed = false;
+    return storePlan(id, changed, {});
+}
+
+void Workspace::selectProject(int row) {
+    selectedProjectRow_ = row;
+    emit selectionChanged();
+}
+
+void Workspace::selectAudience(int row) {
+    selectedAudienceRow_ = row;
+    emit selectionChanged();
+}
+
+const Plan* Workspace::selectPlan(int row) {
+    selectedPlanRow_ = row;
+    const Plan* chosen = plan(row);
+    if (chosen && chosen->projectName.isEmpty())
+        chosen = nullptr;
+    selectedPlan_ = chosen ? chosen->id : PlanId();
+    emit selectionChanged();
+    return chosen;
+}
+
+} // namespace lendora

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "storage/grid.h"
+#include "storage/record_file.h"
+#include "workspace/records.h"
+#include "workspace/registry_codec.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+#include <utility>
+#include <vector>
+
+namespace lendora {
+
+// Files that are written together with a registry: name and new bytes.
+using OwnFiles = std::vector<std::pair<QString, QByteArray>>;
+
+// The working copy of one working directory: its record folder, the three
+// registries and the current selection. Every change goes through it; a
+// change that writes returns how the write went and writes its files as a
+// whole (all or none), and every change is announced by a signal, so that
+// each open window follows it. A failed write changes nothing in memory.
+class Workspace : public QObject {
+    Q_OBJECT
+public:
+    explicit Workspace(RecordFolder folder, QObject* parent = nullptr);
+
+    const RecordFolder& folder() const { return folder_; }
+
+    // Reads the three registries; a registry is read only when its flag file
+    // holds 1. Missing or damaged files leave it empty or hold back the
+    // records that cannot be placed.
+    void load();
+
+    // Projects, numbered from 1. A number without a record gives null.
+    int projectCount() const { return int(projects_.size()); }
+    const Project* project(int number) const;
+    int nextProjectNumber() const { return projectCount() + 1; }
+    // Finish of the wizard: the project becomes the next number, in memory.
+    int addProject(const Project& project);
+    // Save of the wizard: the record of project n ("Prj.lnd", appended, or
+    // replacing a record n the file already holds), its details file (rows 1
+    // to 3 of the table) and "flag.lnd".
+    WriteStatus saveProject(int number, const Grid& details);
+
+    // Audiences, numbered from 1.
+    int audienceCount() const { return int(audiences_.size()); }
+    const Audience* audience(int number) const;
+    int nextAudienceNumber() const { return audienceCount() + 1; }
+    // Puts the audience under number n, a listed one or the next; returns
+    // whether it was new.
+    bool placeAudience(int number, const Audience& audience);
+    // Takes back the last audience (one listed but no longer storable).
+    bool withdrawAudience(int number);
+    // The record of audience n in "ta.lnd", its own files (the segment file)
+    // and "tfag.lnd".
+    WriteStatus saveAudience(int number, const OwnFiles& files);
+
+    // Plans, numbered from 1.
+    int planCount() const { return int(plans_.size()); }
+    const Plan* plan(int number) const;
+    const Plan* plan(PlanId id) const;
+    // The plan's current number, 0 when no plan has the id.
+    int planNumber(PlanId id) const;
+
+    // A plan as the plan window lists it for a save: the id it was listed
+    // with (invalid for a plan added since), its project and audience.
+    struct PlanDraft {
+        PlanId id;
+        long long project = 0;
+        QString projectName;
+        long long audience = 0;
+        QString audienceName;
+    };
+    // Saves the listed plans as plans 1 to N: "pptb.lnd" (an empty file when
+    // none is left), the analysis files of renumbered plans carried to their
+    // new numbers (those of deleted plans removed), "ppflag.lnd", and every
+    // project used by a plan marked "Active" in "Prj.lnd". A plan keeps its id
+    // and its current flags; a plan given another project or audience gets a
+    // new id, an added plan a new id with "000" and "No".
+    WriteStatus savePlans(const std::vector<PlanDraft>& plans);
+    // A poll save: the product's poll file (none for a plan without
+    // segments) and the plan's new completion in "pptb.lnd".
+    WriteStatus savePoll(PlanId plan, const OwnFiles& files, PollCompletion completion);
+    // An analysis save: the plan's analysis files and its flag "Yes".
+    WriteStatus saveAnalysis(PlanId plan, const OwnFiles& files);
+    // The last strategy deleted: the plan's flag "No", stored at once.
+    WriteStatus withdrawAnalysis(PlanId plan);
+
+    // The selection of the All Projects window: the rows last clicked, 0
+    // before the first click. A plan is selected by a click on its row; a
+    // click on a row without a plan selects none.
+    int selectedProjectRow() const { return selectedProjectRow_; }
+    int selectedAudienceRow() const { return selectedAudienceRow_; }
+    int selectedPlanRow() const { return selectedPlanRow_; }
+    PlanId selectedPlan() const { return selectedPlan_; }
+    void selectProject(int row);
+    void selectAudience(int row);
+    // Returns the plan selected, null when the row holds none (a row
+    // without a project name).
+    const Plan* selectPlan(int row);
+
+signals:
+    void projectAdded(int number);
+    void projectsChanged(); // statuses changed
+    void audienceAdded(int number);
+    void audienceChanged(int number);
+    void audienceRemoved(int number);
+    // A save of the plans: plans may have new numbers, deleted or changed
+    // plans are gone. Windows find their plans again by id.
+    void plansReplaced();
+    void planChanged(PlanId plan); // its poll or analysis flag
+    void selectionChanged();
+
+private:
+    PlanId newId() { return PlanId{++lastId_}; }
+    int indexOf(PlanId id) const;
+    // The plans with one plan's flags changed, written; the signal follows.
+    WriteStatus storePlan(PlanId id, const Plan& changed, const OwnFiles& files);
+    // The registry file with record n put in: appended, or replacing a record
+    // n the stored file already holds, so no record is ever stored twice.
+    // No value when the stored file cannot be read.
+    std::optional<QByteArray> withRecord(const QString& name, int itemCount, int number,
+                                         const QByteArray& record) const;
+
+    RecordFolder folder_;
+    registry::Slots<Project> projects_;
+    registry::Slots<Audience> audiences_;
+    registry::Slots<Plan> plans_;
+    std::uint64_t lastId_ = 0;
+    int selectedProjectRow_ = 0;
+    int selectedAudienceRow_ = 0;
+    int selectedPlanRow_ = 0;
+    PlanId selectedPlan_;
+};
+
+} // namespace lendora
