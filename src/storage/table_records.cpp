@@ -31,8 +31,6 @@ void placeRecords(Grid& grid, const std::vector<QStringList>& records, int first
         placeRecord(grid, items, firstItem, firstColumn, appendRowAfterEach);
 }
 
-namespace {
-// The row a record's first item names, read straight from its bytes.
 int recordRow(const TextSource& source, const ItemScanner::Span& span) {
     constexpr qsizetype shortItem = 64;
     if (span.length > shortItem)
@@ -43,7 +41,6 @@ int recordRow(const TextSource& source, const ItemScanner::Span& span) {
         text[i] = char16_t(static_cast<unsigned char>(bytes[i])); // digits are ASCII
     return toWhole(leadingNumber(QStringView(text, bytes.size())));
 }
-} // namespace
 
 void placeRecords(Grid& grid, const QByteArray& bytes, int itemCount, int firstItem,
                   int firstColumn, bool appendRowAfterEach) {

@@ -12,6 +12,8 @@ namespace lendora {
 // The row a record names by its first item: its leading number rounded
 // halves to even.
 int recordRow(const QString& firstItem);
+// The same, read straight from an item's bytes.
+int recordRow(const TextSource& source, const ItemScanner::Span& item);
 
 // Places each record in the row named by its first item: items from
 // firstItem on go to the columns from firstColumn on. Records naming row 0,

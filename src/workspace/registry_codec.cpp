@@ -5,6 +5,7 @@
 #include "storage/table_records.h"
 
 #include <algorithm>
+#include <array>
 
 namespace lendora::registry {
 
@@ -40,10 +41,10 @@ QString statusText(ProjectStatus status) {
     return QString();
 }
 
-ProjectStatus parseStatus(const QString& text) {
+ProjectStatus parseStatus(QByteArrayView text) {
     if (text.isEmpty())
         return ProjectStatus::None;
-    return text == u"Active" ? ProjectStatus::Active : ProjectStatus::KickOff;
+    return text == "Active" ? ProjectStatus::Active : ProjectStatus::KickOff;
 }
 
 QString pollText(const PollCompletion& poll) {
@@ -53,10 +54,10 @@ QString pollText(const PollCompletion& poll) {
     return text;
 }
 
-PollCompletion parsePoll(const QString& text) {
+PollCompletion parsePoll(QByteArrayView text) {
     PollCompletion poll;
     for (int k = 0; k < 3 && k < text.size(); ++k)
-        poll.products[size_t(k)] = text[k] == u'1';
+        poll.products[size_t(k)] = text[k] == '1';
     return poll;
 }
 
@@ -64,29 +65,45 @@ QString analysedText(bool analysed) {
     return analysed ? u"Yes"_s : u"No"_s;
 }
 
-bool parseAnalysed(const QString& text) {
-    return text == u"Yes";
+bool parseAnalysed(QByteArrayView text) {
+    return text == "Yes";
 }
 
 namespace {
 
+// The items of one record as spans of the file's bytes.
+struct Items {
+    const TextSource& source;
+    std::array<ItemScanner::Span, planItems> spans;
+
+    QString text(int i) const { return source.decode(spans[i].offset, spans[i].length); }
+    // Statuses and flags are ASCII in either encoding: compared as bytes.
+    QByteArrayView bytes(int i) const { return source.view(spans[i].offset, spans[i].length); }
+    long long number(int i) const { return recordRow(source, spans[i]); }
+};
+
 // Reads records of k items. Every record read adds one slot, as it adds a
 // row to a table; record r goes to slot r - 1 when that slot exists by then.
+// Only the texts that are kept are decoded.
 template <class T, class Make>
 Slots<T> parse(const QByteArray& bytes, int itemCount, Make&& make) {
     Slots<T> entries;
     entries.reserve(size_t(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-    forEachRecord(bytes, itemCount, [&](QStringList& items) {
+    const TextSource source(bytes);
+    ItemScanner scanner(source.bytes());
+    Items items{source, {}};
+    while (!scanner.atEnd()) {
+        bool complete = true;
+        for (int i = 0; i < itemCount; ++i) {
+            complete = complete && !scanner.atEnd();
+            items.spans[size_t(i)] = complete ? scanner.next() : ItemScanner::Span{};
+        }
         entries.emplace_back();
-        const int r = recordRow(items.first());
+        const long long r = items.number(0);
         if (r >= 1 && r <= int(entries.size()))
             entries[size_t(r - 1)] = make(items);
-    });
+    }
     return entries;
-}
-
-long long number(const QString& text) {
-    return toWhole(leadingNumber(text));
 }
 
 void writeProject(RecordWriter& writer, int number, const Project& p) {
@@ -139,27 +156,26 @@ QByteArray bytesOf(const Slots<T>& entries, int itemCount, Write&& write) {
 } // namespace
 
 Slots<Project> parseProjects(const QByteArray& bytes) {
-    return parse<Project>(bytes, projectItems, [](QStringList& items) {
-        return Project{std::move(items[1]), std::move(items[2]), std::move(items[3]),
-                       parseStatus(items[4])};
+    return parse<Project>(bytes, projectItems, [](const Items& items) {
+        return Project{items.text(1), items.text(2), items.text(3), parseStatus(items.bytes(4))};
     });
 }
 
 Slots<Audience> parseAudiences(const QByteArray& bytes) {
-    return parse<Audience>(bytes, audienceItems, [](QStringList& items) {
-        return Audience{std::move(items[1]), std::move(items[2])};
+    return parse<Audience>(bytes, audienceItems, [](const Items& items) {
+        return Audience{items.text(1), items.text(2)};
     });
 }
 
 Slots<Plan> parsePlans(const QByteArray& bytes) {
-    return parse<Plan>(bytes, planItems, [](QStringList& items) {
+    return parse<Plan>(bytes, planItems, [](const Items& items) {
         Plan plan;
-        plan.project = number(items[1]);
-        plan.projectName = std::move(items[2]);
-        plan.audience = number(items[3]);
-        plan.audienceName = std::move(items[4]);
-        plan.poll = parsePoll(items[5]);
-        plan.analysed = parseAnalysed(items[6]);
+        plan.project = items.number(1);
+        plan.projectName = items.text(2);
+        plan.audience = items.number(3);
+        plan.audienceName = items.text(4);
+        plan.poll = parsePoll(items.bytes(5));
+        plan.analysed = parseAnalysed(items.bytes(6));
         return plan;
     });
 }

@@ -3,6 +3,7 @@
 #include "workspace/records.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -31,11 +32,11 @@ QStringList planHeadings();
 
 // The stored texts of statuses and flags.
 QString statusText(ProjectStatus status);
-ProjectStatus parseStatus(const QString& text);
+ProjectStatus parseStatus(QByteArrayView text);
 QString pollText(const PollCompletion& poll);
-PollCompletion parsePoll(const QString& text);
+PollCompletion parsePoll(QByteArrayView text);
 QString analysedText(bool analysed);
-bool parseAnalysed(const QString& text);
+bool parseAnalysed(QByteArrayView text);
 
 // A registry as read: slot n - 1 holds record n, or nothing when no record
 // could be placed there (numbers out of order or with gaps). Every record

@@ -120,9 +120,11 @@ TEST(WorkspaceLoading, DamagedFilesLoadWhatTheyCan) {
     workspace.load();
     ASSERT_EQ(workspace.audienceCount(), 2);
     EXPECT_EQ(*workspace.audience(2), (Audience{"Second", ""}));
-    for (int n = 1; n <= workspace.planCount(); ++n)
-        if (const Plan* plan = workspace.plan(n))
+    for (int n = 1; n <= workspace.planCount(); ++n) {
+        if (const Plan* plan = workspace.plan(n)) {
             EXPECT_TRUE(plan->id.valid());
+        }
+    }
 }
 
 TEST(WorkspaceProjects, FinishListsTheProjectAndSaveWritesItsThreeFilesOnce) {
