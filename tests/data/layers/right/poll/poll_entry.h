@@ -1,0 +1,3 @@
+#pragma once
+#include "workspace/workspace.h"
+#include <vector>

@@ -1,0 +1,3 @@
+#pragma once
+#include "poll/poll_entry.h"
+#include "widgets/grid_view.h"

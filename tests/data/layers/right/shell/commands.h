@@ -1,0 +1,2 @@
+#pragma once
+#include "poll/poll_window.h"

@@ -1,0 +1,1 @@
+#include "poll/poll_entry.h"
