@@ -28,7 +28,8 @@ TEST(AnalysisExport, CsvFieldsAreQuotedOnlyWhenTheyMustBeAndRecordsEndWithCrLfIn
     };
     for (const auto& [text, field] : cases)
         EXPECT_EQ(csvField(text), field) << text.toStdString();
-    EXPECT_EQ(csvRecords({{"ID", "a,b"}, {"über", ""}, {""}}), QByteArray("ID,\"a,b\"\r\n\xc3\xbc" "ber,\r\n\r\n"));
+    EXPECT_EQ(csvRecords({{"ID", "a,b"}, {"über", ""}, {""}}), QByteArray("ID,\"a,b\"\r\n\xc3\xbc"
+                                                                          "ber,\r\n\r\n"));
     EXPECT_EQ(csvRecords({}), QByteArray());
     Grid grid(5, 3); // empty rows are left out, the headings stay
     grid.setHeadings({"ID", "", "Totals"});
@@ -67,10 +68,12 @@ TEST(AnalysisExport, TheCsvAndTheReportOfAnOpenedPlan) {
     for (const auto& [fact, value] : report.facts)
         text += fact + ": " + value + "\n";
     text += "footer " + report.footer + "\n";
-    for (const ReportTable* table : {&report.base, &report.strategies, &report.features, &report.segments})
+    for (const ReportTable* table :
+         {&report.base, &report.strategies, &report.features, &report.segments})
         text += tableText(*table);
     text += "== file names\n";
-    for (const char* project : {"Home Loan Project", "Loans 2012/13: \"Gold\"?", "  ", "..", "Ärzte\tPlan"}) {
+    for (const char* project :
+         {"Home Loan Project", "Loans 2012/13: \"Gold\"?", "  ", "..", "Ärzte\tPlan"}) {
         plan.projectName = QString::fromUtf8(project);
         text += exportBaseName(plan, 3) + "\n";
     }

@@ -5,8 +5,8 @@
 #include "storage/grid.h"
 
 #include <QString>
-#include <utility>
 #include <QStringList>
+#include <utility>
 
 #include <array>
 #include <vector>
@@ -59,14 +59,19 @@ inline AnalysisTables tablesWithSegments(int n) {
 // Every row of the strategy tables and the estimates, with the numbers
 // around them, as text for a golden transcript.
 inline QString tablesText(const AnalysisTables& t) {
-    QString text = QStringLiteral("strategy %1 of plan %2, flags").arg(t.lblAnalysisID).arg(t.lblProjectIndex);
+    QString text =
+        QStringLiteral("strategy %1 of plan %2, flags").arg(t.lblAnalysisID).arg(t.lblProjectIndex);
     for (int f = 1; f <= featureCount; ++f)
         text += t.changeFlag(f) ? u'1' : u'0';
     text += QStringLiteral(" EMI %1\n").arg(int(t.lblNewEMIFlag));
-    const std::pair<const char*, const Grid*> grids[] = {{"strategies", &t.strategies}, {"features", &t.features},
-        {"flags", &t.flags}, {"segments", &t.segments}, {"estimates", &t.estimates}};
+    const std::pair<const char*, const Grid*> grids[] = {{"strategies", &t.strategies},
+                                                         {"features", &t.features},
+                                                         {"flags", &t.flags},
+                                                         {"segments", &t.segments},
+                                                         {"estimates", &t.estimates}};
     for (const auto& [name, grid] : grids) {
-        text += QStringLiteral("%1 %2x%3\n").arg(name).arg(grid->rowCount()).arg(grid->columnCount());
+        text +=
+            QStringLiteral("%1 %2x%3\n").arg(name).arg(grid->rowCount()).arg(grid->columnCount());
         for (int r = 0; r < grid->rowCount(); ++r)
             text += "  |" + grid->rowTexts(r).join(u'|') + "|\n";
     }

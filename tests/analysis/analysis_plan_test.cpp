@@ -21,8 +21,9 @@ struct Plans {
     explicit Plans(const char* analysisFlag) {
         QByteArray bytes;
         for (int r = 1; r <= 3; ++r)
-            bytes += QStringLiteral("%1,\"1\",\"Home Loan Project for the salaried middle class\",\"%1\","
-                                    "\"Audience %1\",\"111\",\"%2\"\r\n")
+            bytes += QStringLiteral(
+                         "%1,\"1\",\"Home Loan Project for the salaried middle class\",\"%1\","
+                         "\"Audience %1\",\"111\",\"%2\"\r\n")
                          .arg(r)
                          .arg(r == 2 ? analysisFlag : "No")
                          .toUtf8();
@@ -55,7 +56,8 @@ TEST(AnalysisPlan, CaptionsCarryTheNamesAsGiven) {
     Plan plan;
     plan.projectName = QStringLiteral("Home Loan");
     plan.audienceName = QStringLiteral("Salaried, 25 to 40");
-    EXPECT_EQ(windowCaption(plan), "Analysis for Project Home Loanand Target Audience Salaried, 25 to 40");
+    EXPECT_EQ(windowCaption(plan),
+              "Analysis for Project Home Loanand Target Audience Salaried, 25 to 40");
     EXPECT_EQ(baseCaption(plan), "Basic Details for Home Loan");
     Grid base(5, 10);
     base.setText(1, 1, QStringLiteral("Easy Home"));
@@ -82,7 +84,9 @@ TEST(AnalysisPlan, SaveMarksThePlanAndAFailedWriteLeavesFilesAndFlagAsTheyWere) 
             EXPECT_FALSE(p.ws.exists("2_0ff.lnd"));
             continue;
         }
-        EXPECT_EQ(p.ws.read("pptb.lnd"), QByteArray(before).replace("\"Audience 2\",\"111\",\"No\"", "\"Audience 2\",\"111\",\"Yes\""));
+        EXPECT_EQ(p.ws.read("pptb.lnd"),
+                  QByteArray(before).replace("\"Audience 2\",\"111\",\"No\"",
+                                             "\"Audience 2\",\"111\",\"Yes\""));
         EXPECT_FILE_BYTES(p.ws, "2_0ff.lnd", "1,11,25000,1800,80,36,66.5,500\r\n");
         EXPECT_FILE_BYTES(p.ws, "2_0sgf.lnd", "1,1,70\r\n1,2,70\r\n");
         EXPECT_EQ(p.ws.read("ppflag.lnd"), "1\r\n") << "the flag file is not rewritten";
@@ -95,7 +99,8 @@ TEST(AnalysisPlan, WithdrawingWritesTheNoAtOnceAndOpeningWithoutFilesGivesEmptyT
     ASSERT_TRUE(p.workspace.withdrawAnalysis(p.second()).ok());
     EXPECT_FALSE(p.workspace.plan(2)->analysed);
     EXPECT_TRUE(p.ws.read("pptb.lnd").contains("\"Audience 2\",\"111\",\"No\"\r\n"));
-    EXPECT_EQ(p.ws.read("2_0ff.lnd"), "1,11,25000,1800,80,36,66.5,500\r\n") << "the analysis files stay";
+    EXPECT_EQ(p.ws.read("2_0ff.lnd"), "1,11,25000,1800,80,36,66.5,500\r\n")
+        << "the analysis files stay";
 
     AnalysisTables tables = oneStrategy();
     tables.lblIFlag = tables.lblNewEMIFlag = true;

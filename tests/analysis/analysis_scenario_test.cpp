@@ -10,6 +10,7 @@
 
 #include "support/golden.h"
 #include "support/message_boxes.h"
+#include "support/printing.h"
 #include "support/program.h"
 #include "support/road_screen.h"
 #include "support/workspace.h"
@@ -238,8 +239,11 @@ TEST_P(Scenario, ShowsAndWritesWhatItsFileSays) {
         for (qsizetype i = 0; i < messages.size(); ++i) {
             const auto buttons = boxes.buttons()[boxes.buttons().size() - messages.size() + i];
             // The system's reason for a failed write differs between systems.
-            const QString text = QString(messages[i]).replace(QRegularExpression("^(Could not save \"[^\"]+\": ).+"), "\\1REASON");
-            shown += (buttons == QMessageBox::Ok ? "message: " : "question: ") + oneLine(text) + "\n";
+            const QString text =
+                QString(messages[i])
+                    .replace(QRegularExpression("^(Could not save \"[^\"]+\": ).+"), "\\1REASON");
+            shown +=
+                (buttons == QMessageBox::Ok ? "message: " : "question: ") + oneLine(text) + "\n";
         }
         for (QString& dialog : dialogs.seen)
             shown += dialog.replace(ws.path(), "WORKSPACE") + "\n";

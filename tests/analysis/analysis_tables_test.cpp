@@ -112,7 +112,10 @@ TEST(StrategyTables, AddDeleteTotalSaveAndLoad) {
     }
     for (int row : {2, 2, 1}) {
         const DeleteOutcome outcome = deleteStrategy(tables, row);
-        text += QStringLiteral("== deleted row %1: %2 %3\n").arg(row).arg(int(outcome)).arg(deleteMessage(outcome)) +
+        text += QStringLiteral("== deleted row %1: %2 %3\n")
+                    .arg(row)
+                    .arg(int(outcome))
+                    .arg(deleteMessage(outcome)) +
                 tablesText(tables);
     }
     EXPECT_TRUE(deleteMessage(DeleteOutcome::NotAStrategy).isEmpty());

@@ -53,7 +53,8 @@ TEST(ExportPictures, LongAndWideTablesContinueOnFurtherPages) {
         report.segments.rows.push_back({QString::number(k)});
         for (int s = 1; s <= 15; ++s)
             report.segments.rows.back() << QString::number(1000 + k * 15 + s);
-        report.strategies.rows.push_back({QString::number(k), QStringLiteral("%1.25").arg(100 + k), "Interest"});
+        report.strategies.rows.push_back(
+            {QString::number(k), QStringLiteral("%1.25").arg(100 + k), "Interest"});
     }
     test::TempWorkspace ws;
     ws.write("long.pdf", reportPdf(report, chart(80, {"Interest", "Totals"}),
@@ -62,13 +63,17 @@ TEST(ExportPictures, LongAndWideTablesContinueOnFurtherPages) {
     tool.start("pdftotext", {ws.filePath("long.pdf"), "-"});
     if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
         GTEST_SKIP() << "pdftotext cannot read the report";
-    const QStringList pages = QString::fromUtf8(tool.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    const QStringList pages =
+        QString::fromUtf8(tool.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
     ASSERT_GE(pages.size(), 6);
     EXPECT_TRUE(pages[0].contains("Strategy analysis for Home Loan Project"));
-    for (const char* text : {"Strategies (continued)", "Segment wise Analysis (continued)", "180.25", "2215"}) // strategy 80's values
+    for (const char* text : {"Strategies (continued)", "Segment wise Analysis (continued)",
+                             "180.25", "2215"}) // strategy 80's values
         EXPECT_TRUE(pages.join(u'\f').contains(text)) << text;
     for (qsizetype p = 0; p < pages.size(); ++p) {
-        EXPECT_TRUE(pages[p].trimmed().isEmpty() || pages[p].contains(QStringLiteral("Page %1").arg(p + 1))) << p;
+        EXPECT_TRUE(pages[p].trimmed().isEmpty() ||
+                    pages[p].contains(QStringLiteral("Page %1").arg(p + 1)))
+            << p;
         if (pages[p].contains("Segment wise Analysis (continued)")) {
             EXPECT_TRUE(pages[p].contains("Totals")) << p;
         }

@@ -63,23 +63,26 @@ TEST(Forecast, TheParabolaThroughTheThreeBrandsRoundedHalvesToEvenWithin32Bits) 
         {{10, 12, 12}, {30, 20, 15}, 11, 30},
         {{14, 12, 14}, {30, 20, 15}, 11, 30},
         {{7, 7, 7}, {30, 20, 15}, 11, 30},
-        {{0, 1e-300, 1}, {5, 3e38, 0}, 0.5, 5}, // infinity or NaN: the own count
+        {{0, 1e-300, 1}, {5, 3e38, 0}, 0.5, 5},           // infinity or NaN: the own count
         {{1, 2, 3}, {0, 1e30, 0}, 3e38, -2147483647 - 1}, // held at 32 bits
         {{1, 2, 3}, {0, -1e30, 0}, 3e38, 2147483647},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(estimateCount(c.x, c.y, c.v), c.expected) << c.x[0] << " " << c.x[1] << " " << c.v;
+        EXPECT_EQ(estimateCount(c.x, c.y, c.v), c.expected)
+            << c.x[0] << " " << c.x[1] << " " << c.v;
 }
 
 TEST(Forecast, ANewValueEqualToABrandsValueGivesThatBrandsCount) {
     std::mt19937 random(20120);
     std::uniform_int_distribution<int> hundredths(0, 20000), count(0, 5000);
     for (int trial = 0; trial < 20000; ++trial) {
-        const Points x{hundredths(random) / 100.0, hundredths(random) / 100.0, hundredths(random) / 100.0};
+        const Points x{hundredths(random) / 100.0, hundredths(random) / 100.0,
+                       hundredths(random) / 100.0};
         const Points y{double(count(random)), double(count(random)), double(count(random))};
         if (x[0] != x[1] && x[1] != x[2] && x[0] != x[2])
             for (size_t b = 0; b < 3; ++b)
-                ASSERT_EQ(estimateCount(x, y, x[b]), y[b]) << x[0] << " " << x[1] << " " << x[2] << " brand " << b;
+                ASSERT_EQ(estimateCount(x, y, x[b]), y[b])
+                    << x[0] << " " << x[1] << " " << x[2] << " brand " << b;
     }
     Plan plan;
     ASSERT_TRUE(plan.run({{feature::loanValue, 600000}}).computed());
@@ -105,8 +108,8 @@ TEST(Forecast, ChangedFeaturesFollowTheCurveAndTheOthersKeepTheOwnCounts) {
         grand += sum;
     }
     for (int f = 1; f <= featureCount; ++f)
-        EXPECT_EQ(e.text(4, f).toLongLong(),
-                  e.text(1, f).toLongLong() + e.text(2, f).toLongLong() + e.text(3, f).toLongLong());
+        EXPECT_EQ(e.text(4, f).toLongLong(), e.text(1, f).toLongLong() + e.text(2, f).toLongLong() +
+                                                 e.text(3, f).toLongLong());
     EXPECT_EQ(e.text(4, 0), "Totals");
     EXPECT_EQ(e.text(4, estimate::total).toLongLong(), grand);
 
@@ -137,7 +140,8 @@ TEST(Forecast, HugeCountsSaturateAndCompetitorTwoIsTakenInSinglePrecision) {
     // 0.1 as a float is 0.100000001490116...; far out on the parabola the
     // difference shows in the whole-number estimate.
     const double narrowed = double(float(0.1));
-    ASSERT_NE(estimateCount({0, 1, 2}, {0, 0.05, narrowed}, 1e6), estimateCount({0, 1, 2}, {0, 0.05, 0.1}, 1e6));
+    ASSERT_NE(estimateCount({0, 1, 2}, {0, 0.05, narrowed}, 1e6),
+              estimateCount({0, 1, 2}, {0, 0.05, 0.1}, 1e6));
     plan.tables = tablesWithSegments(1);
     setBase(plan.tables, {QStringList{"0"}, QStringList{"1"}, QStringList{"2"}});
     plan.own = pollGrid({{0, 0, 0, 0, 0, 0, 0}});
@@ -154,21 +158,25 @@ TEST(Novelty, TheFirstStrategyMustChangeSomethingAndNoneMayRepeatAStoredValue) {
     const QStringList before = plan.tables.estimates.rowTexts(1);
     const AnalyseResult refused = plan.run({});
     EXPECT_EQ(refused.outcome, AnalyseResult::Outcome::NoChange);
-    EXPECT_EQ(refused.message(), "Change at least one value for a new analysis. \r\nThis is not a new Analysis.");
-    EXPECT_EQ(plan.tables.estimates.rowTexts(4), QStringList({"Totals", "0", "0", "0", "0", "0", "0", "0", "0", ""}));
+    EXPECT_EQ(refused.message(),
+              "Change at least one value for a new analysis. \r\nThis is not a new Analysis.");
+    EXPECT_EQ(plan.tables.estimates.rowTexts(4),
+              QStringList({"Totals", "0", "0", "0", "0", "0", "0", "0", "0", ""}));
     EXPECT_EQ(plan.tables.estimates.rowTexts(1), before) << "earlier estimates stay";
 
     plan.run({{feature::interest, 9.5}}, true);
     plan.run({{feature::freebies, 4}}, true);
     plan.run({{feature::interest, 11}}, true);
     ASSERT_EQ(plan.tables.lblAnalysisID, 4);
-    for (auto change : {std::pair{feature::interest, 9.5}, {feature::interest, 11}, {feature::freebies, 4}}) {
+    for (auto change :
+         {std::pair{feature::interest, 9.5}, {feature::interest, 11}, {feature::freebies, 4}}) {
         const AnalyseResult same = plan.run({change});
         EXPECT_EQ(same.outcome, AnalyseResult::Outcome::AlreadyExists) << change.second;
         EXPECT_EQ(same.message(), "This feature strategy already exists");
         EXPECT_EQ(plan.tables.estimates.text(4, estimate::total), "0");
     }
-    for (auto change : {std::pair{feature::interest, 10.0}, {feature::interest, 9.25}, {feature::freebies, 4.5}})
+    for (auto change :
+         {std::pair{feature::interest, 10.0}, {feature::interest, 9.25}, {feature::freebies, 4.5}})
         EXPECT_TRUE(plan.run({change}).computed()) << change.second;
     EXPECT_TRUE(plan.run({{feature::interest, 9.5}, {feature::minIncome, 21000}}).computed())
         << "other flags: computed without comparing values";

@@ -39,11 +39,16 @@ QString warningsText(const Case& c) {
     tables.changeFlag(feature::interest) = true;
     EXPECT_TRUE(analyse(tables, {own, c1, c2}, strategy).computed()) << c.what;
     const auto warnings = forecastWarnings(tables, {own, c1, c2}, strategy);
-    QString text = QStringLiteral("== %1\nestimates %2\n")
-                       .arg(c.what, column(tables.estimates, feature::interest, 1, int(c.counts.size())).join(u' '));
+    QString text =
+        QStringLiteral("== %1\nestimates %2\n")
+            .arg(c.what,
+                 column(tables.estimates, feature::interest, 1, int(c.counts.size())).join(u' '));
     for (const ForecastWarning& w : warnings)
         text += QStringLiteral("%1,%2 %3 %4: %5\n")
-                    .arg(w.row).arg(w.column).arg(int(w.kind)).arg(warningLook(w.kind).colourName, w.reason);
+                    .arg(w.row)
+                    .arg(w.column)
+                    .arg(int(w.kind))
+                    .arg(warningLook(w.kind).colourName, w.reason);
     for (int r = 1; r <= int(c.counts.size()); ++r)
         for (int col = 1; col <= 8; ++col)
             if (const auto cell = cellWarnings(warnings, r, col); cell.size() > 1) {
@@ -79,7 +84,8 @@ TEST(ForecastWarnings, EachRuleFiresOnItsCaseWithItsReasonAndOnlyThere) {
     lendora::test::expectSameText(text, "analysis/forecast_warnings.txt");
     for (int a = 0; a < warningKindCount; ++a)
         for (int b = a + 1; b < warningKindCount; ++b)
-            EXPECT_NE(warningLook(WarningKind(a)).rgb, warningLook(WarningKind(b)).rgb) << a << " " << b;
+            EXPECT_NE(warningLook(WarningKind(a)).rgb, warningLook(WarningKind(b)).rgb)
+                << a << " " << b;
 }
 
 TEST(ForecastWarnings, TheBrandsAreNamedByBrandOrElseByName) {

@@ -19,16 +19,17 @@ AnalysisTables withOwnValues(const QStringList& own) {
 TEST(StrategyEmi, AFlatRateInstalmentOnlyWhenInterestLoanOrPeriodChangedAndThePeriodIsNotZero) {
     const struct {
         const char *interest, *loan, *period, *text; // null text: the EMI stays
-    } cases[] = {{"12", "900", "36", "34."},        {"12", "700", "36", "26.44"},
-                 {"10", "600", "12", "55."},        {"0", "500", "10", "50."},
+    } cases[] = {{"12", "900", "36", "34."},          {"12", "700", "36", "26.44"},
+                 {"10", "600", "12", "55."},          {"0", "500", "10", "50."},
                  {"12", "700", "36 months", "26.44"}, {"9.5", "250000", "240", "3020.83"},
-                 {"12", "900", "0", nullptr},       {"12", "900", "", nullptr},
-                 {"12", "900", "months", nullptr},  {"12", "900", "0.0", nullptr}};
+                 {"12", "900", "0", nullptr},         {"12", "900", "", nullptr},
+                 {"12", "900", "months", nullptr},    {"12", "900", "0.0", nullptr}};
     for (const auto& c : cases) {
         AnalysisTables tables;
         tables.lblNewEMIFlag = true;
         const auto text = recomputeEmi(tables, c.interest, c.loan, c.period);
-        EXPECT_EQ(text.value_or("none"), c.text ? c.text : "none") << c.interest << " " << c.loan << " " << c.period;
+        EXPECT_EQ(text.value_or("none"), c.text ? c.text : "none")
+            << c.interest << " " << c.loan << " " << c.period;
         EXPECT_EQ(tables.lblEFlag, c.text != nullptr) << c.period;
     }
     AnalysisTables unchanged;
@@ -43,13 +44,14 @@ TEST(ChangeFlags, TheBaseValueIsTakenInSinglePrecision) {
     const struct {
         const char *base, *entered;
         bool changed;
-    } cases[] = {{"10.1", "10.1", true}, {"12.5", "12.5", false},   {"900", "900", false},
+    } cases[] = {{"10.1", "10.1", true},   {"12.5", "12.5", false},    {"900", "900", false},
                  {"12.5", "12.50", false}, {"12.5", " 12.5 %", false}, {"0", "abc", false},
-                 {"900", "901", true},   {"0.5", ".5", false}};
+                 {"900", "901", true},     {"0.5", ".5", false}};
     for (const auto& c : cases) {
         AnalysisTables tables = withOwnValues(QStringList(7, c.base));
         for (int f = 1; f <= featureCount; ++f) {
-            EXPECT_EQ(confirmFeature(tables, f, c.entered), c.changed) << c.base << " / " << c.entered << " " << f;
+            EXPECT_EQ(confirmFeature(tables, f, c.entered), c.changed)
+                << c.base << " / " << c.entered << " " << f;
             EXPECT_EQ(tables.changeFlag(f), c.changed);
         }
     }
@@ -60,7 +62,8 @@ TEST(ChangeFlags, InterestLoanValueAndPeriodAskForANewEmi) {
     for (int f = 1; f <= featureCount; ++f) {
         AnalysisTables tables = withOwnValues(own);
         confirmFeature(tables, f, "1");
-        const bool entersEmi = f == feature::interest || f == feature::loanValue || f == feature::repaymentPeriod;
+        const bool entersEmi =
+            f == feature::interest || f == feature::loanValue || f == feature::repaymentPeriod;
         EXPECT_EQ(tables.lblNewEMIFlag, entersEmi) << "feature " << f;
         // Confirming it unchanged afterwards clears its flag but not the EMI's.
         confirmFeature(tables, f, own[f - 1]);
@@ -73,7 +76,9 @@ TEST(EntryTexts, FreshFieldsConfirmedUnchangedFlagOnlyValuesAFloatCannotHold) {
     const struct {
         QStringList own, texts;
         std::array<bool, featureCount> flags;
-    } cases[] = {{{"12.5", "15000", "900", "75", "36", "34", "2.5"}, {"12.5", "15000", "900", "75", "36", "34", "2.5"}, {}},
+    } cases[] = {{{"12.5", "15000", "900", "75", "36", "34", "2.5"},
+                  {"12.5", "15000", "900", "75", "36", "34", "2.5"},
+                  {}},
                  {{"10.1", "15000.7", "900", "75", "36", "34", "0.1"},
                   {"10.1", "15000.7", "900", "75", "36", "34", "0.1"},
                   {true, true, false, false, false, false, true}}};

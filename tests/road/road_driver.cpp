@@ -28,13 +28,14 @@ const char* const menuEntries[] = {"mnuStart", "mnuNew",   "mnuNewBD",     "mnuN
                                    "mnuQP",    "mnuPRD",   "mnuNwProject", "mnuNewAnalysis",
                                    "mnuHelp",  "mnuAbout", "mnuGuru"};
 
-// The poll window's fields per product tab, and the prefix of its buttons.
-const char* const pollFields[3][7] = {{"txtBInterest", "txtBMIE", "txtBMLV", "txtBMLP",
-                                       "txtBRepaymenyPeriod", "txtBEMI", "txtBFreebies"},
-                                      {"txtC1Interest", "txtC1MEI", "txtC1MLV", "txtC1MLP",
-                                       "txtC1RepaymentPeriod", "txtC1EMI", "txtC1Freebies"},
-                                      {"txtC2Interest", "txtC2MEI", "txtC2MLV", "txtC2MLP",
-                                       "txtC2RepaymentPeriod", "txtC2EMI", "txtC2Freebies"}};
+// The poll window's fields of a product tab, and the prefix of its buttons.
+QString pollField(int product, int f) {
+    const char* const own[7] = {"txtBInterest",        "txtBMIE", "txtBMLV",     "txtBMLP",
+                                "txtBRepaymenyPeriod", "txtBEMI", "txtBFreebies"};
+    const char* const competitor[7] = {"Interest",        "MEI", "MLV",     "MLP",
+                                       "RepaymentPeriod", "EMI", "Freebies"};
+    return product ? QStringLiteral("txtC%1%2").arg(product).arg(competitor[f]) : own[f];
+}
 const char* const pollPrefixes[3] = {"B", "C1", "C2"};
 
 const char* const strategyFields[7] = {"txtInterest",        "txtMEI", "txtMLV",     "txtMLP",
@@ -92,7 +93,7 @@ void Driver::enterProject(const Project& project, int number, int lastStep) {
         ASSERT_NE(step, nullptr) << wizardWindows[size_t(s)];
         note(QStringLiteral("project %1, step %2").arg(number).arg(s),
              {s > 1 ? form(wizardWindows[size_t(s - 1)]) : form("frmProjects"), step});
-        const QStringList texts = s == 1   ? QStringList{project.name, project.product, project.brand}
+        const QStringList texts = s == 1 ? QStringList{project.name, project.product, project.brand}
                                   : s == 2 ? project.competitors
                                   : s == 3 ? project.competitorBrands
                                            : project.typed[size_t(s - 4)];
@@ -179,7 +180,8 @@ void Driver::previewQuestionnaire(const Audience&, const Preview& preview) {
     note("segment clicked", {window});
     click(find<QRadioButton>(QStringLiteral("Option%1").arg(preview.product), window));
     QStringList captions;
-    for (const char* name : {"Opt_Interest", "Opt_MEI", "Opt_MLV", "Opt_MLP", "Opt_RP", "Opt_Freebies"})
+    for (const char* name :
+         {"Opt_Interest", "Opt_MEI", "Opt_MLV", "Opt_MLP", "Opt_RP", "Opt_Freebies"})
         captions << find<QRadioButton>(QString::fromLatin1(name), window)->text();
     EXPECT_EQ(captions, preview.captions);
     click(find<QRadioButton>(preview.featureOption, window));
@@ -204,8 +206,7 @@ void Driver::enterCounts(const Audience&, int product, const std::vector<QString
     clickTab(window->tabs(), product);
     for (size_t i = 0; i < counts.size(); ++i) {
         for (int f = 0; f < 7; ++f) {
-            typeAndEnter(find<QLineEdit>(QString::fromLatin1(pollFields[product][f]), window),
-                         counts[i].value(f));
+            typeAndEnter(find<QLineEdit>(pollField(product, f), window), counts[i].value(f));
             if (f >= 5)
                 note(QStringLiteral("product %1, segment %2, field %3")
                          .arg(product)

@@ -82,7 +82,6 @@ public:
     void note(const QString& step, std::initializer_list<QWidget*> forms);
 
 private:
-
     MainWindow* mother_;
     MessageBoxes& boxes_;
     QString transcript_;

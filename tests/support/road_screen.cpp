@@ -35,10 +35,11 @@ QString gridText(QAbstractItemModel* model) {
             const QModelIndex cell = model->index(r, c);
             cells << cell.data().toString();
             if (const QVariant colour = cell.data(Qt::BackgroundRole); colour.isValid())
-                marks += QStringLiteral("  cell %1,%2 %3: %4\n")
-                             .arg(r + 1)
-                             .arg(c)
-                             .arg(colour.value<QColor>().name(), cell.data(Qt::ToolTipRole).toString());
+                marks +=
+                    QStringLiteral("  cell %1,%2 %3: %4\n")
+                        .arg(r + 1)
+                        .arg(c)
+                        .arg(colour.value<QColor>().name(), cell.data(Qt::ToolTipRole).toString());
         }
         text += "  |" + cells.join(u'|') + "|\n" + marks;
     }
@@ -95,7 +96,8 @@ QString screenText(QWidget* form) {
     text += form->isVisible() ? "\n" : " hidden\n";
     for (QWidget* w : form->findChildren<QWidget*>()) {
         const QString name = w->objectName();
-        const bool own = !name.isEmpty() && !name.startsWith("qt_") && !qobject_cast<QTabBar*>(w->parentWidget());
+        const bool own = !name.isEmpty() && !name.startsWith("qt_") &&
+                         !qobject_cast<QTabBar*>(w->parentWidget());
         const QString shown = own ? controlText(w) : QString();
         if (shown.isNull())
             continue;
@@ -123,8 +125,8 @@ void expectSameText(const QString& actual, const QString& goldenFile) {
     const QStringList got = actual.split(u'\n');
     for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i)
         if (want.value(i, "<end>") != got.value(i, "<end>")) {
-            ADD_FAILURE() << qPrintable(goldenFile) << " line " << i + 1 << "\n  expected: "
-                          << qPrintable(want.value(i, "<end>"))
+            ADD_FAILURE() << qPrintable(goldenFile) << " line " << i + 1
+                          << "\n  expected: " << qPrintable(want.value(i, "<end>"))
                           << "\n  actual:   " << qPrintable(got.value(i, "<end>"));
             return;
         }
