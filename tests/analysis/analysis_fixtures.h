@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 #include <array>
 #include <vector>
@@ -53,6 +54,28 @@ inline AnalysisTables tablesWithSegments(int n) {
         records.push_back({QString::number(s), QStringLiteral("Segment %1").arg(s)});
     placeSegments(tables, records);
     return tables;
+}
+
+// Every row of the strategy tables and the estimates, with the numbers
+// around them, as text for a golden transcript.
+inline QString tablesText(const AnalysisTables& t) {
+    QString text =
+        QStringLiteral("strategy %1 of plan %2, flags").arg(t.lblAnalysisID).arg(t.lblProjectIndex);
+    for (int f = 1; f <= featureCount; ++f)
+        text += t.changeFlag(f) ? u'1' : u'0';
+    text += QStringLiteral(" EMI %1\n").arg(int(t.lblNewEMIFlag));
+    const std::pair<const char*, const Grid*> grids[] = {{"strategies", &t.strategies},
+                                                         {"features", &t.features},
+                                                         {"flags", &t.flags},
+                                                         {"segments", &t.segments},
+                                                         {"estimates", &t.estimates}};
+    for (const auto& [name, grid] : grids) {
+        text +=
+            QStringLiteral("%1 %2x%3\n").arg(name).arg(grid->rowCount()).arg(grid->columnCount());
+        for (int r = 0; r < grid->rowCount(); ++r)
+            text += "  |" + grid->rowTexts(r).join(u'|') + "|\n";
+    }
+    return text;
 }
 
 // A column of a table from row `first` to `last`.

@@ -35,36 +35,25 @@ namespace lendora::test::road {
 //   strategy 2  [18, 6, 9, 8 (7.68), 5, 8, 6 (6.0)]     60   3
 //               [22, 5, 12, 10 (9.8), 8, 11, 9 (8.67)]  77   4
 //               [10, 4, 6, 6 (5.96), 9, 7, 4 (4.33)]    46   2
+// These are the rows of `MSFG_Seg_Analysis` in walk.txt; the Basic Details,
+// poll totals and comparison tables there follow from them by addition.
 // Every new value lies between the brands' values and every curve rests on
 // more than five respondents, so the forecast raises no warning.
 
 const Project& demoProject() {
-    static const Project project{
-        "Home Loan Campaign",
-        "Dream Home Loan",
-        "DreamHome",
-        {"City Bank", "Rural Credit Union"},
-        {"CityHome", "RuralNest"},
-        {{
-            {"30", "45", "25.0"},
-            {"9.5", "10.25", "8.75"},
-            {"25000", "30000", "20000"},
-            {"2400000", "3000000", "2000000"},
-            {"80", "85", "75"},
-            {"240", "180", "300"},
-            {},
-            {"5000", "2500", "10000"},
-        }},
-        {{
-            {"Home Loan Campaign", "DreamHome", "30", "9.5", "25000", "2400000", "80", "240",
-             "29000.", "5000"},
-            {"City Bank", "CityHome", "45", "10.25", "30000", "3000000", "85", "180", "42291.67",
-             "2500"},
-            // Competitor 2's values pass through a number: "25.0" becomes "25".
-            {"Rural Credit Union", "RuralNest", "25", "8.75", "20000", "2000000", "75", "300",
-             "21250", "10000"},
-        }},
-    };
+    static const Project project{"Home Loan Campaign",
+                                 "Dream Home Loan",
+                                 "DreamHome",
+                                 {"City Bank", "Rural Credit Union"},
+                                 {"CityHome", "RuralNest"},
+                                 {{{"30", "45", "25.0"},
+                                   {"9.5", "10.25", "8.75"},
+                                   {"25000", "30000", "20000"},
+                                   {"2400000", "3000000", "2000000"},
+                                   {"80", "85", "75"},
+                                   {"240", "180", "300"},
+                                   {},
+                                   {"5000", "2500", "10000"}}}};
     return project;
 }
 
@@ -77,24 +66,15 @@ const Audience& demoAudience() {
 }
 
 const Poll& demoPoll() {
-    static const Poll poll{
-        {{
-            {{"18", "6", "9", "7", "5", "8", "4"},
-             {"22", "5", "12", "9", "8", "11", "6"},
-             {"10", "4", "6", "5", "9", "7", "3"}},
-            {{"14", "8", "12", "9", "4", "6", "3"},
-             {"16", "7", "15", "11", "6", "8", "4"},
-             {"12", "5", "9", "8", "7", "5", "2"}},
-            {{"20", "5", "7", "6", "7", "10", "9"},
-             {"25", "4", "9", "7", "10", "14", "12"},
-             {"9", "3", "5", "4", "11", "8", "6"}},
-        }},
-        {{
-            {"Totals", "50", "15", "27", "21", "22", "26", "13", "174"},
-            {"Totals", "42", "20", "36", "28", "17", "19", "9", "171"},
-            {"Totals", "54", "12", "21", "17", "28", "32", "27", "191"},
-        }},
-    };
+    static const Poll poll{{{{"18", "6", "9", "7", "5", "8", "4"},
+                             {"22", "5", "12", "9", "8", "11", "6"},
+                             {"10", "4", "6", "5", "9", "7", "3"}},
+                            {{"14", "8", "12", "9", "4", "6", "3"},
+                             {"16", "7", "15", "11", "6", "8", "4"},
+                             {"12", "5", "9", "8", "7", "5", "2"}},
+                            {{"20", "5", "7", "6", "7", "10", "9"},
+                             {"25", "4", "9", "7", "10", "14", "12"},
+                             {"9", "3", "5", "4", "11", "8", "6"}}}};
     return poll;
 }
 
@@ -116,39 +96,11 @@ const Preview& demoPreview() {
 const std::vector<Strategy>& demoStrategies() {
     static const std::vector<Strategy> strategies{
         // A lower interest; the EMI follows.
-        {{{"9", {}, {}, {}, {}, {}, {}}},
-         "28000.",
-         "10000101",
-         {{"Young professionals, 25 to 30", "20", "6", "9", "7", "5", "8", "4", "59", "2"},
-          {"Families with children", "24", "5", "12", "9", "8", "11", "6", "75", "2"},
-          {"Senior staff near retirement", "9", "4", "6", "5", "9", "7", "3", "43", "-1"},
-          {"Totals", "53", "15", "27", "21", "22", "26", "13", "177", ""}}},
+        {{{"9", {}, {}, {}, {}, {}, {}}}, "28000.", "10000101"},
         // A higher loan percentage and more freebies.
-        {{{{}, {}, {}, "82", {}, {}, "7500"}},
-         "29000.",
-         "00010010",
-         {{"Young professionals, 25 to 30", "18", "6", "9", "8", "5", "8", "6", "60", "3"},
-          {"Families with children", "22", "5", "12", "10", "8", "11", "9", "77", "4"},
-          {"Senior staff near retirement", "10", "4", "6", "6", "9", "7", "4", "46", "2"},
-          {"Totals", "50", "15", "27", "24", "22", "26", "19", "183", ""}}},
+        {{{{}, {}, {}, "82", {}, {}, "7500"}}, "29000.", "00010010"},
     };
     return strategies;
-}
-
-const Comparison& demoComparison() {
-    static const Comparison comparison{
-        {{"1", "9", "25000", "2400000", "80", "240", "28000", "5000"},
-         {"2", "9.5", "25000", "2400000", "82", "240", "29000", "7500"}},
-        {{"1", "53", "15", "27", "21", "22", "26", "13", "177"},
-         {"2", "50", "15", "27", "24", "22", "26", "19", "183"},
-         {"Totals", "103", "30", "54", "45", "44", "52", "32", "360"}},
-        {{"1", "59", "75", "43", "177"},
-         {"2", "60", "77", "46", "183"},
-         {"Totals", "119", "152", "89", "360"}},
-        {"Young professionals, 25 to 30", "Families with children", "Senior staff near retirement",
-         "Totals"},
-    };
-    return comparison;
 }
 
 } // namespace lendora::test::road
