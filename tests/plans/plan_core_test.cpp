@@ -38,32 +38,4 @@ TEST(PlanChecks, BothSelectionsAndAFreeKey) {
             << c.project << "+" << c.audience;
 }
 
-// Rows of the table without the headings: id, project and audience numbers, poll flag.
-QStringList rows(const PlanTable& table) {
-    QStringList texts;
-    for (int r = 1; r < table.grid.rowCount(); ++r)
-        texts << QStringList({table.grid.text(r, column::id), table.grid.text(r, column::projectId),
-                              table.grid.text(r, column::audienceId),
-                              table.grid.text(r, column::pollFlag)})
-                     .join(u'|');
-    return texts;
-}
-
-TEST(PlanTable, AddEditAndDeleteNumberTheRowsAndKeepOneTrailingRow) {
-    const Grid projects = numbered(3, "P"), audiences = numbered(2, "A");
-    PlanTable table;
-    for (int n = 1; n <= 3; ++n)
-        addPlan(table, projects, audiences, n, 2 - n % 2, n);
-    editPlan(table, projects, audiences, 2, 3, 2);
-    EXPECT_EQ(table.grid.rowTexts(2), QStringList({"2", "3", "P3", "2", "A2", "000", "No"}));
-    EXPECT_EQ(rows(table), QStringList({"1|1|1|000", "2|3|2|000", "3|3|1|000", "|||"}));
-    for (int outside : {0, 4})
-        EXPECT_EQ(deletePlan(table, outside), 3) << outside;
-    EXPECT_EQ(deletePlan(table, 1), 2);
-    EXPECT_EQ(rows(table), QStringList({"1|3|2|000", "2|3|1|000", "3|||"}));
-    table.grid.setText(1, column::pollFlag, "100");
-    EXPECT_FALSE(editable(table.grid, 1));
-    EXPECT_TRUE(editable(table.grid, 2));
-}
-
 } // namespace

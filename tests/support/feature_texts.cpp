@@ -43,6 +43,16 @@ std::vector<QStringList> dataRows(const QString& relativePath) {
     return rows;
 }
 
+std::vector<QStringList> dataRows(const QString& relativePath, const QString& key) {
+    std::vector<QStringList> rows;
+    for (const QStringList& row : dataRows(relativePath))
+        if (row.first() == key)
+            rows.push_back(row.mid(1));
+    EXPECT_FALSE(rows.empty()) << "no rows " << qPrintable(key) << " in "
+                               << qPrintable(relativePath);
+    return rows;
+}
+
 QMap<QString, QString> dataTexts(const QString& relativePath) {
     QMap<QString, QString> texts;
     for (const QStringList& row : dataRows(relativePath))

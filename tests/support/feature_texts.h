@@ -14,6 +14,9 @@ namespace lendora::test {
 // message texts keep every character (trailing blanks too).
 std::vector<QStringList> dataRows(const QString& relativePath);
 
+// The rows of a table file whose first cell is the key, without that cell.
+std::vector<QStringList> dataRows(const QString& relativePath, const QString& key);
+
 // A table file of two cells a row read as key -> text.
 QMap<QString, QString> dataTexts(const QString& relativePath);
 
