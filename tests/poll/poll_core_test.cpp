@@ -13,13 +13,6 @@ using namespace lendora::test;
 
 namespace {
 
-Plan planOf(long long project, long long audience) {
-    Plan plan;
-    plan.project = project;
-    plan.audience = audience;
-    return plan;
-}
-
 std::vector<QStringList> segmentRecords(int n) {
     std::vector<QStringList> records;
     for (int s = 1; s <= n; ++s)
@@ -27,9 +20,7 @@ std::vector<QStringList> segmentRecords(int n) {
     return records;
 }
 
-std::vector<QStringList> expected(const QString& key) {
-    return dataRows("poll/tables.tsv", key);
-}
+const QString tables = QStringLiteral("poll/tables.tsv");
 
 QStringList column(const Grid& grid, int c) {
     QStringList texts;
@@ -38,35 +29,30 @@ QStringList column(const Grid& grid, int c) {
     return texts;
 }
 
-std::array<QString, 7> seven(const QStringList& texts) {
-    std::array<QString, 7> counts;
-    for (int f = 0; f < 7; ++f)
-        counts[size_t(f)] = texts.value(f);
-    return counts;
-}
-
 TEST(PollTables, LayOutPlacesSegmentsByNumberBetweenHeadingsAndTotals) {
     Grid table;
     poll::layOut(table, segmentRecords(3));
     table.setText(2, 3, "9");
     poll::layOut(table, {{"1", "First"}, {"3", "Third"}, {"2", "Second"}, {"9", "Stray"}});
-    EXPECT_EQ(table.rowTexts(0), expected("headings").at(0));
-    EXPECT_EQ(column(table, 0), expected("placed").at(0));
+    EXPECT_EQ(table.rowTexts(0), dataRows(tables, "headings").at(0));
+    EXPECT_EQ(column(table, 0), dataRows(tables, "placed").at(0));
     EXPECT_EQ(table.text(2, 3), "") << "laying out again starts from an empty table";
 }
 
 TEST(PollTables, CountsAreWrittenAsNumbersWithTheirSegmentTotal) {
-    for (const QStringList& c : expected("counts")) {
+    for (const QStringList& c : dataRows(tables, "counts")) {
         Grid table;
         poll::layOut(table, segmentRecords(2));
-        poll::writeCounts(table, 2, seven(c));
-        EXPECT_EQ(table.rowTexts(2).mid(1), c.mid(7)) << c.join('|');
+        std::array<QString, 7> typed;
+        std::copy_n(c.begin(), 7, typed.begin());
+        poll::writeCounts(table, 2, typed);
+        EXPECT_EQ(table.rowTexts(2).mid(1), c.mid(7)) << qPrintable(c.join(u'|'));
         EXPECT_EQ(table.rowTexts(1).mid(1), QStringList(8, QString())) << "other rows untouched";
     }
 }
 
 TEST(PollTables, TotalsAreSingleLeadingNumberSumsThatStayFinite) {
-    const std::vector<QStringList> cases = expected("totals");
+    const std::vector<QStringList> cases = dataRows(tables, "totals");
     Grid table;
     poll::layOut(table, segmentRecords(3));
     for (int c = 0; c < int(cases.size()); ++c)
@@ -75,7 +61,7 @@ TEST(PollTables, TotalsAreSingleLeadingNumberSumsThatStayFinite) {
     table.setText(4, 5, "stale");
     poll::computeTotals(table);
     for (int c = 0; c < int(cases.size()); ++c)
-        EXPECT_EQ(table.text(4, c + 1), cases[size_t(c)][3]) << cases[size_t(c)].join('|');
+        EXPECT_EQ(table.text(4, c + 1), cases[size_t(c)][3]) << qPrintable(cases[size_t(c)].join(u'|'));
     EXPECT_EQ(table.text(4, 5), "0");
     // 3e38 + 3e38 does not fit a float: that addition is left out.
     const QString big = QStringLiteral("3") + QString(38, u'0');
@@ -88,19 +74,23 @@ TEST(PollTables, TotalsAreSingleLeadingNumberSumsThatStayFinite) {
 TEST(PollTables, LoadPlacesRecordsByNumberAndRecomputesTheTotals) {
     TempWorkspace ws;
     Grid table;
+    Plan plan;
+    plan.project = 2;
+    plan.audience = 3;
     ws.write("23_01.lnd", readFile(dataFolder("poll/files/odd_23_01.lnd")));
     poll::layOut(table, segmentRecords(3));
-    poll::load(RecordFolder(ws.path()), planOf(2, 3), poll::product::own, table);
+    poll::load(RecordFolder(ws.path()), plan, poll::product::own, table);
     ASSERT_EQ(table.rowCount(), 5);
     for (int r = 1; r <= 4; ++r)
-        EXPECT_EQ(table.rowTexts(r), expected("loaded").at(size_t(r - 1))) << "row " << r;
-    poll::load(RecordFolder(ws.path()), planOf(2, 3), poll::product::competitor1, table);
+        EXPECT_EQ(table.rowTexts(r), dataRows(tables, "loaded").at(size_t(r - 1))) << "row " << r;
+    poll::layOut(table, segmentRecords(3));
+    poll::load(RecordFolder(ws.path()), plan, poll::product::competitor1, table);
     EXPECT_EQ(table.rowTexts(4).mid(1), QStringList(8, "0")) << "a missing file loads nothing";
 }
 
 TEST(PollTables, OpenLoadsTheSavedProductsAndPicksTheFirstOpenTab) {
-    for (const QStringList& c : expected("open")) {
-        const poll::OpenSteps steps = poll::openSteps(registry::parsePoll(c[0]));
+    for (const QStringList& c : dataRows(tables, "open")) {
+        const poll::OpenSteps steps = poll::openSteps(registry::parsePoll(c[0].toLatin1()));
         QStringList loads;
         for (int product : steps.loads)
             loads << QString::number(product);
