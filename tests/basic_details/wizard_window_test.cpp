@@ -45,8 +45,7 @@ protected:
             ASSERT_TRUE(mother->form(wizardWindows[s]) && step(s)->isVisible());
             EXPECT_EQ(mother->focusWidget(), field(s, 0));
             if (refusals && s != 10) {
-                if (s < 11)
-                    EXPECT_EQ(button(s, "cmdNext")->isEnabled(), s == 9);
+                EXPECT_EQ(s < 11 && button(s, "cmdNext")->isEnabled(), s == 9);
                 typeAndEnter(field(s, 0), "");
                 EXPECT_EQ(boxes.take(), QStringList({values.at(s)[0]}));
                 EXPECT_EQ(mother->focusWidget(), field(s, 0));
@@ -110,8 +109,9 @@ TEST_F(Wizard, TheViewerShowsOnlyTheSelectedProjectsDetails) {
     auto* projects = find<ui::GridView>("MSFG_Projects", mother);
     const std::pair<int, int> shown[] = {{1, 4}, {2, 4}, {2, 1}};
     for (const auto& [project, rows] : shown) {
-        if (rows == 1)
+        if (rows == 1) {
             ASSERT_TRUE(QFile::remove(ws.filePath("2_pdtl.lnd")));
+        }
         clickRow(projects, project);
         press(Qt::Key_F2, Qt::ControlModifier);
         QWidget* details = find("frmProjectDetails", mother);

@@ -109,9 +109,7 @@ TEST_F(PlanWindow, SelectionsAddPlansUntilAPairIsTakenAndSaveWritesThem) {
 }
 
 TEST_F(PlanWindow, PlansWithPollDataAreFinalAndEditRefusesADuplicate) {
-    open("1,\"1\",\"Home Loan\",\"1\",\"Salaried, 25 to 40\",\"010\",\"No\"\r\n"
-         "2,\"1\",\"Home Loan\",\"2\",\"Retired\",\"000\",\"No\"\r\n"
-         "3,\"2\",\"Car Loan\",\"1\",\"Salaried, 25 to 40\",\"000\",\"No\"\r\n");
+    open(readFile(dataFolder("plans/edited/pptb_before.lnd")));
     clickPlan(1);
     EXPECT_EQ(enabled(), "Add Save");
     clickPlan(2);
@@ -137,10 +135,7 @@ TEST_F(PlanWindow, PlansWithPollDataAreFinalAndEditRefusesADuplicate) {
     clickPlan(2);
     EXPECT_EQ(boxes.take(), says({"final"}));
     click(button("cmdSave"));
-    EXPECT_FILE_BYTES(ws, "pptb.lnd",
-                      "1,\"1\",\"Home Loan\",\"1\",\"Salaried, 25 to 40\",\"010\",\"No\"\r\n"
-                      "2,\"1\",\"Home Loan\",\"2\",\"Retired\",\"100\",\"No\"\r\n"
-                      "3,\"3\",\"Education Loan\",\"2\",\"Retired\",\"000\",\"No\"\r\n");
+    EXPECT_FILE_BYTES(ws, "pptb.lnd", readFile(dataFolder("plans/edited/pptb.lnd")));
 }
 
 TEST_F(PlanWindow, DeletingTheOnlyPlanAndAFailedSaveClaimNothing) {

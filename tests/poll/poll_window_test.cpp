@@ -99,8 +99,7 @@ TEST_F(PollWindow, ThreeProductsSavedOneByOneWriteTheirFilesAndMoveTheFlag) {
             EXPECT_TRUE(focused(field(k, f))) << "the focus stays in a refused field";
             EXPECT_EQ(state(k), QString(f, u'1') + QString(7 - f, u'0'));
             typeAndEnter(field(k, f), counts[f]);
-            if (f < 7)
-                EXPECT_TRUE(focused(field(k, f + 1))) << f;
+            EXPECT_TRUE(f == 7 || focused(field(k, f + 1))) << f;
         }
         EXPECT_EQ(state(k).right(5), " Next");
         click(button(k, "Next"));
@@ -140,9 +139,7 @@ TEST_F(PollWindow, ThreeProductsSavedOneByOneWriteTheirFilesAndMoveTheFlag) {
     click(button(0, "Cancel"));
     EXPECT_EQ(state(0), "0000000 Save");
     click(button(0, "Save"));
-    EXPECT_FILE_BYTES(ws, "11_01.lnd",
-                      "1,\"12\",\"5\",\"3\",\"7\",\"2\",\"9\",\"1\",\"39\"\r\n"
-                      "2,\"5\",\"5\",\"5\",\"5\",\"5\",\"5\",\"5\",\"35\"\r\n");
+    EXPECT_FILE_BYTES(ws, "11_01.lnd", expectedFile("11_01_corrected.lnd"));
     EXPECT_EQ(boxes.take(), QStringList());
 }
 
@@ -203,8 +200,7 @@ TEST_F(PollWindow, APlanSaveRenumbersOrClosesTheOpenWindow) {
         click(find<QPushButton>("cmdSave", plans));
         settle();
         EXPECT_EQ(boxes.take().last(), "Project Plan Saved");
-        if (deleted == 1)
-            EXPECT_EQ(window->entry().lblProjectIndex, 2);
+        EXPECT_TRUE(deleted == 2 || window->entry().lblProjectIndex == 2);
     }
     EXPECT_EQ(mother->form("frmPollDataEntry"), nullptr);
     EXPECT_EQ(mother->workspace().selectedPlanRow(), 0);
