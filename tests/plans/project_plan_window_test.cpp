@@ -65,6 +65,7 @@ protected:
 TEST_F(PlanWindow, SelectionsAddPlansUntilAPairIsTakenAndSaveWritesThem) {
     open();
     EXPECT_EQ(mother->guru().text(), texts["guruOpen"]);
+    EXPECT_EQ(window->parentWidget()->pos(), QPoint(0, mother->projectsSize().height()));
     for (const char* frame : {"Frame1", "fraBA", "Frame2", "fraTASegment", "Frame3"})
         EXPECT_EQ(find<QGroupBox>(frame, window)->title(), texts[frame]);
     for (const QStringList& names : dataRows("plans/headings.tsv"))
@@ -98,6 +99,7 @@ TEST_F(PlanWindow, SelectionsAddPlansUntilAPairIsTakenAndSaveWritesThem) {
     EXPECT_EQ(boxes.take(), says({"deleteQuestion", "deleteQuestion"}));
     EXPECT_EQ(boxes.buttons().last(), QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(plan(3), "3|3|Education Loan|1|Salaried, 25 to 40|000|No");
+    EXPECT_EQ(plan(4), "4||||||") << "the trailing row is numbered too";
     click(button("cmdSave"));
     EXPECT_EQ(boxes.take(), says({"saved"}));
     EXPECT_FILE_BYTES(ws, "pptb.lnd", readFile(dataFolder("plans/three_plans/pptb.lnd")));

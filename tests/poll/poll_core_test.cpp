@@ -61,7 +61,8 @@ TEST(PollTables, TotalsAreSingleLeadingNumberSumsThatStayFinite) {
     table.setText(4, 5, "stale");
     poll::computeTotals(table);
     for (int c = 0; c < int(cases.size()); ++c)
-        EXPECT_EQ(table.text(4, c + 1), cases[size_t(c)][3]) << qPrintable(cases[size_t(c)].join(u'|'));
+        EXPECT_EQ(table.text(4, c + 1), cases[size_t(c)][3])
+            << qPrintable(cases[size_t(c)].join(u'|'));
     EXPECT_EQ(table.text(4, 5), "0");
     // 3e38 + 3e38 does not fit a float: that addition is left out.
     const QString big = QStringLiteral("3") + QString(38, u'0');
@@ -139,6 +140,12 @@ TEST(PollEntry, PickAndEditStayInsideTheSegmentRows) {
     e.edit(0);
     for (int r = 0; r < before.rowCount(); ++r)
         EXPECT_EQ(e.tabs[0].table.rowTexts(r), before.rowTexts(r));
+    // Only the own product's Cancel switches itself off.
+    e.enterSegment(1, "1");
+    e.enterSegment(1, "2");
+    ASSERT_EQ(e.pick(1, 2), QString());
+    e.cancel(1);
+    EXPECT_TRUE(e.tabs[1].cancelEnabled && !e.tabs[0].cancelEnabled);
     e.reset();
     EXPECT_FALSE(e.completeFlag(0) || e.editFlag(0) || e.onDisk(0));
     EXPECT_EQ(e.count(0), 1);

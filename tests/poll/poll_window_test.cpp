@@ -81,6 +81,8 @@ protected:
 TEST_F(PollWindow, ThreeProductsSavedOneByOneWriteTheirFilesAndMoveTheFlag) {
     open(1);
     EXPECT_EQ(window->windowTitle(), texts["caption"]);
+    EXPECT_EQ(window->parentWidget()->pos(), QPoint(0, mother->projectsSize().height()));
+    EXPECT_EQ(rowTexts(find<ui::GridView>("MSFG_ProjectDetails", window), 2).value(0), "City Bank");
     for (const QStringList& label : dataRows("poll/labels.tsv"))
         EXPECT_EQ(find<QLabel>(label[0], window)->text(), label[1]);
     EXPECT_TRUE(focused(field(0, 1)));
@@ -172,6 +174,11 @@ TEST_F(PollWindow, FailedSaveIsReportedAndTheNextPlanStartsAfresh) {
     expectOneMessageStartingWith(boxes, texts["saveFailed"]);
     EXPECT_EQ(ws.read("pptb.lnd"), readFile(dataFolder("poll/workspace/pptb.lnd")));
     EXPECT_EQ(planFlag(1), "000");
+    // Competitor 1 saved afterwards does not carry the unsaved own product along.
+    enterSegment(1, sevenOnes);
+    enterSegment(1, sevenOnes);
+    click(button(1, "Save"));
+    EXPECT_EQ(planFlag(1), "010");
 
     PollDataEntryWindow* first = window;
     open(2);
