@@ -25,10 +25,12 @@ void expectSameFiles(const TempWorkspace& workspace, const QString& folder) {
     expected.sort();
     EXPECT_EQ(workspace.files().join(u' ').toStdString(), expected.join(u' ').toStdString())
         << "files of " << qPrintable(folder);
-    for (const QString& name : expected)
-        if (workspace.exists(name))
+    for (const QString& name : expected) {
+        if (workspace.exists(name)) {
             EXPECT_EQ(visible(workspace.read(name)), visible(readFile(dir.filePath(name))))
                 << "file " << qPrintable(name) << " against " << qPrintable(folder);
+        }
+    }
 }
 
 } // namespace lendora::test
