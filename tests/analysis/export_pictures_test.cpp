@@ -1,9 +1,6 @@
 #include "analysis/export_pictures.h"
 
-#include "support/workspace.h"
-
 #include <QImage>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -34,50 +31,6 @@ TEST(ExportPictures, PicturesOutsideTheSizesOfferedAreNotMade) {
     }
     for (QSize size : {QSize(200, 200), QSize(1234, 321), QSize(10000, 200)})
         EXPECT_EQ(QImage::fromData(chartPng(picture, size)).size(), size);
-}
-
-// Eighty strategies and fourteen long segment names: the tables run over
-// several pages, each continued page with its headings again, no cell lost.
-TEST(ExportPictures, LongAndWideTablesContinueOnFurtherPages) {
-    AnalysisReport report;
-    report.title = QStringLiteral("Strategy analysis for Home Loan Project");
-    report.footer = QStringLiteral("Home Loan Project - plan 7");
-    QStringList segments;
-    for (int s = 1; s <= 14; ++s)
-        segments << QStringLiteral("Salaried employees of group %1, 25 to 40").arg(s);
-    report.segments.title = QStringLiteral("Segment wise Analysis");
-    report.segments.headings = QStringList{"ID"} + segments + QStringList{"Totals"};
-    report.strategies.title = QStringLiteral("Strategies");
-    report.strategies.headings = {"Strategy ID", "Interest", "Changed features"};
-    for (int k = 1; k <= 80; ++k) {
-        report.segments.rows.push_back({QString::number(k)});
-        for (int s = 1; s <= 15; ++s)
-            report.segments.rows.back() << QString::number(1000 + k * 15 + s);
-        report.strategies.rows.push_back(
-            {QString::number(k), QStringLiteral("%1.25").arg(100 + k), "Interest"});
-    }
-    test::TempWorkspace ws;
-    ws.write("long.pdf", reportPdf(report, chart(80, {"Interest", "Totals"}),
-                                   chart(80, segments + QStringList{"Totals"})));
-    QProcess tool;
-    tool.start("pdftotext", {ws.filePath("long.pdf"), "-"});
-    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
-        GTEST_SKIP() << "pdftotext cannot read the report";
-    const QStringList pages =
-        QString::fromUtf8(tool.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
-    ASSERT_GE(pages.size(), 6);
-    EXPECT_TRUE(pages[0].contains("Strategy analysis for Home Loan Project"));
-    for (const char* text : {"Strategies (continued)", "Segment wise Analysis (continued)",
-                             "180.25", "2215"}) // strategy 80's values
-        EXPECT_TRUE(pages.join(u'\f').contains(text)) << text;
-    for (qsizetype p = 0; p < pages.size(); ++p) {
-        EXPECT_TRUE(pages[p].trimmed().isEmpty() ||
-                    pages[p].contains(QStringLiteral("Page %1").arg(p + 1)))
-            << p;
-        if (pages[p].contains("Segment wise Analysis (continued)")) {
-            EXPECT_TRUE(pages[p].contains("Totals")) << p;
-        }
-    }
 }
 
 } // namespace

@@ -19,6 +19,7 @@ struct Case {
     std::vector<std::array<double, 3>> counts;
     double value; // the strategy's new interest
     QStringList base = {"10", "12", "14"};
+    QStringList names = {}; // product and brand of each, when not the fixture's
 };
 
 // A plan whose strategy changes only the interest: the estimates of the
@@ -29,6 +30,9 @@ QString warningsText(const Case& c) {
     setBase(tables, {QStringList{c.base[0], "20000", "500000", "80", "240", "5000", "2"},
                      QStringList{c.base[1], "25000", "600000", "85", "180", "6000", "3"},
                      QStringList{c.base[2], "30000", "700000", "90", "120", "7000", "5"}});
+    for (int b = 0; b < c.names.size() / 2; ++b)
+        for (int n = 0; n < 2; ++n)
+            tables.base.setText(b + 1, n, c.names[2 * b + n]);
     std::array<std::vector<Counts>, 3> polls;
     for (const auto& segment : c.counts)
         for (int b = 0; b < 3; ++b)
@@ -77,6 +81,11 @@ TEST(ForecastWarnings, EachRuleFiresOnItsCaseWithItsReasonAndOnlyThere) {
         {"the second of two segments", {{30, 20, 15}, {1, 2, 1}}, 11},
         {"above in one segment, below zero in the other", {{30, 20, 15}, {5, 20, 5}}, 30},
         {"few in one segment", {{1, 2, 1}, {30, 20, 15}}, 11},
+        {"brands named by brand or else by name",
+         {{30, 20, 15}},
+         9,
+         {"10", "12", "14"},
+         {"Product 0", "Easy Home", "City Bank", "", "", ""}},
     };
     QString text;
     for (const Case& c : cases)
@@ -86,26 +95,6 @@ TEST(ForecastWarnings, EachRuleFiresOnItsCaseWithItsReasonAndOnlyThere) {
         for (int b = a + 1; b < warningKindCount; ++b)
             EXPECT_NE(warningLook(WarningKind(a)).rgb, warningLook(WarningKind(b)).rgb)
                 << a << " " << b;
-}
-
-TEST(ForecastWarnings, TheBrandsAreNamedByBrandOrElseByName) {
-    AnalysisTables tables = tablesWithSegments(1);
-    setBase(tables, {QStringList{"10"}, QStringList{"12"}, QStringList{"14"}});
-    tables.base.setText(brand::own, 1, "Easy Home");
-    tables.base.setText(brand::competitor1, 1, "");
-    tables.base.setText(brand::competitor1, 0, "City Bank");
-    tables.base.setText(brand::competitor2, 0, "");
-    tables.base.setText(brand::competitor2, 1, "");
-    const Grid own = pollGrid({{30, 9, 9, 9, 9, 9, 9}}), c1 = pollGrid({{20, 9, 9, 9, 9, 9, 9}}),
-               c2 = pollGrid({{15, 9, 9, 9, 9, 9, 9}});
-    FeatureValues strategy = featureValues(tables.base.rowTexts(brand::own).mid(3));
-    strategy[0] = 9;
-    tables.changeFlag(feature::interest) = true;
-    ASSERT_TRUE(analyse(tables, {own, c1, c2}, strategy).computed());
-    const auto warnings = forecastWarnings(tables, {own, c1, c2}, strategy);
-    ASSERT_FALSE(warnings.empty());
-    EXPECT_TRUE(warnings[0].reason.contains("(Easy Home 10, City Bank 12, competitor 2 14)"))
-        << warnings[0].reason.toStdString();
 }
 
 } // namespace
