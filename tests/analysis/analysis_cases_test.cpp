@@ -1,10 +1,13 @@
 // One-line cases of the analysis core, each file under
 // tests/data/analysis/cases holding the inputs and what they give.
 #include "analysis/analysis_export.h"
+#include "analysis/export_pictures.h"
 #include "analysis/forecast.h"
 #include "analysis/strategy_entry.h"
 
 #include "analysis_fixtures.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +81,17 @@ TEST(AnalysisCases, CsvFieldsAndExportNames) {
         Plan plan;
         plan.projectName = in[0];
         return exportBaseName(plan, 3);
+    });
+}
+
+TEST(AnalysisCases, PicturesOnlyInTheSizesOffered) {
+    const ChartPicture chart{{{"Strategy 1"}, {"Interest", "Totals"}, {{3, 4}}}, "Respondents"};
+    expectCases("picture_sizes.txt", [&chart](const QStringList& in) {
+        const QSize size(in[0].toInt(), in[1].toInt());
+        const QImage png = QImage::fromData(chartPng(chart, size));
+        return (png.isNull() ? QString("png none")
+                             : QStringLiteral("png %1x%2").arg(png.width()).arg(png.height())) +
+               (chartSvg(chart, size).isEmpty() ? ", svg none" : ", svg made");
     });
 }
 

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace lendora;
 using namespace lendora::analysis;
 using namespace lendora::analysis::test;
@@ -58,21 +56,6 @@ struct Plan {
                shown;
     }
 };
-
-TEST(Forecast, ANewValueEqualToABrandsValueGivesThatBrandsCount) {
-    std::mt19937 random(20120);
-    std::uniform_int_distribution<int> hundredths(0, 20000), count(0, 5000);
-    for (int trial = 0; trial < 20000; ++trial) {
-        const Points x{hundredths(random) / 100.0, hundredths(random) / 100.0,
-                       hundredths(random) / 100.0};
-        const Points y{double(count(random)), double(count(random)), double(count(random))};
-        if (x[0] == x[1] || x[1] == x[2] || x[0] == x[2])
-            continue;
-        for (size_t b = 0; b < 3; ++b)
-            ASSERT_EQ(estimateCount(x, y, x[b]), y[b])
-                << x[0] << " " << x[1] << " " << x[2] << " brand " << b;
-    }
-}
 
 // One plan, strategy after strategy: the estimates with their totals and
 // changes, and the strategies refused as new or as repeating a stored one.
