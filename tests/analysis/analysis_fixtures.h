@@ -83,14 +83,6 @@ inline QString tablesText(const AnalysisTables& t) {
     return text;
 }
 
-// A column of a table from row `first` to `last`.
-inline QStringList column(const Grid& grid, int c, int first, int last) {
-    QStringList texts;
-    for (int r = first; r <= last; ++r)
-        texts << grid.text(r, c);
-    return texts;
-}
-
 // A case file under tests/data/analysis: lines "input => result" and "#"
 // notes. Each result is computed again from its input (fields split at
 // " | ", with \r, \n and \t for those characters) and the whole file

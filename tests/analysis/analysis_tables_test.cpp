@@ -18,7 +18,7 @@
 using namespace lendora;
 using namespace lendora::analysis;
 using namespace lendora::analysis::test;
-using lendora::test::TempWorkspace;
+using namespace lendora::test;
 
 namespace {
 
@@ -66,12 +66,12 @@ TEST(StrategyTables, AddDeleteTotalSaveAndLoad) {
     tables.strategies.setText(2, 6, "abc");
     // Longer old files: a save replaces them whole.
     TempWorkspace ws;
-    lendora::test::copyFolder(lendora::test::dataFolder("analysis/old_files"), ws);
+    copyFolder(dataFolder("analysis/old_files"), ws);
     // Nothing is written without strategies.
     AnalysisTables none = tablesWithSegments(3);
     none.lblProjectIndex = 3;
     EXPECT_TRUE(writeFiles(ws, none).ok());
-    lendora::test::expectSameFiles(ws, lendora::test::dataFolder("analysis/old_files"));
+    expectSameFiles(ws, dataFolder("analysis/old_files"));
     ASSERT_TRUE(writeFiles(ws, tables).ok());
     for (const QString& name : ws.files())
         text += "== file " + name + "\n" + ws.read(name).replace("\r\n", "\\r\\n\n");
@@ -106,7 +106,7 @@ TEST(StrategyTables, AddDeleteTotalSaveAndLoad) {
         loadAnalysisFiles(RecordFolder(ws.path()), read);
         text += QStringLiteral("== loaded plan %1\n").arg(plan) + tablesText(read);
     }
-    lendora::test::expectSameText(text, "analysis/tables.txt");
+    expectSameText(text, "analysis/tables.txt");
 }
 
 TEST(StrategyTables, ChartValuesAndTotalsAreInSinglePrecision) {
@@ -128,7 +128,7 @@ TEST(StrategyTables, ChartValuesAndTotalsAreInSinglePrecision) {
 // leaves both as they were. What a save writes the scenarios compare.
 TEST(StrategyTables, ASaveWritesAllOrNothing) {
     TempWorkspace stored;
-    lendora::test::copyFolder(lendora::test::dataFolder("analysis/one_strategy"), stored);
+    copyFolder(dataFolder("analysis/one_strategy"), stored);
     AnalysisTables tables = tablesWithSegments(3);
     tables.lblProjectIndex = 1;
     loadAnalysisFiles(RecordFolder(stored.path()), tables);
@@ -136,21 +136,18 @@ TEST(StrategyTables, ASaveWritesAllOrNothing) {
         SCOPED_TRACE(limit);
         TempWorkspace ws;
         for (const char* folder : {"workspace", "plans_no"})
-            lendora::test::copyFolder(lendora::test::dataFolder(QString("analysis/") + folder), ws);
+            copyFolder(dataFolder(QString("analysis/") + folder), ws);
         Workspace workspace{RecordFolder(ws.path())};
         workspace.load();
-        WriteStatus status;
-        {
-            std::optional<lendora::test::FileSizeLimit> full;
-            if (limit)
-                full.emplace(limit);
-            status = saveAnalysis(workspace, workspace.plan(1)->id, tables);
-        }
+        std::optional<FileSizeLimit> full;
+        if (limit)
+            full.emplace(limit);
+        const WriteStatus status = saveAnalysis(workspace, workspace.plan(1)->id, tables);
+        full.reset();
         EXPECT_EQ(status.ok(), limit == 0);
         EXPECT_EQ(workspace.plan(1)->analysed, limit == 0);
         EXPECT_FALSE(workspace.plan(2)->analysed);
-        const QByteArray registry =
-            lendora::test::readFile(lendora::test::dataFolder("analysis/plans_no/pptb.lnd"));
+        const QByteArray registry = readFile(dataFolder("analysis/plans_no/pptb.lnd"));
         EXPECT_EQ(ws.read("pptb.lnd"), limit ? registry
                                              : QByteArray(registry).replace(
                                                    "\"111\",\"No\"\r\n2", "\"111\",\"Yes\"\r\n2"));

@@ -38,8 +38,10 @@ QString warningsText(const QStringList& c) {
     tables.changeFlag(feature::interest) = true;
     EXPECT_TRUE(analyse(tables, {own, c1, c2}, strategy).computed()) << c[0].toStdString();
     const auto warnings = forecastWarnings(tables, {own, c1, c2}, strategy);
-    QString text = "== " + c.join(" | ") + "\nestimates " +
-                   column(tables.estimates, feature::interest, 1, segments).join(u' ') + "\n";
+    QString text = "== " + c.join(" | ") + "\nestimates";
+    for (int r = 1; r <= segments; ++r)
+        text += u' ' + tables.estimates.text(r, feature::interest);
+    text += u'\n';
     for (const ForecastWarning& w : warnings)
         text += QStringLiteral("%1,%2 %3 %4: %5\n")
                     .arg(w.row)
