@@ -4,11 +4,16 @@
 #include "analysis/forecast.h"
 #include "storage/grid.h"
 
+#include "support/golden.h"
+#include "support/road_screen.h"
+#include "support/workspace.h"
+
 #include <QString>
 #include <QStringList>
 #include <utility>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 // Tables laid out as the Analysis window holds them, for the engine tests.
@@ -78,12 +83,24 @@ inline QString tablesText(const AnalysisTables& t) {
     return text;
 }
 
-// A column of a table from row `first` to `last`.
-inline QStringList column(const Grid& grid, int c, int first, int last) {
-    QStringList texts;
-    for (int r = first; r <= last; ++r)
-        texts << grid.text(r, c);
-    return texts;
+// A case file under tests/data/analysis: lines "input => result" and "#"
+// notes. Each result is computed again from its input (fields split at
+// " | ", with \r, \n and \t for those characters) and the whole file
+// compared, so one case is one line of data.
+inline void expectCases(const QString& file,
+                        const std::function<QString(const QStringList&)>& result) {
+    const QString path = "analysis/cases/" + file;
+    QString text;
+    const QString lines =
+        QString::fromUtf8(lendora::test::readFile(lendora::test::dataFolder(path)));
+    for (const QString& line : lines.split(u'\n', Qt::SkipEmptyParts)) {
+        const QString input = line.section(" => ", 0, 0);
+        QStringList fields = input.split(" | ");
+        for (QString& f : fields)
+            f.replace("\\r", "\r").replace("\\n", "\n").replace("\\t", "\t");
+        text += (line.startsWith(u'#') ? line : input + " => " + result(fields)) + u'\n';
+    }
+    lendora::test::expectSameText(text, path);
 }
 
 } // namespace lendora::analysis::test
