@@ -127,6 +127,9 @@ private:
     void openSuggestions();
     void takeSuggestion(const QStringList& texts);
     void showToolsInGuru(const QString& text);
+    // The intervals of the saved strategies for an export: when they are
+    // still being worked out, the window waits for them, handling events.
+    const std::vector<analysis::StrategyIntervals>& intervalsForExport();
 
     // Exports of the comparison (analysis_window_exports.cpp).
     void exportCsv();

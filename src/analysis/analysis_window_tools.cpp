@@ -15,6 +15,7 @@
 #include "workspace/workspace.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -206,6 +207,18 @@ void AnalysisWindow::refreshIntervals() {
                 fillBeatChoices();
             };
         });
+}
+
+const std::vector<analysis::StrategyIntervals>& AnalysisWindow::intervalsForExport() {
+    static const std::vector<analysis::StrategyIntervals> none;
+    if (!strategyIntervals() && !intervalWork_->busy())
+        refreshIntervals();
+    while (!strategyIntervals() && intervalWork_->busy()) {
+        busy_->setVisible(true);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    const auto* intervals = strategyIntervals();
+    return intervals ? *intervals : none;
 }
 
 void AnalysisWindow::showBusy(int percent) {
