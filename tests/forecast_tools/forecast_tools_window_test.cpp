@@ -2,9 +2,13 @@
 #include "analysis/analysis_window_fixture.h"
 #include "analysis/sensitivity_chart.h"
 
+#include "shell/main_window.h"
+#include "widgets/guru_window.h"
+
 #include "support/message_boxes.h"
 #include "support/program.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -143,6 +147,31 @@ TEST_F(ForecastToolsWindowTest, TakingASuggestionFillsTheSevenFieldsForTheUsualR
         stored += flagTable.text(1, f);
     EXPECT_EQ(stored, flags);
     EXPECT_EQ(window->tables().lblAnalysisID, 2);
+}
+
+TEST_F(ForecastToolsWindowTest, TheGuruSpeaksOfTheCurveOnlyWhileSwitchedOn) {
+    writeSavedPlan();
+    start();
+    ASSERT_NE(open(1), nullptr);
+    showFinalAnalysis();
+    auto* feature = find<QComboBox>("cboSensitivityFeature", window);
+    for (bool on : {true, false}) {
+        if (!on)
+            mother->entry("mnuGuru")->trigger();
+        ASSERT_EQ(mother->guruOn(), on);
+        const QString before = mother->guru().text();
+        feature->setCurrentIndex(on ? 4 : 2);
+        const QString text = mother->guru().text();
+        if (on) {
+            EXPECT_TRUE(
+                text.startsWith(u"The curve shows how many respondents of all segments "
+                                "would opt for Easy Home as Repayment Period moves from "_s))
+                << qPrintable(text);
+            EXPECT_TRUE(text.contains(u"City Home at 48"_s)) << qPrintable(text);
+        } else {
+            EXPECT_EQ(text, before);
+        }
+    }
 }
 
 } // namespace
