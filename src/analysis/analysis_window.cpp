@@ -280,6 +280,7 @@ QWidget* AnalysisWindow::buildFinalTab() {
     split->addWidget(buildSensitivityPanel());
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
+    split->setSizes({420, 300});
 
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(6, 6, 6, 6);

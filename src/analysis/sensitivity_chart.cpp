@@ -44,7 +44,8 @@ void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStr
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setTitle(title);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setMargins(QMargins(4, 4, 4, 4));
     view->setChart(chart);
     old->deleteLater();
 
@@ -60,11 +61,9 @@ void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStr
 
     auto* xAxis = new QValueAxis;
     xAxis->setRange(curve.low, curve.high);
-    xAxis->setTitleText(featureNames().value(curve.feature - 1));
     xAxis->setLabelFormat(QStringLiteral("%g"));
     auto* yAxis = new QValueAxis;
     yAxis->setRange(low, high);
-    yAxis->setTitleText(QStringLiteral("Respondents"));
     yAxis->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);

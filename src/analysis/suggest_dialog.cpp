@@ -98,7 +98,7 @@ SuggestDialog::SuggestDialog(const Grid& base, const PollTables& polls, int segm
     table_->verticalHeader()->setVisible(false);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setMinimumSize(860, 260);
+    table_->setMinimumSize(1020, 260);
 
     connect(cmdSearch_, &QPushButton::clicked, this, &SuggestDialog::search);
     connect(cmdStop_, &QPushButton::clicked, this, [this] {
