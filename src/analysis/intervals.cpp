@@ -16,11 +16,20 @@ constexpr int cellCount = brandCount * featureCount;
 
 // Rounds halves to even in the default rounding mode, without a library
 // call: adding and taking away 1.5 x 2^52 leaves the nearest whole number.
+// Without a branch, so that the loops over the resamples vectorise.
 inline double roundEven(double value) {
     constexpr double shift = 6755399441055744.0;
-    if (!(std::abs(value) < 2251799813685248.0))
-        return value; // already whole (or not finite)
-    return (value + shift) - shift;
+    const double rounded = (value + shift) - shift;
+    return std::abs(value) < 2251799813685248.0 ? rounded : value; // beyond: already whole
+}
+
+// The sums of whole numbers kept in doubles (exact below 2^53), as counts.
+std::vector<std::int64_t>& asCounts(const std::vector<double>& sums,
+                                    std::vector<std::int64_t>& counts) {
+    counts.resize(sums.size());
+    for (size_t s = 0; s < sums.size(); ++s)
+        counts[s] = std::int64_t(sums[s]);
+    return counts;
 }
 
 // Runs work(i) for i = 0 to count - 1 on the worker threads.
@@ -158,6 +167,9 @@ void ResampledPolls::draw(int segment, std::uint64_t seed) {
         }
     }
 
+    // Each resample's shares times the segment's respondents.
+    for (size_t s = 0; s < k; ++s)
+        sums[s] = sums[s] > 0 ? respondents / sums[s] : 0;
     std::array<double, 3> y{};
     for (int f = 1; f <= featureCount; ++f) {
         const size_t at = cell(segment, f);
@@ -165,9 +177,8 @@ void ResampledPolls::draw(int segment, std::uint64_t seed) {
             for (int b = 0; b < brandCount; ++b) {
                 const int c = (f - 1) * brandCount + b;
                 const double count = counts[size_t(f - 1)][size_t(b)];
-                y[size_t(b)] = count > 0 && sums[s] > 0
-                                   ? respondents * shares[size_t(c) * k + s] / sums[s]
-                                   : count;
+                y[size_t(b)] =
+                    count > 0 && sums[s] > 0 ? shares[size_t(c) * k + s] * sums[s] : count;
             }
             own_[at + s] = toWhole(y[0]);
             if (distinct_[size_t(f - 1)]) {
@@ -193,44 +204,43 @@ std::int64_t ResampledPolls::estimate(const StrategyInput& strategy, int segment
 }
 
 void ResampledPolls::addEstimates(const StrategyInput& strategy, int segment, int feature,
-                                  std::int64_t* sums) const {
+                                  double* first, double* second) const {
     const size_t at = cell(segment, feature);
     const size_t k = size_t(resamples_);
     if (!parabolaApplies(strategy, feature)) {
         const std::int32_t* own = &own_[at];
-        for (size_t s = 0; s < k; ++s)
-            sums[s] += own[s];
+        for (size_t s = 0; s < k; ++s) {
+            first[s] += own[s];
+            second[s] += own[s];
+        }
         return;
     }
     const double v = strategy.values[size_t(feature - 1)];
     const double* a = &a_[at];
     const double* b = &b_[at];
     const double* c = &c_[at];
-    for (size_t s = 0; s < k; ++s)
-        sums[s] += std::int64_t(roundEven((a[s] * v * v + b[s] * v) + c[s]));
+    for (size_t s = 0; s < k; ++s) {
+        const double e = roundEven((a[s] * v * v + b[s] * v) + c[s]);
+        first[s] += e;
+        second[s] += e;
+    }
 }
 
 StrategyIntervals ResampledPolls::intervals(const StrategyInput& strategy) const {
     const size_t k = size_t(resamples_);
     StrategyIntervals result;
     result.segments.reserve(size_t(segments_));
-    std::vector<std::vector<std::int64_t>> features(featureCount, std::vector<std::int64_t>(k, 0));
+    std::vector<std::vector<double>> features(featureCount, std::vector<double>(k, 0));
     std::array<std::int64_t, featureCount> featureForecasts{};
-    std::vector<std::int64_t> totals(k, 0);
-    std::vector<std::int64_t> segment(k);
-    std::vector<std::int64_t> cellSums(k);
+    std::vector<double> totals(k, 0);
+    std::vector<double> segment(k);
+    std::vector<std::int64_t> counts;
     std::int64_t totalForecast = 0;
     for (int r = 1; r <= segments_; ++r) {
         std::fill(segment.begin(), segment.end(), 0);
         std::int64_t segmentForecast = 0;
         for (int f = 1; f <= featureCount; ++f) {
-            std::fill(cellSums.begin(), cellSums.end(), 0);
-            addEstimates(strategy, r, f, cellSums.data());
-            std::vector<std::int64_t>& feature = features[size_t(f - 1)];
-            for (size_t s = 0; s < k; ++s) {
-                segment[s] += cellSums[s];
-                feature[s] += cellSums[s];
-            }
+            addEstimates(strategy, r, f, segment.data(), features[size_t(f - 1)].data());
             const std::int64_t forecast = estimate(strategy, r, f);
             segmentForecast += forecast;
             featureForecasts[size_t(f - 1)] += forecast;
@@ -238,24 +248,28 @@ StrategyIntervals ResampledPolls::intervals(const StrategyInput& strategy) const
         for (size_t s = 0; s < k; ++s)
             totals[s] += segment[s];
         totalForecast += segmentForecast;
-        result.segments.push_back(percentiles(segment, segmentForecast));
+        result.segments.push_back(percentiles(asCounts(segment, counts), segmentForecast));
     }
     for (int f = 0; f < featureCount; ++f)
-        result.features[size_t(f)] = percentiles(features[size_t(f)], featureForecasts[size_t(f)]);
-    result.totalSamples = totals;
-    result.total = percentiles(totals, totalForecast);
+        result.features[size_t(f)] =
+            percentiles(asCounts(features[size_t(f)], counts), featureForecasts[size_t(f)]);
+    result.totalSamples = asCounts(totals, counts);
+    result.total = percentiles(counts, totalForecast);
     return result;
 }
 
 std::vector<std::array<Interval, featureCount>>
 ResampledPolls::cellIntervals(const StrategyInput& strategy) const {
     std::vector<std::array<Interval, featureCount>> cells(static_cast<size_t>(segments_));
-    std::vector<std::int64_t> sums(static_cast<size_t>(resamples_));
+    std::vector<double> sums(static_cast<size_t>(resamples_));
+    std::vector<double> unused(sums.size());
+    std::vector<std::int64_t> counts;
     for (int r = 1; r <= segments_; ++r)
         for (int f = 1; f <= featureCount; ++f) {
             std::fill(sums.begin(), sums.end(), 0);
-            addEstimates(strategy, r, f, sums.data());
-            cells[size_t(r - 1)][size_t(f - 1)] = percentiles(sums, estimate(strategy, r, f));
+            addEstimates(strategy, r, f, sums.data(), unused.data());
+            cells[size_t(r - 1)][size_t(f - 1)] =
+                percentiles(asCounts(sums, counts), estimate(strategy, r, f));
         }
     return cells;
 }

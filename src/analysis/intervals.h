@@ -85,9 +85,9 @@ private:
     bool parabolaApplies(const StrategyInput& strategy, int feature) const;
     void draw(int segment, std::uint64_t seed);
     std::int64_t estimate(const StrategyInput& strategy, int segment, int feature) const;
-    // Adds the resamples' estimates of the cell to `sums`.
-    void addEstimates(const StrategyInput& strategy, int segment, int feature,
-                      std::int64_t* sums) const;
+    // Adds the resamples' estimates of the cell to both sums.
+    void addEstimates(const StrategyInput& strategy, int segment, int feature, double* first,
+                      double* second) const;
     size_t cell(int segment, int feature) const {
         return (size_t(segment - 1) * featureCount + size_t(feature - 1)) * size_t(resamples_);
     }
