@@ -269,6 +269,14 @@ QWidget* AnalysisWindow::buildFinalTab() {
     buttons->addWidget(cmdSaveCharts_);
     buttons->addWidget(cmdReportPdf_);
     buttons->addSpacing(18);
+    // The sensitivity panel under the comparison, shown on demand so that
+    // the comparison keeps its room.
+    auto* sensitivity = new QPushButton(u"Sensitivity"_s);
+    sensitivity->setObjectName(u"cmdSensitivity"_s);
+    sensitivity->setCheckable(true);
+    sensitivity->setAutoDefault(false);
+    sensitivity->setToolTip(u"Show how the forecast of a feature moves with its new value"_s);
+    buttons->addWidget(sensitivity);
     buttons->addWidget(buildBeatPanel());
     buttons->addStretch(1);
 
@@ -277,7 +285,10 @@ QWidget* AnalysisWindow::buildFinalTab() {
     split->setObjectName(u"splitFinalAnalysis"_s);
     split->setChildrenCollapsible(false);
     split->addWidget(sstab2_);
-    split->addWidget(buildSensitivityPanel());
+    QWidget* panel = buildSensitivityPanel();
+    panel->setVisible(false);
+    connect(sensitivity, &QPushButton::toggled, panel, &QWidget::setVisible);
+    split->addWidget(panel);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     split->setSizes({420, 300});

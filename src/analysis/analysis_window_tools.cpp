@@ -82,7 +82,8 @@ QWidget* AnalysisWindow::buildSensitivityPanel() {
     sensitivityChart_ = new QChartView(new QChart);
     sensitivityChart_->setObjectName(u"MSCH_Sensitivity"_s);
     sensitivityChart_->setRenderHint(QPainter::Antialiasing);
-    sensitivityChart_->setMinimumSize(360, 200);
+    // Small at least: the comparison above keeps the room it needs.
+    sensitivityChart_->setMinimumSize(240, 90);
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel(u"Feature"_s));

@@ -57,6 +57,9 @@ TEST_F(ForecastToolsWindowTest, TheSensitivityPanelDrawsTheCurveOfTheChosenFeatu
     start();
     ASSERT_NE(open(1), nullptr);
     showFinalAnalysis();
+    EXPECT_FALSE(find("fraSensitivity", window)->isVisible());
+    click(button("cmdSensitivity"));
+    EXPECT_TRUE(find("fraSensitivity", window)->isVisible());
     auto* feature = find<QComboBox>("cboSensitivityFeature", window);
     auto* segment = find<QComboBox>("cboSensitivitySegment", window);
     EXPECT_EQ(segment->count(), 4); // all segments, then the three

@@ -193,6 +193,7 @@ TEST_F(Screenshots, ForecastToolsSensitivityErrorBarsAndSuggestions) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return analysis::errorBarCount(find<QChartView>("MSCH_Features", window)) > 0; },
         30000));
+    click(find<QPushButton>("cmdSensitivity", window));
     find<QComboBox>("cboSensitivityFeature", window)->setCurrentIndex(0);
     save("11-analysis-sensitivity");
 
