@@ -2,6 +2,8 @@
 
 #include <QCursor>
 #include <QEvent>
+#include <QGraphicsItem>
+#include <QPainter>
 #include <QToolTip>
 
 #include <QtCharts/QBarCategoryAxis>
@@ -51,7 +53,70 @@ QChart* freshChart(QChartView* view) {
     return chart;
 }
 
+// Whiskers from low to high over the bars of a bar series, drawn in the
+// chart's own coordinates so that they follow it when it is resized.
+class ErrorBars : public QGraphicsItem {
+public:
+    ErrorBars(QChart* chart, QBarSeries* series, const ChartData& data)
+        : QGraphicsItem(chart)
+        , chart_(chart)
+        , series_(series)
+        , sets_(int(data.columnLabels.size())) {
+        setZValue(100);
+        for (size_t r = 0; r < data.ranges.size(); ++r)
+            for (size_t c = 0; c < data.ranges[r].size(); ++c)
+                bars_.push_back(
+                    {int(r), int(c), data.ranges[r][c].first, data.ranges[r][c].second});
+        QObject::connect(chart, &QChart::plotAreaChanged, chart, [this] {
+            prepareGeometryChange();
+            update();
+        });
+    }
+    int count() const { return int(bars_.size()); }
+    QRectF boundingRect() const override { return chart_->plotArea(); }
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
+        if (bars_.empty())
+            return;
+        const double width = series_->barWidth();
+        const double slot = width / std::max(sets_, 1);
+        const QPointF origin = chart_->mapToPosition(QPointF(0, 0), series_);
+        const double capHalf = std::clamp(
+            (chart_->mapToPosition(QPointF(slot, 0), series_) - origin).x() * 0.25, 0.0, 4.0);
+        painter->setPen(QPen(QColor(0x22, 0x22, 0x22), 1));
+        for (const Bar& bar : bars_) {
+            const double x = bar.row - width / 2 + (bar.column + 0.5) * slot;
+            const QPointF low = chart_->mapToPosition(QPointF(x, bar.low), series_);
+            const QPointF high = chart_->mapToPosition(QPointF(x, bar.high), series_);
+            painter->drawLine(low, high);
+            if (capHalf >= 1) {
+                painter->drawLine(low - QPointF(capHalf, 0), low + QPointF(capHalf, 0));
+                painter->drawLine(high - QPointF(capHalf, 0), high + QPointF(capHalf, 0));
+            }
+        }
+    }
+
+private:
+    struct Bar {
+        int row;
+        int column;
+        double low;
+        double high;
+    };
+    QChart* chart_;
+    QBarSeries* series_;
+    int sets_;
+    std::vector<Bar> bars_;
+};
+
 } // namespace
+
+int errorBarCount(const QChartView* view) {
+    int count = 0;
+    for (QGraphicsItem* item : view->chart()->childItems())
+        if (auto* bars = dynamic_cast<ErrorBars*>(item))
+            count += bars->count();
+    return count;
+}
 
 QChartView* newComparisonChart(const QString& objectName, const QString& title) {
     auto* chart = new QChart;
@@ -92,6 +157,11 @@ void drawComparison(QChartView* view, const ChartData& data) {
             low = std::min(low, value);
             high = std::max(high, value);
         }
+        for (const auto& row : data.ranges)
+            if (size_t(c) < row.size()) {
+                low = std::min(low, row[size_t(c)].first);
+                high = std::max(high, row[size_t(c)].second);
+            }
         const QColor colour = c == last ? totalsColour : palette[size_t(c) % std::size(palette)];
         set->setColor(colour);
         set->setBorderColor(colour.darker(130));
@@ -128,6 +198,8 @@ void drawComparison(QChartView* view, const ChartData& data) {
     chart->addSeries(series);
     series->attachAxis(strategies);
     series->attachAxis(respondents);
+    if (!data.ranges.empty())
+        new ErrorBars(chart, series, data);
 }
 
 bool isDense(const ChartData& data) {

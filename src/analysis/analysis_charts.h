@@ -17,8 +17,11 @@ QChartView* newComparisonChart(const QString& objectName, const QString& title);
 // (the last one, "Totals", in a dark grey), the strategies as categories on
 // the horizontal axis, a value axis from 0 (or the lowest value) to a round
 // number above the highest. Without strategies the chart shows no bars and
-// no axes.
+// no axes. Data with ranges get an error bar on every bar.
 void drawComparison(QChartView* view, const ChartData& data);
+
+// The number of error bars the view's chart shows (the data's ranges).
+int errorBarCount(const QChartView* view);
 
 // Whether the chart of that data has so many bars (thousands) that building
 // it takes a moment the user feels.

@@ -1,5 +1,7 @@
 #include "analysis/analysis_export.h"
 
+#include "storage/numbers.h"
+
 #include <algorithm>
 
 namespace lendora::analysis {
@@ -46,6 +48,68 @@ QByteArray comparisonCsv(const AnalysisTables& tables) {
     records.push_back({QString()});
     records.push_back({segmentsTitle});
     for (QStringList& row : shownRows(tables.segments))
+        records.push_back(std::move(row));
+    return csvRecords(records);
+}
+
+namespace {
+
+// The intervals of a strategy's totals: the feature totals and the grand
+// total, or the segment totals and the total.
+std::vector<Interval> totalsOf(const StrategyIntervals& s, bool byFeature) {
+    std::vector<Interval> totals =
+        byFeature ? std::vector<Interval>(s.features.begin(), s.features.end()) : s.segments;
+    totals.push_back(s.total);
+    return totals;
+}
+
+// The strategy whose number a shown row carries; none for the heading and
+// "Totals" rows.
+const StrategyIntervals* strategyOf(const QStringList& row,
+                                    const std::vector<StrategyIntervals>& intervals) {
+    const double number = leadingNumber(row.value(0));
+    if (row.value(0) == totalsLabel || number < 1 || number > double(intervals.size()))
+        return nullptr;
+    return &intervals[size_t(number) - 1];
+}
+
+// Appends the low and high columns of the totals, from column 1 on.
+void addIntervalColumns(std::vector<QStringList>& rows,
+                        const std::vector<StrategyIntervals>& intervals, bool byFeature) {
+    if (rows.empty() || intervals.empty())
+        return;
+    const QStringList headings = rows.front();
+    const int totals = int(totalsOf(intervals.front(), byFeature).size());
+    for (int c = 1; c <= totals; ++c)
+        rows.front() << headings.value(c) + u" low"_s << headings.value(c) + u" high"_s;
+    for (size_t r = 1; r < rows.size(); ++r) {
+        const StrategyIntervals* strategy = strategyOf(rows[r], intervals);
+        const std::vector<Interval> values =
+            strategy ? totalsOf(*strategy, byFeature) : std::vector<Interval>();
+        for (int c = 0; c < totals; ++c) {
+            const bool known = size_t(c) < values.size();
+            rows[r] << (known ? wholeText(values[size_t(c)].low) : QString())
+                    << (known ? wholeText(values[size_t(c)].high) : QString());
+        }
+    }
+}
+
+} // namespace
+
+QByteArray comparisonCsv(const AnalysisTables& tables,
+                         const std::vector<StrategyIntervals>& intervals) {
+    std::vector<QStringList> features = shownRows(tables.features);
+    std::vector<QStringList> segments = shownRows(tables.segments);
+    // The per-segment rows get theirs only when the segments match.
+    const bool segmentsMatch = !intervals.empty() && int(intervals.front().segments.size()) + 2 ==
+                                                         tables.segments.columnCount();
+    addIntervalColumns(features, intervals, true);
+    if (segmentsMatch)
+        addIntervalColumns(segments, intervals, false);
+    std::vector<QStringList> records = std::move(features);
+    records.push_back({QString()});
+    records.push_back({segmentsTitle});
+    for (QStringList& row : segments)
         records.push_back(std::move(row));
     return csvRecords(records);
 }
@@ -120,6 +184,21 @@ AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan) {
 
     report.features = summaryTable(featuresTitle, tables.features);
     report.segments = summaryTable(segmentsTitle, tables.segments);
+    return report;
+}
+
+AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan,
+                              const std::vector<StrategyIntervals>& intervals) {
+    AnalysisReport report = analysisReport(tables, plan);
+    if (intervals.empty())
+        return report;
+    for (ReportTable* table : {&report.features, &report.segments}) {
+        table->headings << totalIntervalHeading;
+        for (QStringList& row : table->rows) {
+            const StrategyIntervals* strategy = strategyOf(row, intervals);
+            row << (strategy ? intervalText(strategy->total) : QString());
+        }
+    }
     return report;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/analysis_tables.h"
+#include "analysis/intervals.h"
 #include "poll/poll_tables.h"
 #include "storage/grid.h"
 #include "workspace/records.h"
@@ -39,6 +40,18 @@ inline const QString featuresTitle = QStringLiteral("Feature wise Analysis");
 // same way. Cells exactly as the tables show them.
 QByteArray comparisonCsv(const AnalysisTables& tables);
 
+// The same with the 90% intervals beside the tables' own columns: each
+// strategy row of the per-feature table gets the low and the high end of
+// its seven feature totals and its grand total, each row of the per-segment
+// table those of its segment totals and total; the heading rows name them
+// ("Interest low", "Interest high" ...) and the "Totals" rows leave them
+// empty. Without intervals the file is that of comparisonCsv(tables).
+QByteArray comparisonCsv(const AnalysisTables& tables,
+                         const std::vector<StrategyIntervals>& intervals);
+
+// The heading of the column of the grand totals' intervals in the report.
+inline const QString totalIntervalHeading = QStringLiteral("Totals 90%");
+
 // A table of the report: a title, the column headings and the rows.
 struct ReportTable {
     QString title;
@@ -64,6 +77,10 @@ struct AnalysisReport {
 // Composes the report from the Analysis window's tables and the plan row
 // they were opened for.
 AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan);
+// The same with a last column "Totals 90%" in the per-feature and the
+// per-segment tables: the "low–high" interval of each strategy's total.
+AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan,
+                              const std::vector<StrategyIntervals>& intervals);
 
 // The names of the features a strategy row changed (its flags "1"), in
 // feature order, as the report lists them.

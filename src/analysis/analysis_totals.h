@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
 #include <vector>
 
 // The comparison of all strategies: the totals row and column of the
@@ -23,6 +24,9 @@ struct ChartData {
     QStringList rowLabels;
     QStringList columnLabels;
     std::vector<std::vector<double>> values;
+    // The 90% interval (low, high) of each value, in the same layout; empty
+    // when the chart has none.
+    std::vector<std::vector<std::pair<double, double>>> ranges;
 };
 
 // Column labels of `MSCH_Features`: "Interest", "Mn.Elig.Inc", ... "Totals".

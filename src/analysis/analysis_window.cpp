@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -86,14 +87,30 @@ AnalysisWindow::AnalysisWindow(ui::Desk& desk, Workspace& workspace)
     flags->setParent(this);
     flags->hide();
 
+    intervalWork_ = new analysis::BackgroundWork(this);
+    cellWork_ = new analysis::BackgroundWork(this);
+    intervalWork_->onProgress = [this](int percent) { showBusy(percent); };
+    busy_ = new QProgressBar;
+    busy_->setObjectName(u"prgForecastTools"_s);
+    busy_->setRange(0, 100);
+    busy_->setFormat(u"Working out the 90%% intervals: %p%"_s);
+    busy_->setVisible(false);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(sstab1_);
+    layout->addWidget(busy_);
     Charts();
     connect(&workspace_, &Workspace::plansReplaced, this, &AnalysisWindow::followSavedPlans);
 }
 
 AnalysisWindow::~AnalysisWindow() {
+    // The threads of the forecast tools end first: none may report to a
+    // window that is going.
+    if (resampleCancel_)
+        *resampleCancel_ = true;
+    delete intervalWork_;
+    delete cellWork_;
     // The table views observe the Grids of tables_, so they must go before
     // tables_ does.
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
@@ -142,12 +159,21 @@ QWidget* AnalysisWindow::buildBasicTab() {
     buttons->addStretch(1);
     buttons->addWidget(cmdAnalyse_);
     buttons->addWidget(cmdAdd_);
+    // The search for strategies, whose pick fills the seven fields.
+    cmdSuggest_ = newButton("cmdSuggest", u"Suggest strategies..."_s);
+    cmdSuggest_->setToolTip(u"Search the values of the features you choose for the strategies "
+                            "with the most respondents"_s);
+    connect(cmdSuggest_, &QPushButton::clicked, this, &AnalysisWindow::openSuggestions);
+    auto* suggestRow = new QHBoxLayout;
+    suggestRow->addStretch(1);
+    suggestRow->addWidget(cmdSuggest_);
 
     auto* frameLayout = new QVBoxLayout(frame2_);
     frameLayout->setContentsMargins(8, 8, 8, 8);
     frameLayout->addLayout(form);
     frameLayout->addStretch(1);
     frameLayout->addLayout(buttons);
+    frameLayout->addLayout(suggestRow);
     frame2_->setFixedWidth(320);
 
     // The reference values of the three brands, the estimates of the
@@ -242,11 +268,34 @@ QWidget* AnalysisWindow::buildFinalTab() {
     buttons->addWidget(cmdExportCsv_);
     buttons->addWidget(cmdSaveCharts_);
     buttons->addWidget(cmdReportPdf_);
+    buttons->addSpacing(18);
+    // The sensitivity panel under the comparison, shown on demand so that
+    // the comparison keeps its room.
+    auto* sensitivity = new QPushButton(u"Sensitivity"_s);
+    sensitivity->setObjectName(u"cmdSensitivity"_s);
+    sensitivity->setCheckable(true);
+    sensitivity->setAutoDefault(false);
+    sensitivity->setToolTip(u"Show how the forecast of a feature moves with its new value"_s);
+    buttons->addWidget(sensitivity);
+    buttons->addWidget(buildBeatPanel());
     buttons->addStretch(1);
+
+    // The comparison above, the sensitivity of the forecast below it.
+    auto* split = new QSplitter(Qt::Vertical);
+    split->setObjectName(u"splitFinalAnalysis"_s);
+    split->setChildrenCollapsible(false);
+    split->addWidget(sstab2_);
+    QWidget* panel = buildSensitivityPanel();
+    panel->setVisible(false);
+    connect(sensitivity, &QPushButton::toggled, panel, &QWidget::setVisible);
+    split->addWidget(panel);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setSizes({420, 300});
 
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(sstab2_, 1);
+    layout->addWidget(split, 1);
     layout->addLayout(buttons);
     return page;
 }
@@ -266,6 +315,9 @@ const Plan& AnalysisWindow::plan() const {
 void AnalysisWindow::openFor(PlanId id) {
     plan_ = id;
     analysis::openAnalysis(workspace_.folder(), plan(), workspace_.planNumber(id), tables_, polls_);
+    intervalsReady_ = false;
+    clearCellIntervals();
+    startResampling();
     showWarnings({});
     setWindowTitle(analysis::windowCaption(plan()));
     baseFrame_->setTitle(analysis::baseCaption(plan()));
@@ -282,6 +334,10 @@ void AnalysisWindow::openFor(PlanId id) {
     // the charts show them, or no bars for a plan without strategies.
     Charts();
     showStrategyNumber();
+    fillSensitivitySegments();
+    drawSensitivityCurve();
+    refreshIntervals();
+    cmdSuggest_->setEnabled(true);
 
     for (QPushButton* button : {cmdAnalyse_, cmdAdd_, cmdSave_, cmdDelete_, cmdCancel_})
         button->setEnabled(false);
@@ -291,8 +347,11 @@ void AnalysisWindow::openFor(PlanId id) {
 }
 
 void AnalysisWindow::Charts() {
-    analysis::drawWhenShown(segmentsChart_, analysis::segmentsChart(tables_));
-    analysis::drawWhenShown(featuresChart_, analysis::featuresChart(tables_));
+    analysis::ChartData segments = analysis::segmentsChart(tables_);
+    analysis::ChartData features = analysis::featuresChart(tables_);
+    addRanges(segments, features);
+    analysis::drawWhenShown(segmentsChart_, segments);
+    analysis::drawWhenShown(featuresChart_, features);
     updateExports();
 }
 
@@ -341,6 +400,10 @@ void AnalysisWindow::analyse() {
     const analysis::FeatureValues strategy = analysis::featureValues(entryTexts());
     const analysis::AnalyseResult result = analysis::analyse(tables_, polls, strategy);
     cmdAdd_->setEnabled(result.computed());
+    if (result.computed())
+        refreshCellIntervals({strategy, tables_.changeFlags()});
+    else
+        clearCellIntervals();
     // The warnings of a refused strategy's estimates are gone with it.
     showWarnings(result.computed() ? analysis::forecastWarnings(tables_, polls, strategy)
                                    : std::vector<analysis::ForecastWarning>{});
@@ -351,6 +414,7 @@ void AnalysisWindow::analyse() {
 void AnalysisWindow::add() {
     analysis::addStrategy(tables_, analysis::featureValues(entryTexts()));
     Charts();
+    refreshIntervals();
     showStrategyNumber();
     setEntryTexts(analysis::entryTexts(tables_.base));
     cmdAdd_->setEnabled(false);
@@ -378,6 +442,7 @@ void AnalysisWindow::deleteStrategy() {
     if (outcome == analysis::DeleteOutcome::NotAStrategy)
         return;
     Charts();
+    refreshIntervals();
     showStrategyNumber();
     // The rows moved up: the next deletion needs a fresh choice.
     cmdDelete_->setEnabled(false);

@@ -2,8 +2,12 @@
 
 #include "analysis/analysis_plan.h"
 #include "analysis/analysis_tables.h"
+#include "analysis/analysis_totals.h"
 #include "analysis/forecast.h"
 #include "analysis/forecast_warnings.h"
+#include "analysis/intervals.h"
+#include "analysis/sensitivity.h"
+#include "analysis/suggest_dialog.h"
 #include "poll/poll_tables.h"
 
 #include <QByteArray>
@@ -17,10 +21,13 @@
 #include <vector>
 
 class QChartView;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 
 namespace lendora {
@@ -54,6 +61,12 @@ public:
     // Redraws both charts from the comparison tables.
     void Charts();
 
+    // The 90% intervals of the saved strategies, once worked out for the
+    // strategies the tables hold now; null while they are being worked out.
+    const std::vector<analysis::StrategyIntervals>* strategyIntervals() const;
+    // The sensitivity curve last drawn.
+    const analysis::SensitivityCurve& sensitivity() const { return curve_; }
+
     QSize sizeHint() const override;
 
 private:
@@ -85,6 +98,38 @@ private:
     void showWarnings(std::vector<analysis::ForecastWarning> warnings);
     QVariant estimateLook(int gridRow, int column, int role) const;
     void showWarningsInGuru();
+
+    // The forecast tools (analysis_window_tools.cpp): the sensitivity curve,
+    // the intervals from resampling, the chance that one strategy beats
+    // another and the suggested strategies.
+    QWidget* buildSensitivityPanel();
+    QWidget* buildBeatPanel();
+    void drawSensitivityCurve();
+    // "all segments" or the chosen segment's description.
+    QString sensitivityCurveSegment() const;
+    void fillSensitivitySegments();
+    void exportSensitivityPicture();
+    void exportSensitivityCsv();
+    // Starts drawing the resamples of the plan's poll counts.
+    void startResampling();
+    // Works out the intervals of the saved strategies, on a thread.
+    void refreshIntervals();
+    // Works out the intervals of the estimates of the strategy just analysed.
+    void refreshCellIntervals(const analysis::StrategyInput& strategy);
+    void clearCellIntervals();
+    // The intervals of the charts' bars, when they are known.
+    void addRanges(analysis::ChartData& segments, analysis::ChartData& features) const;
+    // The "low–high" line of an estimate cell's tooltip; empty when unknown.
+    QString intervalTooltip(int gridRow, int column) const;
+    void fillBeatChoices();
+    void showBeatChance();
+    void showBusy(int percent);
+    void openSuggestions();
+    void takeSuggestion(const QStringList& texts);
+    void showToolsInGuru(const QString& text);
+    // The intervals of the saved strategies for an export: when they are
+    // still being worked out, the window waits for them, handling events.
+    const std::vector<analysis::StrategyIntervals>& intervalsForExport();
 
     // Exports of the comparison (analysis_window_exports.cpp).
     void exportCsv();
@@ -140,6 +185,30 @@ private:
     ui::GridView* segmentsView_ = nullptr;
     QChartView* segmentsChart_ = nullptr;
     QChartView* featuresChart_ = nullptr;
+
+    // The forecast tools.
+    analysis::ResampledSource resampled_;
+    std::shared_ptr<std::atomic<bool>> resampleCancel_;
+    analysis::BackgroundWork* intervalWork_ = nullptr;
+    analysis::BackgroundWork* cellWork_ = nullptr;
+    std::vector<analysis::StrategyInput> intervalsFor_;
+    std::vector<analysis::StrategyIntervals> intervals_;
+    bool intervalsReady_ = false;
+    // The intervals of the estimates table's cells and totals.
+    std::vector<std::array<analysis::Interval, analysis::featureCount>> cellIntervals_;
+    analysis::StrategyIntervals estimateIntervals_;
+    analysis::SensitivityCurve curve_;
+    QChartView* sensitivityChart_ = nullptr;
+    QComboBox* sensitivityFeature_ = nullptr;
+    QComboBox* sensitivitySegment_ = nullptr;
+    QSpinBox* sensitivityMargin_ = nullptr;
+    QLabel* sensitivityVertex_ = nullptr;
+    QComboBox* beatA_ = nullptr;
+    QComboBox* beatB_ = nullptr;
+    QLabel* beatChance_ = nullptr;
+    QProgressBar* busy_ = nullptr;
+    QPushButton* cmdSuggest_ = nullptr;
+    QPointer<analysis::SuggestDialog> suggest_;
 };
 
 // Analysis: the window opened for the plan selected in the All Projects

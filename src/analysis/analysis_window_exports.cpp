@@ -68,7 +68,7 @@ void AnalysisWindow::exportCsv() {
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += u".csv"_s;
-    writeExport(path, analysis::comparisonCsv(tables_));
+    writeExport(path, analysis::comparisonCsv(tables_, intervalsForExport()));
 }
 
 void AnalysisWindow::saveChart() {
@@ -111,7 +111,8 @@ void AnalysisWindow::reportPdf() {
     const analysis::ChartPicture segments{analysis::segmentsChart(tables_),
                                           segmentsChart_->chart()->title()};
     writeExport(path,
-                analysis::reportPdf(analysis::analysisReport(tables_, plan()), features, segments));
+                analysis::reportPdf(analysis::analysisReport(tables_, plan(), intervalsForExport()),
+                                    features, segments));
 }
 
 } // namespace lendora

@@ -31,6 +31,15 @@ void AnalysisWindow::showWarnings(std::vector<analysis::ForecastWarning> warning
 
 QVariant AnalysisWindow::estimateLook(int gridRow, int column, int role) const {
     const auto found = looks_.find(std::make_pair(gridRow, column));
+    if (role == Qt::ToolTipRole) {
+        // The warnings, then the estimate's interval.
+        QStringList lines;
+        if (found != looks_.end())
+            lines << found->second.tooltip;
+        if (const QString interval = intervalTooltip(gridRow, column); !interval.isEmpty())
+            lines << interval;
+        return lines.isEmpty() ? QVariant() : QVariant(lines.join(u'\n'));
+    }
     if (found == looks_.end())
         return {};
     switch (role) {
@@ -38,8 +47,6 @@ QVariant AnalysisWindow::estimateLook(int gridRow, int column, int role) const {
         return found->second.background;
     case Qt::ForegroundRole:
         return QColor(Qt::black); // readable on the light warning colours
-    case Qt::ToolTipRole:
-        return found->second.tooltip;
     default:
         return {};
     }

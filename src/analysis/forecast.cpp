@@ -86,18 +86,39 @@ QString AnalyseResult::message() const {
     return {};
 }
 
-double parabolaAt(const std::array<double, 3>& x, const std::array<double, 3>& y, double v) {
+std::array<double, 3> brandValues(const Grid& base, int feature) {
+    const int column = 2 + feature; // the feature's column in the base table
+    return {cellNumber(base, brand::own, column), cellNumber(base, brand::competitor1, column),
+            cellNumber(base, brand::competitor2, column)};
+}
+
+std::array<double, 3> brandCounts(const PollGrids& polls, int segment, int feature) {
+    return {cellNumber(polls.own, segment, feature),
+            cellNumber(polls.competitor1, segment, feature),
+            double(float(cellNumber(polls.competitor2, segment, feature)))};
+}
+
+bool distinctValues(const std::array<double, 3>& x) {
+    return x[0] != x[1] && x[1] != x[2] && x[0] != x[2];
+}
+
+Parabola parabolaThrough(const std::array<double, 3>& x, const std::array<double, 3>& y) {
     const double d1 = (y[0] - y[1]) / (x[0] - x[1]);
     const double d2 = (y[1] - y[2]) / (x[1] - x[2]);
-    const double a = (d1 - d2) / (x[0] - x[2]);
-    const double b = d1 - a * (x[0] + x[1]);
-    const double c = y[0] - (a * x[0] * x[0] + b * x[0]);
-    return (a * v * v + b * v) + c;
+    Parabola p;
+    p.a = (d1 - d2) / (x[0] - x[2]);
+    p.b = d1 - p.a * (x[0] + x[1]);
+    p.c = y[0] - (p.a * x[0] * x[0] + p.b * x[0]);
+    return p;
+}
+
+double parabolaAt(const std::array<double, 3>& x, const std::array<double, 3>& y, double v) {
+    return parabolaThrough(x, y).at(v);
 }
 
 std::int32_t estimateCount(const std::array<double, 3>& x, const std::array<double, 3>& y,
                            double v) {
-    if (x[0] == x[1] || x[1] == x[2] || x[0] == x[2])
+    if (!distinctValues(x))
         return toWhole(y[0]);
     const double value = parabolaAt(x, y, v);
     if (!std::isfinite(value))
@@ -124,21 +145,12 @@ AnalyseResult analyse(AnalysisTables& tables, const PollGrids& polls,
 
     std::vector<std::int64_t> segmentTotals(size_t(n) + 1, 0);
     for (int f = 1; f <= featureCount; ++f) {
-        const int column = 2 + f; // the feature's column in the base table
-        const std::array<double, 3> x{cellNumber(tables.base, brand::own, column),
-                                      cellNumber(tables.base, brand::competitor1, column),
-                                      cellNumber(tables.base, brand::competitor2, column)};
+        const std::array<double, 3> x = brandValues(tables.base, f);
         std::int64_t featureTotal = 0;
         for (int r = 1; r <= n; ++r) {
-            const double own = cellNumber(polls.own, r, f);
-            std::int32_t e;
-            if (flags[size_t(f - 1)]) {
-                const std::array<double, 3> y{own, cellNumber(polls.competitor1, r, f),
-                                              double(float(cellNumber(polls.competitor2, r, f)))};
-                e = estimateCount(x, y, strategy[size_t(f - 1)]);
-            } else {
-                e = toWhole(own);
-            }
+            const std::int32_t e = flags[size_t(f - 1)] ? estimateCount(x, brandCounts(polls, r, f),
+                                                                        strategy[size_t(f - 1)])
+                                                        : toWhole(cellNumber(polls.own, r, f));
             table.setText(r, f, wholeText(e));
             featureTotal += e;
             segmentTotals[size_t(r)] += e;

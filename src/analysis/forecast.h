@@ -37,6 +37,23 @@ inline const QString noChangeMessage =
 // Shown when a stored strategy with the same changed features has an equal value.
 inline const QString strategyExistsMessage = QStringLiteral("This feature strategy already exists");
 
+// The three brands' values of a feature (base table rows own, competitor 1,
+// competitor 2) and their counts in a segment (competitor 2's in single
+// precision): the points of the parabola, as Analyse takes them.
+std::array<double, 3> brandValues(const Grid& base, int feature);
+std::array<double, 3> brandCounts(const PollGrids& polls, int segment, int feature);
+// Whether the three values differ, so that a parabola passes through them.
+bool distinctValues(const std::array<double, 3>& x);
+
+// y = (a v v + b v) + c, with the coefficients worked out as Analyse does.
+struct Parabola {
+    double a = 0;
+    double b = 0;
+    double c = 0;
+    double at(double v) const { return (a * v * v + b * v) + c; }
+};
+Parabola parabolaThrough(const std::array<double, 3>& x, const std::array<double, 3>& y);
+
 // The parabola through (x[0], y[0]), (x[1], y[1]), (x[2], y[2]) read at v,
 // in double precision. Not finite when two x are equal.
 double parabolaAt(const std::array<double, 3>& x, const std::array<double, 3>& y, double v);

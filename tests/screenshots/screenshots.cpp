@@ -6,6 +6,7 @@
 #include "road_data.h"
 #include "road_driver.h"
 
+#include "analysis/analysis_charts.h"
 #include "analysis/analysis_window.h"
 #include "shell/main_window.h"
 #include "widgets/grid_view.h"
@@ -14,12 +15,20 @@
 #include "support/program.h"
 #include "support/workspace.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include <QtCharts/QChartView>
 
 #include <gtest/gtest.h>
 
@@ -171,6 +180,34 @@ TEST_F(Screenshots, AnalysisWithItsStrategiesAndCharts) {
     save("09-analysis-segments");
     road::Driver::clickTab(comparison, 1);
     save("10-analysis-features");
+}
+
+TEST_F(Screenshots, ForecastToolsSensitivityErrorBarsAndSuggestions) {
+    driver->selectPlan(1);
+    QWidget* window = driver->openAnalysis(road::demoProject(), road::demoAudience());
+    ASSERT_NE(window, nullptr);
+    child(window)->showMaximized();
+    road::Driver::clickTab(find<QTabWidget>("SSTab1", window), 1);
+    road::Driver::clickTab(find<QTabWidget>("SSTab2", window), 1);
+    // The whiskers come once the intervals are worked out.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return analysis::errorBarCount(find<QChartView>("MSCH_Features", window)) > 0; },
+        30000));
+    click(find<QPushButton>("cmdSensitivity", window));
+    find<QComboBox>("cboSensitivityFeature", window)->setCurrentIndex(0);
+    save("11-analysis-sensitivity");
+
+    road::Driver::clickTab(find<QTabWidget>("SSTab1", window), 0);
+    click(find<QPushButton>("cmdSuggest", window));
+    auto* dialog = find<QDialog>("dlgSuggest", window);
+    ASSERT_NE(dialog, nullptr);
+    for (const char* name : {"chkSuggest1", "chkSuggest3"})
+        find<QCheckBox>(name, dialog)->setChecked(true);
+    click(find<QPushButton>("cmdSuggestSearch", dialog));
+    auto* table = find<QTableWidget>("tblSuggestions", dialog);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table->rowCount() > 0; }, 30000));
+    settle(200);
+    save("12-suggest-strategies", dialog);
 }
 
 } // namespace

@@ -1,0 +1,307 @@
+#include "analysis/intervals.h"
+
+#include "storage/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <thread>
+
+namespace lendora::analysis {
+
+namespace {
+
+constexpr int brandCount = 3;
+constexpr int cellCount = brandCount * featureCount;
+
+// Rounds halves to even in the default rounding mode, without a library
+// call: adding and taking away 1.5 x 2^52 leaves the nearest whole number.
+// Without a branch, so that the loops over the resamples vectorise.
+inline double roundEven(double value) {
+    constexpr double shift = 6755399441055744.0;
+    const double rounded = (value + shift) - shift;
+    return std::abs(value) < 2251799813685248.0 ? rounded : value; // beyond: already whole
+}
+
+// The sums of whole numbers kept in doubles (exact below 2^53), as counts.
+std::vector<std::int64_t>& asCounts(const std::vector<double>& sums,
+                                    std::vector<std::int64_t>& counts) {
+    counts.resize(sums.size());
+    for (size_t s = 0; s < sums.size(); ++s)
+        counts[s] = std::int64_t(sums[s]);
+    return counts;
+}
+
+// Runs work(i) for i = 0 to count - 1 on the worker threads.
+template <typename Work>
+void shareOut(int count, const Work& work) {
+    const int threads = std::min(workerThreads(), std::max(count, 1));
+    std::atomic<int> next{0};
+    auto run = [&] {
+        for (int i = next++; i < count; i = next++)
+            work(i);
+    };
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back(run);
+    run();
+    for (std::thread& helper : helpers)
+        helper.join();
+}
+
+// The 5th and 95th percentiles of the samples (which it reorders), widened
+// to hold the forecast. Counts of respondents span a narrow range, so a
+// tally finds them faster than sorting.
+Interval percentiles(std::vector<std::int64_t>& samples, std::int64_t forecast) {
+    Interval interval{forecast, forecast};
+    if (samples.empty())
+        return interval;
+    const size_t n = samples.size();
+    const size_t lowRank = size_t(std::floor(0.05 * double(n - 1)));
+    const size_t highRank = size_t(std::ceil(0.95 * double(n - 1)));
+    const auto [least, most] = std::minmax_element(samples.begin(), samples.end());
+    const std::int64_t lowest = *least;
+    const std::int64_t span = *most - lowest;
+    std::int64_t low;
+    std::int64_t high;
+    if (span < std::int64_t(4 * n)) {
+        std::vector<std::uint32_t> tally(size_t(span) + 1, 0);
+        for (std::int64_t s : samples)
+            ++tally[size_t(s - lowest)];
+        size_t seen = 0;
+        size_t i = 0;
+        for (; seen + tally[i] <= lowRank; ++i)
+            seen += tally[i];
+        low = lowest + std::int64_t(i);
+        for (; seen + tally[i] <= highRank; ++i)
+            seen += tally[i];
+        high = lowest + std::int64_t(i);
+    } else {
+        std::nth_element(samples.begin(), samples.begin() + std::ptrdiff_t(lowRank), samples.end());
+        low = samples[lowRank];
+        std::nth_element(samples.begin() + std::ptrdiff_t(lowRank),
+                         samples.begin() + std::ptrdiff_t(highRank), samples.end());
+        high = samples[highRank];
+    }
+    interval.low = std::min(low, forecast);
+    interval.high = std::max(high, forecast);
+    return interval;
+}
+
+} // namespace
+
+int workerThreads() {
+    return int(std::clamp(std::thread::hardware_concurrency(), 1u, 16u));
+}
+
+StrategyInput storedStrategy(const AnalysisTables& tables, int row) {
+    StrategyInput strategy;
+    for (int f = 1; f <= featureCount; ++f) {
+        strategy.values[size_t(f - 1)] = leadingNumber(tables.strategies.text(row, f));
+        strategy.changed[size_t(f - 1)] = leadingNumber(tables.flags.text(row, f)) == 1;
+    }
+    return strategy;
+}
+
+std::vector<StrategyInput> storedStrategies(const AnalysisTables& tables) {
+    std::vector<StrategyInput> strategies;
+    for (int k = 1; k < tables.lblAnalysisID; ++k)
+        strategies.push_back(storedStrategy(tables, k));
+    return strategies;
+}
+
+QString intervalText(const Interval& interval) {
+    return wholeText(interval.low) + QChar(0x2013) + wholeText(interval.high);
+}
+
+ResampledPolls::ResampledPolls(const Grid& base, const PollGrids& polls, int segmentCount,
+                               int resamples, std::uint64_t seed, const std::atomic<bool>* cancel)
+    : segments_(std::max(segmentCount, 0))
+    , resamples_(std::max(resamples, 1)) {
+    for (int f = 1; f <= featureCount; ++f) {
+        x_[size_t(f - 1)] = brandValues(base, f);
+        distinct_[size_t(f - 1)] = distinctValues(x_[size_t(f - 1)]);
+    }
+    counts_.resize(size_t(segments_));
+    for (int r = 1; r <= segments_; ++r)
+        for (int f = 1; f <= featureCount; ++f)
+            counts_[size_t(r - 1)][size_t(f - 1)] = brandCounts(polls, r, f);
+    const size_t size = size_t(segments_) * featureCount * size_t(resamples_);
+    own_.assign(size, 0);
+    a_.assign(size, 0);
+    b_.assign(size, 0);
+    c_.assign(size, 0);
+
+    std::atomic<bool> stopped{false};
+    shareOut(segments_, [&](int i) {
+        if (cancel && *cancel) {
+            stopped = true;
+            return;
+        }
+        draw(i + 1, seed);
+    });
+    cancelled_ = stopped;
+}
+
+void ResampledPolls::draw(int segment, std::uint64_t seed) {
+    // One generator per segment: the draws do not depend on which thread
+    // takes the segment.
+    std::mt19937_64 random(seed ^ (0x9e3779b97f4a7c15ull * std::uint64_t(segment)));
+    const auto& counts = counts_[size_t(segment - 1)];
+    const size_t k = size_t(resamples_);
+
+    // Gamma draws of the cells with respondents; the others keep their count.
+    std::vector<double> shares(cellCount * k, 0.0);
+    std::vector<double> sums(k, 0.0);
+    double respondents = 0;
+    for (int cell = 0; cell < cellCount; ++cell) {
+        const double count = counts[size_t(cell / brandCount)][size_t(cell % brandCount)];
+        if (!(count > 0))
+            continue;
+        respondents += count;
+        std::gamma_distribution<double> gamma(count, 1.0);
+        double* share = &shares[size_t(cell) * k];
+        for (size_t s = 0; s < k; ++s) {
+            share[s] = gamma(random);
+            sums[s] += share[s];
+        }
+    }
+
+    // Each resample's shares times the segment's respondents.
+    for (size_t s = 0; s < k; ++s)
+        sums[s] = sums[s] > 0 ? respondents / sums[s] : 0;
+    std::array<double, 3> y{};
+    for (int f = 1; f <= featureCount; ++f) {
+        const size_t at = cell(segment, f);
+        for (size_t s = 0; s < k; ++s) {
+            for (int b = 0; b < brandCount; ++b) {
+                const int c = (f - 1) * brandCount + b;
+                const double count = counts[size_t(f - 1)][size_t(b)];
+                y[size_t(b)] =
+                    count > 0 && sums[s] > 0 ? shares[size_t(c) * k + s] * sums[s] : count;
+            }
+            own_[at + s] = toWhole(y[0]);
+            if (distinct_[size_t(f - 1)]) {
+                const Parabola p = parabolaThrough(x_[size_t(f - 1)], y);
+                a_[at + s] = p.a;
+                b_[at + s] = p.b;
+                c_[at + s] = p.c;
+            }
+        }
+    }
+}
+
+bool ResampledPolls::parabolaApplies(const StrategyInput& strategy, int feature) const {
+    return strategy.changed[size_t(feature - 1)] && distinct_[size_t(feature - 1)];
+}
+
+std::int64_t ResampledPolls::estimate(const StrategyInput& strategy, int segment,
+                                      int feature) const {
+    const std::array<double, 3>& y = counts_[size_t(segment - 1)][size_t(feature - 1)];
+    if (strategy.changed[size_t(feature - 1)])
+        return estimateCount(x_[size_t(feature - 1)], y, strategy.values[size_t(feature - 1)]);
+    return toWhole(y[0]);
+}
+
+void ResampledPolls::addEstimates(const StrategyInput& strategy, int segment, int feature,
+                                  double* first, double* second) const {
+    const size_t at = cell(segment, feature);
+    const size_t k = size_t(resamples_);
+    if (!parabolaApplies(strategy, feature)) {
+        const std::int32_t* own = &own_[at];
+        for (size_t s = 0; s < k; ++s) {
+            first[s] += own[s];
+            second[s] += own[s];
+        }
+        return;
+    }
+    const double v = strategy.values[size_t(feature - 1)];
+    const double* a = &a_[at];
+    const double* b = &b_[at];
+    const double* c = &c_[at];
+    for (size_t s = 0; s < k; ++s) {
+        const double e = roundEven((a[s] * v * v + b[s] * v) + c[s]);
+        first[s] += e;
+        second[s] += e;
+    }
+}
+
+StrategyIntervals ResampledPolls::intervals(const StrategyInput& strategy) const {
+    const size_t k = size_t(resamples_);
+    StrategyIntervals result;
+    result.segments.reserve(size_t(segments_));
+    std::vector<std::vector<double>> features(featureCount, std::vector<double>(k, 0));
+    std::array<std::int64_t, featureCount> featureForecasts{};
+    std::vector<double> totals(k, 0);
+    std::vector<double> segment(k);
+    std::vector<std::int64_t> counts;
+    std::int64_t totalForecast = 0;
+    for (int r = 1; r <= segments_; ++r) {
+        std::fill(segment.begin(), segment.end(), 0);
+        std::int64_t segmentForecast = 0;
+        for (int f = 1; f <= featureCount; ++f) {
+            addEstimates(strategy, r, f, segment.data(), features[size_t(f - 1)].data());
+            const std::int64_t forecast = estimate(strategy, r, f);
+            segmentForecast += forecast;
+            featureForecasts[size_t(f - 1)] += forecast;
+        }
+        for (size_t s = 0; s < k; ++s)
+            totals[s] += segment[s];
+        totalForecast += segmentForecast;
+        result.segments.push_back(percentiles(asCounts(segment, counts), segmentForecast));
+    }
+    for (int f = 0; f < featureCount; ++f)
+        result.features[size_t(f)] =
+            percentiles(asCounts(features[size_t(f)], counts), featureForecasts[size_t(f)]);
+    result.totalSamples = asCounts(totals, counts);
+    result.total = percentiles(counts, totalForecast);
+    return result;
+}
+
+std::vector<std::array<Interval, featureCount>>
+ResampledPolls::cellIntervals(const StrategyInput& strategy) const {
+    std::vector<std::array<Interval, featureCount>> cells(static_cast<size_t>(segments_));
+    std::vector<double> sums(static_cast<size_t>(resamples_));
+    std::vector<double> unused(sums.size());
+    std::vector<std::int64_t> counts;
+    for (int r = 1; r <= segments_; ++r)
+        for (int f = 1; f <= featureCount; ++f) {
+            std::fill(sums.begin(), sums.end(), 0);
+            addEstimates(strategy, r, f, sums.data(), unused.data());
+            cells[size_t(r - 1)][size_t(f - 1)] =
+                percentiles(asCounts(sums, counts), estimate(strategy, r, f));
+        }
+    return cells;
+}
+
+std::vector<StrategyIntervals> strategyIntervals(const ResampledPolls& resampled,
+                                                 const std::vector<StrategyInput>& strategies,
+                                                 const ProgressCallback& progress,
+                                                 const std::atomic<bool>* cancel) {
+    const int count = int(strategies.size());
+    std::vector<StrategyIntervals> results(strategies.size());
+    std::atomic<int> done{0};
+    shareOut(count, [&](int i) {
+        if (cancel && *cancel)
+            return;
+        results[size_t(i)] = resampled.intervals(strategies[size_t(i)]);
+        const int finished = ++done;
+        if (progress)
+            progress(finished, count);
+    });
+    return results;
+}
+
+double beatChance(const StrategyIntervals& a, const StrategyIntervals& b) {
+    const size_t n = std::min(a.totalSamples.size(), b.totalSamples.size());
+    if (n == 0)
+        return 0.5;
+    double wins = 0;
+    for (size_t s = 0; s < n; ++s)
+        wins += a.totalSamples[s] > b.totalSamples[s]    ? 1.0
+                : a.totalSamples[s] == b.totalSamples[s] ? 0.5
+                                                         : 0.0;
+    return wins / double(n);
+}
+
+} // namespace lendora::analysis

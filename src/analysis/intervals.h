@@ -1,0 +1,124 @@
+#pragma once
+
+#include "analysis/analysis_tables.h"
+#include "analysis/forecast.h"
+#include "storage/grid.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// How far the forecast can be trusted, given how many respondents the poll
+// had: 90% intervals from resampling the poll counts.
+//
+// The resampling is the Bayesian bootstrap of each segment: the segment's
+// respondents fall into 21 cells (three brands times seven features), and a
+// resample draws the cells' shares from the Dirichlet posterior whose
+// parameters are the observed counts (independent gamma draws with the
+// counts as shapes, normalised), times the segment's respondents. Every
+// resample is forecast by the same parabola and rounding as Analyse. The
+// generator is seeded per segment from a fixed seed, so the intervals repeat
+// exactly, whatever the number of threads.
+namespace lendora::analysis {
+
+// A strategy as the forecast sees it: its seven values and which changed.
+struct StrategyInput {
+    FeatureValues values{};
+    std::array<bool, featureCount> changed{};
+    bool operator==(const StrategyInput&) const = default;
+};
+
+// Strategy `row` of the strategy values and change flags tables.
+StrategyInput storedStrategy(const AnalysisTables& tables, int row);
+// The strategies 1 to K of the tables.
+std::vector<StrategyInput> storedStrategies(const AnalysisTables& tables);
+
+// A 90% interval of respondents, from the 5th to the 95th percentile of the
+// resamples, widened where needed to hold the forecast itself.
+struct Interval {
+    std::int64_t low = 0;
+    std::int64_t high = 0;
+    bool operator==(const Interval&) const = default;
+};
+
+// "low–high".
+QString intervalText(const Interval& interval);
+
+struct StrategyIntervals {
+    std::vector<Interval> segments;              // segment totals, segments 1 to N
+    std::array<Interval, featureCount> features; // feature totals
+    Interval total;                              // grand total
+    std::vector<std::int64_t> totalSamples;      // the grand total of every resample
+};
+
+// Called with the work done so far, 0 to `total`; may come from any thread.
+using ProgressCallback = std::function<void(int done, int total)>;
+
+class ResampledPolls {
+public:
+    static constexpr int defaultResamples = 2000;
+    static constexpr std::uint64_t defaultSeed = 20120917;
+
+    // Draws the resamples of segments 1 to segmentCount and works out every
+    // resample's parabolas, on several threads. A raised cancel flag leaves
+    // the draws incomplete (cancelled() tells).
+    ResampledPolls(const Grid& base, const PollGrids& polls, int segmentCount,
+                   int resamples = defaultResamples, std::uint64_t seed = defaultSeed,
+                   const std::atomic<bool>* cancel = nullptr);
+
+    int segments() const { return segments_; }
+    int resamples() const { return resamples_; }
+    bool cancelled() const { return cancelled_; }
+
+    // The intervals of the strategy's segment totals, feature totals and
+    // grand total.
+    StrategyIntervals intervals(const StrategyInput& strategy) const;
+    // The interval of every estimate: [segment - 1][feature - 1].
+    std::vector<std::array<Interval, featureCount>>
+    cellIntervals(const StrategyInput& strategy) const;
+
+private:
+    // The forecast of a segment and feature in every resample, or nothing
+    // when the feature keeps the own count.
+    bool parabolaApplies(const StrategyInput& strategy, int feature) const;
+    void draw(int segment, std::uint64_t seed);
+    std::int64_t estimate(const StrategyInput& strategy, int segment, int feature) const;
+    // Adds the resamples' estimates of the cell to both sums.
+    void addEstimates(const StrategyInput& strategy, int segment, int feature, double* first,
+                      double* second) const;
+    size_t cell(int segment, int feature) const {
+        return (size_t(segment - 1) * featureCount + size_t(feature - 1)) * size_t(resamples_);
+    }
+
+    int segments_ = 0;
+    int resamples_ = 0;
+    bool cancelled_ = false;
+    std::array<std::array<double, 3>, featureCount> x_{};
+    std::array<bool, featureCount> distinct_{};
+    // Observed counts [segment - 1][feature - 1][brand].
+    std::vector<std::array<std::array<double, 3>, featureCount>> counts_;
+    // Per segment and feature, per resample: the rounded own count and the
+    // parabola's coefficients.
+    std::vector<std::int32_t> own_;
+    std::vector<double> a_;
+    std::vector<double> b_;
+    std::vector<double> c_;
+};
+
+// The intervals of many strategies, shared out over several threads. A
+// raised cancel flag stops early and leaves the rest empty.
+std::vector<StrategyIntervals> strategyIntervals(const ResampledPolls& resampled,
+                                                 const std::vector<StrategyInput>& strategies,
+                                                 const ProgressCallback& progress = {},
+                                                 const std::atomic<bool>* cancel = nullptr);
+
+// The chance that strategy a's grand total beats b's: the share of
+// resamples in which it is higher, ties counting half.
+double beatChance(const StrategyIntervals& a, const StrategyIntervals& b);
+
+// The threads that share the work: the machine's cores, at least one.
+int workerThreads();
+
+} // namespace lendora::analysis

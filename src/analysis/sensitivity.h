@@ -1,0 +1,65 @@
+#pragma once
+
+#include "analysis/forecast.h"
+#include "storage/grid.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// How the forecast of one feature moves with its new value: the count that
+// Analyse would give (same parabola, same rounding) over a range of values,
+// for one segment or summed over all segments.
+namespace lendora::analysis {
+
+// Segment 0 stands for all segments.
+constexpr int allSegments = 0;
+
+struct CurvePoint {
+    double value = 0;
+    std::int64_t respondents = 0;
+};
+
+struct SensitivityCurve {
+    int feature = 1;
+    int segment = allSegments;
+    double brandLow = 0; // the lowest and highest of the three brands' values
+    double brandHigh = 0;
+    double low = 0; // the range drawn: the brands' range widened by the margin
+    double high = 0;
+    std::vector<CurvePoint> points;
+    // The three brands' values and counts (own, competitor 1, competitor 2).
+    std::array<CurvePoint, 3> brands;
+    // The turning point of the parabola, when it lies inside the range.
+    std::optional<double> vertex;
+    bool vertexIsMaximum = false;
+};
+
+// The estimate of Analyse for feature f changed to v: estimateCount for the
+// segment, or its sum over the segments 1 to segmentCount.
+std::int64_t forecastAt(const Grid& base, const PollGrids& polls, int segmentCount, int feature,
+                        int segment, double v);
+
+// The turning point -b / 2a; none for a straight line.
+std::optional<double> parabolaVertex(const Parabola& parabola);
+
+// The curve over steps + 1 evenly spaced values from low to high, where the
+// brands' range is widened on each side by `margin` times its width (by
+// `margin` times the value, or 1, when the three values are equal).
+SensitivityCurve sensitivityCurve(const Grid& base, const PollGrids& polls, int segmentCount,
+                                  int feature, int segment, double margin, int steps = 100);
+
+// A value as the curve's texts show it: decimals enough for the range.
+QString curveValueText(double value, double rangeWidth);
+
+// "most respondents at Interest 10.4" (a maximum) or "fewest respondents at
+// Interest 10.4" (a minimum); empty without a vertex in the range.
+QString vertexText(const SensitivityCurve& curve);
+
+// The curve as CSV records: "Value" and "Respondents", one row per point.
+std::vector<QStringList> curveRecords(const SensitivityCurve& curve);
+
+} // namespace lendora::analysis

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "analysis/sensitivity.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <QtCharts/QChartView>
+
+// The sensitivity curve drawn with Qt Charts: the forecast as a line, the
+// three brands' points marked, the range beyond the brands shaded as
+// extrapolation and the vertex marked.
+namespace lendora::analysis {
+
+// The names of the chart's series, by which they are found.
+inline const QString forecastSeriesName = QStringLiteral("Forecast");
+inline const QString brandsSeriesName = QStringLiteral("Brands");
+inline const QString extrapolationSeriesName = QStringLiteral("Extrapolation");
+inline const QString vertexSeriesName = QStringLiteral("Vertex");
+
+// Rebuilds the view's chart from the curve; the brands' points carry the
+// given brand names in their tooltips.
+void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStringList& brandNames,
+                     const QString& title);
+
+// The view's chart as a PNG image or an SVG drawing of its shown size.
+QByteArray viewPng(QChartView* view);
+QByteArray viewSvg(QChartView* view);
+
+} // namespace lendora::analysis

@@ -1,0 +1,321 @@
+#include "analysis/strategy_search.h"
+
+#include "analysis/sensitivity.h"
+#include "analysis/strategy_entry.h"
+#include "storage/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <optional>
+#include <random>
+#include <set>
+
+namespace lendora::analysis {
+
+namespace {
+
+bool entersEmi(int feature) {
+    return feature == feature::interest || feature == feature::loanValue ||
+           feature == feature::repaymentPeriod;
+}
+
+// Whether the EMI of the suggestion was recomputed: then the EMI field shows
+// it in the pattern that the Repayment Period's Enter writes.
+bool recomputesEmi(const Suggestion& s) {
+    return s.changed[feature::interest - 1] || s.changed[feature::loanValue - 1] ||
+           s.changed[feature::repaymentPeriod - 1];
+}
+
+// The own product's values as the entry fields hold them.
+FeatureValues ownValues(const Grid& base) {
+    return featureValues(entryTexts(base));
+}
+
+// Keeps the best `count` distinct strategies seen.
+class Best {
+public:
+    explicit Best(int count)
+        : count_(size_t(std::max(count, 1))) {}
+    void offer(const Suggestion& s) {
+        if (kept_.size() == count_ && s.total <= kept_.begin()->first.first)
+            return;
+        if (seen_.count(s.values))
+            return;
+        kept_.insert({{s.total, s.values}, s});
+        seen_.insert(s.values);
+        if (kept_.size() > count_) {
+            seen_.erase(kept_.begin()->second.values);
+            kept_.erase(kept_.begin());
+        }
+    }
+    std::vector<Suggestion> sorted() const {
+        std::vector<Suggestion> list;
+        for (auto it = kept_.rbegin(); it != kept_.rend(); ++it)
+            list.push_back(it->second);
+        return list;
+    }
+
+private:
+    // Lower totals first; among equal totals the higher values first, so
+    // that the list reads in a stable order.
+    struct Order {
+        bool operator()(const std::pair<std::int64_t, FeatureValues>& a,
+                        const std::pair<std::int64_t, FeatureValues>& b) const {
+            if (a.first != b.first)
+                return a.first < b.first;
+            return a.second > b.second;
+        }
+    };
+    size_t count_;
+    std::map<std::pair<std::int64_t, FeatureValues>, Suggestion, Order> kept_;
+    std::set<FeatureValues> seen_;
+};
+
+// The forecast grand total is the sum of the feature totals, and each
+// feature total depends only on that feature's value: every free feature's
+// totals are worked out once per grid value; the EMI's, which interest,
+// loan value and period move, as they come.
+class Forecaster {
+public:
+    Forecaster(const Grid& base, const PollGrids& polls, int segments, const SearchSpace& space)
+        : base_(base)
+        , polls_(polls)
+        , segments_(segments)
+        , space_(space)
+        , own_(ownValues(base)) {
+        for (int f = 1; f <= featureCount; ++f) {
+            ownTotals_[size_t(f - 1)] = featureForecast(f, own_[size_t(f - 1)], false);
+            grids_[size_t(f - 1)] = space[size_t(f - 1)].free
+                                        ? gridValues(space[size_t(f - 1)])
+                                        : std::vector<double>{own_[size_t(f - 1)]};
+        }
+    }
+
+    const std::vector<double>& grid(int feature) const { return grids_[size_t(feature - 1)]; }
+    // The index of the grid value nearest the own product's value.
+    int nearestToOwn(int feature) const {
+        const std::vector<double>& grid = grids_[size_t(feature - 1)];
+        const double own = own_[size_t(feature - 1)];
+        size_t nearest = 0;
+        for (size_t i = 1; i < grid.size(); ++i)
+            if (std::abs(grid[i] - own) < std::abs(grid[nearest] - own))
+                nearest = i;
+        return int(nearest);
+    }
+    std::int64_t forecasts() const { return forecasts_; }
+
+    // The strategy of the grid point, or none when it is not to be suggested.
+    std::optional<Suggestion> at(const std::vector<int>& point) {
+        FeatureValues values{};
+        for (int f = 1; f <= featureCount; ++f)
+            values[size_t(f - 1)] = grids_[size_t(f - 1)][size_t(point[size_t(f - 1)])];
+        Suggestion s = makeSuggestion(base_, values);
+        const SearchRange& emi = space_[feature::emi - 1];
+        const double emiValue = s.values[feature::emi - 1];
+        if (emi.free && (emiValue < emi.low || emiValue > emi.high))
+            return std::nullopt;
+        if (s.pattern() == QStringLiteral("0000000"))
+            return std::nullopt;
+        ++forecasts_;
+        for (int f = 1; f <= featureCount; ++f)
+            s.total += featureTotal(f, s.values[size_t(f - 1)], s.changed[size_t(f - 1)]);
+        return s;
+    }
+
+private:
+    std::int64_t featureTotal(int f, double v, bool changed) {
+        if (!changed)
+            return ownTotals_[size_t(f - 1)];
+        auto& cache = cache_[size_t(f - 1)];
+        const auto found = cache.find(v);
+        if (found != cache.end())
+            return found->second;
+        const std::int64_t total = featureForecast(f, v, true);
+        cache.emplace(v, total);
+        return total;
+    }
+    // The feature total as Analyse forms it: the parabola for a changed
+    // feature, the own counts otherwise.
+    std::int64_t featureForecast(int f, double v, bool changed) const {
+        if (changed)
+            return forecastAt(base_, polls_, segments_, f, allSegments, v);
+        std::int64_t sum = 0;
+        for (int r = 1; r <= segments_; ++r)
+            sum += toWhole(brandCounts(polls_, r, f)[0]);
+        return sum;
+    }
+
+    const Grid& base_;
+    const PollGrids& polls_;
+    int segments_;
+    const SearchSpace& space_;
+    FeatureValues own_;
+    std::array<std::int64_t, featureCount> ownTotals_{};
+    std::array<std::vector<double>, featureCount> grids_;
+    std::array<std::map<double, std::int64_t>, featureCount> cache_;
+    std::int64_t forecasts_ = 0;
+};
+
+// Exhaustive: every grid point in turn, as the digits of a mixed-radix number.
+void searchAll(Forecaster& forecaster, std::int64_t points, Best& best,
+               const std::function<void(int)>& progress, const std::atomic<bool>* cancel,
+               SearchResult& result) {
+    std::vector<int> point(featureCount, 0);
+    int reported = -1;
+    for (std::int64_t i = 0; i < points; ++i) {
+        if ((i & 1023) == 0) {
+            if (cancel && *cancel) {
+                result.cancelled = true;
+                return;
+            }
+            const int percent = int(i * 100 / points);
+            if (progress && percent != reported)
+                progress(reported = percent);
+        }
+        if (auto s = forecaster.at(point))
+            best.offer(*s);
+        for (int f = 0; f < featureCount; ++f) {
+            if (++point[size_t(f)] < int(forecaster.grid(f + 1).size()))
+                break;
+            point[size_t(f)] = 0;
+        }
+    }
+    result.exhaustive = true;
+}
+
+// Coordinate ascent with restarts.
+void searchByAscent(Forecaster& forecaster, Best& best, const std::function<void(int)>& progress,
+                    const std::atomic<bool>* cancel, SearchResult& result) {
+    std::mt19937_64 random(20120917);
+    for (int start = 0; start < ascentStarts; ++start) {
+        if (progress)
+            progress(start * 100 / ascentStarts);
+        std::vector<int> point(featureCount, 0);
+        for (int f = 1; f <= featureCount; ++f) {
+            const auto& grid = forecaster.grid(f);
+            if (start == 0) {
+                point[size_t(f - 1)] = forecaster.nearestToOwn(f);
+            } else {
+                point[size_t(f - 1)] =
+                    int(std::uniform_int_distribution<size_t>(0, grid.size() - 1)(random));
+            }
+        }
+        std::int64_t current = std::numeric_limits<std::int64_t>::min();
+        if (auto s = forecaster.at(point)) {
+            current = s->total;
+            best.offer(*s);
+        }
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (int f = 1; f <= featureCount; ++f) {
+                if (cancel && *cancel) {
+                    result.cancelled = true;
+                    return;
+                }
+                const int size = int(forecaster.grid(f).size());
+                int bestIndex = point[size_t(f - 1)];
+                for (int i = 0; i < size; ++i) {
+                    point[size_t(f - 1)] = i;
+                    if (auto s = forecaster.at(point)) {
+                        best.offer(*s);
+                        if (s->total > current) {
+                            current = s->total;
+                            bestIndex = i;
+                            moved = true;
+                        }
+                    }
+                }
+                point[size_t(f - 1)] = bestIndex;
+            }
+        }
+    }
+}
+
+} // namespace
+
+SearchSpace defaultSearchSpace(const Grid& base) {
+    SearchSpace space;
+    for (int f = 1; f <= featureCount; ++f) {
+        const std::array<double, 3> x = brandValues(base, f);
+        SearchRange& range = space[size_t(f - 1)];
+        range.low = *std::min_element(x.begin(), x.end());
+        range.high = *std::max_element(x.begin(), x.end());
+        range.step = (range.high - range.low) / 10;
+    }
+    return space;
+}
+
+std::vector<double> gridValues(const SearchRange& range) {
+    std::vector<double> values{range.low};
+    if (!(range.step > 0) || !(range.high > range.low))
+        return values;
+    // Whole multiples of the step, cleaned of the binary residue the sums
+    // leave (0.1 + 0.2), so that the values read as the user would type them.
+    const auto steps = std::int64_t(std::floor((range.high - range.low) / range.step + 1e-9));
+    for (std::int64_t i = 1; i <= steps; ++i) {
+        const double v = leadingNumber(doubleText(range.low + double(i) * range.step));
+        if (v < range.high)
+            values.push_back(v);
+    }
+    values.push_back(range.high);
+    return values;
+}
+
+QString Suggestion::pattern() const {
+    QString text;
+    for (bool flag : changed)
+        text += flag ? u'1' : u'0';
+    return text;
+}
+
+Suggestion makeSuggestion(const Grid& base, FeatureValues values) {
+    Suggestion s;
+    bool newEmi = false;
+    for (int f = 1; f <= featureCount; ++f)
+        if (entersEmi(f) && differsFromBase(values[size_t(f - 1)], baseValue(base, f)))
+            newEmi = true;
+    if (newEmi) {
+        const auto emi = strategyEmi(values[feature::interest - 1], values[feature::loanValue - 1],
+                                     values[feature::repaymentPeriod - 1]);
+        if (emi)
+            values[feature::emi - 1] = leadingNumber(patternText(double(*emi)));
+    }
+    s.values = values;
+    for (int f = 1; f <= featureCount; ++f)
+        s.changed[size_t(f - 1)] = differsFromBase(values[size_t(f - 1)], baseValue(base, f));
+    return s;
+}
+
+QStringList suggestionTexts(const Suggestion& suggestion) {
+    QStringList texts;
+    for (int f = 1; f <= featureCount; ++f) {
+        const double v = suggestion.values[size_t(f - 1)];
+        texts << (f == feature::emi && recomputesEmi(suggestion) ? patternText(v) : doubleText(v));
+    }
+    return texts;
+}
+
+SearchResult searchStrategies(const Grid& base, const PollGrids& polls, int segmentCount,
+                              const SearchSpace& space, int count,
+                              const std::function<void(int)>& progress,
+                              const std::atomic<bool>* cancel) {
+    SearchResult result;
+    Forecaster forecaster(base, polls, segmentCount, space);
+    Best best(count);
+    std::int64_t points = 1;
+    for (int f = 1; f <= featureCount && points <= exhaustiveLimit; ++f)
+        points *= std::int64_t(forecaster.grid(f).size());
+    if (points <= exhaustiveLimit)
+        searchAll(forecaster, points, best, progress, cancel, result);
+    else
+        searchByAscent(forecaster, best, progress, cancel, result);
+    if (progress && !result.cancelled)
+        progress(100);
+    result.best = best.sorted();
+    result.forecasts = forecaster.forecasts();
+    return result;
+}
+
+} // namespace lendora::analysis

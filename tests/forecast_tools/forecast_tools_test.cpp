@@ -1,0 +1,301 @@
+#include "analysis/analysis_export.h"
+#include "analysis/intervals.h"
+#include "analysis/sensitivity.h"
+#include "analysis/strategy_entry.h"
+#include "analysis/strategy_search.h"
+#include "analysis/strategy_table.h"
+
+#include "analysis/analysis_fixtures.h"
+
+#include <gtest/gtest.h>
+
+using namespace lendora;
+using namespace lendora::analysis;
+using namespace lendora::analysis::test;
+
+namespace {
+
+// Three brands whose features all differ, and three segments of counts; the
+// counts are multiplied by `scale`.
+struct Plan {
+    explicit Plan(double scale = 1, std::vector<Counts> extra = {}) {
+        std::array<std::vector<Counts>, 3> counts{
+            std::vector<Counts>{{30, 12, 8, 5, 7, 9, 4}, {11, 3, 6, 2, 9, 1, 5}},
+            std::vector<Counts>{{20, 10, 9, 6, 8, 7, 3}, {14, 5, 6, 3, 8, 2, 6}},
+            std::vector<Counts>{{15, 9, 11, 8, 9, 5, 2}, {9, 7, 6, 1, 7, 3, 8}}};
+        for (auto& brand : counts) {
+            brand.insert(brand.end(), extra.begin(), extra.end());
+            for (Counts& segment : brand)
+                for (double& c : segment)
+                    c *= scale;
+        }
+        tables = tablesWithSegments(int(counts[0].size()));
+        own = pollGrid(counts[0]);
+        c1 = pollGrid(counts[1]);
+        c2 = pollGrid(counts[2]);
+        setBase(tables, {QStringList{"10", "20000", "500000", "80", "240", "5000", "2"},
+                         QStringList{"12", "25000", "600000", "85", "180", "6000", "3"},
+                         QStringList{"14", "30000", "700000", "90", "120", "7000", "5"}});
+    }
+    PollGrids polls() const { return {own, c1, c2}; }
+    int segments() const { return tables.segmentCount(); }
+    // Analyse of the own values with the given features changed.
+    StrategyInput analyseWith(std::initializer_list<std::pair<int, double>> changes) {
+        StrategyInput s{featureValues(entryTexts(tables.base)), {}};
+        tables.clearChangeFlags();
+        for (auto [f, v] : changes) {
+            s.values[size_t(f - 1)] = v;
+            s.changed[size_t(f - 1)] = tables.changeFlag(f) = true;
+        }
+        EXPECT_TRUE(analyse(tables, polls(), s.values).computed());
+        return s;
+    }
+    std::int64_t estimate(int row, int column) const {
+        return std::int64_t(tables.estimates.text(row, column).toLongLong());
+    }
+
+    AnalysisTables tables;
+    Grid own, c1, c2;
+};
+
+TEST(Sensitivity, TheCurveAtEachBrandsValueIsThatBrandsCount) {
+    Plan plan;
+    for (int f = 1; f <= featureCount; ++f)
+        for (int segment : {allSegments, 1, 2}) {
+            const SensitivityCurve curve =
+                sensitivityCurve(plan.tables.base, plan.polls(), 2, f, segment, 0.25, 40);
+            ASSERT_EQ(curve.points.size(), 41u);
+            for (const CurvePoint& brand : curve.brands)
+                EXPECT_EQ(forecastAt(plan.tables.base, plan.polls(), 2, f, segment, brand.value),
+                          brand.respondents)
+                    << "feature " << f << " segment " << segment;
+        }
+}
+
+TEST(Sensitivity, TheCurveAtAStrategysValueIsTheEstimateOfAnalyse) {
+    Plan plan;
+    const struct {
+        int feature;
+        double value;
+    } cases[] = {{feature::interest, 11}, {feature::interest, 9},   {feature::loanValue, 812345},
+                 {feature::emi, 5500.5},  {feature::freebies, 2.5}, {feature::minIncome, 41000}};
+    for (const auto& c : cases) {
+        plan.analyseWith({{c.feature, c.value}});
+        for (int segment : {1, 2})
+            EXPECT_EQ(forecastAt(plan.tables.base, plan.polls(), 2, c.feature, segment, c.value),
+                      plan.estimate(segment, c.feature));
+        EXPECT_EQ(forecastAt(plan.tables.base, plan.polls(), 2, c.feature, allSegments, c.value),
+                  plan.estimate(3, c.feature));
+    }
+}
+
+TEST(Sensitivity, TheVertexOfAHandBuiltParabolaIsExact) {
+    // y = -(v - 11)^2 + 50 and y = 2 (v - 13)^2 + 5 through interest 10, 12, 14.
+    const struct {
+        Counts own, c1, c2;
+        double margin;
+        QString text;
+    } cases[] = {
+        {{49}, {49}, {41}, 0.1, "most respondents at Interest 11"},
+        {{23}, {7}, {7}, 0.1, "fewest respondents at Interest 13"},
+        {{10}, {20}, {30}, 0.5, ""}, // a straight line has none
+    };
+    for (const auto& c : cases) {
+        Plan plan;
+        plan.own = pollGrid({c.own});
+        plan.c1 = pollGrid({c.c1});
+        plan.c2 = pollGrid({c.c2});
+        const SensitivityCurve curve =
+            sensitivityCurve(plan.tables.base, plan.polls(), 1, feature::interest, 1, c.margin, 10);
+        EXPECT_EQ(vertexText(curve), c.text);
+        if (!c.text.isEmpty())
+            EXPECT_DOUBLE_EQ(*curve.vertex, c.text.endsWith("11") ? 11.0 : 13.0);
+    }
+}
+
+TEST(Intervals, MoreRespondentsShrinkTheIntervalAroundTheSameEstimate) {
+    Plan small;
+    Plan large(100);
+    const StrategyInput strategy =
+        small.analyseWith({{feature::interest, 11}, {feature::emi, 5500}});
+    large.analyseWith({{feature::interest, 11}, {feature::emi, 5500}});
+    const StrategyIntervals a =
+        ResampledPolls(small.tables.base, small.polls(), 2).intervals(strategy);
+    const StrategyIntervals b =
+        ResampledPolls(large.tables.base, large.polls(), 2).intervals(strategy);
+    const std::pair<Interval, Interval> pairs[] = {
+        {a.total, b.total}, {a.segments[0], b.segments[0]}, {a.features[0], b.features[0]}};
+    for (const auto& [one, hundred] : pairs) {
+        EXPECT_GT(one.high - one.low, 0);
+        EXPECT_LT(double(hundred.high - hundred.low) / 100, double(one.high - one.low) / 3);
+        EXPECT_GE(double(hundred.low) / 100, double(one.low));
+        EXPECT_LE(double(hundred.high) / 100, double(one.high));
+    }
+    // The same estimate, but for the rounding of its 14 cells.
+    EXPECT_NEAR(double(large.estimate(3, 8)) / 100, double(small.estimate(3, 8)), 7);
+}
+
+TEST(Intervals, ASegmentWithoutRespondentsHasZeroWidthAtEveryValue) {
+    Plan plan(1, {Counts{}});
+    const ResampledPolls resampled(plan.tables.base, plan.polls(), 3);
+    for (double v : {8.0, 10.0, 11.5, 14.0, 20.0}) {
+        const StrategyInput s = plan.analyseWith({{feature::interest, v}});
+        const auto cells = resampled.cellIntervals(s);
+        for (int f = 0; f < featureCount; ++f)
+            EXPECT_EQ(cells[2][size_t(f)], (Interval{0, 0})) << v;
+        EXPECT_EQ(resampled.intervals(s).segments[2], (Interval{0, 0}));
+        EXPECT_GT(cells[0][0].high - cells[0][0].low, 0);
+    }
+}
+
+TEST(Intervals, TheSeedRepeatsAndTheGrandTotalLiesInside) {
+    Plan plan;
+    const ResampledPolls first(plan.tables.base, plan.polls(), 2, 500);
+    const ResampledPolls second(plan.tables.base, plan.polls(), 2, 500);
+    for (auto changes : {std::initializer_list<std::pair<int, double>>{{feature::interest, 11}},
+                         {{feature::loanValue, 650000}, {feature::freebies, 4}},
+                         {{feature::minIncome, 15000}}}) {
+        const StrategyInput s = plan.analyseWith(changes);
+        const StrategyIntervals a = first.intervals(s);
+        EXPECT_EQ(a.totalSamples, second.intervals(s).totalSamples);
+        EXPECT_EQ(a.segments, second.intervals(s).segments);
+        EXPECT_LE(a.total.low, plan.estimate(3, 8));
+        EXPECT_GE(a.total.high, plan.estimate(3, 8));
+        EXPECT_DOUBLE_EQ(beatChance(a, a), 0.5);
+    }
+}
+
+TEST(Intervals, AClearlyBetterStrategyBeatsTheOtherAlmostAlways) {
+    Plan plan(100);
+    const ResampledPolls resampled(plan.tables.base, plan.polls(), 2);
+    const auto all = strategyIntervals(resampled, {plan.analyseWith({{feature::interest, 9}}),
+                                                   plan.analyseWith({{feature::interest, 13}})});
+    EXPECT_GT(beatChance(all[0], all[1]), 0.95);
+    EXPECT_LT(beatChance(all[1], all[0]), 0.05);
+}
+
+TEST(Intervals, TheCsvCarriesThemBesideTheTablesOwnColumns) {
+    Plan plan;
+    for (double v : {9.0, 13.0}) {
+        plan.analyseWith({{feature::interest, v}});
+        addStrategy(plan.tables, plan.analyseWith({{feature::interest, v}}).values);
+    }
+    const auto intervals = strategyIntervals(ResampledPolls(plan.tables.base, plan.polls(), 2),
+                                             storedStrategies(plan.tables));
+    EXPECT_EQ(comparisonCsv(plan.tables, {}), comparisonCsv(plan.tables));
+    const QList<QByteArray> plain = comparisonCsv(plan.tables).split('\n');
+    const QList<QByteArray> lines = comparisonCsv(plan.tables, intervals).split('\n');
+    ASSERT_EQ(lines.size(), plain.size());
+    const auto cut = [](const QByteArray& line) { return line.left(line.size() - 1); };
+    EXPECT_EQ(lines[0], cut(plain[0]) +
+                            ",Interest low,Interest high,Min. Eligible Income low,"
+                            "Min. Eligible Income high,Max. Loan Value low,Max. Loan Value high,"
+                            "Max. Loan Percentage low,Max. Loan Percentage high,Repayment Period "
+                            "low,Repayment Period high,EMI low,EMI high,Freebies low,Freebies high,"
+                            "Totals low,Totals high\r");
+    const Interval total = intervals[1].total;
+    EXPECT_TRUE(lines[2].startsWith(cut(plain[2]) + ','));
+    EXPECT_TRUE(lines[2].endsWith(QByteArray::number(qlonglong(total.low)) + ',' +
+                                  QByteArray::number(qlonglong(total.high)) + '\r'));
+    EXPECT_EQ(lines[3], cut(plain[3]) + QByteArray(16, ',') + '\r'); // the totals row
+    EXPECT_TRUE(lines[8].endsWith(QByteArray::number(qlonglong(total.low)) + ',' +
+                                  QByteArray::number(qlonglong(total.high)) + '\r'));
+}
+
+// MEI peaks at 27500 (counts 50, 450, 450 over 20000, 25000, 30000) and
+// Freebies at 3.5 (10, 20, 10 over 2, 3, 5); the other counts are flat.
+Plan peakedPlan() {
+    Plan plan;
+    plan.own = pollGrid({{5, 50, 5, 5, 5, 5, 10}});
+    plan.c1 = pollGrid({{5, 450, 5, 5, 5, 5, 20}});
+    plan.c2 = pollGrid({{5, 450, 5, 5, 5, 5, 10}});
+    AnalysisTables one = tablesWithSegments(1);
+    one.base = plan.tables.base;
+    plan.tables = one;
+    return plan;
+}
+
+TEST(StrategySearch, FindsTheKnownOptimumOfAHandBuiltCase) {
+    Plan plan = peakedPlan();
+    SearchSpace space = defaultSearchSpace(plan.tables.base);
+    space[feature::minIncome - 1] = {true, 20000, 30000, 500};
+    space[feature::freebies - 1] = {true, 2, 5, 0.5};
+    space[feature::interest - 1] = {true, 10, 14, 1};
+    const SearchResult result = searchStrategies(plan.tables.base, plan.polls(), 1, space);
+    ASSERT_TRUE(result.exhaustive);
+    ASSERT_EQ(result.best.size(), 10u);
+    const Suggestion& top = result.best.front();
+    EXPECT_EQ(top.values[feature::minIncome - 1], 27500);
+    EXPECT_EQ(top.values[feature::freebies - 1], 3.5);
+    // Flat interest counts tie: the EMI follows a changed interest by the rule.
+    for (const Suggestion& s : result.best) {
+        plan.tables.clearChangeFlags();
+        for (int f = 1; f <= featureCount; ++f)
+            plan.tables.changeFlag(f) = s.changed[size_t(f - 1)];
+        ASSERT_TRUE(analyse(plan.tables, plan.polls(), s.values).computed());
+        EXPECT_EQ(plan.estimate(2, 8), s.total);
+        const QStringList texts = suggestionTexts(s);
+        if (s.changed[0]) {
+            plan.tables.lblNewEMIFlag = true;
+            EXPECT_EQ(recomputeEmi(plan.tables, texts[0], texts[2], texts[4]), texts[5]);
+        }
+    }
+}
+
+TEST(StrategySearch, NeverProposesAValueOutsideTheBounds) {
+    Plan plan = peakedPlan();
+    const struct {
+        int feature;
+        SearchRange range;
+    } cases[] = {{feature::minIncome, {true, 21000, 24000, 700}},
+                 {feature::freebies, {true, 3.7, 9, 0.3}},
+                 {feature::interest, {true, 11, 11.5, 0.1}},
+                 {feature::emi, {true, 4000, 9000, 100}},
+                 {feature::repaymentPeriod, {true, 100, 250, 1}},
+                 {feature::loanValue, {true, 450000, 750000, 1000}}};
+    SearchSpace space = defaultSearchSpace(plan.tables.base);
+    for (const auto& c : cases) {
+        space[size_t(c.feature - 1)] = c.range;
+        const SearchResult result = searchStrategies(plan.tables.base, plan.polls(), 1, space);
+        ASSERT_FALSE(result.best.empty());
+        for (const Suggestion& s : result.best)
+            for (int f = 1; f <= featureCount; ++f) {
+                const SearchRange& r = space[size_t(f - 1)];
+                const double v = s.values[size_t(f - 1)];
+                if (r.free) {
+                    EXPECT_GE(v, r.low) << f;
+                    EXPECT_LE(v, r.high) << f;
+                } else if (f != feature::emi) {
+                    EXPECT_EQ(v, baseValue(plan.tables.base, f)) << f;
+                }
+            }
+    }
+}
+
+TEST(StrategySearch, ALargeSearchReportsProgressAndCanBeCancelled) {
+    Plan plan;
+    SearchSpace space = defaultSearchSpace(plan.tables.base);
+    for (SearchRange& range : space) {
+        range.free = true;
+        range.step = (range.high - range.low) / 20;
+    }
+    for (bool cancelLate : {false, true}) {
+        std::atomic<bool> cancel{false};
+        std::vector<int> reports;
+        const SearchResult result = searchStrategies(
+            plan.tables.base, plan.polls(), 2, space, 10,
+            [&](int percent) {
+                reports.push_back(percent);
+                if (cancelLate && percent > 10)
+                    cancel = true;
+            },
+            &cancel);
+        EXPECT_FALSE(result.exhaustive);
+        EXPECT_EQ(result.cancelled, cancelLate);
+        EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+        EXPECT_EQ(reports.back() == 100, !cancelLate);
+        EXPECT_FALSE(result.best.empty());
+    }
+}
+
+} // namespace
