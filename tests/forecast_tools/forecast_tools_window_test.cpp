@@ -1,5 +1,5 @@
 #include "analysis/analysis_charts.h"
-#include "analysis/analysis_window_fixture.h"
+#include "forecast_tools/analysis_window_fixture.h"
 #include "analysis/sensitivity_chart.h"
 
 #include "shell/main_window.h"
