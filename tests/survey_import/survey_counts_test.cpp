@@ -1,62 +1,12 @@
-#include "poll/import_mapping.h"
-#include "poll/poll_tables.h"
-#include "poll/survey_count.h"
-#include "poll/survey_file.h"
-#include "storage/details_file.h"
-#include "storage/record_file.h"
-#include "workspace/records.h"
-
-#include "support/printing.h"
-#include "support/workspace.h"
+#include "survey_import/survey_import_support.h"
 
 #include <gtest/gtest.h>
 
 using namespace lendora;
 using namespace lendora::poll;
+using namespace lendora::test;
 
 namespace {
-
-const QString dataDir = QStringLiteral(SURVEY_TEST_DATA);
-
-// The choices of the test plan: project 1 with audience 1 (three segments).
-ImportChoices planChoices() {
-    const RecordFolder folder(dataDir + QStringLiteral("/workspace"));
-    Plan plan;
-    plan.project = 1;
-    plan.audience = 1;
-    Grid table;
-    layOut(folder, plan, table);
-    Grid details(2, details::columnCount);
-    details::readInto(folder, 1, details, true);
-    return importChoices(table, details);
-}
-
-// Imports with the default mapping; the poll file bytes of each product.
-struct Imported {
-    SurveyFile file;
-    PollCounts counts;
-    std::array<QByteArray, productCount> pollFiles;
-};
-
-Imported import(const QString& name) {
-    Imported result;
-    result.file = readSurveyFile(dataDir + u'/' + name);
-    if (!result.file.responses)
-        return result;
-    const ImportChoices choices = planChoices();
-    const ImportMapping mapping = defaultMapping(*result.file.responses, choices);
-    result.counts = countResponses(*result.file.responses, mapping, int(choices.segments.size()));
-    for (int k = 0; k < productCount; ++k) {
-        Grid table;
-        std::vector<QStringList> segments;
-        for (int r = 1; r <= int(choices.segments.size()); ++r)
-            segments.push_back({QString::number(r), choices.segments[r - 1]});
-        layOut(table, segments);
-        putCounts(result.counts, k, table);
-        result.pollFiles[size_t(k)] = bytes(table);
-    }
-    return result;
-}
 
 struct KnownFile {
     const char* name;
@@ -68,18 +18,12 @@ class KnownRespondents : public ::testing::TestWithParam<KnownFile> {};
 // Sixteen respondents: twelve counted, one each of an unknown segment, no
 // product, no feature and a blank row. The expected poll files are counted by hand.
 TEST_P(KnownRespondents, GiveTheHandCountedPollFiles) {
-    const Imported imported = import(QString::fromLatin1(GetParam().name));
+    const Imported imported = importFile(surveyData(QString::fromLatin1(GetParam().name)));
     ASSERT_TRUE(imported.file.responses) << qPrintable(imported.file.error);
     EXPECT_EQ(imported.file.responses->layout, GetParam().layout);
-    Reconciliation expected{16, 12, 1, 1, 1, 1};
-    EXPECT_EQ(imported.counts.reconciliation, expected)
+    EXPECT_EQ(imported.counts.reconciliation, (Reconciliation{16, 12, 1, 1, 1, 1}))
         << qPrintable(imported.counts.reconciliation.text());
-    for (int k = 0; k < productCount; ++k) {
-        const QString file = fileName(1, 1, k);
-        EXPECT_EQ(test::visible(imported.pollFiles[size_t(k)]),
-                  test::visible(test::readFile(dataDir + QStringLiteral("/expected/") + file)))
-            << qPrintable(file);
-    }
+    expectHandCountedFiles(imported);
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, KnownRespondents,
@@ -91,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, KnownRespondents,
 // Quoted commas, quotes, line breaks and Windows-1252 letters come back as written.
 TEST(SurveyCsv, ReadsQuotedAndEncodedTextsRight) {
     for (const char* name : {"one_header.csv", "three_headers.csv", "windows1252.csv"}) {
-        const SurveyFile file = readSurveyFile(dataDir + u'/' + QString::fromLatin1(name));
+        const SurveyFile file = readSurveyFile(surveyData(QString::fromLatin1(name)));
         ASSERT_TRUE(file.responses) << name;
         const SurveyColumn& segments = file.responses->columns[1];
         EXPECT_EQ(segments.answers.first(), QStringLiteral("Salaried, 25 to 40")) << name;
@@ -111,7 +55,7 @@ struct BadFile {
 class BadInput : public ::testing::TestWithParam<BadFile> {};
 
 TEST_P(BadInput, IsRefusedWithItsReason) {
-    const Imported imported = import(QString::fromLatin1(GetParam().name));
+    const Imported imported = importFile(surveyData(QString::fromLatin1(GetParam().name)));
     EXPECT_FALSE(imported.file.responses);
     EXPECT_EQ(imported.file.error, QString::fromUtf8(GetParam().error));
 }
@@ -126,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"missing.csv", "The file cannot be read: missing.csv"}));
 
 TEST(SurveyCounting, NoMatchingSegmentCountsNobody) {
-    const Imported imported = import(QStringLiteral("no_segment.csv"));
+    const Imported imported = importFile(surveyData(QStringLiteral("no_segment.csv")));
     ASSERT_TRUE(imported.file.responses);
     EXPECT_EQ(imported.counts.reconciliation, (Reconciliation{2, 0, 0, 2, 0, 0}));
 }
