@@ -69,6 +69,8 @@ void MainWindow::buildMenus() {
     addEntry(create, "mnuNewBD", QStringLiteral("Basic Details"), Qt::Key_F2, true, "mnuNew");
     addEntry(create, "mnuNwPFD", QStringLiteral("Target Audience"), Qt::Key_F3, true, "mnuNew");
     addEntry(create, "mnuNPR", QStringLiteral("Poll Results"), Qt::Key_F5, false, "mnuNew");
+    addEntry(create, "mnuImportResponses", QStringLiteral("Import Responses..."), QKeySequence(),
+             false, "mnuNew");
     QMenu* open = submenu(go, "mnuOpen", QStringLiteral("Open"), "mnuStart");
     addEntry(open, "mnuXBD", QStringLiteral("Basic Details"), Qt::CTRL | Qt::Key_F2, false,
              "mnuOpen");
