@@ -27,57 +27,69 @@ CsvContent readCsv(const QByteArray& bytes) {
     CsvRecord record;
     QString field;
     int line = 1;
-    record.line = 1;
-    bool quoted = false;
     bool recordOpen = false; // something of the current record was read
     const QChar* p = text.constData();
     const QChar* const end = p + text.size();
-    auto endRecord = [&] {
+    auto endField = [&] {
         record.fields.append(field);
         field.clear();
+    };
+    auto endRecord = [&] {
+        endField();
         content.records.push_back(std::move(record));
         record = CsvRecord();
         recordOpen = false;
     };
-    int quoteLine = 0;
+    // Fields are copied in runs between the characters that end them.
     while (p < end) {
-        const QChar c = *p++;
-        if (quoted) {
-            if (c == u'"') {
-                if (p < end && *p == u'"') {
-                    field.append(u'"');
-                    ++p;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                if (c == u'\n')
-                    ++line;
-                field.append(c);
-            }
-            continue;
-        }
         if (!recordOpen) {
             record.line = line;
             recordOpen = true;
         }
-        if (c == u'"') {
-            quoted = true;
-            quoteLine = line;
-        } else if (c == separator) {
-            record.fields.append(field);
-            field.clear();
-        } else if (c == u'\r' && p < end && *p == u'\n') {
-            // CR LF ends the record with the LF.
-        } else if (c == u'\n' || c == u'\r') {
-            endRecord();
-            ++line;
-        } else {
-            field.append(c);
+        if (*p == u'"') {
+            const int quoteLine = line;
+            ++p;
+            while (true) {
+                const QChar* run = p;
+                while (p < end && *p != u'"') {
+                    if (*p == u'\n')
+                        ++line;
+                    ++p;
+                }
+                field.append(QStringView(run, p));
+                if (p == end) {
+                    content.unclosedQuoteLine = quoteLine;
+                    break;
+                }
+                ++p;
+                if (p < end && *p == u'"') {
+                    field.append(u'"');
+                    ++p;
+                    continue;
+                }
+                break;
+            }
+            continue;
         }
+        const QChar* run = p;
+        while (p < end && *p != separator && *p != u'\n' && *p != u'\r' && *p != u'"')
+            ++p;
+        if (p > run)
+            field.append(QStringView(run, p));
+        if (p == end || *p == u'"')
+            continue;
+        if (*p == separator) {
+            ++p;
+            endField();
+            continue;
+        }
+        // CR LF, LF or a lone CR ends the record.
+        if (*p == u'\r' && p + 1 < end && p[1] == u'\n')
+            ++p;
+        ++p;
+        endRecord();
+        ++line;
     }
-    if (quoted)
-        content.unclosedQuoteLine = quoteLine;
     // A last record without a line break after it.
     if (recordOpen)
         endRecord();

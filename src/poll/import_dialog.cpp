@@ -123,8 +123,11 @@ void ImportResponsesDialog::showAnswers(Role role) {
     if (chosen.column < 0)
         return;
     const poll::SurveyColumn& column = responses_.columns[size_t(chosen.column)];
-    table->setRowCount(int(column.answers.size()));
-    for (int a = 0; a < int(column.answers.size()); ++a) {
+    // A column of ids or free texts has an answer per respondent; the first
+    // answers are enough to see that it is the wrong column.
+    const int shown = std::min(int(column.answers.size()), 1000);
+    table->setRowCount(shown);
+    for (int a = 0; a < shown; ++a) {
         const QString& answer = column.answers[a];
         table->setItem(a, 0,
                        new QTableWidgetItem(answer.isEmpty() ? QStringLiteral("(blank)") : answer));

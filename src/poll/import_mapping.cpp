@@ -74,6 +74,8 @@ int featureTarget(const QString& answer) {
     return 0;
 }
 
+constexpr qsizetype maxPlainAnswers = 1000;
+
 const char* const roleWords[roleCount] = {"segment", "product", "feature"};
 
 } // namespace
@@ -145,9 +147,12 @@ ImportMapping defaultMapping(const SurveyResponses& responses, const ImportChoic
         int best = -1;
         double bestScore = 0;
         for (size_t c = 0; c < responses.columns.size(); ++c) {
-            if (taken[c])
-                continue;
             const SurveyColumn& column = responses.columns[c];
+            // Ids and free texts have an answer for nearly every respondent;
+            // no column of so many answers plainly holds a segment, product
+            // or feature.
+            if (taken[c] || column.answers.size() > maxPlainAnswers)
+                continue;
             // The share of answering respondents whose answer names a target.
             long long answered = 0;
             long long named = 0;
