@@ -75,4 +75,14 @@ TEST(SurveyCounting, NoMatchingSegmentCountsNobody) {
     EXPECT_EQ(imported.counts.reconciliation, (Reconciliation{2, 0, 0, 2, 0, 0}));
 }
 
+// The sample export of the examples counts into the demo plan with the
+// default mapping; the skipped respondents are those it was made with.
+TEST(SurveySample, TheDemoExportImportsIntoTheDemoPlan) {
+    const Imported imported = importFile(QStringLiteral(SURVEY_EXAMPLES "/poll_responses_demo.csv"),
+                                         planChoices(QStringLiteral(SURVEY_EXAMPLES "/demo")));
+    ASSERT_TRUE(imported.file.responses) << qPrintable(imported.file.error);
+    EXPECT_EQ(imported.file.responses->layout, SurveyLayout::ThreeHeaders);
+    EXPECT_EQ(imported.counts.reconciliation, (Reconciliation{300, 292, 1, 3, 2, 2}));
+}
+
 } // namespace

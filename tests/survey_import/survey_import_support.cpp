@@ -16,8 +16,8 @@ QString surveyData(const QString& name) {
     return QStringLiteral(SURVEY_TEST_DATA "/") + name;
 }
 
-ImportChoices planChoices() {
-    const RecordFolder folder(surveyData(QStringLiteral("workspace")));
+ImportChoices planChoices(const QString& path) {
+    const RecordFolder folder(path);
     Plan plan;
     plan.project = 1;
     plan.audience = 1;
@@ -28,12 +28,11 @@ ImportChoices planChoices() {
     return importChoices(table, details);
 }
 
-Imported importWith(SurveyFile file, const ImportMapping& mapping) {
+Imported importWith(SurveyFile file, const ImportMapping& mapping, const ImportChoices& choices) {
     Imported result;
     result.file = std::move(file);
     if (!result.file.responses)
         return result;
-    const ImportChoices choices = planChoices();
     result.counts = countResponses(*result.file.responses, mapping, int(choices.segments.size()));
     std::vector<QStringList> segments;
     for (qsizetype r = 0; r < choices.segments.size(); ++r)
@@ -47,12 +46,12 @@ Imported importWith(SurveyFile file, const ImportMapping& mapping) {
     return result;
 }
 
-Imported importFile(const QString& path) {
+Imported importFile(const QString& path, const ImportChoices& choices) {
     SurveyFile file = readSurveyFile(path);
     if (!file.responses)
         return {std::move(file), {}, {}};
-    const ImportMapping mapping = defaultMapping(*file.responses, planChoices());
-    return importWith(std::move(file), mapping);
+    const ImportMapping mapping = defaultMapping(*file.responses, choices);
+    return importWith(std::move(file), mapping, choices);
 }
 
 void expectHandCountedFiles(const Imported& imported) {

@@ -15,8 +15,9 @@ namespace lendora::test {
 // A file of tests/data/survey_import.
 QString surveyData(const QString& name);
 
-// The choices of the test plan: project 1 with audience 1, three segments.
-poll::ImportChoices planChoices();
+// The choices of the plan over project 1 and audience 1 of a working
+// directory; by default the test plan's (three segments).
+poll::ImportChoices planChoices(const QString& folder = surveyData(QStringLiteral("workspace")));
 
 // A file imported into poll tables laid out for the test plan; the poll
 // file bytes of each product.
@@ -26,8 +27,9 @@ struct Imported {
     std::array<QByteArray, poll::productCount> pollFiles;
 };
 // With the default mapping, or with the one given.
-Imported importFile(const QString& path);
-Imported importWith(poll::SurveyFile file, const poll::ImportMapping& mapping);
+Imported importFile(const QString& path, const poll::ImportChoices& choices = planChoices());
+Imported importWith(poll::SurveyFile file, const poll::ImportMapping& mapping,
+                    const poll::ImportChoices& choices = planChoices());
 
 // The poll files match those counted by hand for the sixteen known respondents.
 void expectHandCountedFiles(const Imported& imported);
