@@ -69,8 +69,6 @@ void MainWindow::buildMenus() {
     addEntry(create, "mnuNewBD", QStringLiteral("Basic Details"), Qt::Key_F2, true, "mnuNew");
     addEntry(create, "mnuNwPFD", QStringLiteral("Target Audience"), Qt::Key_F3, true, "mnuNew");
     addEntry(create, "mnuNPR", QStringLiteral("Poll Results"), Qt::Key_F5, false, "mnuNew");
-    addEntry(create, "mnuImportResponses", QStringLiteral("Import Responses..."), QKeySequence(),
-             false, "mnuNew");
     QMenu* open = submenu(go, "mnuOpen", QStringLiteral("Open"), "mnuStart");
     addEntry(open, "mnuXBD", QStringLiteral("Basic Details"), Qt::CTRL | Qt::Key_F2, false,
              "mnuOpen");
@@ -80,6 +78,8 @@ void MainWindow::buildMenus() {
              "mnuOpen");
     addEntry(open, "mnuPRD", QStringLiteral("Poll Results"), Qt::CTRL | Qt::Key_F6, false,
              "mnuOpen");
+    addEntry(open, "mnuImportResponses", QStringLiteral("Import Responses..."), QKeySequence(),
+             false, "mnuOpen");
     addEntry(go, "mnuNwProject", QStringLiteral("Projects"), Qt::Key_F6, true, "mnuStart");
     addEntry(go, "mnuNewAnalysis", QStringLiteral("Analysis"), Qt::Key_F7, false, "mnuStart");
     QMenu* help = submenu(nullptr, "mnuHelp", QStringLiteral("Help"), "");

@@ -47,28 +47,6 @@ TEST(SurveyCsv, ReadsQuotedAndEncodedTextsRight) {
     }
 }
 
-struct BadFile {
-    const char* name;
-    const char* error;
-};
-
-class BadInput : public ::testing::TestWithParam<BadFile> {};
-
-TEST_P(BadInput, IsRefusedWithItsReason) {
-    const Imported imported = importFile(surveyData(QString::fromLatin1(GetParam().name)));
-    EXPECT_FALSE(imported.file.responses);
-    EXPECT_EQ(imported.file.error, QString::fromUtf8(GetParam().error));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, BadInput,
-    ::testing::Values(
-        BadFile{"empty.csv", "The file is empty: empty.csv"},
-        BadFile{"binary.csv",
-                "The file is neither comma-separated text nor an SPSS data file: binary.csv"},
-        BadFile{"ragged.csv", "Line 3 has 3 fields where the header has 5: ragged.csv"},
-        BadFile{"missing.csv", "The file cannot be read: missing.csv"}));
-
 TEST(SurveyCounting, NoMatchingSegmentCountsNobody) {
     const Imported imported = importFile(surveyData(QStringLiteral("no_segment.csv")));
     ASSERT_TRUE(imported.file.responses);
