@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace lendora::poll {
 
@@ -22,7 +23,18 @@ bool isBinary(const QByteArray& bytes) {
 
 } // namespace
 
-SurveyFile readSurveyCsv(const QByteArray& bytes, const QString& name) {
+// Text saved as UTF-16 (with its byte order mark), as some spreadsheet
+// programs save "Unicode text", in UTF-8.
+QByteArray fromUtf16(const QByteArray& bytes) {
+    const bool little = bytes.startsWith("\xFF\xFE");
+    if (!little && !bytes.startsWith("\xFE\xFF"))
+        return bytes;
+    QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+    return QString(decoder(bytes.sliced(2))).toUtf8();
+}
+
+SurveyFile readSurveyCsv(const QByteArray& fileBytes, const QString& name) {
+    const QByteArray bytes = fromUtf16(fileBytes);
     if (bytes.trimmed().isEmpty() || bytes == "\xEF\xBB\xBF")
         return failure(QStringLiteral("The file is empty"), name);
     if (isBinary(bytes))

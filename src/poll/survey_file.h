@@ -8,7 +8,8 @@
 #include <optional>
 
 // Reads a survey tool's respondent-level export: an SPSS data file when its
-// bytes begin like one, comma-separated text otherwise.
+// bytes begin like one, comma-separated text otherwise (UTF-16 text with its
+// byte order mark too).
 namespace lendora::poll {
 
 struct SurveyFile {

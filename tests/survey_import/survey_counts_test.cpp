@@ -30,11 +30,13 @@ INSTANTIATE_TEST_SUITE_P(Layouts, KnownRespondents,
                          ::testing::Values(KnownFile{"one_header.csv", SurveyLayout::OneHeader},
                                            KnownFile{"three_headers.csv",
                                                      SurveyLayout::ThreeHeaders},
-                                           KnownFile{"windows1252.csv", SurveyLayout::OneHeader}));
+                                           KnownFile{"windows1252.csv", SurveyLayout::OneHeader},
+                                           KnownFile{"utf16_tabs.csv", SurveyLayout::OneHeader}));
 
 // Quoted commas, quotes, line breaks and Windows-1252 letters come back as written.
 TEST(SurveyCsv, ReadsQuotedAndEncodedTextsRight) {
-    for (const char* name : {"one_header.csv", "three_headers.csv", "windows1252.csv"}) {
+    for (const char* name :
+         {"one_header.csv", "three_headers.csv", "windows1252.csv", "utf16_tabs.csv"}) {
         const SurveyFile file = readSurveyFile(surveyData(QString::fromLatin1(name)));
         ASSERT_TRUE(file.responses) << name;
         const SurveyColumn& segments = file.responses->columns[1];
