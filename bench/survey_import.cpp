@@ -1,7 +1,8 @@
 // Importing a survey export of 100,000 respondents (three header rows, five
-// columns): reading the file, the default mapping, the counting and the
-// counts put into three poll tables. Beside it, in the same run, the
-// baseline of reading the file's bytes and splitting them into lines.
+// columns; and the same respondents as an SPSS data file): reading the file,
+// the default mapping, the counting and the counts put into three poll
+// tables. Beside it, in the same run, the baseline of reading the text
+// file's bytes and splitting them into lines.
 #include "poll/import_mapping.h"
 #include "poll/poll_tables.h"
 #include "poll/survey_count.h"
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <readstat.h>
 
 #include <cstdio>
 
@@ -63,7 +65,54 @@ ExportFile& exportFile() {
     return file;
 }
 
-double importSeconds = 0, baselineSeconds = 0;
+ssize_t toFile(const void* bytes, size_t length, void* context) {
+    return static_cast<QFile*>(context)->write(static_cast<const char*>(bytes), qint64(length));
+}
+
+// The same respondents as numeric codes with value labels.
+const QString& savFile() {
+    static const QString path = [] {
+        const QString p = exportFile().dir.filePath(QStringLiteral("export.sav"));
+        QFile out(p);
+        out.open(QIODevice::WriteOnly);
+        readstat_writer_t* writer = readstat_writer_init();
+        readstat_set_data_writer(writer, toFile);
+        readstat_label_set_t* segmentLabels =
+            readstat_add_label_set(writer, READSTAT_TYPE_DOUBLE, "segments");
+        for (qsizetype s = 0; s < segmentNames.size(); ++s)
+            readstat_label_double_value(segmentLabels, double(s + 1),
+                                        segmentNames[s].toUtf8().constData());
+        readstat_label_set_t* featureLabels =
+            readstat_add_label_set(writer, READSTAT_TYPE_DOUBLE, "features");
+        for (int f = 0; f < 7; ++f)
+            readstat_label_double_value(featureLabels, double(f + 1), featureAnswers[f]);
+        readstat_variable_t* id =
+            readstat_add_variable(writer, "ResponseId", READSTAT_TYPE_DOUBLE, 0);
+        readstat_variable_t* segment =
+            readstat_add_variable(writer, "Segment", READSTAT_TYPE_DOUBLE, 0);
+        readstat_variable_set_label_set(segment, segmentLabels);
+        readstat_variable_t* product =
+            readstat_add_variable(writer, "Product", READSTAT_TYPE_DOUBLE, 0);
+        readstat_variable_t* feature =
+            readstat_add_variable(writer, "Feature", READSTAT_TYPE_DOUBLE, 0);
+        readstat_variable_set_label_set(feature, featureLabels);
+        readstat_begin_writing_sav(writer, &out, respondents);
+        for (int i = 0; i < respondents; ++i) {
+            readstat_begin_row(writer);
+            readstat_insert_double_value(writer, id, i);
+            readstat_insert_double_value(writer, segment, (i * 7) % 3 + 1);
+            readstat_insert_double_value(writer, product, i % 3 + 1);
+            readstat_insert_double_value(writer, feature, (i / 3) % 7 + 1);
+            readstat_end_row(writer);
+        }
+        readstat_end_writing(writer);
+        readstat_writer_free(writer);
+        return p;
+    }();
+    return path;
+}
+
+double importSeconds = 0, savSeconds = 0, baselineSeconds = 0;
 
 void BM_ReadAndSplitLines(benchmark::State& state) {
     const ExportFile& file = exportFile();
@@ -79,15 +128,14 @@ void BM_ReadAndSplitLines(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * file.bytes);
 }
 
-void BM_Import(benchmark::State& state) {
-    const ExportFile& file = exportFile();
+void import(benchmark::State& state, const QString& path) {
     ImportChoices choices;
     choices.segments = segmentNames;
     std::vector<QStringList> segments;
     for (qsizetype r = 0; r < segmentNames.size(); ++r)
         segments.push_back({QString::number(r + 1), segmentNames[r]});
     for (auto _ : state) {
-        const SurveyFile read = readSurveyFile(file.path);
+        const SurveyFile read = readSurveyFile(path);
         if (!read.responses) {
             state.SkipWithError("not read");
             break;
@@ -103,11 +151,20 @@ void BM_Import(benchmark::State& state) {
             benchmark::DoNotOptimize(table.text(4, totalColumn));
         }
     }
-    state.SetBytesProcessed(state.iterations() * file.bytes);
+}
+
+void BM_Import(benchmark::State& state) {
+    import(state, exportFile().path);
+    state.SetBytesProcessed(state.iterations() * exportFile().bytes);
+}
+
+void BM_ImportSav(benchmark::State& state) {
+    import(state, savFile());
 }
 
 BENCHMARK(BM_ReadAndSplitLines)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_ImportSav)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -115,7 +172,9 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             const double seconds = run.GetAdjustedRealTime() / 1e3; // milliseconds
-            if (run.benchmark_name().find("Import") != std::string::npos)
+            if (run.benchmark_name().find("ImportSav") != std::string::npos)
+                savSeconds = seconds;
+            else if (run.benchmark_name().find("Import") != std::string::npos)
                 importSeconds = seconds;
             else
                 baselineSeconds = seconds;
@@ -134,6 +193,8 @@ int main(int argc, char** argv) {
     if (importSeconds > 0 && baselineSeconds > 0)
         std::printf("Import: %.0f ms; reading and splitting the lines: %.0f ms; ratio %.1f\n",
                     importSeconds * 1e3, baselineSeconds * 1e3, importSeconds / baselineSeconds);
+    if (savSeconds > 0)
+        std::printf("The same respondents from an SPSS data file: %.0f ms\n", savSeconds * 1e3);
     benchmark::Shutdown();
     return 0;
 }

@@ -5,15 +5,21 @@
 #include <QFile>
 #include <QHash>
 
+#include <cmath>
+
 #include <readstat.h>
 
 namespace lendora::poll {
 
 namespace {
 
+// A variable's values per respondent, before labels are applied: numbers
+// as they are (NaN for missing), texts as read.
 struct Variable {
     QString labelSet;
-    std::vector<QString> values; // per respondent, before labels are applied
+    std::vector<double> numbers;
+    std::vector<QString> texts;
+    size_t size() const { return std::max(numbers.size(), texts.size()); }
 };
 
 // What the parser's handlers collect.
@@ -23,10 +29,17 @@ struct Reading {
     QHash<QString, QHash<QString, QString>> labelSets; // set name: value key to label
 };
 
+// Codes and ids are whole numbers: they take the quick way.
+QString numberText(double number) {
+    if (number == std::trunc(number) && std::abs(number) < 1e15)
+        return QString::number(static_cast<long long>(number));
+    return doubleText(number);
+}
+
 QString keyOf(readstat_value_t value) {
     if (readstat_value_type(value) == READSTAT_TYPE_STRING)
         return QString::fromUtf8(readstat_string_value(value)).trimmed();
-    return doubleText(readstat_double_value(value));
+    return numberText(readstat_double_value(value));
 }
 
 int onVariable(int index, readstat_variable_t* variable, const char* labels, void* context) {
@@ -54,11 +67,18 @@ int onValue(int respondent, readstat_variable_t* variable, readstat_value_t valu
     const int index = readstat_variable_get_index(variable);
     if (index < 0 || size_t(index) >= reading.variables.size())
         return READSTAT_HANDLER_OK;
-    std::vector<QString>& values = reading.variables[size_t(index)].values;
-    if (size_t(respondent) >= values.size())
-        values.resize(size_t(respondent) + 1);
-    if (!readstat_value_is_missing(value, variable))
-        values[size_t(respondent)] = keyOf(value);
+    Variable& values = reading.variables[size_t(index)];
+    const bool missing = readstat_value_is_missing(value, variable);
+    if (readstat_value_type(value) == READSTAT_TYPE_STRING) {
+        if (size_t(respondent) >= values.texts.size())
+            values.texts.resize(size_t(respondent) + 1);
+        if (!missing)
+            values.texts[size_t(respondent)] = keyOf(value);
+    } else {
+        if (size_t(respondent) >= values.numbers.size())
+            values.numbers.resize(size_t(respondent) + 1, std::nan(""));
+        values.numbers[size_t(respondent)] = missing ? std::nan("") : readstat_double_value(value);
+    }
     return READSTAT_HANDLER_OK;
 }
 
@@ -85,7 +105,7 @@ std::optional<SurveyResponses> readSav(const QString& path, QString& error) {
     }
     size_t respondents = 0;
     for (const Variable& variable : reading.variables)
-        respondents = std::max(respondents, variable.values.size());
+        respondents = std::max(respondents, variable.size());
     if (respondents == 0) {
         error = QStringLiteral("The file holds no respondents");
         return std::nullopt;
@@ -94,14 +114,32 @@ std::optional<SurveyResponses> readSav(const QString& path, QString& error) {
     responses.blank.assign(respondents, true);
     for (size_t c = 0; c < reading.variables.size(); ++c) {
         Variable& variable = reading.variables[c];
-        variable.values.resize(respondents);
         const QHash<QString, QString> labels = reading.labelSets.value(variable.labelSet);
+        auto answer = [&labels](const QString& key) { return labels.value(key, key); };
         ColumnBuilder builder(responses.columns[c]);
+        if (!variable.texts.empty()) {
+            variable.texts.resize(respondents);
+            for (size_t r = 0; r < respondents; ++r) {
+                const QString& key = variable.texts[r];
+                responses.blank[r] = responses.blank[r] && key.isEmpty();
+                builder.add(answer(key));
+            }
+            continue;
+        }
+        // Each distinct number is turned into its answer once.
+        variable.numbers.resize(respondents, std::nan(""));
+        QHash<double, QString> answers;
         for (size_t r = 0; r < respondents; ++r) {
-            const QString& key = variable.values[r];
-            if (!key.isEmpty())
-                responses.blank[r] = false;
-            builder.add(labels.value(key, key));
+            const double number = variable.numbers[r];
+            if (std::isnan(number)) {
+                builder.add(QString());
+                continue;
+            }
+            responses.blank[r] = false;
+            auto it = answers.constFind(number);
+            if (it == answers.constEnd())
+                it = answers.insert(number, answer(numberText(number)));
+            builder.add(*it);
         }
     }
     return std::move(reading.responses);
