@@ -5,7 +5,7 @@
 set -euo pipefail
 
 run_packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config libreadstat-dev
     qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libvulkan-dev
     libxkbcommon-dev fonts-dejavu-core
 )

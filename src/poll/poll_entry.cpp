@@ -212,6 +212,20 @@ void PollEntry::cancel(int product) {
     computeTotals(tab.table);
 }
 
+void PollEntry::applyImport(const PollCounts& counts) {
+    for (int k = 0; k < productCount; ++k) {
+        TabState& tab = tabs[size_t(k)];
+        putCounts(counts, k, tab.table);
+        editFlag(k) = false;
+        count(k) = totalsRow(k);
+        showSegment(k, totalsRow(k));
+        tab.fields.fill(QString());
+        tab.fieldShown.fill(false);
+        tab.editEnabled = tab.cancelEnabled = false;
+        tab.focusField = 0;
+    }
+}
+
 WriteStatus PollEntry::save(Workspace& workspace, PlanId id, int product) {
     const Plan* plan = workspace.plan(id);
     if (!plan)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "poll/poll_tables.h"
+#include "poll/survey_count.h"
 #include "storage/grid.h"
 #include "storage/record_file.h"
 #include "workspace/workspace.h"
@@ -107,6 +108,12 @@ public:
     QString pick(int product, int row);
     void edit(int product);
     void cancel(int product);
+
+    // Counts imported from a survey export: every product's table takes its
+    // counts as typing them segment by segment writes them, and its tab
+    // stands completed with Save enabled, so that the user reviews them and
+    // saves each product as after typing.
+    void applyImport(const PollCounts& counts);
 
     // Save: the product's poll file, and the plan's completion with it (a
     // product counts as complete once its file is written or loaded).

@@ -1,12 +1,17 @@
 #include "poll/poll_window.h"
 
 #include "basic_details/wizard_steps.h"
+#include "poll/import_dialog.h"
+#include "poll/mapping_memory.h"
+#include "poll/survey_file.h"
 #include "widgets/desk.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
 #include "workspace/workspace.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -104,7 +109,8 @@ void fitColumns(ui::GridView* view) {
 PollDataEntryWindow::PollDataEntryWindow(ui::Desk& desk, Workspace& workspace)
     : desk_(desk)
     , workspace_(workspace)
-    , tabs_(new QTabWidget(this)) {
+    , tabs_(new QTabWidget(this))
+    , importReconciliation_(new QLabel(this)) {
     setObjectName(QStringLiteral("frmPollDataEntry"));
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     for (int k = 0; k < poll::productCount; ++k)
@@ -114,8 +120,18 @@ PollDataEntryWindow::PollDataEntryWindow(ui::Desk& desk, Workspace& workspace)
     auto* details = new ui::GridView(entry_.details, QStringLiteral("MSFG_ProjectDetails"), this);
     details->hide();
 
+    auto* import = new QPushButton(QStringLiteral("Import Responses..."), this);
+    import->setObjectName(QStringLiteral("cmdImportResponses"));
+    import->setAutoDefault(false);
+    connect(import, &QPushButton::clicked, this, &PollDataEntryWindow::importResponses);
+    importReconciliation_->setObjectName(QStringLiteral("lblImportReconciliation"));
+    auto* importRow = new QHBoxLayout;
+    importRow->addWidget(import);
+    importRow->addWidget(importReconciliation_, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(importRow);
     layout->addWidget(tabs_);
     refreshAll();
     connect(&workspace_, &Workspace::plansReplaced, this, &PollDataEntryWindow::followSavedPlans);
@@ -227,6 +243,7 @@ QWidget* PollDataEntryWindow::buildTab(int product) {
 
 void PollDataEntryWindow::startFor(PlanId plan) {
     entry_.reset();
+    importReconciliation_->clear();
     plan_ = plan;
     if (const Plan* opened = workspace_.plan(plan))
         entry_.layOut(workspace_.folder(), *opened, workspace_.planNumber(plan));
@@ -235,6 +252,44 @@ void PollDataEntryWindow::startFor(PlanId plan) {
         fitColumns(widgets_[size_t(k)].table);
     }
     refreshAll();
+}
+
+void PollDataEntryWindow::importResponses() {
+    QFileDialog dialog(this, QStringLiteral("Import Responses"), workspace_.folder().path(),
+                       QStringLiteral("Survey exports (*.csv *.sav);;All files (*)"));
+    dialog.setObjectName(QStringLiteral("dlgImportResponses"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    importFile(dialog.selectedFiles().first());
+}
+
+void PollDataEntryWindow::importFile(const QString& path) {
+    const Plan* plan = workspace_.plan(plan_);
+    if (!plan)
+        return;
+    const poll::SurveyFile file = poll::readSurveyFile(path);
+    if (!file.responses) {
+        tell(file.error);
+        return;
+    }
+    const poll::ImportChoices choices = poll::importChoices(entry_.tabs[0].table, entry_.details);
+    const poll::RememberedMapping remembered =
+        poll::recallMapping(workspace_.folder(), plan->project, plan->audience);
+    ImportResponsesDialog page(this, *file.responses, choices,
+                               poll::mappingFor(remembered, *file.responses, choices),
+                               QFileInfo(path).fileName());
+    if (page.exec() != QDialog::Accepted)
+        return;
+    entry_.applyImport(page.counts());
+    importReconciliation_->setText(page.counts().reconciliation.text());
+    refreshAll();
+    ui::reportWrite(this,
+                    workspace_.saveFile(poll::mappingFile,
+                                        poll::rememberMapping(workspace_.folder(), plan->project,
+                                                              plan->audience, page.mapping(),
+                                                              *file.responses)));
 }
 
 void PollDataEntryWindow::followSavedPlans() {
@@ -382,6 +437,16 @@ void openPollResults(ui::Desk& desk, Workspace& workspace, QPointer<PollDataEntr
     desk.showChild(window);
     desk.hideChildren(windowsToHide);
     window->focusEntry();
+}
+
+void importPollResponses(ui::Desk& desk, Workspace& workspace,
+                         QPointer<PollDataEntryWindow>& slot) {
+    const Plan* plan = workspace.plan(workspace.selectedPlan());
+    if (!plan || plan->poll.all())
+        return;
+    openPollResults(desk, workspace, slot, !plan->poll.none());
+    if (slot)
+        slot->importResponses();
 }
 
 } // namespace lendora

@@ -47,6 +47,15 @@ public:
     // Puts the focus into the first entry field of the shown tab, when it is visible.
     void focusEntry();
 
+    // "Import Responses...": a survey export chosen in a file dialog, then
+    // imported from that file.
+    void importResponses();
+    // Reads the export, shows the mapping page (the plan's last mapping, or
+    // the defaults) and puts the counts into the three poll tables for
+    // review; the mapping is remembered for the plan. A file that cannot be
+    // read is reported and changes nothing.
+    void importFile(const QString& path);
+
     QSize sizeHint() const override;
 
 protected:
@@ -84,6 +93,7 @@ private:
     poll::PollEntry entry_;
     PlanId plan_; // the plan the window was started for
     QTabWidget* tabs_;
+    QLabel* importReconciliation_;
     std::array<TabWidgets, poll::productCount> widgets_;
 };
 
@@ -93,5 +103,9 @@ private:
 // left from an earlier opening would describe counts no longer shown.
 void openPollResults(ui::Desk& desk, Workspace& workspace, QPointer<PollDataEntryWindow>& slot,
                      bool stored);
+
+// Opens Poll Results for the selected plan as its flag allows (New for
+// "000", Open otherwise), then imports responses into it.
+void importPollResponses(ui::Desk& desk, Workspace& workspace, QPointer<PollDataEntryWindow>& slot);
 
 } // namespace lendora

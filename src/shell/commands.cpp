@@ -41,6 +41,8 @@ void installCommands(MainWindow& mother) {
     auto poll = std::make_shared<QPointer<PollDataEntryWindow>>();
     on("mnuNPR", [&desk, &workspace, poll] { openPollResults(desk, workspace, *poll, false); });
     on("mnuPRD", [&desk, &workspace, poll] { openPollResults(desk, workspace, *poll, true); });
+    on("mnuImportResponses",
+       [&desk, &workspace, poll] { importPollResponses(desk, workspace, *poll); });
 
     auto analysis = std::make_shared<QPointer<AnalysisWindow>>();
     on("mnuNewAnalysis",

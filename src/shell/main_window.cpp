@@ -78,6 +78,8 @@ void MainWindow::buildMenus() {
              "mnuOpen");
     addEntry(open, "mnuPRD", QStringLiteral("Poll Results"), Qt::CTRL | Qt::Key_F6, false,
              "mnuOpen");
+    addEntry(open, "mnuImportResponses", QStringLiteral("Import Responses..."), QKeySequence(),
+             false, "mnuOpen");
     addEntry(go, "mnuNwProject", QStringLiteral("Projects"), Qt::Key_F6, true, "mnuStart");
     addEntry(go, "mnuNewAnalysis", QStringLiteral("Analysis"), Qt::Key_F7, false, "mnuStart");
     QMenu* help = submenu(nullptr, "mnuHelp", QStringLiteral("Help"), "");

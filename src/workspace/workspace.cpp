@@ -256,6 +256,10 @@ WriteStatus Workspace::savePoll(PlanId id, const OwnFiles& files, PollCompletion
     return storePlan(id, changed, files);
 }
 
+WriteStatus Workspace::saveFile(const QString& name, const QByteArray& bytes) {
+    return folder_.writeBytes(name, bytes);
+}
+
 WriteStatus Workspace::saveAnalysis(PlanId id, const OwnFiles& files) {
     const Plan* current = plan(id);
     if (!current)

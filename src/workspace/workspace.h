@@ -91,6 +91,10 @@ public:
     // The last strategy deleted: the plan's flag "No", stored at once.
     WriteStatus withdrawAnalysis(PlanId plan);
 
+    // A file that belongs to no registry record (the remembered import
+    // mappings of the plans), replaced whole.
+    WriteStatus saveFile(const QString& name, const QByteArray& bytes);
+
     // The selection of the All Projects window: the rows last clicked, 0
     // before the first click. A plan is selected by a click on its row; a
     // click on a row without a plan selects none.

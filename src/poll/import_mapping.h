@@ -1,0 +1,66 @@
+#pragma once
+
+#include "poll/poll_tables.h"
+#include "poll/survey_responses.h"
+#include "storage/grid.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// Which columns of a survey export hold the respondent's segment, liked
+// product and liked feature, and which answer text means which of them.
+namespace lendora::poll {
+
+enum class Role { Segment = 0, Product = 1, Feature = 2 };
+constexpr int roleCount = 3;
+
+// What the answers of a role can stand for. Targets are numbered from 1:
+// segment r, product k ("Product k"), feature f (poll table column f);
+// 0 means the answer is not counted.
+struct ImportChoices {
+    QStringList segments; // descriptions; segment r at index r - 1
+    // Other names a product may be called by: its name and its brand.
+    std::array<QStringList, productCount> productNames;
+
+    int targetCount(Role role) const;
+    // "1 - Young professionals", "Product 2", "Max. Loan Value".
+    QString targetText(Role role, int target) const;
+};
+
+// The choices of a plan: the segments of a laid-out poll table (column 0 of
+// its segment rows) and the products' names and brands of its details table.
+ImportChoices importChoices(const Grid& pollTable, const Grid& details);
+
+struct RoleMapping {
+    int column = -1;             // -1: no column chosen
+    QHash<QString, int> targets; // answer text to target; missing answers are not counted
+};
+
+struct ImportMapping {
+    std::array<RoleMapping, roleCount> roles;
+
+    RoleMapping& operator[](Role role) { return roles[size_t(role)]; }
+    const RoleMapping& operator[](Role role) const { return roles[size_t(role)]; }
+};
+
+// The target an answer plainly names: a segment by its number ("2",
+// "Segment 2") or its description; a product as the questionnaire shows it
+// ("Product 2"), by its number, its name or its brand; a feature by its
+// name as the poll table or the questionnaire writes it (a value after " - "
+// is ignored), or by its number among the questionnaire's six options. 0
+// when none.
+int defaultTarget(Role role, const QString& answer, const ImportChoices& choices);
+
+// The role's column set to `column`, every answer of it given its default target.
+void chooseColumn(ImportMapping& mapping, Role role, int column, const SurveyResponses& responses,
+                  const ImportChoices& choices);
+
+// Columns chosen by how many of their respondents' answers name a target, a
+// column whose field name names the role first; answers given their
+// defaults. No column serves two roles.
+ImportMapping defaultMapping(const SurveyResponses& responses, const ImportChoices& choices);
+
+} // namespace lendora::poll

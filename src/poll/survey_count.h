@@ -1,0 +1,47 @@
+#pragma once
+
+#include "poll/import_mapping.h"
+#include "poll/survey_responses.h"
+#include "storage/grid.h"
+
+#include <QString>
+
+#include <vector>
+
+// Counts the respondents of a survey export into poll counts: per product,
+// segment and feature the number of respondents of that segment who liked
+// that product most and that feature of it most. Every respondent read is
+// either counted or skipped for one reason, checked in this order.
+namespace lendora::poll {
+
+struct Reconciliation {
+    int read = 0;
+    int counted = 0;
+    int blankRows = 0;      // every answer empty
+    int unknownSegment = 0; // the segment answer names no segment
+    int noProduct = 0;
+    int noFeature = 0;
+
+    bool operator==(const Reconciliation&) const = default;
+    // "300 respondents read: 290 counted; skipped: 4 unknown segment, ..."
+    QString text() const;
+};
+
+struct PollCounts {
+    int segments = 0;
+    std::vector<int> cells; // [product][segment - 1][feature - 1]
+    Reconciliation reconciliation;
+
+    int at(int product, int segment, int feature) const {
+        return cells[size_t((product * segments + segment - 1) * featureCount + feature - 1)];
+    }
+};
+
+PollCounts countResponses(const SurveyResponses& responses, const ImportMapping& mapping,
+                          int segments);
+
+// Writes the product's counts into the count cells of a laid-out poll table,
+// as typing them and pressing Next writes them, and recomputes its totals.
+void putCounts(const PollCounts& counts, int product, Grid& table);
+
+} // namespace lendora::poll
