@@ -4,7 +4,6 @@
 // messages, dialogs, written files), and the test compares the whole text.
 // Lines starting with "#" explain the scenario.
 #include "analysis/analysis_window.h"
-#include "analysis/background_work.h"
 #include "shell/main_window.h"
 #include "widgets/grid_view.h"
 #include "widgets/guru_window.h"
@@ -96,18 +95,7 @@ protected:
         pressShortcut(mother, Qt::Key_F7);
         settle();
     }
-    // Lets the window's background work (the intervals) end, so that what it
-    // shows afterwards does not depend on the machine's speed.
-    void finishBackgroundWork(QWidget* window) {
-        if (!window)
-            return;
-        for (QObject* child : window->findChildren<QObject*>())
-            if (auto* work = dynamic_cast<analysis::BackgroundWork*>(child))
-                while (work->busy())
-                    settle(5);
-    }
     QString screen(const QString& name) {
-        finishBackgroundWork(form(name));
         QString text = screenText(form(name));
         if (auto* window = qobject_cast<AnalysisWindow*>(form(name))) {
             const analysis::AnalysisTables& t = window->tables();

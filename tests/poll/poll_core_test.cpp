@@ -125,6 +125,22 @@ TEST(PollEntry, OnlyTheOwnProductsFirstFieldRefusesTypingOnceCompleteOutsideEdit
             }
 }
 
+// The three tabs are entered in any order: each keeps its own counter and flags.
+TEST(PollEntry, EachProductKeepsItsOwnCountAndFlags) {
+    Entry e;
+    for (int k = 0; k < 3; ++k) {
+        e.count(k) = 10 + k;
+        e.completeFlag(k) = k == 1;
+        e.editFlag(k) = k == 2;
+    }
+    EXPECT_EQ(std::vector<int>({e.lblBCount, e.lblC1Count, e.lblC2Count}),
+              std::vector<int>({10, 11, 12}));
+    EXPECT_EQ(std::vector<bool>({e.lblBCompleteFlag, e.lblC1CompleteFlag, e.lblC2CompleteFlag}),
+              std::vector<bool>({false, true, false}));
+    EXPECT_EQ(std::vector<bool>({e.lblBFlag, e.lblC1Flag, e.lblC2Flag}),
+              std::vector<bool>({false, false, true}));
+}
+
 // Picks and corrections act on segment rows only, never the headings or totals.
 TEST(PollEntry, PickAndEditStayInsideTheSegmentRows) {
     Entry e;

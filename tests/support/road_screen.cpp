@@ -1,5 +1,7 @@
 #include "support/road_screen.h"
 
+#include "analysis/background_work.h"
+
 #include "support/chart_bars.h"
 #include "support/golden.h"
 #include "support/workspace.h"
@@ -7,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -90,6 +93,12 @@ QString oneLine(QString text) {
 QString screenText(QWidget* form) {
     if (!form)
         return QStringLiteral("no window\n");
+    // The work a window does in the background (the intervals) ends first, so
+    // that what it shows does not depend on the machine's speed.
+    for (QObject* child : form->findChildren<QObject*>())
+        if (auto* work = dynamic_cast<analysis::BackgroundWork*>(child))
+            while (work->busy())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QString text = "window " + form->objectName() + ": " + form->windowTitle();
     if (auto* child = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
         text += QStringLiteral(" at %1,%2").arg(child->x()).arg(child->y());
