@@ -10,6 +10,7 @@
 #include "widgets/guru_window.h"
 #include "widgets/messages.h"
 #include "workspace/workspace.h"
+#include "storage/shown_text.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -267,7 +268,7 @@ void AnalysisWindow::openFor(PlanId id) {
     plan_ = id;
     analysis::openAnalysis(workspace_.folder(), plan(), workspace_.planNumber(id), tables_, polls_);
     showWarnings({});
-    setWindowTitle(analysis::windowCaption(plan()));
+    setWindowTitle(shownText(analysis::windowCaption(plan())));
     baseFrame_->setTitle(analysis::baseCaption(plan()));
     frame2_->setTitle(analysis::entryFrameCaption(tables_.base));
     setEntryTexts(analysis::entryTexts(tables_.base));

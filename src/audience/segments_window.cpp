@@ -5,6 +5,7 @@
 #include "storage/numbers.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
+#include "storage/shown_text.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -143,7 +144,7 @@ void SegmentsWindow::setStorable(bool storable) {
 }
 
 void SegmentsWindow::setCaptionFor(const QString& definition) {
-    setWindowTitle(QStringLiteral("Target Audience for ") + definition);
+    setWindowTitle(shownText(QStringLiteral("Target Audience for ") + definition));
 }
 
 void SegmentsWindow::prepareEntry() {

@@ -5,6 +5,7 @@
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
 #include "workspace/workspace.h"
+#include "storage/shown_text.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -378,7 +379,7 @@ void openPollResults(ui::Desk& desk, Workspace& workspace, QPointer<PollDataEntr
         window->selectTab(poll::product::own);
     }
     desk.place(window, 0, desk.projectsSize().height());
-    window->setWindowTitle(poll::windowCaption(*plan));
+    window->setWindowTitle(shownText(poll::windowCaption(*plan)));
     desk.showChild(window);
     desk.hideChildren(windowsToHide);
     window->focusEntry();

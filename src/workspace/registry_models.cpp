@@ -2,6 +2,7 @@
 
 #include "workspace/registry_codec.h"
 #include "workspace/workspace.h"
+#include "storage/shown_text.h"
 
 namespace lendora {
 
@@ -100,7 +101,7 @@ int RegistryModel::columnCount(const QModelIndex& parent) const {
 QVariant RegistryModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    return text(index.row() + 1, index.column());
+    return shownText(text(index.row() + 1, index.column()));
 }
 
 QVariant RegistryModel::headerData(int section, Qt::Orientation orientation, int role) const {
