@@ -5,12 +5,12 @@
 #include "analysis/analysis_totals.h"
 #include "analysis/strategy_entry.h"
 #include "analysis/strategy_table.h"
+#include "storage/shown_text.h"
 #include "widgets/desk.h"
 #include "widgets/grid_view.h"
 #include "widgets/guru_window.h"
 #include "widgets/messages.h"
 #include "workspace/workspace.h"
-#include "storage/shown_text.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

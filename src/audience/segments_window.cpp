@@ -3,9 +3,9 @@
 #include "audience/segment_file.h"
 #include "audience/segment_table.h"
 #include "storage/numbers.h"
+#include "storage/shown_text.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
-#include "storage/shown_text.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -2,8 +2,8 @@
 
 #include "basic_details/project_finish.h"
 #include "storage/details_file.h"
-#include "widgets/grid_view.h"
 #include "storage/shown_text.h"
+#include "widgets/grid_view.h"
 
 #include <QHeaderView>
 #include <QVBoxLayout>

@@ -1,11 +1,11 @@
 #include "poll/poll_window.h"
 
 #include "basic_details/wizard_steps.h"
+#include "storage/shown_text.h"
 #include "widgets/desk.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
 #include "workspace/workspace.h"
-#include "storage/shown_text.h"
 
 #include <QApplication>
 #include <QGridLayout>

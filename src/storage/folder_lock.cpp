@@ -13,7 +13,11 @@ FolderLock::FolderLock(const QString& folderPath)
 }
 
 bool FolderLock::take() {
-    return lock_.tryLock(0);
+    if (lock_.tryLock(0))
+        return true;
+    // Only another copy's lock keeps this one out; when no lock file can be
+    // made at all (no temporary folder), the program works as it did before.
+    return lock_.error() != QLockFile::LockFailedError;
 }
 
 QString FolderLock::lockFilePath(const QString& folderPath) {

@@ -58,8 +58,8 @@ WriteStatus writeFlushed(const QString& path, const QString& name, const QByteAr
     for (int i = 0; i < 2; ++i) {
         if (file.write(parts[i].data(), parts[i].size()) != parts[i].size() ||
             file.error() != QFileDevice::NoError) {
-            const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                        : u"the disk is full"_s;
+            const QString reason =
+                file.error() != QFileDevice::NoError ? file.errorString() : u"the disk is full"_s;
             file.close();
             QFile::remove(path);
             return WriteStatus::failure(name, reason);
@@ -101,7 +101,8 @@ std::optional<Steps> parse(const QByteArray& bytes) {
         return std::nullopt;
     const qsizetype endLine = bytes.lastIndexOf('\n', bytes.size() - 2) + 1;
     const QList<QByteArray> end = bytes.mid(endLine).chopped(1).split('\t');
-    if (end.size() != 3 || end[0] != "end" || end[2] != checksum(QByteArrayView(bytes).first(endLine)))
+    if (end.size() != 3 || end[0] != "end" ||
+        end[2] != checksum(QByteArrayView(bytes).first(endLine)))
         return std::nullopt;
     Steps steps;
     const QList<QByteArray> lines = bytes.mid(header.size(), endLine - header.size()).split('\n');
@@ -169,11 +170,11 @@ bool isTemporaryName(const QString& name) {
 QByteArray journalBytes(const Steps& steps) {
     QByteArray bytes = "Lendora save journal 1\n";
     for (const auto& [temporary, target] : steps)
-        bytes += temporary.isEmpty() ? "remove\t" + target.toUtf8() + '\n'
-                                     : "replace\t" + temporary.toUtf8() + '\t' + target.toUtf8() +
-                                           '\n';
-    return bytes + "end\t" + QByteArray::number(qsizetype(steps.size())) + '\t' +
-           checksum(bytes) + '\n';
+        bytes += temporary.isEmpty()
+                     ? "remove\t" + target.toUtf8() + '\n'
+                     : "replace\t" + temporary.toUtf8() + '\t' + target.toUtf8() + '\n';
+    return bytes + "end\t" + QByteArray::number(qsizetype(steps.size())) + '\t' + checksum(bytes) +
+           '\n';
 }
 
 WriteStatus commit(const RecordFolder& folder, const FinalFiles& files) {

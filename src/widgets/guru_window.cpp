@@ -1,7 +1,7 @@
 #include "widgets/guru_window.h"
 
-#include "widgets/desk.h"
 #include "storage/shown_text.h"
+#include "widgets/desk.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

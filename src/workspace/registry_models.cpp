@@ -1,8 +1,8 @@
 #include "workspace/registry_models.h"
 
+#include "storage/shown_text.h"
 #include "workspace/registry_codec.h"
 #include "workspace/workspace.h"
-#include "storage/shown_text.h"
 
 namespace lendora {
 
