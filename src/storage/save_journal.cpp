@@ -190,6 +190,15 @@ WriteStatus commit(const RecordFolder& folder, const FinalFiles& files) {
         for (const QString& temporary : temporaries)
             QFile::remove(dir.filePath(temporary));
     };
+    // Once the journal is complete, the save must go through: a target that
+    // cannot be replaced or removed is refused before anything is written.
+    for (const auto& [name, bytes] : files) {
+        const QFileInfo target(folder.filePath(name));
+        if (target.exists() && !target.isFile())
+            return WriteStatus::failure(name, u"a folder of that name is in the way"_s);
+        if (bytes && target.exists() && !target.isWritable())
+            return WriteStatus::failure(name, u"the file is read-only"_s);
+    }
     for (const auto& [name, bytes] : files) {
         // The target keeps the letter case found on disk.
         const QString target = QFileInfo(folder.filePath(name)).fileName();
