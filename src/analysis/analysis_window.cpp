@@ -5,6 +5,7 @@
 #include "analysis/analysis_totals.h"
 #include "analysis/strategy_entry.h"
 #include "analysis/strategy_table.h"
+#include "storage/shown_text.h"
 #include "widgets/desk.h"
 #include "widgets/grid_view.h"
 #include "widgets/guru_window.h"
@@ -319,7 +320,7 @@ void AnalysisWindow::openFor(PlanId id) {
     clearCellIntervals();
     startResampling();
     showWarnings({});
-    setWindowTitle(analysis::windowCaption(plan()));
+    setWindowTitle(shownText(analysis::windowCaption(plan())));
     baseFrame_->setTitle(analysis::baseCaption(plan()));
     frame2_->setTitle(analysis::entryFrameCaption(tables_.base));
     setEntryTexts(analysis::entryTexts(tables_.base));

@@ -3,6 +3,7 @@
 #include "audience/segment_file.h"
 #include "audience/segment_table.h"
 #include "storage/numbers.h"
+#include "storage/shown_text.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
 
@@ -143,7 +144,7 @@ void SegmentsWindow::setStorable(bool storable) {
 }
 
 void SegmentsWindow::setCaptionFor(const QString& definition) {
-    setWindowTitle(QStringLiteral("Target Audience for ") + definition);
+    setWindowTitle(shownText(QStringLiteral("Target Audience for ") + definition));
 }
 
 void SegmentsWindow::prepareEntry() {

@@ -2,6 +2,7 @@
 
 #include "basic_details/project_finish.h"
 #include "storage/details_file.h"
+#include "storage/shown_text.h"
 #include "widgets/grid_view.h"
 
 #include <QHeaderView>
@@ -30,7 +31,7 @@ ProjectDetailsWindow::~ProjectDetailsWindow() {
 }
 
 void ProjectDetailsWindow::setProjectName(const QString& projectName) {
-    setWindowTitle(QStringLiteral("Basic Details for ") + projectName);
+    setWindowTitle(shownText(QStringLiteral("Basic Details for ") + projectName));
 }
 
 } // namespace lendora

@@ -1,4 +1,5 @@
 #include "basic_details/step_window.h"
+#include "storage/shown_text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -87,7 +88,7 @@ QSize StepWindow::sizeHint() const {
 
 void StepWindow::enter(const wizard::FieldTexts& texts) {
     if (const auto caption = wizard::enteredCaption(step_, texts))
-        setWindowTitle(*caption);
+        setWindowTitle(shownText(*caption));
     const QStringList labelTexts = wizard::enteredLabels(step_, texts);
     for (int f = 0; f < labelTexts.size() && f < fieldCount(); ++f)
         labels_[size_t(f)]->setText(labelTexts[f]);

@@ -4,6 +4,7 @@
 #include "poll/import_dialog.h"
 #include "poll/mapping_memory.h"
 #include "poll/survey_file.h"
+#include "storage/shown_text.h"
 #include "widgets/desk.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
@@ -433,7 +434,7 @@ void openPollResults(ui::Desk& desk, Workspace& workspace, QPointer<PollDataEntr
         window->selectTab(poll::product::own);
     }
     desk.place(window, 0, desk.projectsSize().height());
-    window->setWindowTitle(poll::windowCaption(*plan));
+    window->setWindowTitle(shownText(poll::windowCaption(*plan)));
     desk.showChild(window);
     desk.hideChildren(windowsToHide);
     window->focusEntry();

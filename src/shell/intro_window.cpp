@@ -135,7 +135,10 @@ void SplashWindow::keyPressEvent(QKeyEvent* event) {
 
 void SplashWindow::tryLendora() {
     auto* mother = new MainWindow(workingDirectory_);
-    mother->show();
+    if (mother->opened())
+        mother->show();
+    else
+        delete mother; // closing the splash then ends the program
     close();
 }
 

@@ -4,6 +4,7 @@
 #include "shell/guru_texts.h"
 #include "shell/projects_window.h"
 #include "widgets/guru_window.h"
+#include "widgets/messages.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -28,6 +29,13 @@ MainWindow::MainWindow(QString workingDirectory, QWidget* parent)
     buildMenus();
     installCommands(*this);
 
+    // One copy of the program writes in a folder; a second one may only look.
+    if (!workspace_.takeFolder()) {
+        opened_ = ui::askYesNo(this, ui::folderInUseQuestion());
+        if (!opened_)
+            return;
+        workspace_.setReadOnly();
+    }
     // Loading: the registries, the first tab, "New", then the welcome text.
     workspace_.load();
     ProjectsWindow& all = projects();

@@ -23,6 +23,9 @@ public:
     ~MainWindow() override;
 
     Workspace& workspace() { return workspace_; }
+    // False when another copy works in the folder and the user chose to quit
+    // rather than open it read-only: the window is then not to be shown.
+    bool opened() const { return opened_; }
 
     // A menu entry by its name ("mnuNewBD"); null for an unknown name.
     QAction* entry(const QString& name) const;
@@ -57,6 +60,7 @@ private:
     void updateShortcuts();
 
     Workspace workspace_;
+    bool opened_ = true;
     QMdiArea* mdi_;
     std::map<QString, QAction*> entries_;
     std::map<QString, QKeySequence> shortcuts_;

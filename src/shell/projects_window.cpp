@@ -3,6 +3,7 @@
 #include "shell/guru_texts.h"
 #include "shell/main_window.h"
 #include "shell/menu_switching.h"
+#include "storage/shown_text.h"
 #include "widgets/grid_view.h"
 #include "widgets/guru_window.h"
 #include "widgets/messages.h"
@@ -43,13 +44,16 @@ void ProjectsWindow::selectTab(int index) {
     tabs_->setCurrentIndex(index);
 }
 
+// The Guru texts take the names as shown: a damaged registry may hold names
+// of megabytes, and composing a text of them would stall the click.
 void ProjectsWindow::projectClicked(int row) {
     workspace_.selectProject(row);
     const Project* project = workspace_.project(row);
     if (!project || project->name.isEmpty())
         return;
     if (mother_.guruOn())
-        mother_.guru().show(guru::basicDetails(project->name, project->product, project->brand));
+        mother_.guru().show(guru::basicDetails(
+            shownText(project->name), shownText(project->product), shownText(project->brand)));
     mother_.setEntryEnabled(QStringLiteral("mnuXBD"), true);
 }
 
@@ -62,7 +66,8 @@ void ProjectsWindow::audienceClicked(int row) {
     }
     mother_.setEntryEnabled(QStringLiteral("mnuXPF"), true);
     if (mother_.guruOn())
-        mother_.guru().show(guru::targetAudience(audience->definition, audience->segments));
+        mother_.guru().show(
+            guru::targetAudience(shownText(audience->definition), shownText(audience->segments)));
 }
 
 void ProjectsWindow::planClicked(int row) {
@@ -73,8 +78,9 @@ void ProjectsWindow::planClicked(int row) {
         return;
     }
     if (mother_.guruOn())
-        mother_.guru().show(guru::projectPlans(QString::number(row), plan->projectName,
-                                               plan->audienceName, registry::pollText(plan->poll)));
+        mother_.guru().show(guru::projectPlans(QString::number(row), shownText(plan->projectName),
+                                               shownText(plan->audienceName),
+                                               registry::pollText(plan->poll)));
     switchMenus(plan);
 }
 

@@ -1,6 +1,6 @@
 #include "storage/folder_changes.h"
 
-#include <QFile>
+#include "storage/save_journal.h"
 
 #include <map>
 #include <optional>
@@ -68,22 +68,10 @@ WriteStatus applyChanges(const RecordFolder& folder, const FolderChanges& change
         }
         }
     }
-    std::vector<std::pair<QString, QByteArray>> written;
+    journal::FinalFiles files;
     for (const QString& k : order)
-        if (const FinalContent& content = finals[k]; content.bytes)
-            written.emplace_back(content.name, *content.bytes);
-    WriteStatus status = folder.writeTogether(written);
-    if (!status.ok())
-        return status;
-    for (const QString& k : order) {
-        const FinalContent& content = finals[k];
-        if (content.bytes || !folder.exists(content.name))
-            continue;
-        QFile file(folder.filePath(content.name));
-        if (!file.remove())
-            status << WriteStatus::failure(content.name, file.errorString());
-    }
-    return status;
+        files.emplace_back(finals[k].name, finals[k].bytes);
+    return journal::commit(folder, files);
 }
 
 } // namespace lendora

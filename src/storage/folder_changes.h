@@ -39,8 +39,9 @@ private:
     std::vector<Step> steps_;
 };
 
-// Carries out the changes on the folder, all or nothing. Returns the first
-// failure (the folder is then as it was), ok when every change was made.
+// Carries out the changes on the folder, all or nothing, through the save
+// journal (storage/save_journal.h). Returns the first failure (the folder is
+// then as it was), ok when every change was made.
 WriteStatus applyChanges(const RecordFolder& folder, const FolderChanges& changes);
 
 } // namespace lendora

@@ -1,5 +1,7 @@
 #include "widgets/grid_view.h"
 
+#include "storage/shown_text.h"
+
 #include <algorithm>
 
 #include <QHeaderView>
@@ -56,7 +58,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    return grid_->text(index.row() + 1, index.column());
+    return shownText(grid_->text(index.row() + 1, index.column()));
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -1,5 +1,6 @@
 #include "widgets/guru_window.h"
 
+#include "storage/shown_text.h"
 #include "widgets/desk.h"
 
 #include <QLineEdit>
@@ -36,9 +37,11 @@ void GuruWindow::showAt(const QString& text, int left, int top, int helpContext)
 
 void GuruWindow::setText(const QString& text) {
     text_ = text;
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    txtHelp_->setPlainText(shown);
+    // Each line is cut for showing: a name of megabytes would stall the layout.
+    QStringList lines = text.split(QLatin1String("\r\n"));
+    for (QString& line : lines)
+        line = shownText(line);
+    txtHelp_->setPlainText(lines.join(u'\n'));
 }
 
 void GuruWindow::setLblHID(int helpContext) {

@@ -1,5 +1,6 @@
 #include "workspace/registry_models.h"
 
+#include "storage/shown_text.h"
 #include "workspace/registry_codec.h"
 #include "workspace/workspace.h"
 
@@ -100,7 +101,7 @@ int RegistryModel::columnCount(const QModelIndex& parent) const {
 QVariant RegistryModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    return text(index.row() + 1, index.column());
+    return shownText(text(index.row() + 1, index.column()));
 }
 
 QVariant RegistryModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -4,6 +4,7 @@
 #include "storage/folder_changes.h"
 #include "storage/numbers.h"
 #include "storage/record_codec.h"
+#include "storage/save_journal.h"
 #include "workspace/plan_files.h"
 
 #include <optional>
@@ -16,7 +17,27 @@ Workspace::Workspace(RecordFolder folder, QObject* parent)
     : QObject(parent)
     , folder_(std::move(folder)) {}
 
+Workspace::~Workspace() = default;
+
+bool Workspace::takeFolder() {
+    auto lock = std::make_unique<FolderLock>(folder_.path());
+    if (!lock->take())
+        return false;
+    lock_ = std::move(lock);
+    return true;
+}
+
+WriteStatus Workspace::apply(const FolderChanges& changes) const {
+    if (readOnly_ && !changes.empty())
+        return WriteStatus::failure(
+            changes.steps().front().name,
+            u"the folder was opened read-only, because another copy of Lendora works in it"_s);
+    return applyChanges(folder_, changes);
+}
+
 void Workspace::load() {
+    if (!readOnly_)
+        (void)journal::recover(folder_);
     projects_.clear();
     audiences_.clear();
     plans_.clear();
@@ -122,7 +143,7 @@ WriteStatus Workspace::saveProject(int number, const Grid& details) {
     changes.write(registry::projectsFile, *registryBytes);
     changes.write(details::fileName(number), details::bytes(details));
     changes.write(registry::projectsFlag, registry::flagBytes());
-    return applyChanges(folder_, changes);
+    return apply(changes);
 }
 
 bool Workspace::placeAudience(int number, const Audience& audience) {
@@ -158,7 +179,7 @@ WriteStatus Workspace::saveAudience(int number, const OwnFiles& files) {
     for (const auto& [name, bytes] : files)
         changes.write(name, bytes);
     changes.write(registry::audiencesFlag, registry::flagBytes());
-    return applyChanges(folder_, changes);
+    return apply(changes);
 }
 
 WriteStatus Workspace::savePlans(const std::vector<PlanDraft>& drafts) {
@@ -214,7 +235,7 @@ WriteStatus Workspace::savePlans(const std::vector<PlanDraft>& drafts) {
     changes.write(registry::plansFlag, registry::flagBytes());
     if (!projects.empty())
         changes.write(registry::projectsFile, registry::projectsBytes(projects));
-    if (WriteStatus status = applyChanges(folder_, changes); !status.ok())
+    if (WriteStatus status = apply(changes); !status.ok())
         return status;
 
     plans_ = std::move(next);
@@ -240,7 +261,7 @@ WriteStatus Workspace::storePlan(PlanId id, const Plan& changed, const OwnFiles&
     for (const auto& [name, bytes] : files)
         changes.write(name, bytes);
     changes.write(registry::plansFile, registry::plansBytes(next));
-    if (WriteStatus status = applyChanges(folder_, changes); !status.ok())
+    if (WriteStatus status = apply(changes); !status.ok())
         return status;
     plans_[size_t(i)] = changed;
     emit planChanged(id);

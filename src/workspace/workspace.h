@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/folder_lock.h"
 #include "storage/grid.h"
 #include "storage/record_file.h"
 #include "workspace/records.h"
@@ -9,12 +10,14 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
 #include <optional>
-
 #include <utility>
 #include <vector>
 
 namespace lendora {
+
+class FolderChanges;
 
 // Files that are written together with a registry: name and new bytes.
 using OwnFiles = std::vector<std::pair<QString, QByteArray>>;
@@ -28,12 +31,23 @@ class Workspace : public QObject {
     Q_OBJECT
 public:
     explicit Workspace(RecordFolder folder, QObject* parent = nullptr);
+    ~Workspace() override;
 
     const RecordFolder& folder() const { return folder_; }
 
+    // Takes the folder for this copy of the program, against other copies;
+    // false when another running copy works in it (the folder can then be
+    // opened read-only). Kept until the workspace goes.
+    bool takeFolder();
+    // From now on every save is refused, and loading leaves the files as
+    // they are.
+    void setReadOnly() { readOnly_ = true; }
+    bool readOnly() const { return readOnly_; }
+
     // Reads the three registries; a registry is read only when its flag file
     // holds 1. Missing or damaged files leave it empty or hold back the
-    // records that cannot be placed.
+    // records that cannot be placed. Before that, a save that a crash
+    // interrupted is finished or undone (not when read-only).
     void load();
 
     // Projects, numbered from 1. A number without a record gives null.
@@ -121,6 +135,8 @@ signals:
     void selectionChanged();
 
 private:
+    // Every write of the files goes here: refused when read-only.
+    WriteStatus apply(const FolderChanges& changes) const;
     PlanId newId() { return PlanId{++lastId_}; }
     int indexOf(PlanId id) const;
     // The plans with one plan's flags changed, written; the signal follows.
@@ -132,6 +148,8 @@ private:
                                          const QByteArray& record) const;
 
     RecordFolder folder_;
+    std::unique_ptr<FolderLock> lock_;
+    bool readOnly_ = false;
     registry::Slots<Project> projects_;
     registry::Slots<Audience> audiences_;
     registry::Slots<Plan> plans_;

@@ -81,7 +81,7 @@ TEST(NumberText, DoubleIsShortestAtFifteenDigits) {
     EXPECT_EQ(doubleText(1e-20), "0.00000000000000000001");
 }
 
-TEST(NumberText, PatternRoundsHalvesAwayFromZeroOnTheDecimalForm) {
+TEST(NumberText, PatternRoundsHalvesAwayFromZeroOnTheDecimalFormAndReadsBack) {
     const std::pair<double, const char*> cases[] = {
         {123.456, "123.46"},  {12.5, "12.5"},
         {150, "150."},        {0.25, ".25"},
@@ -94,15 +94,12 @@ TEST(NumberText, PatternRoundsHalvesAwayFromZeroOnTheDecimalForm) {
     };
     for (const auto& [value, text] : cases)
         EXPECT_EQ(patternText(value), QString::fromLatin1(text)) << value;
-}
-
-TEST(NumberText, PatternTextReadsBackAsSingle) {
     EXPECT_EQ(readPatternText(QStringLiteral("34.")), 34.0f);
     EXPECT_EQ(readPatternText(QStringLiteral(".25")), 0.25f);
     EXPECT_FALSE(readPatternText(QStringLiteral(".")).has_value());
 }
 
-TEST(Rounding, HalvesGoToEven) {
+TEST(Rounding, HalvesGoToEvenAndValuesBeyondFloatDoNotNarrow) {
     EXPECT_EQ(roundHalfEven(24.375), 24);
     EXPECT_EQ(roundHalfEven(36.5), 36);
     EXPECT_EQ(roundHalfEven(37.5), 38);
@@ -112,9 +109,6 @@ TEST(Rounding, HalvesGoToEven) {
     EXPECT_EQ(toWhole(1e20), 2147483647);
     EXPECT_EQ(toWhole(-1e20), -2147483647 - 1);
     EXPECT_EQ(toWhole(std::nan("")), 0);
-}
-
-TEST(Single, ValuesBeyondFloatDoNotNarrow) {
     EXPECT_EQ(toSingle(2.5), 2.5f);
     EXPECT_FALSE(toSingle(1e39).has_value());
     EXPECT_FALSE(toSingle(INFINITY).has_value());

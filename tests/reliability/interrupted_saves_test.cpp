@@ -1,0 +1,155 @@
+#include "support/journal_scenario.h"
+
+#include "shell/main_window.h"
+#include "widgets/grid_view.h"
+#include "widgets/messages.h"
+#include "workspace/plan_files.h"
+
+#include "support/message_boxes.h"
+#include "support/program.h"
+#include "support/workspace.h"
+
+#include <QProcess>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+
+using namespace lendora;
+using namespace lendora::test;
+
+namespace {
+
+std::array<int, 3> counts(const Workspace& w) {
+    return {w.projectCount(), w.audienceCount(), w.planCount()};
+}
+
+// The tables of the All Projects window show the records of the folder.
+void expectTablesShow(const std::array<int, 3>& expected) {
+    MainWindow* mother = startProgram();
+    ASSERT_NE(mother, nullptr);
+    const char* tables[] = {"MSFG_Projects", "MSFG_TargetAudience", "MSFG_ProjectPlans"};
+    for (int t = 0; t < 3; ++t)
+        EXPECT_EQ(find<ui::GridView>(tables[t], mother)->model()->rowCount(), expected[t] + 1)
+            << tables[t];
+    closeProgram();
+}
+
+// Every save that writes several files, stopped after each of its file
+// operations in turn: on reopening, every file is from one side of the save,
+// the old until the save's journal is complete and the new from then on.
+TEST(InterruptedSaves, EverySaveStoppedAtAnyFileOperationIsWholeOrAbsentOnReopening) {
+    for (const MultiFileSave& save : multiFileSaves()) {
+        SCOPED_TRACE(save.name);
+        const Files before = filesBefore();
+        Files after;
+        int operations = 0;
+        std::array<int, 3> countsBefore{}, countsAfter{};
+        {
+            TempWorkspace ws;
+            writeFiles(ws.path(), before);
+            {
+                auto workspace = openFolder(ws.path());
+                countsBefore = counts(*workspace);
+                StopAfter counter;
+                ASSERT_TRUE(save.save(*workspace).ok());
+                operations = counter.count();
+            }
+            after = filesOf(ws.path());
+            countsAfter = counts(*openFolder(ws.path()));
+        }
+        ASSERT_NE(after, before);
+        ASSERT_GT(operations, 6);
+        int firstNew = 0;
+        for (int k = 1; k <= operations; ++k) {
+            TempWorkspace ws;
+            writeFiles(ws.path(), before);
+            {
+                auto workspace = openFolder(ws.path());
+                StopAfter stop(k);
+                EXPECT_FALSE(save.save(*workspace).ok());
+            }
+            const std::array<int, 3> loaded = counts(*openFolder(ws.path()));
+            const Files now = filesOf(ws.path());
+            if (now == after && !firstNew)
+                firstNew = k;
+            EXPECT_EQ(now, firstNew ? after : before) << "stopped after operation " << k;
+            EXPECT_EQ(loaded, firstNew ? countsAfter : countsBefore);
+            if (k == 1 || k == firstNew)
+                expectTablesShow(loaded);
+        }
+        EXPECT_GT(firstNew, 1);
+    }
+}
+
+// A second copy on a taken folder asks; read-only, it writes nothing and says
+// why; otherwise it quits.
+TEST(InterruptedSaves, ASecondCopyOnATakenFolderWritesNothing) {
+    TempWorkspace ws;
+    writeFiles(ws.path(), filesBefore());
+    Workspace first{RecordFolder(ws.path())};
+    ASSERT_TRUE(first.takeFolder());
+    MessageBoxes boxes;
+    boxes.answerNext(QMessageBox::Yes);
+    {
+        MainWindow second(ws.path());
+        EXPECT_EQ(boxes.take(), QStringList({ui::folderInUseQuestion()}));
+        ASSERT_TRUE(second.opened());
+        EXPECT_EQ(second.workspace().planCount(), 3);
+        const WriteStatus status = saveVersion(second.workspace(), 1);
+        EXPECT_TRUE(status.message().contains("read-only")) << status.message().toStdString();
+    }
+    EXPECT_EQ(filesOf(ws.path()), filesBefore());
+    boxes.answerNext(QMessageBox::No);
+    EXPECT_FALSE(MainWindow(ws.path()).opened());
+    EXPECT_EQ(boxes.take().size(), 1);
+}
+
+// Real kills of a process that saves over and over: after the restart (which
+// takes over the killed copy's lock), each save is whole or absent.
+TEST(InterruptedSaves, KilledWhileSavingEachSaveIsWholeOrAbsent) {
+    std::array<Files, 2> versions;
+    {
+        TempWorkspace reference;
+        writeFiles(reference.path(), filesBefore());
+        auto workspace = openFolder(reference.path());
+        for (int v = 0; v < 2; ++v) {
+            ASSERT_TRUE(saveVersion(*workspace, v).ok());
+            versions[size_t(v)] = filesOf(reference.path());
+        }
+    }
+    const std::vector<QStringList> groups = {{"ta.lnd", "1-segFile.lnd"},
+                                             planfiles::analysisFiles(3)};
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<int> delay(0, 30000); // microseconds
+    int interrupted = 0;
+    for (int run = 0; run < 30; ++run) {
+        SCOPED_TRACE(run);
+        TempWorkspace ws;
+        writeFiles(ws.path(), filesBefore());
+        QProcess writer;
+        writer.start(QStringLiteral(LENDORA_SAVE_WRITER), {ws.path()});
+        ASSERT_TRUE(writer.waitForReadyRead(20000)) << "the writer never finished a round";
+        EXPECT_FALSE(Workspace(RecordFolder(ws.path())).takeFolder());
+        QThread::usleep(unsigned(delay(random)));
+        writer.kill();
+        writer.waitForFinished();
+        interrupted += filesOf(ws.path()).size() > versions[0].size();
+        openFolder(ws.path());
+        Files now = filesOf(ws.path());
+        ASSERT_EQ(now.size(), versions[0].size()) << "a temporary file or the journal is left";
+        for (const QStringList& group : groups) {
+            const size_t side = now[group[0]] == versions[1][group[0]];
+            for (const QString& name : group) {
+                EXPECT_EQ(now[name], versions[side][name]) << qPrintable(name);
+                now[name] = versions[0][name];
+            }
+        }
+        EXPECT_EQ(now, versions[0]) << "a file from neither side, or a save in part";
+    }
+    EXPECT_GT(interrupted, 0) << "no kill landed inside a save";
+}
+
+} // namespace

@@ -1,0 +1,85 @@
+#include "support/journal_scenario.h"
+
+#include "support/golden.h"
+
+#include "storage/details_file.h"
+#include "workspace/plan_files.h"
+
+#include <gtest/gtest.h>
+
+namespace lendora::test {
+
+std::unique_ptr<Workspace> openFolder(const QString& path) {
+    auto workspace = std::make_unique<Workspace>(RecordFolder(path));
+    EXPECT_TRUE(workspace->takeFolder()) << "the folder is taken";
+    workspace->load();
+    return workspace;
+}
+
+Files filesBefore() {
+    return filesOf(dataFolder(QStringLiteral("reliability/before")));
+}
+
+namespace {
+
+// Plan 1's analysis files, with its first strategy only or with both.
+OwnFiles analysisOf(int plan, int strategies) {
+    const Files before = filesBefore();
+    OwnFiles files;
+    for (int i = 0; i < 4; ++i) {
+        QByteArray kept;
+        for (const QByteArray& line : before.at(planfiles::analysisFiles(1)[i]).split('\n'))
+            if (!line.isEmpty() && line.split(',')[0].toInt() <= strategies)
+                kept += line + '\n';
+        files.emplace_back(planfiles::analysisFiles(plan)[i], kept);
+    }
+    return files;
+}
+
+} // namespace
+
+std::vector<MultiFileSave> multiFileSaves() {
+    return {
+        {"project Finish",
+         [](Workspace& w) {
+             w.addProject({"Car Loan Drive", "Quick Car Loan", "QuickCar", ProjectStatus::KickOff});
+             Grid details(5, details::columnCount);
+             for (int r = 1; r <= 3; ++r)
+                 for (int c = 0; c < details::columnCount; ++c)
+                     details.setText(r, c, QString::number(r * 10 + c));
+             return w.saveProject(2, details);
+         }},
+        {"audience save",
+         [](Workspace& w) {
+             w.placeAudience(2, {"Retired, rural", "2"});
+             return w.saveAudience(2, {{"2-segFile.lnd", "1,\"Farmers\"\r\n2,\"Teachers\"\r\n"}});
+         }},
+        {"plan save deleting plan 1",
+         [](Workspace& w) {
+             std::vector<Workspace::PlanDraft> drafts;
+             for (int n : {2, 3})
+                 drafts.push_back(
+                     {w.plan(n)->id, 1, w.plan(n)->projectName, 1, w.plan(n)->audienceName});
+             return w.savePlans(drafts);
+         }},
+        {"poll save",
+         [](Workspace& w) {
+             return w.savePoll(
+                 w.plan(1)->id,
+                 {{"11_21.lnd", "1,\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"28\"\r\n"}},
+                 {{true, true, false}});
+         }},
+        {"analysis save",
+         [](Workspace& w) { return w.saveAnalysis(w.plan(3)->id, analysisOf(3, 2)); }},
+    };
+}
+
+WriteStatus saveVersion(Workspace& workspace, int version) {
+    const QByteArray segments =
+        version == 0 ? filesBefore().at("1-segFile.lnd") : "1,\"Young\"\r\n2,\"Married\"\r\n";
+    workspace.placeAudience(1, {"Salaried home buyers", version == 0 ? "3" : "2"});
+    WriteStatus status = workspace.saveAudience(1, {{"1-segFile.lnd", segments}});
+    return status << workspace.saveAnalysis(workspace.plan(3)->id, analysisOf(3, version + 1));
+}
+
+} // namespace lendora::test
