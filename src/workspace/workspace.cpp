@@ -278,7 +278,9 @@ WriteStatus Workspace::savePoll(PlanId id, const OwnFiles& files, PollCompletion
 }
 
 WriteStatus Workspace::saveFile(const QString& name, const QByteArray& bytes) {
-    return folder_.writeBytes(name, bytes);
+    FolderChanges changes;
+    changes.write(name, bytes);
+    return apply(changes);
 }
 
 WriteStatus Workspace::saveAnalysis(PlanId id, const OwnFiles& files) {
