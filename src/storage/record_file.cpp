@@ -7,9 +7,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace lendora {
@@ -108,42 +105,8 @@ RecordFolder::writeTogether(const std::vector<std::pair<QString, QByteArray>>& f
     return status;
 }
 
-WriteStatus RecordFolder::rewrite(const QString& name, const std::vector<Record>& records) const {
-    if (records.empty())
-        return {};
-    return writeBytes(name, encodeRecords(records));
-}
-
-WriteStatus RecordFolder::append(const QString& name, const std::vector<Record>& records) const {
-    QByteArray bytes;
-    if (exists(name)) {
-        auto old = readBytes(name);
-        if (!old)
-            return WriteStatus::failure(name, QStringLiteral("the file cannot be read"));
-        bytes = *old;
-    }
-    bytes += encodeRecords(records);
-    return writeBytes(name, bytes);
-}
-
-WriteStatus RecordFolder::addRecord(const QString& name, long long n, const Record& record) const {
-    if (n < 1)
-        return {};
-    if (n == 1)
-        return writeBytes(name, encodeRecord(record));
-    return append(name, {record});
-}
-
 WriteStatus RecordFolder::writeFlag(const QString& name) const {
     return writeBytes(name, encodeRecord({Item::whole(1)}));
-}
-
-WriteStatus RecordFolder::rename(const QString& from, const QString& to) const {
-    const QString source = filePath(from);
-    const QString target = filePath(to);
-    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()))
-        return WriteStatus::failure(to, QString::fromLocal8Bit(std::strerror(errno)));
-    return {};
 }
 
 } // namespace lendora

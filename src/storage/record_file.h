@@ -53,14 +53,6 @@ public:
     // The first item of a flag file as a number, 0 when missing.
     double readFlag(const QString& name) const;
 
-    // Create-or-truncate with these records. With no records the file on disk
-    // stays as it was.
-    WriteStatus rewrite(const QString& name, const std::vector<Record>& records) const;
-    // Adds one new record with number n: a fresh file when n = 1, appended
-    // otherwise (the file is created when missing).
-    WriteStatus addRecord(const QString& name, long long n, const Record& record) const;
-    // Appends records after the file's current content.
-    WriteStatus append(const QString& name, const std::vector<Record>& records) const;
     // A flag file holding the number 1.
     WriteStatus writeFlag(const QString& name) const;
     // Replaces the file with exactly these bytes.
@@ -70,8 +62,6 @@ public:
     // of them were written, so a full disk leaves every file as it was
     // rather than some old and some new.
     WriteStatus writeTogether(const std::vector<std::pair<QString, QByteArray>>& files) const;
-    // Renames a file (used when a renumbered record takes its files along).
-    WriteStatus rename(const QString& from, const QString& to) const;
 
 private:
     QString path_;

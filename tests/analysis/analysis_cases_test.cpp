@@ -83,7 +83,7 @@ TEST(AnalysisCases, CsvFieldsAndExportNames) {
 }
 
 TEST(AnalysisCases, PicturesOnlyInTheSizesOffered) {
-    const ChartPicture chart{{{"Strategy 1"}, {"Interest", "Totals"}, {{3, 4}}}, "Respondents"};
+    const ChartPicture chart{{{"Strategy 1"}, {"Interest", "Totals"}, {{3, 4}}, {}}, "Respondents"};
     expectCases("picture_sizes.txt", [&chart](const QStringList& in) {
         const QSize size(in[0].toInt(), in[1].toInt());
         const QImage png = QImage::fromData(chartPng(chart, size));

@@ -118,6 +118,8 @@ TEST_F(Wizard, TheViewerShowsOnlyTheSelectedProjectsDetails) {
         ASSERT_NE(details, nullptr);
         EXPECT_EQ(details->windowTitle(),
                   "Basic Details for " + rowTexts(projects, project).value(1));
+        EXPECT_EQ(details->parentWidget()->pos(), QPoint(mother->projectsSize().width(), 0))
+            << "beside All Projects, at the top";
         auto* view = find<ui::GridView>("MSFlexGrid1", details);
         EXPECT_EQ(headings(view).value(9), "Freebies");
         ASSERT_EQ(shownRows(view), rows) << project;

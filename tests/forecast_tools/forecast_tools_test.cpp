@@ -108,8 +108,9 @@ TEST(Sensitivity, TheVertexOfAHandBuiltParabolaIsExact) {
         const SensitivityCurve curve =
             sensitivityCurve(plan.tables.base, plan.polls(), 1, feature::interest, 1, c.margin, 10);
         EXPECT_EQ(vertexText(curve), c.text);
-        if (!c.text.isEmpty())
+        if (!c.text.isEmpty()) {
             EXPECT_DOUBLE_EQ(*curve.vertex, c.text.endsWith("11") ? 11.0 : 13.0);
+        }
     }
 }
 
