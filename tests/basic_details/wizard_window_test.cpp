@@ -8,8 +8,12 @@
 #include "support/program.h"
 #include "support/wizard_names.h"
 
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -51,10 +55,20 @@ protected:
                 EXPECT_EQ(mother->focusWidget(), field(s, 0));
             }
             for (int f = 0; f < int(wizardFields[size_t(s)].size()); ++f) {
-                if (s == 10)
+                QElapsedTimer timer;
+                timer.start();
+                if (s == 10) {
                     pressEnter(field(s, f));
-                else
+                } else if (values.at(s)[f + 1].size() > 1000) {
+                    // A long name is pasted, as nobody types it.
+                    QGuiApplication::clipboard()->setText(values.at(s)[f + 1]);
+                    typeText(field(s, f), {});
+                    QTest::keyClick(field(s, f), Qt::Key_V, Qt::ControlModifier);
+                    pressEnter(field(s, f));
+                } else {
                     typeAndEnter(field(s, f), values.at(s)[f + 1]);
+                }
+                EXPECT_LT(timer.elapsed(), 1000) << "field " << f;
             }
             if (s < 11)
                 click(button(s, "cmdNext"));
@@ -99,6 +113,26 @@ TEST_F(Wizard, SaveIntoAReadOnlyFolderNamesTheFileAndWritesNothing) {
     click(button(11, "cmdSave"));
     EXPECT_EQ(boxes.take(), QStringList());
     expectSameFiles(ws, dataFolder("basic_details/first_project"));
+}
+
+// Names as long as a field takes (32,767 characters) for the project, the
+// product, the brand and both competitors, pasted: every field, the Save and
+// a click on the project's row take well under a second; the files keep them.
+TEST_F(Wizard, TheLongestNamesKeepEveryStepWithinASecond) {
+    std::map<int, QStringList> values = homeLoan;
+    for (int s : {1, 2, 3})
+        for (int f = 1; f < values[s].size(); ++f)
+            values[s][f] = QString(32767, QChar(u'A' + s * 3 + f));
+    start();
+    passThrough(values, false);
+    QElapsedTimer timer;
+    timer.start();
+    click(button(11, "cmdSave"));
+    clickRow(find<ui::GridView>("MSFG_Projects", mother), 1);
+    settle();
+    EXPECT_LT(timer.elapsed(), 1000) << "the Save and a click on the project";
+    EXPECT_EQ(ws.read("Prj.lnd").size(), 3 * 32767 + 22) << "files keep the whole names";
+    EXPECT_EQ(boxes.take(), QStringList());
 }
 
 // Ctrl+F2 shows the selected project's details file: its records and one
