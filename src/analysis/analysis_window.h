@@ -140,6 +140,12 @@ private:
     // Asks for the file to write; empty when the user cancelled.
     QString askFile(const QString& title, const QString& suffix, const QString& filters,
                     QString* selectedFilter = nullptr);
+    // Asks for a file of one kind; a name without a suffix gets `extension`.
+    QString askExportFile(const QString& title, const QString& suffix, const QString& filter,
+                          const QString& extension);
+    // Asks for a PNG or SVG picture; `svg` tells which: the name's suffix,
+    // or else the chosen filter.
+    QString askPictureFile(const QString& suffix, bool& svg);
     // Writes the bytes to the file; a failure (or no bytes) is reported.
     void writeExport(const QString& path, const QByteArray& bytes);
 

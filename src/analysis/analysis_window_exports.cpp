@@ -52,6 +52,27 @@ QString AnalysisWindow::askFile(const QString& title, const QString& suffix, con
     return path;
 }
 
+QString AnalysisWindow::askExportFile(const QString& title, const QString& suffix,
+                                      const QString& filter, const QString& extension) {
+    QString path = askFile(title, suffix, filter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += u'.' + extension;
+    return path;
+}
+
+QString AnalysisWindow::askPictureFile(const QString& suffix, bool& svg) {
+    QString filter = pngFilter;
+    QString path = askFile(u"Save Chart"_s, suffix, pngFilter + u";;"_s + svgFilter, &filter);
+    if (path.isEmpty())
+        return path;
+    svg = hasSuffix(path, u"svg"_s);
+    if (!svg && !hasSuffix(path, u"png"_s)) {
+        svg = filter == svgFilter;
+        path += svg ? u".svg"_s : u".png"_s;
+    }
+    return path;
+}
+
 void AnalysisWindow::writeExport(const QString& path, const QByteArray& bytes) {
     const QFileInfo file(path);
     if (bytes.isEmpty()) {
@@ -63,11 +84,9 @@ void AnalysisWindow::writeExport(const QString& path, const QByteArray& bytes) {
 }
 
 void AnalysisWindow::exportCsv() {
-    QString path = askFile(u"Export CSV"_s, u".csv"_s, u"CSV file (*.csv)"_s);
+    const QString path = askExportFile(u"Export CSV"_s, u".csv"_s, u"CSV file (*.csv)"_s, u"csv"_s);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u".csv"_s;
     writeExport(path, analysis::comparisonCsv(tables_, intervalsForExport()));
 }
 
@@ -85,27 +104,19 @@ void AnalysisWindow::saveChart() {
         features ? analysis::featuresChart(tables_) : analysis::segmentsChart(tables_),
         (features ? featuresChart_ : segmentsChart_)->chart()->title()};
 
-    QString filter = pngFilter;
-    QString path = askFile(u"Save Chart"_s, features ? u" features.png"_s : u" segments.png"_s,
-                           pngFilter + u";;"_s + svgFilter, &filter);
+    bool svg = false;
+    const QString path = askPictureFile(features ? u" features.png"_s : u" segments.png"_s, svg);
     if (path.isEmpty())
         return;
-    // The name's suffix decides the format; without one, the chosen filter.
-    bool svg = hasSuffix(path, u"svg"_s);
-    if (!svg && !hasSuffix(path, u"png"_s)) {
-        svg = filter == svgFilter;
-        path += svg ? u".svg"_s : u".png"_s;
-    }
     writeExport(path, svg ? analysis::chartSvg(picture, chartSize_)
                           : analysis::chartPng(picture, chartSize_));
 }
 
 void AnalysisWindow::reportPdf() {
-    QString path = askFile(u"PDF Report"_s, u".pdf"_s, u"PDF document (*.pdf)"_s);
+    const QString path =
+        askExportFile(u"PDF Report"_s, u".pdf"_s, u"PDF document (*.pdf)"_s, u"pdf"_s);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u".pdf"_s;
     const analysis::ChartPicture features{analysis::featuresChart(tables_),
                                           featuresChart_->chart()->title()};
     const analysis::ChartPicture segments{analysis::segmentsChart(tables_),

@@ -136,27 +136,19 @@ QString AnalysisWindow::sensitivityCurveSegment() const {
 }
 
 void AnalysisWindow::exportSensitivityPicture() {
-    QString filter = u"PNG picture (*.png)"_s;
-    const QString svgFilter = u"SVG drawing (*.svg)"_s;
-    QString path =
-        askFile(u"Save Chart"_s, u" sensitivity.png"_s, filter + u";;"_s + svgFilter, &filter);
+    bool svg = false;
+    const QString path = askPictureFile(u" sensitivity.png"_s, svg);
     if (path.isEmpty())
         return;
-    QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != u"png"_s && suffix != u"svg"_s) {
-        suffix = filter == svgFilter ? u"svg"_s : u"png"_s;
-        path += u'.' + suffix;
-    }
-    writeExport(path, suffix == u"svg"_s ? analysis::viewSvg(sensitivityChart_)
-                                         : analysis::viewPng(sensitivityChart_));
+    writeExport(path,
+                svg ? analysis::viewSvg(sensitivityChart_) : analysis::viewPng(sensitivityChart_));
 }
 
 void AnalysisWindow::exportSensitivityCsv() {
-    QString path = askFile(u"Export CSV"_s, u" sensitivity.csv"_s, u"CSV file (*.csv)"_s);
+    const QString path =
+        askExportFile(u"Export CSV"_s, u" sensitivity.csv"_s, u"CSV file (*.csv)"_s, u"csv"_s);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u".csv"_s;
     writeExport(path, analysis::csvRecords(analysis::curveRecords(curve_)));
 }
 
