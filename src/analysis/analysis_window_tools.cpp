@@ -16,7 +16,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
