@@ -108,6 +108,16 @@ void BM_IntervalsOfOneStrategy(benchmark::State& state) {
 }
 BENCHMARK(BM_IntervalsOfOneStrategy)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// What the CSV export adds: the interval of every estimate of the 100
+// strategies, 140,000 cells.
+void BM_EstimateIntervalsOf100Strategies(benchmark::State& state) {
+    Plan plan;
+    const ResampledPolls resampled(plan.tables.base, plan.polls(), segmentCount);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(strategyCellIntervals(resampled, plan.strategies).size());
+}
+BENCHMARK(BM_EstimateIntervalsOf100Strategies)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace
 
 BENCHMARK_MAIN();

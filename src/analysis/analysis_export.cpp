@@ -94,10 +94,42 @@ void addIntervalColumns(std::vector<QStringList>& rows,
     }
 }
 
+// The estimates of every strategy, segment by segment, each with its
+// interval: "Strategy ID", "Segment", then an estimate, low and high per
+// feature and for the segment's total.
+std::vector<QStringList> estimateRows(const AnalysisTables& tables,
+                                      const std::vector<StrategyIntervals>& intervals,
+                                      const ResampledPolls& resampled) {
+    QStringList headings{tables.segments.text(0, 0), u"Segment"_s};
+    for (int f = 1; f <= featureCount + 1; ++f) {
+        const QString name = tables.features.text(0, f);
+        headings << name << name + u" low"_s << name + u" high"_s;
+    }
+    std::vector<QStringList> rows{headings};
+    const std::vector<StrategyInput> strategies = storedStrategies(tables);
+    const auto cells = strategyCellIntervals(resampled, strategies);
+    for (size_t k = 0; k < strategies.size() && k < intervals.size(); ++k)
+        for (int r = 1; r <= resampled.segments(); ++r) {
+            QStringList row{QString::number(k + 1), tables.segments.text(0, r)};
+            std::int64_t total = 0;
+            for (int f = 1; f <= featureCount; ++f) {
+                const std::int64_t estimate = resampled.estimate(strategies[k], r, f);
+                const Interval& interval = cells[k][size_t(r - 1)][size_t(f - 1)];
+                total += estimate;
+                row << wholeText(estimate) << wholeText(interval.low) << wholeText(interval.high);
+            }
+            const Interval& interval = intervals[k].segments[size_t(r - 1)];
+            row << wholeText(total) << wholeText(interval.low) << wholeText(interval.high);
+            rows.push_back(std::move(row));
+        }
+    return rows;
+}
+
 } // namespace
 
 QByteArray comparisonCsv(const AnalysisTables& tables,
-                         const std::vector<StrategyIntervals>& intervals) {
+                         const std::vector<StrategyIntervals>& intervals,
+                         const ResampledPolls* resampled) {
     std::vector<QStringList> features = shownRows(tables.features);
     std::vector<QStringList> segments = shownRows(tables.segments);
     // The per-segment rows get theirs only when the segments match.
@@ -111,6 +143,16 @@ QByteArray comparisonCsv(const AnalysisTables& tables,
     records.push_back({segmentsTitle});
     for (QStringList& row : segments)
         records.push_back(std::move(row));
+    if (resampled && !intervals.empty()) {
+        if (segmentsMatch && resampled->segments() == tables.segmentCount()) {
+            records.push_back({QString()});
+            records.push_back({estimatesTitle});
+            for (QStringList& row : estimateRows(tables, intervals, *resampled))
+                records.push_back(std::move(row));
+        }
+        records.push_back({QString()});
+        records.push_back({intervalMethodText(*resampled)});
+    }
     return csvRecords(records);
 }
 
@@ -187,17 +229,46 @@ AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan) {
     return report;
 }
 
+namespace {
+
+// The "low–high" intervals of a summary table's strategy rows, in its layout.
+ReportTable intervalTable(const ReportTable& summary,
+                          const std::vector<StrategyIntervals>& intervals, bool byFeature) {
+    ReportTable table;
+    table.title = summary.title + u": 90% intervals"_s;
+    table.headings = summary.headings;
+    for (const QStringList& row : summary.rows)
+        if (const StrategyIntervals* strategy = strategyOf(row, intervals)) {
+            QStringList cells{row.value(0)};
+            for (const Interval& interval : totalsOf(*strategy, byFeature))
+                cells << intervalText(interval);
+            table.rows.push_back(std::move(cells));
+        }
+    return table;
+}
+
+} // namespace
+
 AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan,
-                              const std::vector<StrategyIntervals>& intervals) {
+                              const std::vector<StrategyIntervals>& intervals,
+                              const ResampledPolls* resampled) {
     AnalysisReport report = analysisReport(tables, plan);
     if (intervals.empty())
         return report;
+    report.featureIntervals = intervalTable(report.features, intervals, true);
+    if (int(intervals.front().segments.size()) + 2 == tables.segments.columnCount())
+        report.segmentIntervals = intervalTable(report.segments, intervals, false);
     for (ReportTable* table : {&report.features, &report.segments}) {
         table->headings << totalIntervalHeading;
         for (QStringList& row : table->rows) {
             const StrategyIntervals* strategy = strategyOf(row, intervals);
             row << (strategy ? intervalText(strategy->total) : QString());
         }
+    }
+    if (resampled) {
+        const QString method = intervalMethodText(*resampled);
+        const qsizetype colon = method.indexOf(u": "_s);
+        report.facts.emplace_back(method.left(colon), method.mid(colon + 2));
     }
     return report;
 }

@@ -45,9 +45,16 @@ QByteArray comparisonCsv(const AnalysisTables& tables);
 // its seven feature totals and its grand total, each row of the per-segment
 // table those of its segment totals and total; the heading rows name them
 // ("Interest low", "Interest high" ...) and the "Totals" rows leave them
-// empty. Without intervals the file is that of comparisonCsv(tables).
+// empty. With the resamples the intervals came from, an empty line, the
+// title line "Detailed Estimates 90%" and every strategy's estimates by
+// segment with their intervals follow, and at the end, after an empty
+// line, how the intervals were worked out. Without intervals the file is
+// that of comparisonCsv(tables).
 QByteArray comparisonCsv(const AnalysisTables& tables,
-                         const std::vector<StrategyIntervals>& intervals);
+                         const std::vector<StrategyIntervals>& intervals,
+                         const ResampledPolls* resampled = nullptr);
+
+inline const QString estimatesTitle = QStringLiteral("Detailed Estimates 90%");
 
 // The heading of the column of the grand totals' intervals in the report.
 inline const QString totalIntervalHeading = QStringLiteral("Totals 90%");
@@ -70,6 +77,10 @@ struct AnalysisReport {
     ReportTable strategies; // every strategy's seven values and its changed features
     ReportTable features;   // `MSFG_Features`
     ReportTable segments;   // `MSFG_Segments`
+    // The 90% intervals of every strategy's totals in the layout of the two
+    // tables above; without intervals they have no headings.
+    ReportTable featureIntervals;
+    ReportTable segmentIntervals;
     // A line under the title naming the report's owner, for the page foot.
     QString footer;
 };
@@ -78,9 +89,12 @@ struct AnalysisReport {
 // they were opened for.
 AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan);
 // The same with a last column "Totals 90%" in the per-feature and the
-// per-segment tables: the "low–high" interval of each strategy's total.
+// per-segment tables (the "low–high" interval of each strategy's total),
+// the interval tables of every total and, with the resamples, a line of
+// the facts that says how the intervals were worked out.
 AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan,
-                              const std::vector<StrategyIntervals>& intervals);
+                              const std::vector<StrategyIntervals>& intervals,
+                              const ResampledPolls* resampled = nullptr);
 
 // The names of the features a strategy row changed (its flags "1"), in
 // feature order, as the report lists them.

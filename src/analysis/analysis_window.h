@@ -130,6 +130,9 @@ private:
     // The intervals of the saved strategies for an export: when they are
     // still being worked out, the window waits for them, handling events.
     const std::vector<analysis::StrategyIntervals>& intervalsForExport();
+    // The resamples behind the intervals; none without intervals.
+    const analysis::ResampledPolls*
+    resampledForExport(const std::vector<analysis::StrategyIntervals>& intervals) const;
 
     // Exports of the comparison (analysis_window_exports.cpp).
     void exportCsv();

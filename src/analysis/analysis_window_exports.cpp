@@ -87,7 +87,8 @@ void AnalysisWindow::exportCsv() {
     const QString path = askExportFile(u"Export CSV"_s, u".csv"_s, u"CSV file (*.csv)"_s, u"csv"_s);
     if (path.isEmpty())
         return;
-    writeExport(path, analysis::comparisonCsv(tables_, intervalsForExport()));
+    const auto& intervals = intervalsForExport();
+    writeExport(path, analysis::comparisonCsv(tables_, intervals, resampledForExport(intervals)));
 }
 
 void AnalysisWindow::saveChart() {
@@ -121,9 +122,10 @@ void AnalysisWindow::reportPdf() {
                                           featuresChart_->chart()->title()};
     const analysis::ChartPicture segments{analysis::segmentsChart(tables_),
                                           segmentsChart_->chart()->title()};
-    writeExport(path,
-                analysis::reportPdf(analysis::analysisReport(tables_, plan(), intervalsForExport()),
-                                    features, segments));
+    const auto& intervals = intervalsForExport();
+    writeExport(path, analysis::reportPdf(analysis::analysisReport(tables_, plan(), intervals,
+                                                                   resampledForExport(intervals)),
+                                          features, segments));
 }
 
 } // namespace lendora

@@ -213,6 +213,11 @@ const std::vector<analysis::StrategyIntervals>& AnalysisWindow::intervalsForExpo
     return intervals ? *intervals : none;
 }
 
+const analysis::ResampledPolls* AnalysisWindow::resampledForExport(
+    const std::vector<analysis::StrategyIntervals>& intervals) const {
+    return intervals.empty() || !resampled_.valid() ? nullptr : resampled_.get().get();
+}
+
 void AnalysisWindow::showBusy(int percent) {
     if (percent < 0) {
         busy_->setVisible(false);
@@ -297,7 +302,7 @@ QWidget* AnalysisWindow::buildBeatPanel() {
         showBeatChance();
         const int a = beatA_->currentIndex();
         const int b = beatB_->currentIndex();
-        if (strategyIntervals() && a >= 0 && b >= 0)
+        if (strategyIntervals() && a >= 0 && b >= 0 && a != b)
             showToolsInGuru(guru::beatChance(a + 1, b + 1,
                                              analysis::beatChance(intervals_[size_t(a)],
                                                                   intervals_[size_t(b)])) +
@@ -337,6 +342,12 @@ void AnalysisWindow::showBeatChance() {
     const int b = beatB_->currentIndex();
     if (!strategyIntervals() || a < 0 || b < 0) {
         beatChance_->setText(intervalWork_->busy() ? u"Working it out..."_s : QString());
+        return;
+    }
+    // A strategy against itself would always be "50%".
+    if (a == b) {
+        beatChance_->setText(intervals_.size() < 2 ? u"Add a second strategy to compare."_s
+                                                   : u"Pick two different strategies."_s);
         return;
     }
     const double chance = analysis::beatChance(intervals_[size_t(a)], intervals_[size_t(b)]);

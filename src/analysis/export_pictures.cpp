@@ -385,9 +385,11 @@ QByteArray reportPdf(const AnalysisReport& report, const ChartPicture& features,
         pages.table(report.strategies);
         pages.newPage();
         pages.table(report.features);
+        pages.table(report.featureIntervals);
         pages.chart(features);
         pages.newPage();
         pages.table(report.segments);
+        pages.table(report.segmentIntervals);
         pages.chart(segments);
         if (!pages.end())
             return {};

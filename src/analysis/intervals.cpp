@@ -117,7 +117,8 @@ QString intervalText(const Interval& interval) {
 ResampledPolls::ResampledPolls(const Grid& base, const PollGrids& polls, int segmentCount,
                                int resamples, std::uint64_t seed, const std::atomic<bool>* cancel)
     : segments_(std::max(segmentCount, 0))
-    , resamples_(std::max(resamples, 1)) {
+    , resamples_(std::max(resamples, 1))
+    , seed_(seed) {
     for (int f = 1; f <= featureCount; ++f) {
         x_[size_t(f - 1)] = brandValues(base, f);
         distinct_[size_t(f - 1)] = distinctValues(x_[size_t(f - 1)]);
@@ -290,6 +291,22 @@ std::vector<StrategyIntervals> strategyIntervals(const ResampledPolls& resampled
             progress(finished, count);
     });
     return results;
+}
+
+std::vector<std::vector<std::array<Interval, featureCount>>>
+strategyCellIntervals(const ResampledPolls& resampled,
+                      const std::vector<StrategyInput>& strategies) {
+    std::vector<std::vector<std::array<Interval, featureCount>>> cells(strategies.size());
+    shareOut(int(strategies.size()),
+             [&](int i) { cells[size_t(i)] = resampled.cellIntervals(strategies[size_t(i)]); });
+    return cells;
+}
+
+QString intervalMethodText(const ResampledPolls& resampled) {
+    return QStringLiteral("90% intervals: Bayesian bootstrap of each segment's poll counts "
+                          "(Dirichlet posterior), %1 resamples, seed %2")
+        .arg(resampled.resamples())
+        .arg(resampled.seed());
 }
 
 double beatChance(const StrategyIntervals& a, const StrategyIntervals& b) {

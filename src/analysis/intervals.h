@@ -70,7 +70,11 @@ public:
 
     int segments() const { return segments_; }
     int resamples() const { return resamples_; }
+    std::uint64_t seed() const { return seed_; }
     bool cancelled() const { return cancelled_; }
+
+    // The forecast of Analyse for the strategy in a segment and feature.
+    std::int64_t estimate(const StrategyInput& strategy, int segment, int feature) const;
 
     // The intervals of the strategy's segment totals, feature totals and
     // grand total.
@@ -84,7 +88,6 @@ private:
     // when the feature keeps the own count.
     bool parabolaApplies(const StrategyInput& strategy, int feature) const;
     void draw(int segment, std::uint64_t seed);
-    std::int64_t estimate(const StrategyInput& strategy, int segment, int feature) const;
     // Adds the resamples' estimates of the cell to both sums.
     void addEstimates(const StrategyInput& strategy, int segment, int feature, double* first,
                       double* second) const;
@@ -94,6 +97,7 @@ private:
 
     int segments_ = 0;
     int resamples_ = 0;
+    std::uint64_t seed_ = 0;
     bool cancelled_ = false;
     std::array<std::array<double, 3>, featureCount> x_{};
     std::array<bool, featureCount> distinct_{};
@@ -113,6 +117,15 @@ std::vector<StrategyIntervals> strategyIntervals(const ResampledPolls& resampled
                                                  const std::vector<StrategyInput>& strategies,
                                                  const ProgressCallback& progress = {},
                                                  const std::atomic<bool>* cancel = nullptr);
+
+// The interval of every estimate of many strategies, on several threads.
+std::vector<std::vector<std::array<Interval, featureCount>>>
+strategyCellIntervals(const ResampledPolls& resampled,
+                      const std::vector<StrategyInput>& strategies);
+
+// How the intervals were worked out, for the exports: "90% intervals:
+// Bayesian bootstrap ..., 2000 resamples, seed 20120917".
+QString intervalMethodText(const ResampledPolls& resampled);
 
 // The chance that strategy a's grand total beats b's: the share of
 // resamples in which it is higher, ties counting half.

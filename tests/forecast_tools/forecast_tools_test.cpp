@@ -1,4 +1,3 @@
-#include "analysis/analysis_export.h"
 #include "analysis/intervals.h"
 #include "analysis/sensitivity.h"
 #include "analysis/strategy_entry.h"
@@ -173,34 +172,6 @@ TEST(Intervals, AClearlyBetterStrategyBeatsTheOtherAlmostAlways) {
                                                    plan.analyseWith({{feature::interest, 13}})});
     EXPECT_GT(beatChance(all[0], all[1]), 0.95);
     EXPECT_LT(beatChance(all[1], all[0]), 0.05);
-}
-
-TEST(Intervals, TheCsvCarriesThemBesideTheTablesOwnColumns) {
-    Plan plan;
-    for (double v : {9.0, 13.0}) {
-        plan.analyseWith({{feature::interest, v}});
-        addStrategy(plan.tables, plan.analyseWith({{feature::interest, v}}).values);
-    }
-    const auto intervals = strategyIntervals(ResampledPolls(plan.tables.base, plan.polls(), 2),
-                                             storedStrategies(plan.tables));
-    EXPECT_EQ(comparisonCsv(plan.tables, {}), comparisonCsv(plan.tables));
-    const QList<QByteArray> plain = comparisonCsv(plan.tables).split('\n');
-    const QList<QByteArray> lines = comparisonCsv(plan.tables, intervals).split('\n');
-    ASSERT_EQ(lines.size(), plain.size());
-    const auto cut = [](const QByteArray& line) { return line.left(line.size() - 1); };
-    EXPECT_EQ(lines[0], cut(plain[0]) +
-                            ",Interest low,Interest high,Min. Eligible Income low,"
-                            "Min. Eligible Income high,Max. Loan Value low,Max. Loan Value high,"
-                            "Max. Loan Percentage low,Max. Loan Percentage high,Repayment Period "
-                            "low,Repayment Period high,EMI low,EMI high,Freebies low,Freebies high,"
-                            "Totals low,Totals high\r");
-    const Interval total = intervals[1].total;
-    EXPECT_TRUE(lines[2].startsWith(cut(plain[2]) + ','));
-    EXPECT_TRUE(lines[2].endsWith(QByteArray::number(qlonglong(total.low)) + ',' +
-                                  QByteArray::number(qlonglong(total.high)) + '\r'));
-    EXPECT_EQ(lines[3], cut(plain[3]) + QByteArray(16, ',') + '\r'); // the totals row
-    EXPECT_TRUE(lines[8].endsWith(QByteArray::number(qlonglong(total.low)) + ',' +
-                                  QByteArray::number(qlonglong(total.high)) + '\r'));
 }
 
 // MEI peaks at 27500 (counts 50, 450, 450 over 20000, 25000, 30000) and
