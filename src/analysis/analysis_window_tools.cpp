@@ -139,8 +139,10 @@ void AnalysisWindow::exportSensitivityPicture() {
     const QString path = askPictureFile(u" sensitivity.png"_s, svg);
     if (path.isEmpty())
         return;
+    // At the size of the last comparison chart export, not the panel's.
     writeExport(path,
-                svg ? analysis::viewSvg(sensitivityChart_) : analysis::viewPng(sensitivityChart_));
+                analysis::sensitivityPicture(curve_, brandNames(tables_.base),
+                                             sensitivityChart_->chart()->title(), chartSize_, svg));
 }
 
 void AnalysisWindow::exportSensitivityCsv() {

@@ -30,9 +30,12 @@ namespace {
 class OffscreenChart {
 public:
     OffscreenChart(const ChartPicture& picture, QSizeF layoutSize)
-        : view_(newComparisonChart(u"exportChart"_s, picture.title))
+        : OffscreenChart(comparisonView(picture), layoutSize) {}
+
+    // A chart already drawn into its view.
+    OffscreenChart(std::unique_ptr<QChartView> view, QSizeF layoutSize)
+        : view_(std::move(view))
         , size_(layoutSize) {
-        drawComparison(view_.get(), picture.data);
         view_->scene()->setSceneRect(QRectF(QPointF(), size_));
         QChart* chart = view_->chart();
         chart->setGeometry(QRectF(QPointF(), size_));
@@ -45,6 +48,12 @@ public:
     }
 
 private:
+    static std::unique_ptr<QChartView> comparisonView(const ChartPicture& picture) {
+        std::unique_ptr<QChartView> view(newComparisonChart(u"exportChart"_s, picture.title));
+        drawComparison(view.get(), picture.data);
+        return view;
+    }
+
     std::unique_ptr<QChartView> view_;
     QSizeF size_;
 };
@@ -316,9 +325,9 @@ void ReportPages::chart(const ChartPicture& chart) {
 
 } // namespace
 
-QByteArray chartPng(const ChartPicture& chart, QSize size) {
-    if (!validSize(size))
-        return {};
+namespace {
+
+QByteArray png(const OffscreenChart& chart, QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return {};
@@ -327,7 +336,7 @@ QByteArray chartPng(const ChartPicture& chart, QSize size) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        OffscreenChart(chart, layoutSize(QSizeF(size))).paint(painter, QRectF(image.rect()));
+        chart.paint(painter, QRectF(image.rect()));
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -336,9 +345,8 @@ QByteArray chartPng(const ChartPicture& chart, QSize size) {
     return bytes;
 }
 
-QByteArray chartSvg(const ChartPicture& chart, QSize size) {
-    if (!validSize(size))
-        return {};
+QByteArray svg(const OffscreenChart& chart, QSize size, const QString& title,
+               const QString& description) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly))
@@ -350,15 +358,38 @@ QByteArray chartSvg(const ChartPicture& chart, QSize size) {
     // pixels for browsers and drawing programs.
     svg.setResolution(96);
     svg.setViewBox(QRect(QPoint(), size));
-    svg.setTitle(chart.title);
-    svg.setDescription(u"Comparison chart made by Lendora"_s);
+    svg.setTitle(title);
+    svg.setDescription(description);
     QPainter painter;
     if (!painter.begin(&svg))
         return {};
-    OffscreenChart(chart, layoutSize(QSizeF(size))).paint(painter, QRectF(QPoint(), size));
+    chart.paint(painter, QRectF(QPoint(), size));
     if (!painter.end())
         return {};
     return bytes;
+}
+
+} // namespace
+
+QByteArray chartPng(const ChartPicture& chart, QSize size) {
+    if (!validSize(size))
+        return {};
+    return png(OffscreenChart(chart, layoutSize(QSizeF(size))), size);
+}
+
+QByteArray chartSvg(const ChartPicture& chart, QSize size) {
+    if (!validSize(size))
+        return {};
+    return svg(OffscreenChart(chart, layoutSize(QSizeF(size))), size, chart.title,
+               u"Comparison chart made by Lendora"_s);
+}
+
+QByteArray viewPicture(std::unique_ptr<QChartView> view, QSize size, bool asSvg) {
+    if (!validSize(size))
+        return {};
+    const QString title = view->chart()->title();
+    const OffscreenChart chart(std::move(view), layoutSize(QSizeF(size)));
+    return asSvg ? svg(chart, size, title, u"Chart made by Lendora"_s) : png(chart, size);
 }
 
 QByteArray reportPdf(const AnalysisReport& report, const ChartPicture& features,

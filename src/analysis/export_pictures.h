@@ -7,6 +7,10 @@
 #include <QSize>
 #include <QString>
 
+#include <QtCharts/QChartView>
+
+#include <memory>
+
 // Pictures of a plan's comparison for use outside the program: the two
 // charts as PNG or SVG at a chosen size, and the PDF report. Each is made in
 // memory; the window writes the bytes to the file the user chose.
@@ -29,6 +33,11 @@ QByteArray chartPng(const ChartPicture& chart, QSize size);
 // The chart as an SVG drawing of that size (its bars, labels and legend as
 // vector shapes and text). Empty when the size is out of range.
 QByteArray chartSvg(const ChartPicture& chart, QSize size);
+
+// Any chart drawn into a view, as a PNG image or an SVG drawing of that
+// size, laid out as the comparison charts are. Empty when the size is out
+// of range.
+QByteArray viewPicture(std::unique_ptr<QChartView> view, QSize size, bool svg);
 
 // The PDF report, A4 landscape: the plan's facts, the brands' base values
 // and the strategies on the first page(s); then the per-feature table with

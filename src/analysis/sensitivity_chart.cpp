@@ -1,11 +1,10 @@
 #include "analysis/sensitivity_chart.h"
 
 #include "analysis/analysis_tables.h"
+#include "analysis/export_pictures.h"
 
-#include <QBuffer>
 #include <QCursor>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <QToolTip>
 
 #include <QtCharts/QAreaSeries>
@@ -62,9 +61,11 @@ void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStr
     auto* xAxis = new QValueAxis;
     xAxis->setRange(curve.low, curve.high);
     xAxis->setLabelFormat(QStringLiteral("%g"));
+    xAxis->setTitleText(featureNames().value(curve.feature - 1));
     auto* yAxis = new QValueAxis;
     yAxis->setRange(low, high);
     yAxis->setLabelFormat(QStringLiteral("%.0f"));
+    yAxis->setTitleText(QStringLiteral("Respondents"));
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
 
@@ -132,25 +133,11 @@ void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStr
         }
 }
 
-QByteArray viewPng(QChartView* view) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    view->grab().save(&buffer, "PNG");
-    return bytes;
-}
-
-QByteArray viewSvg(QChartView* view) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(view->size());
-    svg.setViewBox(QRect(QPoint(0, 0), view->size()));
-    QPainter painter(&svg);
-    view->render(&painter);
-    painter.end();
-    return bytes;
+QByteArray sensitivityPicture(const SensitivityCurve& curve, const QStringList& brandNames,
+                              const QString& title, QSize size, bool svg) {
+    auto view = std::make_unique<QChartView>(new QChart);
+    drawSensitivity(view.get(), curve, brandNames, title);
+    return viewPicture(std::move(view), size, svg);
 }
 
 } // namespace lendora::analysis

@@ -24,8 +24,9 @@ inline const QString vertexSeriesName = QStringLiteral("Vertex");
 void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStringList& brandNames,
                      const QString& title);
 
-// The view's chart as a PNG image or an SVG drawing of its shown size.
-QByteArray viewPng(QChartView* view);
-QByteArray viewSvg(QChartView* view);
+// The curve drawn at the given size as a PNG image or an SVG drawing,
+// whatever room the chart has on the screen.
+QByteArray sensitivityPicture(const SensitivityCurve& curve, const QStringList& brandNames,
+                              const QString& title, QSize size, bool svg);
 
 } // namespace lendora::analysis

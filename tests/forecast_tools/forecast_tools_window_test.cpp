@@ -1,11 +1,12 @@
 #include "analysis/analysis_charts.h"
-#include "forecast_tools/analysis_window_fixture.h"
 #include "analysis/sensitivity_chart.h"
+#include "forecast_tools/analysis_window_fixture.h"
 
 #include "shell/main_window.h"
 #include "widgets/guru_window.h"
 
 #include "support/message_boxes.h"
+#include "support/printing.h"
 #include "support/program.h"
 
 #include <QAction>
@@ -20,6 +21,7 @@
 #include <QtCharts/QXYSeries>
 
 #include <QLabel>
+#include <QProgressBar>
 
 #include <gtest/gtest.h>
 
@@ -150,6 +152,48 @@ TEST_F(ForecastToolsWindowTest, TakingASuggestionFillsTheSevenFieldsForTheUsualR
         stored += flagTable.text(1, f);
     EXPECT_EQ(stored, flags);
     EXPECT_EQ(window->tables().lblAnalysisID, 2);
+}
+
+TEST_F(ForecastToolsWindowTest, ASearchOfSevenFeaturesShowsProgressAndStopDropsItsResult) {
+    ws.write("pptb.lnd", plansRegistry("No"));
+    start();
+    ASSERT_NE(open(1), nullptr);
+    click(button("cmdSuggest"));
+    auto* dialog = find<QDialog>("dlgSuggest", window);
+    ASSERT_NE(dialog, nullptr);
+    for (int f = 1; f <= 7; ++f) { // 20 values each: 20^7 strategies
+        find<QCheckBox>(u"chkSuggest%1"_s.arg(f), dialog)->setChecked(true);
+        const double low = find<QLineEdit>(u"txtSuggestLow%1"_s.arg(f), dialog)->text().toDouble();
+        const double high =
+            find<QLineEdit>(u"txtSuggestHigh%1"_s.arg(f), dialog)->text().toDouble();
+        find<QLineEdit>(u"txtSuggestStep%1"_s.arg(f), dialog)
+            ->setText(QString::number((high - low) / 19));
+    }
+    auto* search = find<QPushButton>("cmdSuggestSearch", dialog);
+    auto* stop = find<QPushButton>("cmdSuggestStop", dialog);
+    auto* note = find<QLabel>("lblSuggestNote", dialog);
+    auto* rows = find<QTableWidget>("tblSuggestions", dialog);
+    int progress = 0;
+    QObject::connect(find<QProgressBar>("prgSuggest", dialog), &QProgressBar::valueChanged,
+                     [&](int value) { progress = std::max(progress, value); });
+    click(search);
+    EXPECT_FALSE(search->isEnabled());
+    EXPECT_TRUE(stop->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows->rowCount() == 10; }, 60000));
+    EXPECT_GT(progress, 0);
+    EXPECT_TRUE(note->text().startsWith(u"The grid is too large to forecast every strategy: "
+                                        "coordinate ascent from 48 starts forecast "_s))
+        << qPrintable(note->text());
+
+    click(search);
+    click(stop);
+    EXPECT_EQ(note->text(), u"Stopped."_s);
+    EXPECT_TRUE(search->isEnabled());
+    EXPECT_FALSE(stop->isEnabled());
+    EXPECT_FALSE(find<QProgressBar>("prgSuggest", dialog)->isVisible());
+    QTest::qWait(500); // the stopped search's result, had it come, would show by now
+    EXPECT_EQ(note->text(), u"Stopped."_s);
+    EXPECT_EQ(rows->rowCount(), 10); // the previous result stays
 }
 
 TEST_F(ForecastToolsWindowTest, TheGuruSpeaksOfTheCurveOnlyWhileSwitchedOn) {
