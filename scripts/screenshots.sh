@@ -12,5 +12,5 @@ build="$root/build/test"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target lendora_screenshots
 LENDORA_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 1400x900x24" "$build/tests/screenshots/lendora_screenshots"
+    xvfb-run -a -s "-screen 0 1400x900x24" "$build/docs/tools/lendora_screenshots"
 ls "$out"

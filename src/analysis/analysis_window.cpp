@@ -94,7 +94,7 @@ AnalysisWindow::AnalysisWindow(ui::Desk& desk, Workspace& workspace)
     busy_ = new QProgressBar;
     busy_->setObjectName(u"prgForecastTools"_s);
     busy_->setRange(0, 100);
-    busy_->setFormat(u"Working out the 90%% intervals: %p%"_s);
+    busy_->setFormat(u"Working out the 90% intervals: %p%"_s); // "%p" alone is replaced
     busy_->setVisible(false);
 
     auto* layout = new QVBoxLayout(this);

@@ -92,6 +92,8 @@ TEST_F(ForecastToolsWindowTest, ErrorBarsAndIntervalTooltipsFollowAnalyseAndAdd)
     // 3 segments and the total by segment.
     EXPECT_TRUE(QTest::qWaitFor([&] { return bars("MSCH_Features") == 16; }, 20000));
     EXPECT_EQ(bars("MSCH_Segments"), 8);
+    EXPECT_EQ(find<QProgressBar>("prgForecastTools", window)->text(),
+              u"Working out the 90% intervals: 100%"_s);
 
     confirmFields({"11.25", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr});
     click(button("cmdAnalyse"));
