@@ -51,6 +51,15 @@ public:
         ASSERT_TRUE(button("cmdAdd")->isEnabled()) << "the strategy was not analysed";
         click(button("cmdAdd"));
     }
+    // The plan without strategies opened, and its "Suggest strategies" dialog.
+    QDialog* openSuggestions() {
+        ws.write("pptb.lnd", plansRegistry("No"));
+        start();
+        if (!open(1))
+            return nullptr;
+        click(button("cmdSuggest"));
+        return find<QDialog>("dlgSuggest", window);
+    }
     MessageBoxes boxes;
 };
 
@@ -125,11 +134,7 @@ TEST_F(ForecastToolsWindowTest, ErrorBarsAndIntervalTooltipsFollowAnalyseAndAdd)
 }
 
 TEST_F(ForecastToolsWindowTest, TakingASuggestionFillsTheSevenFieldsForTheUsualRoad) {
-    ws.write("pptb.lnd", plansRegistry("No"));
-    start();
-    ASSERT_NE(open(1), nullptr);
-    click(button("cmdSuggest"));
-    auto* dialog = find<QDialog>("dlgSuggest", window);
+    QDialog* dialog = openSuggestions();
     ASSERT_NE(dialog, nullptr);
     find<QCheckBox>("chkSuggest1", dialog)->setChecked(true);
     find<QCheckBox>("chkSuggest3", dialog)->setChecked(true);
@@ -157,11 +162,7 @@ TEST_F(ForecastToolsWindowTest, TakingASuggestionFillsTheSevenFieldsForTheUsualR
 }
 
 TEST_F(ForecastToolsWindowTest, ASearchOfSevenFeaturesShowsProgressAndStopDropsItsResult) {
-    ws.write("pptb.lnd", plansRegistry("No"));
-    start();
-    ASSERT_NE(open(1), nullptr);
-    click(button("cmdSuggest"));
-    auto* dialog = find<QDialog>("dlgSuggest", window);
+    QDialog* dialog = openSuggestions();
     ASSERT_NE(dialog, nullptr);
     for (int f = 1; f <= 7; ++f) { // 20 values each: 20^7 strategies
         find<QCheckBox>(u"chkSuggest%1"_s.arg(f), dialog)->setChecked(true);
