@@ -4,6 +4,7 @@
 #include "analysis/analysis_files.h"
 #include "analysis/forecast.h"
 #include "analysis/strategy_table.h"
+#include "bench_plan.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,62 +12,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include <random>
-
 using namespace lendora;
 using namespace lendora::analysis;
 
 namespace {
 
-constexpr int segmentCount = 200;
-constexpr int strategyCount = 100;
+using bench::segmentCount;
+using bench::strategyCount;
 
-Grid pollGrid(std::mt19937& random) {
-    std::uniform_int_distribution<int> count(0, 400);
-    Grid grid(segmentCount + 2, 9);
-    for (int r = 1; r <= segmentCount; ++r) {
-        int total = 0;
-        grid.setText(r, 0, QStringLiteral("Segment %1").arg(r));
-        for (int f = 1; f <= featureCount; ++f) {
-            const int c = count(random);
-            grid.setText(r, f, QString::number(c));
-            total += c;
-        }
-        grid.setText(r, pollTotalColumn, QString::number(total));
-    }
-    grid.setText(segmentCount + 1, 0, totalsLabel);
-    return grid;
-}
-
-struct Plan {
-    std::mt19937 random{2012};
-    Grid own = pollGrid(random);
-    Grid c1 = pollGrid(random);
-    Grid c2 = pollGrid(random);
-    AnalysisTables fresh;
-
-    Plan() {
-        std::vector<QStringList> segments;
-        for (int s = 1; s <= segmentCount; ++s)
-            segments.push_back({QString::number(s), QStringLiteral("Segment %1").arg(s)});
-        placeSegments(fresh, segments);
-        fresh.base.setRowCount(5);
-        const std::array<QStringList, 3> base{
-            QStringList{"10", "20000", "500000", "80", "240", "5000", "2"},
-            QStringList{"12", "25000", "600000", "85", "180", "6000", "3"},
-            QStringList{"14", "30000", "700000", "90", "120", "7000", "5"}};
-        for (int b = 0; b < 3; ++b)
-            for (int f = 0; f < featureCount; ++f)
-                fresh.base.setText(b + 1, 3 + f, base[size_t(b)][f]);
-    }
-
-    // Strategy k: every feature moved by its own step, so no two strategies
-    // share a value and the novelty check passes.
-    static FeatureValues strategy(int k) {
-        return {9 + k * 0.01, 19000.0 + k, 480000.0 + k * 10, 78 + k * 0.01,
-                230.0 + k,    4900.0 + k,  1 + k * 0.01};
-    }
-
+struct Plan : bench::BenchPlan {
     // Analyse, then Add for strategy k; Add ends with AllTotals, so the
     // totals rows stay under the strategies.
     bool step(AnalysisTables& tables, int k) const {

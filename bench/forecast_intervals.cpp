@@ -5,66 +5,27 @@
 // Analyse does, on one.
 #include "analysis/forecast.h"
 #include "analysis/intervals.h"
+#include "bench_plan.h"
 
 #include <benchmark/benchmark.h>
-
-#include <random>
 
 using namespace lendora;
 using namespace lendora::analysis;
 
 namespace {
 
-constexpr int segmentCount = 200;
-constexpr int strategyCount = 100;
+using bench::segmentCount;
 
-Grid pollGrid(std::mt19937& random) {
-    std::uniform_int_distribution<int> count(0, 400);
-    Grid grid(segmentCount + 2, 9);
-    for (int r = 1; r <= segmentCount; ++r) {
-        int total = 0;
-        for (int f = 1; f <= featureCount; ++f) {
-            const int c = count(random);
-            grid.setText(r, f, QString::number(c));
-            total += c;
-        }
-        grid.setText(r, pollTotalColumn, QString::number(total));
-    }
-    return grid;
-}
-
-struct Plan {
-    std::mt19937 random{2012};
-    Grid own = pollGrid(random);
-    Grid c1 = pollGrid(random);
-    Grid c2 = pollGrid(random);
-    AnalysisTables tables;
+struct Plan : bench::BenchPlan {
+    AnalysisTables tables = fresh;
     std::vector<StrategyInput> strategies;
 
     Plan() {
-        std::vector<QStringList> segments;
-        for (int s = 1; s <= segmentCount; ++s)
-            segments.push_back({QString::number(s), QStringLiteral("Segment %1").arg(s)});
-        placeSegments(tables, segments);
-        tables.base.setRowCount(5);
-        const std::array<QStringList, 3> base{
-            QStringList{"10", "20000", "500000", "80", "240", "5000", "2"},
-            QStringList{"12", "25000", "600000", "85", "180", "6000", "3"},
-            QStringList{"14", "30000", "700000", "90", "120", "7000", "5"}};
-        for (int b = 0; b < 3; ++b)
-            for (int f = 0; f < featureCount; ++f)
-                tables.base.setText(b + 1, 3 + f, base[size_t(b)][f]);
         for (int f = 1; f <= featureCount; ++f)
             tables.changeFlag(f) = true;
-        for (int k = 1; k <= strategyCount; ++k) {
-            StrategyInput s;
-            s.values = {9 + k * 0.01, 19000.0 + k, 480000.0 + k * 10, 78 + k * 0.01,
-                        230.0 + k,    4900.0 + k,  1 + k * 0.01};
-            s.changed.fill(true);
-            strategies.push_back(s);
-        }
+        for (int k = 1; k <= bench::strategyCount; ++k)
+            strategies.push_back({strategy(k), {true, true, true, true, true, true, true}});
     }
-    PollGrids polls() const { return {own, c1, c2}; }
 };
 
 // Baseline: Analyse of the 100 strategies.
