@@ -35,6 +35,25 @@ QAreaSeries* band(double x0, double x1, double low, double high) {
     return area;
 }
 
+// Ticks at round values, 1, 2 or 5 times a power of ten apart (and at
+// least `least` apart), about five over the range.
+void roundTicks(QValueAxis* axis, double low, double high, double least) {
+    const double rough = (high - low) / 5;
+    if (!(rough > 0) || !std::isfinite(rough))
+        return;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = power * 10;
+    for (double times : {1.0, 2.0, 5.0})
+        if (power * times >= rough) {
+            step = power * times;
+            break;
+        }
+    step = std::max(step, least);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(std::ceil(low / step) * step);
+    axis->setTickInterval(step);
+}
+
 } // namespace
 
 void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStringList& brandNames,
@@ -62,10 +81,12 @@ void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStr
     xAxis->setRange(curve.low, curve.high);
     xAxis->setLabelFormat(QStringLiteral("%g"));
     xAxis->setTitleText(featureNames().value(curve.feature - 1));
+    roundTicks(xAxis, curve.low, curve.high, 0);
     auto* yAxis = new QValueAxis;
     yAxis->setRange(low, high);
     yAxis->setLabelFormat(QStringLiteral("%.0f"));
     yAxis->setTitleText(QStringLiteral("Respondents"));
+    roundTicks(yAxis, low, high, 1);
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
 
