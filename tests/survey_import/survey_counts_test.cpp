@@ -53,6 +53,10 @@ TEST(SurveyCounting, NoMatchingSegmentCountsNobody) {
     const Imported imported = importFile(surveyData(QStringLiteral("no_segment.csv")));
     ASSERT_TRUE(imported.file.responses);
     EXPECT_EQ(imported.counts.reconciliation, (Reconciliation{2, 0, 0, 2, 0, 0}));
+    // A column is not taken for its heading alone: none is offered for the segments.
+    const ImportMapping mapping = defaultMapping(*imported.file.responses, planChoices());
+    EXPECT_EQ(mapping[Role::Segment].column, -1);
+    EXPECT_EQ(mapping[Role::Product].column, 2);
 }
 
 // The sample export of the examples counts into the demo plan with the
