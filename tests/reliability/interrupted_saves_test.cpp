@@ -9,6 +9,7 @@
 #include "support/program.h"
 #include "support/workspace.h"
 
+#include <QCryptographicHash>
 #include <QProcess>
 #include <QThread>
 
@@ -91,6 +92,10 @@ TEST(InterruptedSaves, ASecondCopyOnATakenFolderWritesNothing) {
     writeFiles(ws.path(), filesBefore());
     Workspace first{RecordFolder(ws.path())};
     ASSERT_TRUE(first.takeFolder());
+    // Every version of the program must find the same lock of a folder.
+    const QByteArray hash = QCryptographicHash::hash(QDir(ws.path()).canonicalPath().toUtf8(),
+                                                     QCryptographicHash::Sha1);
+    EXPECT_TRUE(QFile::exists(QDir::tempPath() + "/lendora-" + hash.toHex().left(16) + ".lock"));
     MessageBoxes boxes;
     boxes.answerNext(QMessageBox::Yes);
     {
