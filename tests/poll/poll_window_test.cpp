@@ -129,8 +129,8 @@ TEST_F(PollWindow, ThreeProductsSavedOneByOneWriteTheirFilesAndMoveTheFlag) {
     EXPECT_TRUE(field(0, 1)->text().isEmpty()) << "the key is not typed";
 
     // A click on a segment row of a completed product corrects it, ended by Edit.
-    clickRow(table(0), 2);
-    EXPECT_EQ(segmentName(0), "Self employed");
+    clickRow(table(0), 1);
+    EXPECT_EQ(segmentName(0), "Salaried, 25 to 40");
     EXPECT_TRUE(focused(field(0, 1)));
     EXPECT_EQ(state(0), "1000000 Cancel Save");
     for (int f = 1; f <= 7; ++f)

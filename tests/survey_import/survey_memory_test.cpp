@@ -30,6 +30,7 @@ TEST(SurveyMemory, TheNextWaveGetsTheLastMappingBack) {
                       readFile(surveyData(QStringLiteral("expected/pollmap.lnd"))));
 
     const RememberedMapping remembered = recallMapping(folder, 1, 1);
+    EXPECT_EQ(remembered.columns[size_t(Role::Segment)], QStringLiteral("Segment"));
     SurveyFile second = readSurveyFile(surveyData(QStringLiteral("windows1252.csv")));
     ASSERT_TRUE(second.responses);
     const ImportMapping recalled = mappingFor(remembered, *second.responses, planChoices());
