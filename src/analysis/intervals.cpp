@@ -228,35 +228,66 @@ void ResampledPolls::addEstimates(const StrategyInput& strategy, int segment, in
 }
 
 StrategyIntervals ResampledPolls::intervals(const StrategyInput& strategy) const {
-    const size_t k = size_t(resamples_);
     StrategyIntervals result;
-    result.segments.reserve(size_t(segments_));
-    std::vector<std::vector<double>> features(featureCount, std::vector<double>(k, 0));
-    std::array<std::int64_t, featureCount> featureForecasts{};
-    std::vector<double> totals(k, 0);
-    std::vector<double> segment(k);
-    std::vector<std::int64_t> counts;
-    std::int64_t totalForecast = 0;
-    for (int r = 1; r <= segments_; ++r) {
-        std::fill(segment.begin(), segment.end(), 0);
-        std::int64_t segmentForecast = 0;
-        for (int f = 1; f <= featureCount; ++f) {
-            addEstimates(strategy, r, f, segment.data(), features[size_t(f - 1)].data());
-            const std::int64_t forecast = estimate(strategy, r, f);
-            segmentForecast += forecast;
-            featureForecasts[size_t(f - 1)] += forecast;
-        }
-        for (size_t s = 0; s < k; ++s)
-            totals[s] += segment[s];
-        totalForecast += segmentForecast;
-        result.segments.push_back(percentiles(asCounts(segment, counts), segmentForecast));
-    }
-    for (int f = 0; f < featureCount; ++f)
-        result.features[size_t(f)] =
-            percentiles(asCounts(features[size_t(f)], counts), featureForecasts[size_t(f)]);
-    result.totalSamples = asCounts(totals, counts);
-    result.total = percentiles(counts, totalForecast);
+    intervals(&strategy, 1, &result);
     return result;
+}
+
+void ResampledPolls::intervals(const StrategyInput* strategies, size_t count,
+                               StrategyIntervals* results) const {
+    // Segment by segment and feature by feature for all the strategies at
+    // once, so that a cell's resampled parabolas are read from memory once
+    // for them all. Each strategy's sums are added in the same order as
+    // alone, so the results do not depend on the others.
+    const size_t k = size_t(resamples_);
+    struct Sums {
+        std::vector<std::vector<double>> features;
+        std::array<std::int64_t, featureCount> featureForecasts{};
+        std::vector<double> totals;
+        std::vector<double> segment;
+        std::int64_t totalForecast = 0;
+    };
+    std::vector<Sums> sums(count);
+    for (size_t j = 0; j < count; ++j) {
+        sums[j].features.assign(featureCount, std::vector<double>(k, 0));
+        sums[j].totals.assign(k, 0);
+        sums[j].segment.assign(k, 0);
+        results[j] = {};
+        results[j].segments.reserve(size_t(segments_));
+    }
+    std::vector<std::int64_t> counts;
+    std::vector<std::int64_t> segmentForecasts(count);
+    for (int r = 1; r <= segments_; ++r) {
+        for (size_t j = 0; j < count; ++j) {
+            std::fill(sums[j].segment.begin(), sums[j].segment.end(), 0);
+            segmentForecasts[j] = 0;
+        }
+        for (int f = 1; f <= featureCount; ++f)
+            for (size_t j = 0; j < count; ++j) {
+                Sums& sum = sums[j];
+                addEstimates(strategies[j], r, f, sum.segment.data(),
+                             sum.features[size_t(f - 1)].data());
+                const std::int64_t forecast = estimate(strategies[j], r, f);
+                segmentForecasts[j] += forecast;
+                sum.featureForecasts[size_t(f - 1)] += forecast;
+            }
+        for (size_t j = 0; j < count; ++j) {
+            Sums& sum = sums[j];
+            for (size_t s = 0; s < k; ++s)
+                sum.totals[s] += sum.segment[s];
+            sum.totalForecast += segmentForecasts[j];
+            results[j].segments.push_back(
+                percentiles(asCounts(sum.segment, counts), segmentForecasts[j]));
+        }
+    }
+    for (size_t j = 0; j < count; ++j) {
+        Sums& sum = sums[j];
+        for (int f = 0; f < featureCount; ++f)
+            results[j].features[size_t(f)] = percentiles(asCounts(sum.features[size_t(f)], counts),
+                                                         sum.featureForecasts[size_t(f)]);
+        results[j].totalSamples = asCounts(sum.totals, counts);
+        results[j].total = percentiles(counts, sum.totalForecast);
+    }
 }
 
 std::vector<std::array<Interval, featureCount>>
@@ -279,14 +310,18 @@ std::vector<StrategyIntervals> strategyIntervals(const ResampledPolls& resampled
                                                  const std::vector<StrategyInput>& strategies,
                                                  const ProgressCallback& progress,
                                                  const std::atomic<bool>* cancel) {
+    // Blocks of strategies share the reading of the resamples.
+    constexpr int block = 8;
     const int count = int(strategies.size());
     std::vector<StrategyIntervals> results(strategies.size());
     std::atomic<int> done{0};
-    shareOut(count, [&](int i) {
+    shareOut((count + block - 1) / block, [&](int i) {
         if (cancel && *cancel)
             return;
-        results[size_t(i)] = resampled.intervals(strategies[size_t(i)]);
-        const int finished = ++done;
+        const int first = i * block;
+        const int size = std::min(block, count - first);
+        resampled.intervals(&strategies[size_t(first)], size_t(size), &results[size_t(first)]);
+        const int finished = done += size;
         if (progress)
             progress(finished, count);
     });

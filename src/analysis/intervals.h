@@ -79,6 +79,8 @@ public:
     // The intervals of the strategy's segment totals, feature totals and
     // grand total.
     StrategyIntervals intervals(const StrategyInput& strategy) const;
+    // The same for `count` strategies at once, into results[0 .. count - 1].
+    void intervals(const StrategyInput* strategies, size_t count, StrategyIntervals* results) const;
     // The interval of every estimate: [segment - 1][feature - 1].
     std::vector<std::array<Interval, featureCount>>
     cellIntervals(const StrategyInput& strategy) const;

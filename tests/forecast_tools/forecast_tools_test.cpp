@@ -152,6 +152,7 @@ TEST(Intervals, TheSeedRepeatsAndTheGrandTotalLiesInside) {
     Plan plan;
     const ResampledPolls first(plan.tables.base, plan.polls(), 2, 500);
     const ResampledPolls second(plan.tables.base, plan.polls(), 2, 500);
+    std::vector<StrategyInput> strategies;
     for (auto changes : {std::initializer_list<std::pair<int, double>>{{feature::interest, 11}},
                          {{feature::loanValue, 650000}, {feature::freebies, 4}},
                          {{feature::minIncome, 15000}}}) {
@@ -162,6 +163,15 @@ TEST(Intervals, TheSeedRepeatsAndTheGrandTotalLiesInside) {
         EXPECT_LE(a.total.low, plan.estimate(3, 8));
         EXPECT_GE(a.total.high, plan.estimate(3, 8));
         EXPECT_DOUBLE_EQ(beatChance(a, a), 0.5);
+        strategies.insert(strategies.end(), 4, s);
+    }
+    // Worked out together, in blocks across threads, each is as alone.
+    const auto together = strategyIntervals(first, strategies);
+    for (size_t i = 0; i < strategies.size(); ++i) {
+        const StrategyIntervals alone = first.intervals(strategies[i]);
+        EXPECT_EQ(together[i].totalSamples, alone.totalSamples) << i;
+        EXPECT_EQ(together[i].segments, alone.segments) << i;
+        EXPECT_EQ(together[i].features, alone.features) << i;
     }
 }
 
