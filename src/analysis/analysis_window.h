@@ -3,6 +3,7 @@
 #include "analysis/analysis_plan.h"
 #include "analysis/analysis_tables.h"
 #include "analysis/analysis_totals.h"
+#include "analysis/export_pictures.h"
 #include "analysis/forecast.h"
 #include "analysis/forecast_warnings.h"
 #include "analysis/intervals.h"
@@ -130,6 +131,8 @@ private:
     // The intervals of the saved strategies for an export: when they are
     // still being worked out, the window waits for them, handling events.
     const std::vector<analysis::StrategyIntervals>& intervalsForExport();
+    // The two comparison charts for a picture or the report: segments, features.
+    std::pair<analysis::ChartPicture, analysis::ChartPicture> chartPictures();
     // The resamples behind the intervals; none without intervals.
     const analysis::ResampledPolls*
     resampledForExport(const std::vector<analysis::StrategyIntervals>& intervals) const;

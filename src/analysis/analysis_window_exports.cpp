@@ -91,6 +91,16 @@ void AnalysisWindow::exportCsv() {
     writeExport(path, analysis::comparisonCsv(tables_, intervals, resampledForExport(intervals)));
 }
 
+std::pair<analysis::ChartPicture, analysis::ChartPicture> AnalysisWindow::chartPictures() {
+    // As the window shows them, whiskers included.
+    intervalsForExport();
+    analysis::ChartData segments = analysis::segmentsChart(tables_);
+    analysis::ChartData features = analysis::featuresChart(tables_);
+    addRanges(segments, features);
+    return {{std::move(segments), segmentsChart_->chart()->title()},
+            {std::move(features), featuresChart_->chart()->title()}};
+}
+
 void AnalysisWindow::saveChart() {
     // The chart of the tab in view is offered first.
     const auto shown = sstab2_->currentIndex() == ChartExportDialog::Features
@@ -101,14 +111,12 @@ void AnalysisWindow::saveChart() {
         return;
     chartSize_ = dialog.pictureSize();
     const bool features = dialog.chart() == ChartExportDialog::Features;
-    const analysis::ChartPicture picture{
-        features ? analysis::featuresChart(tables_) : analysis::segmentsChart(tables_),
-        (features ? featuresChart_ : segmentsChart_)->chart()->title()};
-
     bool svg = false;
     const QString path = askPictureFile(features ? u" features.png"_s : u" segments.png"_s, svg);
     if (path.isEmpty())
         return;
+    const auto [segmentsPicture, featuresPicture] = chartPictures();
+    const analysis::ChartPicture& picture = features ? featuresPicture : segmentsPicture;
     writeExport(path, svg ? analysis::chartSvg(picture, chartSize_)
                           : analysis::chartPng(picture, chartSize_));
 }
@@ -118,10 +126,7 @@ void AnalysisWindow::reportPdf() {
         askExportFile(u"PDF Report"_s, u".pdf"_s, u"PDF document (*.pdf)"_s, u"pdf"_s);
     if (path.isEmpty())
         return;
-    const analysis::ChartPicture features{analysis::featuresChart(tables_),
-                                          featuresChart_->chart()->title()};
-    const analysis::ChartPicture segments{analysis::segmentsChart(tables_),
-                                          segmentsChart_->chart()->title()};
+    const auto [segments, features] = chartPictures();
     const auto& intervals = intervalsForExport();
     writeExport(path, analysis::reportPdf(analysis::analysisReport(tables_, plan(), intervals,
                                                                    resampledForExport(intervals)),

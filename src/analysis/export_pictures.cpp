@@ -183,7 +183,8 @@ struct TableLayout {
 };
 
 bool isNumber(const QString& text) {
-    static const QRegularExpression number(u"^-?\\d+(\\.\\d*)?$"_s);
+    // A number, or an interval of two ("145–180").
+    static const QRegularExpression number(u"^-?\\d+(\\.\\d*)?(\u2013-?\\d+(\\.\\d*)?)?$"_s);
     return number.match(text).hasMatch();
 }
 
