@@ -121,6 +121,8 @@ TEST_F(ForecastToolsWindowTest, ErrorBarsAndIntervalTooltipsFollowAnalyseAndAdd)
                 interval.match(estimates->index(row, column).data(Qt::ToolTipRole).toString())
                     .hasMatch())
                 << row << "," << column;
+    EXPECT_FALSE(interval.match(estimates->index(0, 0).data(Qt::ToolTipRole).toString()).hasMatch())
+        << "a segment's name has no interval";
 
     click(button("cmdAdd"));
     EXPECT_EQ(bars("MSCH_Features"), 0); // the new strategy's intervals are on their way
