@@ -13,6 +13,9 @@ namespace {
 
 constexpr int brandCount = 3;
 constexpr int cellCount = brandCount * featureCount;
+// Strategies are worked out in blocks, which share the reading of the
+// resampled parabolas (tens of megabytes for a large plan) from memory.
+constexpr int strategyBlock = 8;
 
 // Rounds halves to even in the default rounding mode, without a library
 // call: adding and taking away 1.5 x 2^52 leaves the nearest whole number.
@@ -292,34 +295,41 @@ void ResampledPolls::intervals(const StrategyInput* strategies, size_t count,
 
 std::vector<std::array<Interval, featureCount>>
 ResampledPolls::cellIntervals(const StrategyInput& strategy) const {
-    std::vector<std::array<Interval, featureCount>> cells(static_cast<size_t>(segments_));
+    std::vector<std::array<Interval, featureCount>> cells;
+    cellIntervals(&strategy, 1, &cells);
+    return cells;
+}
+
+void ResampledPolls::cellIntervals(const StrategyInput* strategies, size_t count,
+                                   std::vector<std::array<Interval, featureCount>>* results) const {
+    // Cell by cell for all the strategies at once, as intervals() does.
+    for (size_t j = 0; j < count; ++j)
+        results[j].assign(size_t(segments_), {});
     std::vector<double> sums(static_cast<size_t>(resamples_));
     std::vector<double> unused(sums.size());
     std::vector<std::int64_t> counts;
     for (int r = 1; r <= segments_; ++r)
-        for (int f = 1; f <= featureCount; ++f) {
-            std::fill(sums.begin(), sums.end(), 0);
-            addEstimates(strategy, r, f, sums.data(), unused.data());
-            cells[size_t(r - 1)][size_t(f - 1)] =
-                percentiles(asCounts(sums, counts), estimate(strategy, r, f));
-        }
-    return cells;
+        for (int f = 1; f <= featureCount; ++f)
+            for (size_t j = 0; j < count; ++j) {
+                std::fill(sums.begin(), sums.end(), 0);
+                addEstimates(strategies[j], r, f, sums.data(), unused.data());
+                results[j][size_t(r - 1)][size_t(f - 1)] =
+                    percentiles(asCounts(sums, counts), estimate(strategies[j], r, f));
+            }
 }
 
 std::vector<StrategyIntervals> strategyIntervals(const ResampledPolls& resampled,
                                                  const std::vector<StrategyInput>& strategies,
                                                  const ProgressCallback& progress,
                                                  const std::atomic<bool>* cancel) {
-    // Blocks of strategies share the reading of the resamples.
-    constexpr int block = 8;
     const int count = int(strategies.size());
     std::vector<StrategyIntervals> results(strategies.size());
     std::atomic<int> done{0};
-    shareOut((count + block - 1) / block, [&](int i) {
+    shareOut((count + strategyBlock - 1) / strategyBlock, [&](int i) {
         if (cancel && *cancel)
             return;
-        const int first = i * block;
-        const int size = std::min(block, count - first);
+        const int first = i * strategyBlock;
+        const int size = std::min(strategyBlock, count - first);
         resampled.intervals(&strategies[size_t(first)], size_t(size), &results[size_t(first)]);
         const int finished = done += size;
         if (progress)
@@ -331,9 +341,14 @@ std::vector<StrategyIntervals> strategyIntervals(const ResampledPolls& resampled
 std::vector<std::vector<std::array<Interval, featureCount>>>
 strategyCellIntervals(const ResampledPolls& resampled,
                       const std::vector<StrategyInput>& strategies) {
+    const int count = int(strategies.size());
     std::vector<std::vector<std::array<Interval, featureCount>>> cells(strategies.size());
-    shareOut(int(strategies.size()),
-             [&](int i) { cells[size_t(i)] = resampled.cellIntervals(strategies[size_t(i)]); });
+    shareOut((count + strategyBlock - 1) / strategyBlock, [&](int i) {
+        const int first = i * strategyBlock;
+        resampled.cellIntervals(&strategies[size_t(first)],
+                                size_t(std::min(strategyBlock, count - first)),
+                                &cells[size_t(first)]);
+    });
     return cells;
 }
 

@@ -84,6 +84,9 @@ public:
     // The interval of every estimate: [segment - 1][feature - 1].
     std::vector<std::array<Interval, featureCount>>
     cellIntervals(const StrategyInput& strategy) const;
+    // The same for `count` strategies at once, into results[0 .. count - 1].
+    void cellIntervals(const StrategyInput* strategies, size_t count,
+                       std::vector<std::array<Interval, featureCount>>* results) const;
 
 private:
     // The forecast of a segment and feature in every resample, or nothing

@@ -167,11 +167,13 @@ TEST(Intervals, TheSeedRepeatsAndTheGrandTotalLiesInside) {
     }
     // Worked out together, in blocks across threads, each is as alone.
     const auto together = strategyIntervals(first, strategies);
+    const auto cells = strategyCellIntervals(first, strategies);
     for (size_t i = 0; i < strategies.size(); ++i) {
         const StrategyIntervals alone = first.intervals(strategies[i]);
         EXPECT_EQ(together[i].totalSamples, alone.totalSamples) << i;
         EXPECT_EQ(together[i].segments, alone.segments) << i;
         EXPECT_EQ(together[i].features, alone.features) << i;
+        EXPECT_EQ(cells[i], first.cellIntervals(strategies[i])) << i;
     }
 }
 
