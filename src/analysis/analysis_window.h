@@ -18,6 +18,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -123,7 +124,8 @@ private:
     // The "low–high" line of an estimate cell's tooltip; empty when unknown.
     QString intervalTooltip(int gridRow, int column) const;
     void fillBeatChoices();
-    void showBeatChance();
+    // Shows the chance of the chosen pair, and returns it when there is one.
+    std::optional<double> showBeatChance();
     void showBusy(int percent);
     void openSuggestions();
     void takeSuggestion(const QStringList& texts);

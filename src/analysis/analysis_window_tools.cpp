@@ -30,6 +30,8 @@
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 
+#include <optional>
+
 namespace lendora {
 
 using namespace Qt::StringLiterals;
@@ -301,14 +303,10 @@ QWidget* AnalysisWindow::buildBeatPanel() {
     beatChance_->setWordWrap(true);
     // A choice of the user's shows the chance, and the Guru explains it.
     auto chosen = [this] {
-        showBeatChance();
-        const int a = beatA_->currentIndex();
-        const int b = beatB_->currentIndex();
-        if (strategyIntervals() && a >= 0 && b >= 0 && a != b)
-            showToolsInGuru(guru::beatChance(a + 1, b + 1,
-                                             analysis::beatChance(intervals_[size_t(a)],
-                                                                  intervals_[size_t(b)])) +
-                            u' ' + guru::strategyIntervals(intervals_, tables_.base.text(1, 1)));
+        if (const std::optional<double> chance = showBeatChance())
+            showToolsInGuru(
+                guru::beatChance(beatA_->currentIndex() + 1, beatB_->currentIndex() + 1, *chance) +
+                u' ' + guru::strategyIntervals(intervals_, tables_.base.text(1, 1)));
     };
     connect(beatA_, &QComboBox::activated, this, chosen);
     connect(beatB_, &QComboBox::activated, this, chosen);
@@ -339,23 +337,24 @@ void AnalysisWindow::fillBeatChoices() {
     showBeatChance();
 }
 
-void AnalysisWindow::showBeatChance() {
+std::optional<double> AnalysisWindow::showBeatChance() {
     const int a = beatA_->currentIndex();
     const int b = beatB_->currentIndex();
     if (!strategyIntervals() || a < 0 || b < 0) {
         beatChance_->setText(intervalWork_->busy() ? u"Working it out..."_s : QString());
-        return;
+        return std::nullopt;
     }
     // A strategy against itself would always be "50%".
     if (a == b) {
         beatChance_->setText(intervals_.size() < 2 ? u"Add a second strategy to compare."_s
                                                    : u"Pick two different strategies."_s);
-        return;
+        return std::nullopt;
     }
     const double chance = analysis::beatChance(intervals_[size_t(a)], intervals_[size_t(b)]);
     beatChance_->setText(
         u"Chance that strategy %1 beats strategy %2: %3%"_s.arg(a + 1).arg(b + 1).arg(
             std::lround(chance * 100)));
+    return chance;
 }
 
 void AnalysisWindow::openSuggestions() {
