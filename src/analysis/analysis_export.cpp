@@ -265,11 +265,8 @@ AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan,
             row << (strategy ? intervalText(strategy->total) : QString());
         }
     }
-    if (resampled) {
-        const QString method = intervalMethodText(*resampled);
-        const qsizetype colon = method.indexOf(u": "_s);
-        report.facts.emplace_back(method.left(colon), method.mid(colon + 2));
-    }
+    if (resampled)
+        report.facts.emplace_back(intervalMethodLabel, intervalMethod(*resampled));
     return report;
 }
 

@@ -52,6 +52,16 @@ void shareOut(int count, const Work& work) {
         helper.join();
 }
 
+// Runs work(first, size) for the blocks of strategyBlock of `count` strategies
+// on the worker threads.
+template <typename Work>
+void shareOutBlocks(int count, const Work& work) {
+    shareOut((count + strategyBlock - 1) / strategyBlock, [&](int i) {
+        const int first = i * strategyBlock;
+        work(size_t(first), size_t(std::min(strategyBlock, count - first)));
+    });
+}
+
 // The 5th and 95th percentiles of the samples (which it reorders), widened
 // to hold the forecast. Counts of respondents span a narrow range, so a
 // tally finds them faster than sorting.
@@ -325,13 +335,11 @@ std::vector<StrategyIntervals> strategyIntervals(const ResampledPolls& resampled
     const int count = int(strategies.size());
     std::vector<StrategyIntervals> results(strategies.size());
     std::atomic<int> done{0};
-    shareOut((count + strategyBlock - 1) / strategyBlock, [&](int i) {
+    shareOutBlocks(count, [&](size_t first, size_t size) {
         if (cancel && *cancel)
             return;
-        const int first = i * strategyBlock;
-        const int size = std::min(strategyBlock, count - first);
-        resampled.intervals(&strategies[size_t(first)], size_t(size), &results[size_t(first)]);
-        const int finished = done += size;
+        resampled.intervals(&strategies[first], size, &results[first]);
+        const int finished = done += int(size);
         if (progress)
             progress(finished, count);
     });
@@ -341,19 +349,19 @@ std::vector<StrategyIntervals> strategyIntervals(const ResampledPolls& resampled
 std::vector<std::vector<std::array<Interval, featureCount>>>
 strategyCellIntervals(const ResampledPolls& resampled,
                       const std::vector<StrategyInput>& strategies) {
-    const int count = int(strategies.size());
     std::vector<std::vector<std::array<Interval, featureCount>>> cells(strategies.size());
-    shareOut((count + strategyBlock - 1) / strategyBlock, [&](int i) {
-        const int first = i * strategyBlock;
-        resampled.cellIntervals(&strategies[size_t(first)],
-                                size_t(std::min(strategyBlock, count - first)),
-                                &cells[size_t(first)]);
+    shareOutBlocks(int(strategies.size()), [&](size_t first, size_t size) {
+        resampled.cellIntervals(&strategies[first], size, &cells[first]);
     });
     return cells;
 }
 
 QString intervalMethodText(const ResampledPolls& resampled) {
-    return QStringLiteral("90% intervals: Bayesian bootstrap of each segment's poll counts "
+    return intervalMethodLabel + QStringLiteral(": ") + intervalMethod(resampled);
+}
+
+QString intervalMethod(const ResampledPolls& resampled) {
+    return QStringLiteral("Bayesian bootstrap of each segment's poll counts "
                           "(Dirichlet posterior), %1 resamples, seed %2")
         .arg(resampled.resamples())
         .arg(resampled.seed());

@@ -129,8 +129,11 @@ strategyCellIntervals(const ResampledPolls& resampled,
                       const std::vector<StrategyInput>& strategies);
 
 // How the intervals were worked out, for the exports: "90% intervals:
-// Bayesian bootstrap ..., 2000 resamples, seed 20120917".
+// Bayesian bootstrap ..., 2000 resamples, seed 20120917", that is the label
+// and the method.
+inline const QString intervalMethodLabel = QStringLiteral("90% intervals");
 QString intervalMethodText(const ResampledPolls& resampled);
+QString intervalMethod(const ResampledPolls& resampled);
 
 // The chance that strategy a's grand total beats b's: the share of
 // resamples in which it is higher, ties counting half.
