@@ -1,6 +1,7 @@
 // Reading a 50 MB plan registry into table cells, beside two peers reading
 // the same file: fast-cpp-csv-parser (C++) and Python's csv module. Prints
 // each reader's MB/s and Lendora's ratio to each peer.
+#include "seconds_reporter.h"
 #include "storage/record_file.h"
 #include "storage/table_records.h"
 #include "workspace/registry_codec.h"
@@ -53,8 +54,6 @@ PlanFile& planFile() {
     }();
     return file;
 }
-
-double lendoraSeconds = 0, fccpSeconds = 0, pythonSeconds = 0;
 
 void BM_Lendora(benchmark::State& state) {
     PlanFile& file = planFile();
@@ -126,30 +125,15 @@ BENCHMARK(BM_Lendora)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_FastCppCsvParser)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_PythonCsv)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
 
-// Keeps each benchmark's time per iteration, to print the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const double seconds = run.GetAdjustedRealTime() / 1e3; // milliseconds
-            const std::string name = run.benchmark_name();
-            if (name.find("Lendora") != std::string::npos)
-                lendoraSeconds = seconds;
-            else if (name.find("FastCpp") != std::string::npos)
-                fccpSeconds = seconds;
-            else if (name.find("Python") != std::string::npos)
-                pythonSeconds = seconds;
-        }
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    bench::SecondsReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double lendoraSeconds = reporter.seconds("BM_Lendora");
+    const double fccpSeconds = reporter.seconds("BM_FastCppCsvParser");
+    const double pythonSeconds = reporter.seconds("BM_PythonCsv");
     const double mb = double(planFile().bytes) / 1e6;
     std::printf("\nFile: %.1f MB, %d plan records\n", mb, planFile().records);
     if (lendoraSeconds > 0) {

@@ -7,6 +7,7 @@
 #include "poll/poll_tables.h"
 #include "poll/survey_count.h"
 #include "poll/survey_file.h"
+#include "seconds_reporter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -112,8 +113,6 @@ const QString& savFile() {
     return path;
 }
 
-double importSeconds = 0, savSeconds = 0, baselineSeconds = 0;
-
 void BM_ReadAndSplitLines(benchmark::State& state) {
     const ExportFile& file = exportFile();
     for (auto _ : state) {
@@ -166,28 +165,15 @@ BENCHMARK(BM_ReadAndSplitLines)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_ImportSav)->Unit(benchmark::kMillisecond)->MinTime(2);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const double seconds = run.GetAdjustedRealTime() / 1e3; // milliseconds
-            if (run.benchmark_name().find("ImportSav") != std::string::npos)
-                savSeconds = seconds;
-            else if (run.benchmark_name().find("Import") != std::string::npos)
-                importSeconds = seconds;
-            else
-                baselineSeconds = seconds;
-        }
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    bench::SecondsReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double importSeconds = reporter.seconds("BM_Import");
+    const double savSeconds = reporter.seconds("BM_ImportSav");
+    const double baselineSeconds = reporter.seconds("BM_ReadAndSplitLines");
     std::printf("\nExport: %d respondents, %.1f MB\n", respondents,
                 double(exportFile().bytes) / 1e6);
     if (importSeconds > 0 && baselineSeconds > 0)
