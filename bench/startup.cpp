@@ -1,7 +1,7 @@
 // Start-up with a large working directory: from the start-up function to the
 // shown main window (the intro's 2-second timer is not waited for).
 #include "shell/startup.h"
-#include "shell/main_window.h"
+#include "shell/ui/main_window.h"
 #include "storage/record_codec.h"
 
 #include "gui_bench_main.h"

@@ -10,9 +10,9 @@
 #include "audience/segment_file.h"
 #include "poll/poll_entry.h"
 #include "poll/poll_tables.h"
-#include "shell/main_window.h"
-#include "shell/projects_window.h"
 #include "shell/startup.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/projects_window.h"
 #include "storage/details_file.h"
 #include "workspace/workspace.h"
 

@@ -7,12 +7,13 @@ set -euo pipefail
 run_packages=(
     cmake ninja-build g++ pkg-config libreadstat-dev
     qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libvulkan-dev
+    libxlsxwriter-dev libquazip1-qt6-dev
     libxkbcommon-dev fonts-dejavu-core
 )
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth imagemagick poppler-utils python3 libfccp-dev
+    xvfb xauth imagemagick poppler-utils python3 python3-openpyxl libfccp-dev
 )
 
 packages=("${run_packages[@]}")

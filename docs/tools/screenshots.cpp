@@ -6,9 +6,9 @@
 #include "road_data.h"
 #include "road_driver.h"
 
-#include "analysis/analysis_charts.h"
-#include "analysis/analysis_window.h"
-#include "shell/main_window.h"
+#include "analysis/ui/analysis_charts.h"
+#include "analysis/ui/analysis_window.h"
+#include "shell/ui/main_window.h"
 #include "widgets/grid_view.h"
 
 #include "support/message_boxes.h"

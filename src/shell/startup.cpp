@@ -1,6 +1,6 @@
 #include "shell/startup.h"
 
-#include "shell/intro_window.h"
+#include "shell/ui/intro_window.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // One-line cases of the analysis core, each file under
 // tests/data/analysis/cases holding the inputs and what they give.
 #include "analysis/analysis_export.h"
-#include "analysis/export_pictures.h"
 #include "analysis/forecast.h"
 #include "analysis/strategy_entry.h"
+#include "analysis/ui/export_pictures.h"
 
 #include "analysis_fixtures.h"
 

@@ -1,5 +1,5 @@
-#include "shell/main_window.h"
-#include "shell/projects_window.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/projects_window.h"
 #include "widgets/grid_view.h"
 
 #include "support/golden.h"

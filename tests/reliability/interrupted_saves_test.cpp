@@ -1,6 +1,6 @@
 #include "support/journal_scenario.h"
 
-#include "shell/main_window.h"
+#include "shell/ui/main_window.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
 #include "workspace/plan_files.h"

@@ -1,8 +1,8 @@
 #include "road_driver.h"
 
-#include "analysis/analysis_window.h"
-#include "poll/poll_window.h"
-#include "shell/main_window.h"
+#include "analysis/ui/analysis_window.h"
+#include "poll/ui/poll_window.h"
+#include "shell/ui/main_window.h"
 #include "widgets/grid_view.h"
 #include "widgets/guru_window.h"
 

@@ -6,7 +6,7 @@
 #include "road_data.h"
 #include "road_driver.h"
 
-#include "shell/main_window.h"
+#include "shell/ui/main_window.h"
 
 #include "support/golden.h"
 #include "support/message_boxes.h"

@@ -1,6 +1,6 @@
 #include "support/feature_window.h"
 
-#include "shell/main_window.h"
+#include "shell/ui/main_window.h"
 #include "widgets/grid_view.h"
 
 #include "support/program.h"

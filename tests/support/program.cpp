@@ -1,7 +1,7 @@
 #include "support/program.h"
 
-#include "shell/main_window.h"
 #include "shell/startup.h"
+#include "shell/ui/main_window.h"
 #include "widgets/grid_view.h"
 
 #include <QAbstractButton>

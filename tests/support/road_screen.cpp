@@ -1,6 +1,6 @@
 #include "support/road_screen.h"
 
-#include "analysis/background_work.h"
+#include "analysis/ui/background_work.h"
 
 #include "support/chart_bars.h"
 #include "support/golden.h"

@@ -1,7 +1,7 @@
-#include "analysis/analysis_window.h"
-#include "plans/project_plan_window.h"
-#include "poll/poll_window.h"
-#include "shell/main_window.h"
+#include "analysis/ui/analysis_window.h"
+#include "plans/ui/project_plan_window.h"
+#include "poll/ui/poll_window.h"
+#include "shell/ui/main_window.h"
 #include "widgets/grid_view.h"
 
 #include "support/golden.h"

@@ -1,1 +1,1 @@
-#include "shell/commands.h"
+#include "shell/ui/commands.h"

@@ -1,1 +1,1 @@
-#include "poll/poll_window.h"
+#include "poll/ui/poll_window.h"

@@ -1,0 +1,212 @@
+#include "analysis/ui/suggest_dialog.h"
+
+#include "storage/numbers.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace lendora::analysis {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QLineEdit* numberField(const QString& name, double value) {
+    auto* field = new QLineEdit(doubleText(value));
+    field->setObjectName(name);
+    field->setFixedWidth(96);
+    return field;
+}
+
+QTableWidgetItem* cell(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+SuggestDialog::SuggestDialog(const Grid& base, const PollTables& polls, int segmentCount,
+                             ResampledSource resampled, QWidget* parent)
+    : QDialog(parent)
+    , base_(base)
+    , polls_(polls)
+    , segments_(segmentCount)
+    , resampled_(std::move(resampled))
+    , work_(this) {
+    setObjectName(u"dlgSuggest"_s);
+    setWindowTitle(u"Suggest strategies"_s);
+
+    // One row per feature: may it change, and over which values.
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(u"Feature"_s), 0, 0);
+    grid->addWidget(new QLabel(u"From"_s), 0, 1);
+    grid->addWidget(new QLabel(u"To"_s), 0, 2);
+    grid->addWidget(new QLabel(u"Step"_s), 0, 3);
+    const SearchSpace defaults = defaultSearchSpace(base_);
+    const QStringList names = featureNames();
+    for (int f = 1; f <= featureCount; ++f) {
+        const SearchRange& range = defaults[size_t(f - 1)];
+        const QString n = QString::number(f);
+        auto* box = new QCheckBox(names.value(f - 1));
+        box->setObjectName(u"chkSuggest"_s + n);
+        free_[size_t(f - 1)] = box;
+        low_[size_t(f - 1)] = numberField(u"txtSuggestLow"_s + n, range.low);
+        high_[size_t(f - 1)] = numberField(u"txtSuggestHigh"_s + n, range.high);
+        step_[size_t(f - 1)] = numberField(u"txtSuggestStep"_s + n, range.step);
+        grid->addWidget(box, f, 0);
+        grid->addWidget(low_[size_t(f - 1)], f, 1);
+        grid->addWidget(high_[size_t(f - 1)], f, 2);
+        grid->addWidget(step_[size_t(f - 1)], f, 3);
+    }
+    auto* emiNote = new QLabel(
+        u"A changed interest, loan value or period recomputes the EMI by the EMI rule."_s);
+    emiNote->setWordWrap(true);
+
+    cmdSearch_ = new QPushButton(u"Search"_s);
+    cmdSearch_->setObjectName(u"cmdSuggestSearch"_s);
+    cmdStop_ = new QPushButton(u"Stop"_s);
+    cmdStop_->setObjectName(u"cmdSuggestStop"_s);
+    cmdStop_->setEnabled(false);
+    cmdTake_ = new QPushButton(u"Take into New Analysis"_s);
+    cmdTake_->setObjectName(u"cmdSuggestTake"_s);
+    cmdTake_->setEnabled(false);
+    auto* close = new QPushButton(u"Close"_s);
+    close->setObjectName(u"cmdSuggestClose"_s);
+    for (QPushButton* button : {cmdSearch_, cmdStop_, cmdTake_, close})
+        button->setAutoDefault(false);
+    progress_ = new QProgressBar;
+    progress_->setObjectName(u"prgSuggest"_s);
+    progress_->setRange(0, 100);
+    progress_->setVisible(false);
+    note_ = new QLabel;
+    note_->setObjectName(u"lblSuggestNote"_s);
+    note_->setWordWrap(true);
+
+    table_ = new QTableWidget(0, featureCount + 4);
+    table_->setObjectName(u"tblSuggestions"_s);
+    table_->setHorizontalHeaderLabels(QStringList{u"#"_s} + names +
+                                      QStringList{u"Totals"_s, u"90% interval"_s, u"Flags"_s});
+    table_->verticalHeader()->setVisible(false);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setMinimumSize(1020, 260);
+
+    connect(cmdSearch_, &QPushButton::clicked, this, &SuggestDialog::search);
+    connect(cmdStop_, &QPushButton::clicked, this, [this] {
+        work_.cancel();
+        cmdSearch_->setEnabled(true);
+        cmdStop_->setEnabled(false);
+        note_->setText(u"Stopped."_s);
+    });
+    connect(cmdTake_, &QPushButton::clicked, this, &SuggestDialog::take);
+    connect(table_, &QTableWidget::cellDoubleClicked, this, &SuggestDialog::take);
+    connect(table_, &QTableWidget::itemSelectionChanged, this,
+            [this] { cmdTake_->setEnabled(!table_->selectedItems().isEmpty()); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    work_.onProgress = [this](int percent) {
+        progress_->setVisible(percent >= 0);
+        progress_->setValue(std::max(percent, 0));
+    };
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSearch_);
+    buttons->addWidget(cmdStop_);
+    buttons->addWidget(progress_, 1);
+    buttons->addWidget(cmdTake_);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(emiNote);
+    layout->addLayout(buttons);
+    layout->addWidget(note_);
+    layout->addWidget(table_, 1);
+}
+
+SearchSpace SuggestDialog::space() const {
+    SearchSpace space;
+    for (int f = 0; f < featureCount; ++f) {
+        SearchRange& range = space[size_t(f)];
+        range.free = free_[size_t(f)]->isChecked();
+        range.low = leadingNumber(low_[size_t(f)]->text());
+        range.high = leadingNumber(high_[size_t(f)]->text());
+        if (range.high < range.low)
+            std::swap(range.low, range.high);
+        range.step = std::abs(leadingNumber(step_[size_t(f)]->text()));
+    }
+    return space;
+}
+
+void SuggestDialog::search() {
+    cmdSearch_->setEnabled(false);
+    cmdStop_->setEnabled(true);
+    cmdTake_->setEnabled(false);
+    note_->setText(u"Searching..."_s);
+    work_.start([base = base_, polls = polls_, segments = segments_, space = space(),
+                 resampled = resampled_,
+                 this](const std::atomic<bool>& cancel, const BackgroundWork::Progress& progress) {
+        const PollGrids grids{polls[0], polls[1], polls[2]};
+        // The search takes nine tenths of the bar, the intervals the rest.
+        SearchResult result = searchStrategies(
+            base, grids, segments, space, 10, [&](int percent) { progress(percent * 9 / 10); },
+            &cancel);
+        std::vector<StrategyIntervals> intervals;
+        if (!cancel && resampled.valid()) {
+            std::vector<StrategyInput> inputs;
+            for (const Suggestion& s : result.best)
+                inputs.push_back({s.values, s.changed});
+            if (const auto polls = resampled.get())
+                intervals = strategyIntervals(*polls, inputs, {}, &cancel);
+        }
+        return [this, result = std::move(result), intervals = std::move(intervals)]() mutable {
+            showResult(std::move(result), std::move(intervals));
+        };
+    });
+}
+
+void SuggestDialog::showResult(SearchResult result, std::vector<StrategyIntervals> intervals) {
+    cmdSearch_->setEnabled(true);
+    cmdStop_->setEnabled(false);
+    suggestions_ = result.best;
+    note_->setText(
+        result.exhaustive
+            ? u"Every one of the %1 strategies of the grid was forecast."_s.arg(result.forecasts)
+            : u"The grid is too large to forecast every strategy: coordinate ascent "
+              "from %1 starts forecast %2 of them."_s.arg(ascentStarts)
+                  .arg(result.forecasts));
+    table_->setRowCount(int(suggestions_.size()));
+    for (int i = 0; i < int(suggestions_.size()); ++i) {
+        const Suggestion& s = suggestions_[size_t(i)];
+        const QStringList values = suggestionTexts(s);
+        table_->setItem(i, 0, cell(QString::number(i + 1)));
+        for (int f = 0; f < featureCount; ++f)
+            table_->setItem(i, f + 1, cell(values.value(f)));
+        table_->setItem(i, featureCount + 1, cell(wholeText(s.total)));
+        table_->setItem(i, featureCount + 2,
+                        cell(size_t(i) < intervals.size() ? intervalText(intervals[size_t(i)].total)
+                                                          : QString()));
+        table_->setItem(i, featureCount + 3, cell(s.pattern()));
+    }
+    table_->resizeColumnsToContents();
+    if (!suggestions_.empty())
+        table_->selectRow(0);
+    emit searched(result);
+}
+
+void SuggestDialog::take() {
+    const int row = table_->currentRow();
+    if (row < 0 || row >= int(suggestions_.size()))
+        return;
+    emit taken(suggestionTexts(suggestions_[size_t(row)]));
+    accept();
+}
+
+} // namespace lendora::analysis

@@ -1,0 +1,37 @@
+#include "basic_details/ui/project_details_window.h"
+
+#include "basic_details/project_finish.h"
+#include "storage/details_file.h"
+#include "storage/shown_text.h"
+#include "widgets/grid_view.h"
+
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+namespace lendora {
+
+ProjectDetailsWindow::ProjectDetailsWindow()
+    : table_(finish::detailsRows, details::columnCount)
+    , view_(nullptr) {
+    setObjectName(QStringLiteral("frmProjectDetails"));
+    setWindowTitle(QStringLiteral("Basic Details"));
+    table_.setHeadings(finish::detailsHeadings());
+    view_ = new ui::GridView(table_, QStringLiteral("MSFlexGrid1"), this);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(view_);
+}
+
+ProjectDetailsWindow::~ProjectDetailsWindow() {
+    // The view watches the table: it goes first.
+    delete view_;
+}
+
+void ProjectDetailsWindow::setProjectName(const QString& projectName) {
+    setWindowTitle(shownText(QStringLiteral("Basic Details for ") + projectName));
+}
+
+} // namespace lendora

@@ -1,0 +1,39 @@
+#include "plans/ui/basic_details_viewer.h"
+
+#include "basic_details/project_finish.h"
+#include "basic_details/ui/project_details_window.h"
+#include "basic_details/ui/wizard.h"
+#include "storage/details_file.h"
+#include "widgets/desk.h"
+#include "widgets/guru_window.h"
+#include "workspace/workspace.h"
+
+namespace lendora {
+
+void openBasicDetails(ui::Desk& desk, const Workspace& workspace, BasicDetailsWizard& wizard) {
+    const int project = workspace.selectedProjectRow();
+    const QSize all = desk.projectsSize();
+    ProjectDetailsWindow* window = wizard.detailsWindow();
+    const int detailsHeight = desk.childSize(window).height();
+    const Project* listed = workspace.project(project);
+    const QString name = listed ? listed->name : QString();
+
+    // The table is emptied first, so no value of an earlier project stays.
+    Grid& table = window->table();
+    table.reset(2, details::columnCount);
+    table.setHeadings(finish::detailsHeadings());
+    details::readInto(workspace.folder(), project, table, true);
+
+    desk.place(window, all.width(), 0);
+    window->setProjectName(name);
+    desk.showChild(window);
+
+    wizard.showFirstStep(project);
+
+    if (desk.guruOn()) {
+        ui::GuruWindow& guru = desk.guru();
+        guru.showAt(guru.text(), all.width(), detailsHeight);
+    }
+}
+
+} // namespace lendora

@@ -1,0 +1,166 @@
+#include "poll/ui/import_dialog.h"
+
+#include "widgets/messages.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace lendora {
+
+using poll::Role;
+
+const QString noneCountedMessage =
+    QStringLiteral("No respondent is counted: choose the columns and the answers that name the "
+                   "plan's segments, products and features");
+
+namespace {
+
+const char* const roleNames[poll::roleCount] = {"Segment", "Product", "Feature"};
+const char* const roleTitles[poll::roleCount] = {"Segment of the respondent", "Liked product",
+                                                 "Liked feature"};
+
+QString layoutText(poll::SurveyLayout layout) {
+    switch (layout) {
+    case poll::SurveyLayout::OneHeader:
+        return QStringLiteral("one header row");
+    case poll::SurveyLayout::ThreeHeaders:
+        return QStringLiteral("three header rows");
+    default:
+        return QStringLiteral("SPSS data file");
+    }
+}
+
+QString columnText(const poll::SurveyColumn& column) {
+    if (column.question.isEmpty() || column.question == column.name)
+        return column.name;
+    return column.name + QStringLiteral(" - ") + column.question;
+}
+
+} // namespace
+
+ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
+                                             const poll::SurveyResponses& responses,
+                                             const poll::ImportChoices& choices,
+                                             poll::ImportMapping mapping, const QString& fileName)
+    : QDialog(parent)
+    , responses_(responses)
+    , choices_(choices)
+    , mapping_(std::move(mapping))
+    , reconciliation_(new QLabel) {
+    setObjectName(QStringLiteral("frmImportResponses"));
+    setWindowTitle(QStringLiteral("Import Responses"));
+    auto* layout = new QVBoxLayout(this);
+    auto* file = new QLabel(QStringLiteral("%1 (%2): %3 respondents")
+                                .arg(fileName, layoutText(responses.layout))
+                                .arg(responses.respondents()));
+    file->setObjectName(QStringLiteral("lblImportFile"));
+    layout->addWidget(file);
+
+    auto* roles = new QHBoxLayout;
+    for (int r = 0; r < poll::roleCount; ++r) {
+        const QString name = QString::fromLatin1(roleNames[r]);
+        auto* box = new QGroupBox(QString::fromLatin1(roleTitles[r]));
+        auto* form = new QVBoxLayout(box);
+        QComboBox* column = new QComboBox;
+        column->setObjectName(QStringLiteral("cbo%1Column").arg(name));
+        column->addItem(QStringLiteral("(none)"), -1);
+        for (size_t c = 0; c < responses.columns.size(); ++c)
+            column->addItem(columnText(responses.columns[c]), int(c));
+        column->setCurrentIndex(column->findData(mapping_.roles[size_t(r)].column));
+        auto* answers = new QTableWidget(0, 3);
+        answers->setObjectName(QStringLiteral("tbl%1Answers").arg(name));
+        answers->setHorizontalHeaderLabels(
+            {QStringLiteral("Answer"), QStringLiteral("Respondents"), QStringLiteral("Counts as")});
+        answers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        answers->verticalHeader()->hide();
+        answers->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        form->addWidget(column);
+        form->addWidget(answers, 1);
+        roles->addWidget(box, 1);
+        columns_[size_t(r)] = column;
+        answers_[size_t(r)] = answers;
+        connect(column, &QComboBox::currentIndexChanged, this, [this, r] {
+            poll::chooseColumn(mapping_, Role(r), columns_[size_t(r)]->currentData().toInt(),
+                               responses_, choices_);
+            showAnswers(Role(r));
+            recount();
+        });
+    }
+    layout->addLayout(roles, 1);
+
+    reconciliation_->setObjectName(QStringLiteral("lblReconciliation"));
+    reconciliation_->setWordWrap(true);
+    layout->addWidget(reconciliation_);
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* import =
+        buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole);
+    import->setObjectName(QStringLiteral("cmdImport"));
+    QPushButton* cancel =
+        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cmdCancelImport"));
+    connect(import, &QPushButton::clicked, this, &ImportResponsesDialog::tryImport);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    for (int r = 0; r < poll::roleCount; ++r)
+        showAnswers(Role(r));
+    recount();
+    resize(1000, 520);
+}
+
+void ImportResponsesDialog::showAnswers(Role role) {
+    QTableWidget* table = answers_[size_t(role)];
+    table->setRowCount(0);
+    const poll::RoleMapping& chosen = mapping_[role];
+    if (chosen.column < 0)
+        return;
+    const poll::SurveyColumn& column = responses_.columns[size_t(chosen.column)];
+    // A column of ids or free texts has an answer per respondent; the first
+    // answers are enough to see that it is the wrong column.
+    const int shown = std::min(int(column.answers.size()), 1000);
+    table->setRowCount(shown);
+    for (int a = 0; a < shown; ++a) {
+        const QString& answer = column.answers[a];
+        table->setItem(a, 0,
+                       new QTableWidgetItem(answer.isEmpty() ? QStringLiteral("(blank)") : answer));
+        table->setItem(a, 1, new QTableWidgetItem(QString::number(column.tally[size_t(a)])));
+        auto* target = new QComboBox;
+        target->addItem(QStringLiteral("(not counted)"), 0);
+        for (int t = 1; t <= choices_.targetCount(role); ++t)
+            target->addItem(choices_.targetText(role, t), t);
+        target->setCurrentIndex(target->findData(chosen.targets.value(answer, 0)));
+        table->setCellWidget(a, 2, target);
+        connect(target, &QComboBox::currentIndexChanged, this, [this, role, answer, target] {
+            const int chosenTarget = target->currentData().toInt();
+            if (chosenTarget > 0)
+                mapping_[role].targets.insert(answer, chosenTarget);
+            else
+                mapping_[role].targets.remove(answer);
+            recount();
+        });
+    }
+    table->resizeColumnToContents(2);
+}
+
+void ImportResponsesDialog::recount() {
+    counts_ = poll::countResponses(responses_, mapping_, int(choices_.segments.size()));
+    reconciliation_->setText(counts_.reconciliation.text());
+}
+
+void ImportResponsesDialog::tryImport() {
+    if (counts_.reconciliation.counted == 0) {
+        ui::inform(this, noneCountedMessage);
+        return;
+    }
+    accept();
+}
+
+} // namespace lendora

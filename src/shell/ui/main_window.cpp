@@ -1,0 +1,216 @@
+#include "shell/ui/main_window.h"
+
+#include "shell/guru_texts.h"
+#include "shell/ui/commands.h"
+#include "shell/ui/projects_window.h"
+#include "widgets/guru_window.h"
+#include "widgets/messages.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+namespace lendora {
+
+MainWindow::MainWindow(QString workingDirectory, QWidget* parent)
+    : QMainWindow(parent)
+    , workspace_(RecordFolder(std::move(workingDirectory)))
+    , mdi_(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("frmMother"));
+    setWindowTitle(QStringLiteral("Lendora 2012"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    mdi_->setObjectName(QStringLiteral("mdiArea"));
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setBackground(QColor(0x8a, 0x9b, 0xb0));
+    setCentralWidget(mdi_);
+    resize(1280, 860);
+    buildMenus();
+    installCommands(*this);
+
+    // One copy of the program writes in a folder; a second one may only look.
+    if (!workspace_.takeFolder()) {
+        opened_ = ui::askYesNo(this, ui::folderInUseQuestion());
+        if (!opened_)
+            return;
+        workspace_.setReadOnly();
+    }
+    // Loading: the registries, the first tab, "New", then the welcome text.
+    workspace_.load();
+    ProjectsWindow& all = projects();
+    all.selectTab(0);
+    setEntryEnabled(QStringLiteral("mnuNew"), true);
+    guru().show(guru::aboutGuru());
+}
+
+MainWindow::~MainWindow() {
+    // The windows show the workspace: they go before it does.
+    delete mdi_;
+}
+
+QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& caption,
+                              const QKeySequence& shortcut, bool enabled, const char* parentMenu) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    action->setEnabled(enabled);
+    entries_[action->objectName()] = action;
+    shortcuts_[action->objectName()] = shortcut;
+    parents_[action->objectName()] = QString::fromLatin1(parentMenu);
+    return action;
+}
+
+void MainWindow::buildMenus() {
+    auto submenu = [this](QMenu* parent, const char* name, const QString& caption,
+                          const char* parentName) {
+        QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+        menu->setObjectName(QString::fromLatin1(name) + QStringLiteral("Menu"));
+        QAction* action = menu->menuAction();
+        action->setObjectName(QString::fromLatin1(name));
+        entries_[action->objectName()] = action;
+        parents_[action->objectName()] = QString::fromLatin1(parentName);
+        return menu;
+    };
+    QMenu* go = submenu(nullptr, "mnuStart", QStringLiteral("Go"), "");
+    QMenu* create = submenu(go, "mnuNew", QStringLiteral("New"), "mnuStart");
+    addEntry(create, "mnuNewBD", QStringLiteral("Basic Details"), Qt::Key_F2, true, "mnuNew");
+    addEntry(create, "mnuNwPFD", QStringLiteral("Target Audience"), Qt::Key_F3, true, "mnuNew");
+    addEntry(create, "mnuNPR", QStringLiteral("Poll Results"), Qt::Key_F5, false, "mnuNew");
+    QMenu* open = submenu(go, "mnuOpen", QStringLiteral("Open"), "mnuStart");
+    addEntry(open, "mnuXBD", QStringLiteral("Basic Details"), Qt::CTRL | Qt::Key_F2, false,
+             "mnuOpen");
+    addEntry(open, "mnuXPF", QStringLiteral("Target Audience"), Qt::CTRL | Qt::Key_F3, false,
+             "mnuOpen");
+    addEntry(open, "mnuQP", QStringLiteral("Questionaire Preview"), Qt::CTRL | Qt::Key_F5, false,
+             "mnuOpen");
+    addEntry(open, "mnuPRD", QStringLiteral("Poll Results"), Qt::CTRL | Qt::Key_F6, false,
+             "mnuOpen");
+    addEntry(open, "mnuImportResponses", QStringLiteral("Import Responses..."), QKeySequence(),
+             false, "mnuOpen");
+    addEntry(go, "mnuNwProject", QStringLiteral("Projects"), Qt::Key_F6, true, "mnuStart");
+    addEntry(go, "mnuNewAnalysis", QStringLiteral("Analysis"), Qt::Key_F7, false, "mnuStart");
+    QMenu* help = submenu(nullptr, "mnuHelp", QStringLiteral("Help"), "");
+    addEntry(help, "mnuAbout", QStringLiteral("About Guru"), Qt::CTRL | Qt::Key_F1, true,
+             "mnuHelp");
+    QAction* guruEntry =
+        addEntry(help, "mnuGuru", QStringLiteral("Guru"), Qt::Key_F1, true, "mnuHelp");
+    guruEntry->setCheckable(true);
+    guruEntry->setChecked(true);
+}
+
+QAction* MainWindow::entry(const QString& name) const {
+    auto it = entries_.find(name);
+    return it == entries_.end() ? nullptr : it->second;
+}
+
+void MainWindow::setEntryEnabled(const QString& name, bool enabled) {
+    if (QAction* action = entry(name)) {
+        action->setEnabled(enabled);
+        updateShortcuts();
+    }
+}
+
+void MainWindow::updateShortcuts() {
+    for (const auto& [name, shortcut] : shortcuts_) {
+        bool reachable = true;
+        for (QString parent = parents_[name]; !parent.isEmpty(); parent = parents_[parent])
+            reachable = reachable && entry(parent)->isEnabled();
+        entries_[name]->setShortcut(reachable ? shortcut : QKeySequence());
+    }
+}
+
+bool MainWindow::guruOn() const {
+    return entry(QStringLiteral("mnuGuru"))->isChecked();
+}
+
+ProjectsWindow& MainWindow::projects() {
+    if (!projects_) {
+        obtain(projects_, *this);
+        place(projects_, 0, 0);
+        showChild(projects_);
+    }
+    return *projects_;
+}
+
+ui::GuruWindow& MainWindow::guru() {
+    return *obtain(guru_, static_cast<ui::Desk&>(*this));
+}
+
+QSize MainWindow::projectsSize() {
+    return childSize(&projects());
+}
+
+void MainWindow::showProjectsTab(int tab) {
+    projects().selectTab(tab);
+}
+
+QSize MainWindow::areaSize() const {
+    return mdi_->viewport()->size();
+}
+
+void MainWindow::addChild(QWidget* form) {
+    QMdiSubWindow* child = mdi_->addSubWindow(form);
+    child->setAttribute(Qt::WA_DeleteOnClose);
+    child->setObjectName(form->objectName() + QStringLiteral("Window"));
+    // A form that set its own size keeps it; the frame is added around it.
+    if (form->testAttribute(Qt::WA_Resized))
+        child->resize(form->size() + (child->sizeHint() - form->sizeHint()));
+    else
+        child->resize(child->sizeHint());
+    child->hide();
+}
+
+QWidget* MainWindow::form(const QString& name) const {
+    for (QMdiSubWindow* child : mdi_->subWindowList())
+        if (child->widget() && child->widget()->objectName() == name)
+            return child->widget();
+    return nullptr;
+}
+
+static QMdiSubWindow* childOf(const QWidget* form) {
+    return form ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr;
+}
+
+QSize MainWindow::childSize(const QWidget* form) const {
+    if (QMdiSubWindow* child = childOf(form))
+        return child->size();
+    return form ? form->size() : QSize();
+}
+
+void MainWindow::place(QWidget* form, int left, int top) {
+    if (QMdiSubWindow* child = childOf(form))
+        child->move(left, top);
+}
+
+void MainWindow::showChild(QWidget* form, bool activate) {
+    if (QMdiSubWindow* child = childOf(form)) {
+        child->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+        child->show();
+        child->raise();
+        if (activate)
+            mdi_->setActiveSubWindow(child);
+    }
+}
+
+void MainWindow::hideChild(QWidget* form) {
+    if (QMdiSubWindow* child = childOf(form))
+        child->hide();
+}
+
+void MainWindow::closeChild(QWidget* form) {
+    if (QMdiSubWindow* child = childOf(form))
+        child->close();
+}
+
+void MainWindow::resizeChild(QWidget* form, const QSize& size) {
+    if (QMdiSubWindow* child = childOf(form))
+        child->resize(size);
+}
+
+void MainWindow::hideChildren(const QStringList& names) {
+    for (const QString& name : names)
+        hideChild(form(name));
+}
+
+} // namespace lendora

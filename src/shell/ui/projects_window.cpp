@@ -1,0 +1,103 @@
+#include "shell/ui/projects_window.h"
+
+#include "shell/guru_texts.h"
+#include "shell/menu_switching.h"
+#include "shell/ui/main_window.h"
+#include "storage/shown_text.h"
+#include "widgets/grid_view.h"
+#include "widgets/guru_window.h"
+#include "widgets/messages.h"
+#include "workspace/registry_codec.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace lendora {
+
+ProjectsWindow::ProjectsWindow(MainWindow& mother)
+    : mother_(mother)
+    , workspace_(mother.workspace())
+    , tabs_(new QTabWidget(this))
+    , projects_(workspace_, RegistryModel::Registry::Projects)
+    , audiences_(workspace_, RegistryModel::Registry::Audiences)
+    , plans_(workspace_, RegistryModel::Registry::Plans) {
+    setObjectName(QStringLiteral("frmProjects"));
+    setWindowTitle(QStringLiteral("All Projects"));
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    auto* projects = new ui::GridView(&projects_, QStringLiteral("MSFG_Projects"));
+    auto* audiences = new ui::GridView(&audiences_, QStringLiteral("MSFG_TargetAudience"));
+    plansView_ = new ui::GridView(&plans_, QStringLiteral("MSFG_ProjectPlans"));
+    tabs_->addTab(projects, QStringLiteral("Basic Details"));
+    tabs_->addTab(audiences, QStringLiteral("Target Audience"));
+    tabs_->addTab(plansView_, QStringLiteral("Project Details"));
+    connect(projects, &ui::GridView::gridRowClicked, this, &ProjectsWindow::projectClicked);
+    connect(audiences, &ui::GridView::gridRowClicked, this, &ProjectsWindow::audienceClicked);
+    connect(plansView_, &ui::GridView::gridRowClicked, this, &ProjectsWindow::planClicked);
+    connect(&workspace_, &Workspace::plansReplaced, this, &ProjectsWindow::followSavedPlans);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(tabs_);
+    resize(620, 290);
+}
+
+void ProjectsWindow::selectTab(int index) {
+    tabs_->setCurrentIndex(index);
+}
+
+// The Guru texts take the names as shown: a damaged registry may hold names
+// of megabytes, and composing a text of them would stall the click.
+void ProjectsWindow::projectClicked(int row) {
+    workspace_.selectProject(row);
+    const Project* project = workspace_.project(row);
+    if (!project || project->name.isEmpty())
+        return;
+    if (mother_.guruOn())
+        mother_.guru().show(guru::basicDetails(
+            shownText(project->name), shownText(project->product), shownText(project->brand)));
+    mother_.setEntryEnabled(QStringLiteral("mnuXBD"), true);
+}
+
+void ProjectsWindow::audienceClicked(int row) {
+    workspace_.selectAudience(row);
+    const Audience* audience = workspace_.audience(row);
+    if (!audience || audience->definition.isEmpty()) {
+        ui::inform(this, QStringLiteral("No Target Audience Selected!"));
+        return;
+    }
+    mother_.setEntryEnabled(QStringLiteral("mnuXPF"), true);
+    if (mother_.guruOn())
+        mother_.guru().show(
+            guru::targetAudience(shownText(audience->definition), shownText(audience->segments)));
+}
+
+void ProjectsWindow::planClicked(int row) {
+    const Plan* plan = workspace_.selectPlan(row);
+    if (!plan) {
+        switchMenus(nullptr);
+        ui::inform(this, QStringLiteral("No project plan selected!"));
+        return;
+    }
+    if (mother_.guruOn())
+        mother_.guru().show(guru::projectPlans(QString::number(row), shownText(plan->projectName),
+                                               shownText(plan->audienceName),
+                                               registry::pollText(plan->poll)));
+    switchMenus(plan);
+}
+
+void ProjectsWindow::switchMenus(const Plan* selected) {
+    for (const MenuChange& change : planMenuChanges(selected))
+        mother_.setEntryEnabled(change.entry, change.enabled);
+}
+
+// The workspace moved the selection along: to the plan's new row, or to no
+// row when the selected plan is gone.
+void ProjectsWindow::followSavedPlans() {
+    if (workspace_.selectedPlan().valid()) {
+        plansView_->setCurrentGridRow(workspace_.selectedPlanRow());
+    } else if (workspace_.selectedPlanRow() == 0) {
+        plansView_->setCurrentGridRow(0);
+        switchMenus(nullptr);
+    }
+}
+
+} // namespace lendora

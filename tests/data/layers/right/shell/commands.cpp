@@ -1,2 +1,0 @@
-#include "poll/poll_window.h"
-#include "not/in/the/tree.h"

@@ -1,2 +1,0 @@
-#pragma once
-#include "poll/poll_window.h"

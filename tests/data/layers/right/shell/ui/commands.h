@@ -1,0 +1,2 @@
+#pragma once
+#include "poll/ui/poll_window.h"

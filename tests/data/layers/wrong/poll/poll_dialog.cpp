@@ -1,0 +1,2 @@
+// A window source placed on a core path.
+#include <QWidget>
