@@ -96,7 +96,7 @@ void BM_RewritePlans(benchmark::State& state) {
     bool own = false;
     for (auto _ : state) {
         own = !own;
-        if (!workspace.savePoll(plan, {}, {{own, true, true}}).ok())
+        if (!workspace.savePoll(plan, 0, {}, {{own, true, true}}).ok())
             state.SkipWithError("write failed");
     }
     state.SetBytesProcessed(state.iterations() * bytes.size());

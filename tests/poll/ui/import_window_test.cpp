@@ -150,9 +150,9 @@ TEST_F(ImportWindow, RefusedFilesChangeNothing) {
     PollDataEntryWindow* window = openWindow();
     ASSERT_NE(window, nullptr);
     const std::map<QString, QByteArray> before = files();
-    std::array<QByteArray, 3> tables;
+    std::array<ProductCounts, 3> tables;
     for (int k = 0; k < 3; ++k)
-        tables[size_t(k)] = poll::bytes(window->entry().tabs[size_t(k)].table);
+        tables[size_t(k)] = poll::productCounts(window->entry().tabs[size_t(k)].table);
     const auto refusals = QString::fromUtf8(readFile(surveyData(QStringLiteral("refusals.txt"))))
                               .split(u'\n', Qt::SkipEmptyParts);
     for (const QString& refusal : refusals) {
@@ -166,7 +166,7 @@ TEST_F(ImportWindow, RefusedFilesChangeNothing) {
         EXPECT_EQ(boxes.take(), QStringList(parts[1]));
         EXPECT_EQ(files(), before) << qPrintable(parts[0]);
         for (int k = 0; k < 3; ++k) {
-            EXPECT_EQ(poll::bytes(window->entry().tabs[size_t(k)].table), tables[size_t(k)]);
+            EXPECT_EQ(poll::productCounts(window->entry().tabs[size_t(k)].table), tables[size_t(k)]);
             EXPECT_FALSE(window->entry().completeFlag(k));
         }
     }
