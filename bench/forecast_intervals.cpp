@@ -17,23 +17,20 @@ namespace {
 using bench::segmentCount;
 
 struct Plan : bench::BenchPlan {
-    AnalysisTables tables = fresh;
     std::vector<StrategyInput> strategies;
 
     Plan() {
-        for (int f = 1; f <= featureCount; ++f)
-            tables.changeFlag(f) = true;
         for (int k = 1; k <= bench::strategyCount; ++k)
-            strategies.push_back({strategy(k), {true, true, true, true, true, true, true}});
+            strategies.push_back(input(k));
     }
 };
 
-// Baseline: Analyse of the 100 strategies.
+// Baseline: the forecasts of Analyse for the 100 strategies.
 void BM_PlainForecastOf100Strategies(benchmark::State& state) {
     Plan plan;
     for (auto _ : state)
         for (const StrategyInput& s : plan.strategies)
-            benchmark::DoNotOptimize(analyse(plan.tables, plan.polls(), s.values).computed());
+            benchmark::DoNotOptimize(forecast(plan.details, plan.poll, segmentCount, s).grandTotal);
 }
 BENCHMARK(BM_PlainForecastOf100Strategies)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -42,7 +39,7 @@ BENCHMARK(BM_PlainForecastOf100Strategies)->Unit(benchmark::kMillisecond)->UseRe
 void BM_IntervalsOf100StrategiesFrom2000Resamples(benchmark::State& state) {
     Plan plan;
     for (auto _ : state) {
-        const ResampledPolls resampled(plan.tables.base, plan.polls(), segmentCount);
+        const ResampledPolls resampled(plan.details, plan.poll, segmentCount);
         const auto intervals = strategyIntervals(resampled, plan.strategies);
         benchmark::DoNotOptimize(intervals.back().total.high);
     }
@@ -56,14 +53,13 @@ BENCHMARK(BM_IntervalsOf100StrategiesFrom2000Resamples)
 void BM_Draw2000ResamplesOf200Segments(benchmark::State& state) {
     Plan plan;
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            ResampledPolls(plan.tables.base, plan.polls(), segmentCount).resamples());
+        benchmark::DoNotOptimize(ResampledPolls(plan.details, plan.poll, segmentCount).resamples());
 }
 BENCHMARK(BM_Draw2000ResamplesOf200Segments)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_IntervalsOfOneStrategy(benchmark::State& state) {
     Plan plan;
-    const ResampledPolls resampled(plan.tables.base, plan.polls(), segmentCount);
+    const ResampledPolls resampled(plan.details, plan.poll, segmentCount);
     for (auto _ : state)
         benchmark::DoNotOptimize(resampled.intervals(plan.strategies[0]).total.low);
 }
@@ -73,7 +69,7 @@ BENCHMARK(BM_IntervalsOfOneStrategy)->Unit(benchmark::kMillisecond)->UseRealTime
 // strategies, 140,000 cells.
 void BM_EstimateIntervalsOf100Strategies(benchmark::State& state) {
     Plan plan;
-    const ResampledPolls resampled(plan.tables.base, plan.polls(), segmentCount);
+    const ResampledPolls resampled(plan.details, plan.poll, segmentCount);
     for (auto _ : state)
         benchmark::DoNotOptimize(strategyCellIntervals(resampled, plan.strategies).size());
 }

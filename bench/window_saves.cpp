@@ -4,9 +4,7 @@
 //    100th strategy's Add, with its totals and both charts redrawn (the
 //    dense segment chart when it is shown, timed on its own);
 //  - a poll Save (poll file plus plan registry rewrite) with 100,000 plans.
-#include "analysis/analysis_files.h"
-#include "analysis/forecast.h"
-#include "analysis/strategy_table.h"
+#include "analysis/plan_analysis.h"
 #include "audience/segment_file.h"
 #include "poll/poll_entry.h"
 #include "poll/poll_tables.h"
@@ -104,11 +102,9 @@ void writeAnalysedPlan(const RecordFolder& folder) {
 
     std::mt19937 random(2012);
     std::uniform_int_distribution<int> count(1, 400);
-    Grid own, competitor1, competitor2;
-    const analysis::PollGrids polls{own, competitor1, competitor2};
-    Grid* grids[] = {&own, &competitor1, &competitor2};
+    PlanPoll poll;
     for (int product = 0; product < poll::productCount; ++product) {
-        Grid& table = *grids[product];
+        Grid table;
         poll::layOut(folder, plan, table);
         for (int r = 1; r <= segmentCount; ++r)
             for (int f = 1; f <= poll::featureCount; ++f)
@@ -120,24 +116,22 @@ void writeAnalysedPlan(const RecordFolder& folder) {
             table.setText(r, poll::totalColumn, QString::number(total));
         }
         poll::computeTotals(table);
+        poll.products[size_t(product)] = poll::productCounts(table);
         (void)folder.writeBytes(plancodec::pollFileName(plan.project, plan.audience, product),
-                                plancodec::pollBytes(poll::productCounts(table)));
+                                plancodec::pollBytes(poll.products[size_t(product)]));
     }
 
-    analysis::AnalysisTables tables;
-    tables.lblProjectIndex = 1;
-    details::readInto(folder, 1, tables.base, true);
-    analysis::placeSegments(tables, segments::read(folder, 1));
+    analysis::PlanAnalysis analysis(plancodec::parseDetails(details::bytes(details)),
+                                    plancodec::parseSegments(segments::bytes(segments)), poll, {},
+                                    false);
     for (int k = 1; k <= savedStrategies; ++k) {
         const analysis::FeatureValues values = {
             10.0 - k * 0.01, 20000.0 + k, 900.0 + k, 85.0 - k * 0.1, 36.0 + k, 30.0 + k, 500.0 + k};
-        for (int f = 1; f <= analysis::featureCount; ++f)
-            tables.changeFlag(f) = true;
-        (void)analysis::analyse(tables, polls, values);
-        analysis::addStrategy(tables, values);
+        analysis.entry().changed.fill(true);
+        (void)analysis.analyse(values);
+        analysis.add(values);
     }
-    (void)folder.writeTogether(
-        plancodec::analysisFileBytes(tables.lblProjectIndex, analysis::savedStrategies(tables)));
+    (void)folder.writeTogether(plancodec::analysisFileBytes(1, analysis.saved()));
 }
 
 void BM_AnalysisAddWithCharts(benchmark::State& state) {

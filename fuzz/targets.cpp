@@ -1,6 +1,6 @@
 #include "targets.h"
 
-#include "analysis/analysis_files.h"
+#include "analysis/table_texts.h"
 #include "audience/segment_file.h"
 #include "poll/poll_tables.h"
 #include "storage/details_file.h"
@@ -9,6 +9,7 @@
 #include "storage/record_codec.h"
 #include "storage/record_file.h"
 #include "storage/table_records.h"
+#include "workspace/plan_codecs.h"
 #include "workspace/registry_codec.h"
 #include "workspace/workspace.h"
 
@@ -117,12 +118,28 @@ int loaders(const std::uint8_t* data, std::size_t size) {
             check(std::isfinite(leadingNumber(table.text(rows - 1, c))));
     }
 
-    analysis::AnalysisTables tables;
-    tables.lblProjectIndex = 1;
-    analysis::placeSegments(tables, segments::read(folder, 1));
-    analysis::loadAnalysisFiles(folder, tables);
-    check(tables.lblAnalysisID == tables.strategies.rowCount() - 1);
-    check(tables.features.text(0, 0) == QStringLiteral("ID"));
+    // The analysis of plan 1 read and shown: every table has its rows, and
+    // every total is a number.
+    const auto read = [&](const char* name) {
+        return folder.readBytes(QString::fromLatin1(name)).value_or(QByteArray());
+    };
+    const SegmentDescriptions segmentList = plancodec::parseSegments(read("1-segFile.lnd"));
+    const int n = int(segmentList.size());
+    PlanPoll poll;
+    for (int product = 0; product < poll::productCount; ++product)
+        poll.products[size_t(product)] =
+            plancodec::parsePoll(folder.readBytes(poll::fileName(plan, product)).value_or(""), n);
+    const analysis::PlanAnalysis analysis(
+        plancodec::parseDetails(read("1_pdtl.lnd")), segmentList, poll,
+        plancodec::parseAnalysis(
+            {read("1_0ff.lnd"), read("1_0anf.lnd"), read("1_0fgf.lnd"), read("1_0sgf.lnd")}, n),
+        true);
+    const int k = int(analysis.strategies().size());
+    check(analysis.nextStrategyNumber() == k + 1);
+    const auto features = analysis::tableTexts(analysis, analysis::AnalysisTable::FeatureEstimates);
+    check(int(features.size()) == k + 2 && features.front().value(0) == QStringLiteral("ID"));
+    for (const QString& total : features.back().mid(1))
+        check(std::isfinite(leadingNumber(total)));
     return 0;
 }
 

@@ -1,12 +1,24 @@
 #include "analysis/analysis_export.h"
 
+#include "analysis/analysis_names.h"
+#include "analysis/table_texts.h"
 #include "storage/numbers.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
 namespace lendora::analysis {
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString tr(const char* source) {
+    return QCoreApplication::translate("AnalysisExport", source);
+}
+
+} // namespace
 
 QString csvField(const QString& text) {
     const bool quoted = std::any_of(text.begin(), text.end(), [](QChar c) {
@@ -31,25 +43,19 @@ QByteArray csvRecords(const std::vector<QStringList>& records) {
     return text.toUtf8();
 }
 
-std::vector<QStringList> shownRows(const Grid& grid) {
-    std::vector<QStringList> rows;
-    for (int r = 0; r < grid.rowCount(); ++r) {
-        QStringList cells = grid.rowTexts(r);
-        const bool empty =
-            std::all_of(cells.begin(), cells.end(), [](const QString& c) { return c.isEmpty(); });
+std::vector<QStringList> shownRows(std::vector<QStringList> rows) {
+    std::vector<QStringList> shown;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const bool empty = std::all_of(rows[r].begin(), rows[r].end(),
+                                       [](const QString& c) { return c.isEmpty(); });
         if (r == 0 || !empty)
-            rows.push_back(std::move(cells));
+            shown.push_back(std::move(rows[r]));
     }
-    return rows;
+    return shown;
 }
 
-QByteArray comparisonCsv(const AnalysisTables& tables) {
-    std::vector<QStringList> records = shownRows(tables.features);
-    records.push_back({QString()});
-    records.push_back({segmentsTitle});
-    for (QStringList& row : shownRows(tables.segments))
-        records.push_back(std::move(row));
-    return csvRecords(records);
+QByteArray comparisonCsv(const PlanAnalysis& plan) {
+    return comparisonCsv(plan, {});
 }
 
 namespace {
@@ -68,7 +74,7 @@ std::vector<Interval> totalsOf(const StrategyIntervals& s, bool byFeature) {
 const StrategyIntervals* strategyOf(const QStringList& row,
                                     const std::vector<StrategyIntervals>& intervals) {
     const double number = leadingNumber(row.value(0));
-    if (row.value(0) == totalsLabel || number < 1 || number > double(intervals.size()))
+    if (row.value(0) == names::totals() || number < 1 || number > double(intervals.size()))
         return nullptr;
     return &intervals[size_t(number) - 1];
 }
@@ -81,7 +87,7 @@ void addIntervalColumns(std::vector<QStringList>& rows,
     const QStringList headings = rows.front();
     const int totals = int(totalsOf(intervals.front(), byFeature).size());
     for (int c = 1; c <= totals; ++c)
-        rows.front() << headings.value(c) + u" low"_s << headings.value(c) + u" high"_s;
+        rows.front() << tr("%1 low").arg(headings.value(c)) << tr("%1 high").arg(headings.value(c));
     for (size_t r = 1; r < rows.size(); ++r) {
         const StrategyIntervals* strategy = strategyOf(rows[r], intervals);
         const std::vector<Interval> values =
@@ -97,28 +103,31 @@ void addIntervalColumns(std::vector<QStringList>& rows,
 // The estimates of every strategy, segment by segment, each with its
 // interval: "Strategy ID", "Segment", then an estimate, low and high per
 // feature and for the segment's total.
-std::vector<QStringList> estimateRows(const AnalysisTables& tables,
+std::vector<QStringList> estimateRows(const PlanAnalysis& plan,
                                       const std::vector<StrategyIntervals>& intervals,
                                       const ResampledPolls& resampled) {
-    QStringList headings{tables.segments.text(0, 0), u"Segment"_s};
+    const auto segmentHeading = [&](int column) {
+        return tableText(plan, AnalysisTable::SegmentEstimates, 0, column);
+    };
+    QStringList headings{segmentHeading(0), tr("Segment")};
     for (int f = 1; f <= featureCount + 1; ++f) {
-        const QString name = tables.features.text(0, f);
-        headings << name << name + u" low"_s << name + u" high"_s;
+        const QString name = tableText(plan, AnalysisTable::FeatureEstimates, 0, f);
+        headings << name << tr("%1 low").arg(name) << tr("%1 high").arg(name);
     }
     std::vector<QStringList> rows{headings};
-    const std::vector<StrategyInput> strategies = storedStrategies(tables);
+    const std::vector<StrategyInput> strategies = plan.strategyInputs();
     const auto cells = strategyCellIntervals(resampled, strategies);
     for (size_t k = 0; k < strategies.size() && k < intervals.size(); ++k)
-        for (int r = 1; r <= resampled.segments(); ++r) {
-            QStringList row{QString::number(k + 1), tables.segments.text(0, r)};
+        for (int r = 0; r < resampled.segments(); ++r) {
+            QStringList row{QString::number(k + 1), segmentHeading(r + 1)};
             std::int64_t total = 0;
-            for (int f = 1; f <= featureCount; ++f) {
+            for (int f = 0; f < featureCount; ++f) {
                 const std::int64_t estimate = resampled.estimate(strategies[k], r, f);
-                const Interval& interval = cells[k][size_t(r - 1)][size_t(f - 1)];
+                const Interval& interval = cells[k][size_t(r)][size_t(f)];
                 total += estimate;
                 row << wholeText(estimate) << wholeText(interval.low) << wholeText(interval.high);
             }
-            const Interval& interval = intervals[k].segments[size_t(r - 1)];
+            const Interval& interval = intervals[k].segments[size_t(r)];
             row << wholeText(total) << wholeText(interval.low) << wholeText(interval.high);
             rows.push_back(std::move(row));
         }
@@ -127,27 +136,29 @@ std::vector<QStringList> estimateRows(const AnalysisTables& tables,
 
 } // namespace
 
-QByteArray comparisonCsv(const AnalysisTables& tables,
-                         const std::vector<StrategyIntervals>& intervals,
+QByteArray comparisonCsv(const PlanAnalysis& plan, const std::vector<StrategyIntervals>& intervals,
                          const ResampledPolls* resampled) {
-    std::vector<QStringList> features = shownRows(tables.features);
-    std::vector<QStringList> segments = shownRows(tables.segments);
+    std::vector<QStringList> features =
+        shownRows(tableTexts(plan, AnalysisTable::FeatureEstimates));
+    std::vector<QStringList> segments =
+        shownRows(tableTexts(plan, AnalysisTable::SegmentEstimates));
     // The per-segment rows get theirs only when the segments match.
-    const bool segmentsMatch = !intervals.empty() && int(intervals.front().segments.size()) + 2 ==
-                                                         tables.segments.columnCount();
+    const bool segmentsMatch =
+        !intervals.empty() && int(intervals.front().segments.size()) + 2 ==
+                                  tableColumns(plan, AnalysisTable::SegmentEstimates);
     addIntervalColumns(features, intervals, true);
     if (segmentsMatch)
         addIntervalColumns(segments, intervals, false);
     std::vector<QStringList> records = std::move(features);
     records.push_back({QString()});
-    records.push_back({segmentsTitle});
+    records.push_back({names::segmentWise()});
     for (QStringList& row : segments)
         records.push_back(std::move(row));
     if (resampled && !intervals.empty()) {
-        if (segmentsMatch && resampled->segments() == tables.segmentCount()) {
+        if (segmentsMatch && resampled->segments() == plan.segmentCount()) {
             records.push_back({QString()});
-            records.push_back({estimatesTitle});
-            for (QStringList& row : estimateRows(tables, intervals, *resampled))
+            records.push_back({tr("Detailed Estimates 90%")});
+            for (QStringList& row : estimateRows(plan, intervals, *resampled))
                 records.push_back(std::move(row));
         }
         records.push_back({QString()});
@@ -159,13 +170,13 @@ QByteArray comparisonCsv(const AnalysisTables& tables,
 namespace {
 
 // A summary table of the report: its rows as shown, the "Totals" rows bold.
-ReportTable summaryTable(const QString& title, const Grid& grid) {
+ReportTable summaryTable(const QString& title, std::vector<QStringList> texts) {
     ReportTable table;
     table.title = title;
-    std::vector<QStringList> rows = shownRows(grid);
+    std::vector<QStringList> rows = shownRows(std::move(texts));
     table.headings = rows.front();
     for (size_t i = 1; i < rows.size(); ++i) {
-        if (rows[i].value(0) == totalsLabel)
+        if (rows[i].value(0) == names::totals())
             table.emphasised.push_back(int(i - 1));
         table.rows.push_back(std::move(rows[i]));
     }
@@ -173,59 +184,62 @@ ReportTable summaryTable(const QString& title, const Grid& grid) {
 }
 
 // "Easy Home (Home Loan Project)": a brand with the name beside it.
-QString product(const Grid& base, int row) {
-    const QString name = base.text(row, 0);
-    const QString brandName = base.text(row, 1);
-    if (name.isEmpty() || name == brandName)
-        return brandName;
-    if (brandName.isEmpty())
-        return name;
-    return brandName + u" ("_s + name + u')';
+QString product(const BrandDetails& brand) {
+    if (brand.name.isEmpty() || brand.name == brand.brand)
+        return brand.brand;
+    if (brand.brand.isEmpty())
+        return brand.name;
+    return tr("%1 (%2)").arg(brand.brand, brand.name);
 }
 
 } // namespace
 
-QStringList changedFeatures(const AnalysisTables& tables, int strategyRow) {
-    const QStringList names = featureNames();
+QStringList changedFeatures(const Strategy& strategy) {
     QStringList changed;
-    for (int f = 1; f <= featureCount; ++f)
-        if (tables.flags.text(strategyRow, f).trimmed() == u"1"_s)
-            changed << names[f - 1];
+    for (int f = 0; f < featureCount; ++f)
+        if (strategy.changed[size_t(f)])
+            changed << names::featureNames[f]();
     return changed;
 }
 
-AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan) {
+AnalysisReport analysisReport(const PlanAnalysis& analysis, const Plan& plan, int planNumber) {
     AnalysisReport report;
-    const QString planNumber = QString::number(tables.lblProjectIndex);
-    const int strategies = std::max(tables.strategies.rowCount() - 2, 0);
-    report.title = u"Strategy analysis for "_s + plan.projectName;
+    const QString number = QString::number(planNumber);
+    const int strategies = int(analysis.strategies().size());
+    const int segments = analysis.segmentCount();
+    const ProjectDetails& details = analysis.details();
+    report.title = tr("Strategy analysis for %1").arg(plan.projectName);
     report.facts = {
-        {u"Project plan"_s, planNumber},
-        {u"Project"_s, plan.projectName + u" (project "_s + QString::number(plan.project) + u')'},
-        {u"Target audience"_s, plan.audienceName + u" (audience "_s +
-                                   QString::number(plan.audience) + u", "_s +
-                                   QString::number(tables.segmentCount()) +
-                                   (tables.segmentCount() == 1 ? u" segment)"_s : u" segments)"_s)},
-        {u"Own product"_s, product(tables.base, brand::own)},
-        {u"Competitor 1"_s, product(tables.base, brand::competitor1)},
-        {u"Competitor 2"_s, product(tables.base, brand::competitor2)},
-        {u"Strategies"_s, QString::number(strategies)},
+        {tr("Project plan"), number},
+        {tr("Project"), tr("%1 (project %2)").arg(plan.projectName, QString::number(plan.project))},
+        {tr("Target audience"),
+         (segments == 1 ? tr("%1 (audience %2, %3 segment)") : tr("%1 (audience %2, %3 segments)"))
+             .arg(plan.audienceName, QString::number(plan.audience), QString::number(segments))},
+        {tr("Own product"), product(details.brands[0])},
+        {tr("Competitor 1"), product(details.brands[1])},
+        {tr("Competitor 2"), product(details.brands[2])},
+        {tr("Strategies"), QString::number(strategies)},
     };
-    report.footer = plan.projectName + u" - plan "_s + planNumber;
+    report.footer = tr("%1 - plan %2").arg(plan.projectName, number);
 
-    report.base.title = u"Base values of the three brands"_s;
-    report.base.headings = baseHeadings();
-    for (int b = brand::own; b <= brand::competitor2; ++b)
-        report.base.rows.push_back(tables.base.rowTexts(b).mid(0, 10));
+    report.base.title = tr("Base values of the three brands");
+    const std::vector<QStringList> base = tableTexts(analysis, AnalysisTable::Base);
+    report.base.headings = base.front();
+    for (int b = 1; b <= brandCount; ++b)
+        report.base.rows.push_back(base[size_t(b)]);
 
-    report.strategies.title = u"Strategies"_s;
-    report.strategies.headings = strategyHeadings() + QStringList{u"Changed features"_s};
+    report.strategies.title = tr("Strategies");
+    const std::vector<QStringList> values = tableTexts(analysis, AnalysisTable::StrategyValues);
+    report.strategies.headings = values.front() + QStringList{tr("Changed features")};
     for (int k = 1; k <= strategies; ++k)
-        report.strategies.rows.push_back(tables.strategies.rowTexts(k).mid(0, strategyColumnCount) +
-                                         QStringList{changedFeatures(tables, k).join(u", "_s)});
+        report.strategies.rows.push_back(
+            values[size_t(k)] +
+            QStringList{changedFeatures(analysis.strategies()[size_t(k - 1)]).join(u", ")});
 
-    report.features = summaryTable(featuresTitle, tables.features);
-    report.segments = summaryTable(segmentsTitle, tables.segments);
+    report.features =
+        summaryTable(names::featureWise(), tableTexts(analysis, AnalysisTable::FeatureEstimates));
+    report.segments =
+        summaryTable(names::segmentWise(), tableTexts(analysis, AnalysisTable::SegmentEstimates));
     return report;
 }
 
@@ -235,7 +249,7 @@ namespace {
 ReportTable intervalTable(const ReportTable& summary,
                           const std::vector<StrategyIntervals>& intervals, bool byFeature) {
     ReportTable table;
-    table.title = summary.title + u": 90% intervals"_s;
+    table.title = tr("%1: 90% intervals").arg(summary.title);
     table.headings = summary.headings;
     for (const QStringList& row : summary.rows)
         if (const StrategyIntervals* strategy = strategyOf(row, intervals)) {
@@ -249,24 +263,25 @@ ReportTable intervalTable(const ReportTable& summary,
 
 } // namespace
 
-AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan,
+AnalysisReport analysisReport(const PlanAnalysis& analysis, const Plan& plan, int planNumber,
                               const std::vector<StrategyIntervals>& intervals,
                               const ResampledPolls* resampled) {
-    AnalysisReport report = analysisReport(tables, plan);
+    AnalysisReport report = analysisReport(analysis, plan, planNumber);
     if (intervals.empty())
         return report;
     report.featureIntervals = intervalTable(report.features, intervals, true);
-    if (int(intervals.front().segments.size()) + 2 == tables.segments.columnCount())
+    if (int(intervals.front().segments.size()) + 2 ==
+        tableColumns(analysis, AnalysisTable::SegmentEstimates))
         report.segmentIntervals = intervalTable(report.segments, intervals, false);
     for (ReportTable* table : {&report.features, &report.segments}) {
-        table->headings << totalIntervalHeading;
+        table->headings << tr("Totals 90%");
         for (QStringList& row : table->rows) {
             const StrategyIntervals* strategy = strategyOf(row, intervals);
             row << (strategy ? intervalText(strategy->total) : QString());
         }
     }
     if (resampled)
-        report.facts.emplace_back(intervalMethodLabel, intervalMethod(*resampled));
+        report.facts.emplace_back(intervalMethodLabel(), intervalMethod(*resampled));
     return report;
 }
 
@@ -278,7 +293,7 @@ QString exportBaseName(const Plan& plan, int planNumber) {
     name = name.trimmed();
     if (name.isEmpty() || name.startsWith(u'.'))
         name.prepend(u"Lendora"_s);
-    return name + u" - plan "_s + QString::number(planNumber);
+    return tr("%1 - plan %2").arg(name, QString::number(planNumber));
 }
 
 } // namespace lendora::analysis

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "analysis/analysis_tables.h"
 #include "analysis/intervals.h"
-#include "poll/poll_tables.h"
-#include "storage/grid.h"
+#include "analysis/plan_analysis.h"
 #include "workspace/records.h"
 
 #include <QByteArray>
@@ -26,19 +24,15 @@ QString csvField(const QString& text);
 // CSV records: fields joined by ",", CR LF after every record, UTF-8.
 QByteArray csvRecords(const std::vector<QStringList>& records);
 
-// The rows of a summary table as shown: the heading row, then every row
-// that holds anything (strategies and the "Totals" row).
-std::vector<QStringList> shownRows(const Grid& grid);
-
-// Title line in front of the per-segment table in the CSV file.
-inline const QString segmentsTitle = QStringLiteral("Segment wise Analysis");
-inline const QString featuresTitle = QStringLiteral("Feature wise Analysis");
+// The rows of a table as shown: the heading row, then every row that holds
+// anything (strategies and the "Totals" row).
+std::vector<QStringList> shownRows(std::vector<QStringList> rows);
 
 // The CSV file of the comparison: the per-feature table (`MSFG_Features`)
 // from its heading row to its "Totals" row, an empty line, the title line
 // "Segment wise Analysis", then the per-segment table (`MSFG_Segments`) the
 // same way. Cells exactly as the tables show them.
-QByteArray comparisonCsv(const AnalysisTables& tables);
+QByteArray comparisonCsv(const PlanAnalysis& plan);
 
 // The same with the 90% intervals beside the tables' own columns: each
 // strategy row of the per-feature table gets the low and the high end of
@@ -50,14 +44,8 @@ QByteArray comparisonCsv(const AnalysisTables& tables);
 // segment with their intervals follow, and at the end, after an empty
 // line, how the intervals were worked out. Without intervals the file is
 // that of comparisonCsv(tables).
-QByteArray comparisonCsv(const AnalysisTables& tables,
-                         const std::vector<StrategyIntervals>& intervals,
+QByteArray comparisonCsv(const PlanAnalysis& plan, const std::vector<StrategyIntervals>& intervals,
                          const ResampledPolls* resampled = nullptr);
-
-inline const QString estimatesTitle = QStringLiteral("Detailed Estimates 90%");
-
-// The heading of the column of the grand totals' intervals in the report.
-inline const QString totalIntervalHeading = QStringLiteral("Totals 90%");
 
 // A table of the report: a title, the column headings and the rows.
 struct ReportTable {
@@ -85,20 +73,20 @@ struct AnalysisReport {
     QString footer;
 };
 
-// Composes the report from the Analysis window's tables and the plan row
-// they were opened for.
-AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan);
+// Composes the report of the plan's analysis; the plan is plan `planNumber`
+// of the registry.
+AnalysisReport analysisReport(const PlanAnalysis& analysis, const Plan& plan, int planNumber);
 // The same with a last column "Totals 90%" in the per-feature and the
 // per-segment tables (the "low–high" interval of each strategy's total),
 // the interval tables of every total and, with the resamples, a line of
 // the facts that says how the intervals were worked out.
-AnalysisReport analysisReport(const AnalysisTables& tables, const Plan& plan,
+AnalysisReport analysisReport(const PlanAnalysis& analysis, const Plan& plan, int planNumber,
                               const std::vector<StrategyIntervals>& intervals,
                               const ResampledPolls* resampled = nullptr);
 
-// The names of the features a strategy row changed (its flags "1"), in
-// feature order, as the report lists them.
-QStringList changedFeatures(const AnalysisTables& tables, int strategyRow);
+// The names of the features a strategy changed, in feature order, as the
+// report lists them.
+QStringList changedFeatures(const Strategy& strategy);
 
 // A file name for an export of the plan, without folder or suffix: the
 // project name and the plan number, with the characters that cannot stand

@@ -1,30 +1,38 @@
 #include "analysis/forecast_tools_guru.h"
 
+#include "analysis/analysis_names.h"
 #include "storage/numbers.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
 namespace lendora::guru {
 
-using namespace Qt::StringLiterals;
+namespace {
+
+QString tr(const char* source) {
+    return QCoreApplication::translate("ForecastToolsGuru", source);
+}
+
+} // namespace
 
 QString sensitivityCurve(const analysis::SensitivityCurve& curve, const QStringList& brands,
                          const QString& segment) {
-    const QString feature = analysis::featureNames().value(curve.feature - 1);
+    const QString feature = analysis::names::featureNames[curve.feature]();
     const double width = curve.high - curve.low;
     auto value = [&](double v) { return analysis::curveValueText(v, width); };
-    QString text = u"The curve shows how many respondents of "_s + segment + u" would opt for "_s +
-                   brands.value(0) + u" as "_s + feature + u" moves from "_s + value(curve.low) +
-                   u" to "_s + value(curve.high) + u"."_s;
-    text += u" The three points are "_s + brands.value(0) + u" at "_s +
-            value(curve.brands[0].value) + u", "_s + brands.value(1) + u" at "_s +
-            value(curve.brands[1].value) + u" and "_s + brands.value(2) + u" at "_s +
-            value(curve.brands[2].value) + u"."_s;
-    text += u" Between "_s + value(curve.brandLow) + u" and "_s + value(curve.brandHigh) +
-            u" the forecast interpolates; in the shaded ends it extrapolates, and is only as good "
-            "as the parabola's shape."_s;
+    QString text = tr("The curve shows how many respondents of %1 would opt for %2 as %3 moves "
+                      "from %4 to %5.")
+                       .arg(segment, brands.value(0), feature, value(curve.low), value(curve.high));
+    text += tr(" The three points are %1 at %2, %3 at %4 and %5 at %6.")
+                .arg(brands.value(0), value(curve.brands[0].value), brands.value(1),
+                     value(curve.brands[1].value), brands.value(2), value(curve.brands[2].value));
+    text += tr(" Between %1 and %2 the forecast interpolates; in the shaded ends it extrapolates, "
+               "and is only as good as the parabola's shape.")
+                .arg(value(curve.brandLow), value(curve.brandHigh));
     if (curve.vertex)
-        text += u" The parabola has its "_s + analysis::vertexText(curve) + u"."_s;
+        text += tr(" The parabola has its %1.").arg(analysis::vertexText(curve));
     return text;
 }
 
@@ -37,35 +45,33 @@ QString strategyIntervals(const std::vector<analysis::StrategyIntervals>& interv
         if (intervals[i].total.high - intervals[i].total.low >
             intervals[widest].total.high - intervals[widest].total.low)
             widest = i;
-    return u"The whiskers on the bars are 90% intervals: the poll's respondents were redrawn "_s +
-           QString::number(analysis::ResampledPolls::defaultResamples) +
-           u" times, and in nine of ten redraws the number opting for "_s + brand +
-           u" stayed within them. Strategy "_s + QString::number(widest + 1) +
-           u" is the least certain: its grand total lies between "_s +
-           analysis::intervalText(intervals[widest].total) + u"."_s;
+    return tr("The whiskers on the bars are 90% intervals: the poll's respondents were redrawn %1 "
+              "times, and in nine of ten redraws the number opting for %2 stayed within them. "
+              "Strategy %3 is the least certain: its grand total lies between %4.")
+        .arg(QString::number(analysis::ResampledPolls::defaultResamples), brand,
+             QString::number(widest + 1), analysis::intervalText(intervals[widest].total));
 }
 
 QString beatChance(int a, int b, double chance) {
-    return u"In "_s + QString::number(std::lround(chance * 100)) +
-           u"% of the redraws of the poll, strategy "_s + QString::number(a) +
-           u" wins more respondents than strategy "_s + QString::number(b) + u"."_s;
+    return tr("In %1% of the redraws of the poll, strategy %2 wins more respondents than strategy "
+              "%3.")
+        .arg(QString::number(std::lround(chance * 100)), QString::number(a), QString::number(b));
 }
 
 QString suggestions(const analysis::SearchResult& result, const QString& brand) {
     if (result.best.empty())
-        return u"No strategy within these bounds changes anything. Tick more features or widen "
-               "their bounds."_s;
+        return tr("No strategy within these bounds changes anything. Tick more features or widen "
+                  "their bounds.");
     const analysis::Suggestion& best = result.best.front();
-    const QStringList names = analysis::featureNames();
     const QStringList texts = analysis::suggestionTexts(best);
     QStringList changes;
     for (int f = 0; f < analysis::featureCount; ++f)
         if (best.changed[size_t(f)])
-            changes << names.value(f) + u' ' + texts.value(f);
-    return u"The best strategy found for "_s + brand + u" sets "_s + changes.join(u", "_s) +
-           u" and is forecast to win "_s + wholeText(best.total) +
-           u" respondents. Take it into the 'New Analysis' frame, then confirm each field with "
-           "Enter, click 'Analyse' and 'Add' as usual."_s;
+            changes << analysis::names::featureNames[f]() + u' ' + texts.value(f);
+    return tr("The best strategy found for %1 sets %2 and is forecast to win %3 respondents. Take "
+              "it into the 'New Analysis' frame, then confirm each field with Enter, click "
+              "'Analyse' and 'Add' as usual.")
+        .arg(brand, changes.join(u", "), wholeText(best.total));
 }
 
 } // namespace lendora::guru

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "analysis/analysis_tables.h"
 #include "analysis/forecast.h"
 
 #include <QString>
 
 #include <vector>
 
-// Warnings on a forecast: cells of the detailed estimates table whose number
-// the poll data cannot support. The numbers stay as the forecast wrote them;
-// a warning only says why a cell deserves doubt, in the user's own values.
+// Warnings on a forecast: estimates whose number the poll data cannot
+// support. The numbers stay as the forecast made them; a warning only says
+// why an estimate deserves doubt, in the user's own names and values.
 namespace lendora::analysis {
 
 // The kinds, most serious first: a cell with several warnings is shown in
@@ -26,26 +25,31 @@ constexpr int warningKindCount = 5;
 // A forecast resting on fewer respondents than this is flagged.
 constexpr int fewRespondents = 5;
 
+// The place of a warning on a segment's total rather than on a feature.
+constexpr int segmentTotal = featureCount;
+
 struct ForecastWarning {
     WarningKind kind;
-    int row;        // segment row 1 to N of `MSFG_Seg_Analysis`
-    int column;     // feature column 1 to 7, or 8 for the segment total
+    int segment;    // 0 to N - 1
+    int feature;    // 0 to 6, or segmentTotal
     QString reason; // one sentence in the user's own names and values
 };
 
-// The warnings of the forecast the detailed estimates table holds, made with
-// the change flags of `tables` and the strategy's values (as Analyse used
-// them). Changed features are checked for their curve (outside the brands'
-// values, no curve, fewer than 5 respondents); every estimate and segment
-// total is checked against 0 and against the segment's respondents for all
-// three products (the sum of the three poll tables' segment totals). Ordered
-// by row, then column, then kind.
-std::vector<ForecastWarning> forecastWarnings(const AnalysisTables& tables, const PollGrids& polls,
-                                              const FeatureValues& strategy);
+// The warnings of the estimates of the strategy. Changed features are
+// checked for their curve (outside the brands' values, no curve, fewer than
+// 5 respondents); every estimate and segment total is checked against 0 and
+// against the segment's respondents for all three products (the sum of the
+// three products' segment totals). Ordered by segment, then feature, then
+// kind.
+std::vector<ForecastWarning> forecastWarnings(const ProjectDetails& details,
+                                              const SegmentDescriptions& segments,
+                                              const PlanPoll& poll,
+                                              const DetailedEstimates& estimates,
+                                              const StrategyInput& strategy);
 
-// The warnings of one cell, most serious first.
+// The warnings of one estimate, most serious first.
 std::vector<const ForecastWarning*> cellWarnings(const std::vector<ForecastWarning>& warnings,
-                                                 int row, int column);
+                                                 int segment, int feature);
 
 // How a kind is shown: the cell colour (0xRRGGBB) and its name for the Guru.
 struct WarningLook {

@@ -2,6 +2,8 @@
 
 #include "storage/numbers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <random>
@@ -9,9 +11,10 @@
 
 namespace lendora::analysis {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-constexpr int brandCount = 3;
 constexpr int cellCount = brandCount * featureCount;
 // Strategies are worked out in blocks, which share the reading of the
 // resampled parabolas (tens of megabytes for a large plan) from memory.
@@ -107,39 +110,24 @@ int workerThreads() {
     return int(std::clamp(std::thread::hardware_concurrency(), 1u, 16u));
 }
 
-StrategyInput storedStrategy(const AnalysisTables& tables, int row) {
-    StrategyInput strategy;
-    for (int f = 1; f <= featureCount; ++f) {
-        strategy.values[size_t(f - 1)] = leadingNumber(tables.strategies.text(row, f));
-        strategy.changed[size_t(f - 1)] = leadingNumber(tables.flags.text(row, f)) == 1;
-    }
-    return strategy;
-}
-
-std::vector<StrategyInput> storedStrategies(const AnalysisTables& tables) {
-    std::vector<StrategyInput> strategies;
-    for (int k = 1; k < tables.lblAnalysisID; ++k)
-        strategies.push_back(storedStrategy(tables, k));
-    return strategies;
-}
-
 QString intervalText(const Interval& interval) {
     return wholeText(interval.low) + QChar(0x2013) + wholeText(interval.high);
 }
 
-ResampledPolls::ResampledPolls(const Grid& base, const PollGrids& polls, int segmentCount,
-                               int resamples, std::uint64_t seed, const std::atomic<bool>* cancel)
+ResampledPolls::ResampledPolls(const ProjectDetails& details, const PlanPoll& poll,
+                               int segmentCount, int resamples, std::uint64_t seed,
+                               const std::atomic<bool>* cancel)
     : segments_(std::max(segmentCount, 0))
     , resamples_(std::max(resamples, 1))
     , seed_(seed) {
-    for (int f = 1; f <= featureCount; ++f) {
-        x_[size_t(f - 1)] = brandValues(base, f);
-        distinct_[size_t(f - 1)] = distinctValues(x_[size_t(f - 1)]);
+    for (int f = 0; f < featureCount; ++f) {
+        x_[size_t(f)] = brandValues(details, f);
+        distinct_[size_t(f)] = distinctValues(x_[size_t(f)]);
     }
     counts_.resize(size_t(segments_));
-    for (int r = 1; r <= segments_; ++r)
-        for (int f = 1; f <= featureCount; ++f)
-            counts_[size_t(r - 1)][size_t(f - 1)] = brandCounts(polls, r, f);
+    for (int r = 0; r < segments_; ++r)
+        for (int f = 0; f < featureCount; ++f)
+            counts_[size_t(r)][size_t(f)] = brandCounts(poll, r, f);
     const size_t size = size_t(segments_) * featureCount * size_t(resamples_);
     own_.assign(size, 0);
     a_.assign(size, 0);
@@ -152,7 +140,7 @@ ResampledPolls::ResampledPolls(const Grid& base, const PollGrids& polls, int seg
             stopped = true;
             return;
         }
-        draw(i + 1, seed);
+        draw(i, seed);
     });
     cancelled_ = stopped;
 }
@@ -160,8 +148,8 @@ ResampledPolls::ResampledPolls(const Grid& base, const PollGrids& polls, int seg
 void ResampledPolls::draw(int segment, std::uint64_t seed) {
     // One generator per segment: the draws do not depend on which thread
     // takes the segment.
-    std::mt19937_64 random(seed ^ (0x9e3779b97f4a7c15ull * std::uint64_t(segment)));
-    const auto& counts = counts_[size_t(segment - 1)];
+    std::mt19937_64 random(seed ^ (0x9e3779b97f4a7c15ull * std::uint64_t(segment + 1)));
+    const auto& counts = counts_[size_t(segment)];
     const size_t k = size_t(resamples_);
 
     // Gamma draws of the cells with respondents; the others keep their count.
@@ -184,19 +172,19 @@ void ResampledPolls::draw(int segment, std::uint64_t seed) {
     // Each resample's shares times the segment's respondents.
     for (size_t s = 0; s < k; ++s)
         sums[s] = sums[s] > 0 ? respondents / sums[s] : 0;
-    std::array<double, 3> y{};
-    for (int f = 1; f <= featureCount; ++f) {
+    BrandPoints y{};
+    for (int f = 0; f < featureCount; ++f) {
         const size_t at = cell(segment, f);
         for (size_t s = 0; s < k; ++s) {
             for (int b = 0; b < brandCount; ++b) {
-                const int c = (f - 1) * brandCount + b;
-                const double count = counts[size_t(f - 1)][size_t(b)];
+                const int c = f * brandCount + b;
+                const double count = counts[size_t(f)][size_t(b)];
                 y[size_t(b)] =
                     count > 0 && sums[s] > 0 ? shares[size_t(c) * k + s] * sums[s] : count;
             }
             own_[at + s] = toWhole(y[0]);
-            if (distinct_[size_t(f - 1)]) {
-                const Parabola p = parabolaThrough(x_[size_t(f - 1)], y);
+            if (distinct_[size_t(f)]) {
+                const Parabola p = parabolaThrough(x_[size_t(f)], y);
                 a_[at + s] = p.a;
                 b_[at + s] = p.b;
                 c_[at + s] = p.c;
@@ -206,14 +194,14 @@ void ResampledPolls::draw(int segment, std::uint64_t seed) {
 }
 
 bool ResampledPolls::parabolaApplies(const StrategyInput& strategy, int feature) const {
-    return strategy.changed[size_t(feature - 1)] && distinct_[size_t(feature - 1)];
+    return strategy.changed[size_t(feature)] && distinct_[size_t(feature)];
 }
 
 std::int64_t ResampledPolls::estimate(const StrategyInput& strategy, int segment,
                                       int feature) const {
-    const std::array<double, 3>& y = counts_[size_t(segment - 1)][size_t(feature - 1)];
-    if (strategy.changed[size_t(feature - 1)])
-        return estimateCount(x_[size_t(feature - 1)], y, strategy.values[size_t(feature - 1)]);
+    const BrandPoints& y = counts_[size_t(segment)][size_t(feature)];
+    if (strategy.changed[size_t(feature)])
+        return estimateCount(x_[size_t(feature)], y, strategy.values[size_t(feature)]);
     return toWhole(y[0]);
 }
 
@@ -229,7 +217,7 @@ void ResampledPolls::addEstimates(const StrategyInput& strategy, int segment, in
         }
         return;
     }
-    const double v = strategy.values[size_t(feature - 1)];
+    const double v = strategy.values[size_t(feature)];
     const double* a = &a_[at];
     const double* b = &b_[at];
     const double* c = &c_[at];
@@ -270,19 +258,19 @@ void ResampledPolls::intervals(const StrategyInput* strategies, size_t count,
     }
     std::vector<std::int64_t> counts;
     std::vector<std::int64_t> segmentForecasts(count);
-    for (int r = 1; r <= segments_; ++r) {
+    for (int r = 0; r < segments_; ++r) {
         for (size_t j = 0; j < count; ++j) {
             std::fill(sums[j].segment.begin(), sums[j].segment.end(), 0);
             segmentForecasts[j] = 0;
         }
-        for (int f = 1; f <= featureCount; ++f)
+        for (int f = 0; f < featureCount; ++f)
             for (size_t j = 0; j < count; ++j) {
                 Sums& sum = sums[j];
                 addEstimates(strategies[j], r, f, sum.segment.data(),
-                             sum.features[size_t(f - 1)].data());
+                             sum.features[size_t(f)].data());
                 const std::int64_t forecast = estimate(strategies[j], r, f);
                 segmentForecasts[j] += forecast;
-                sum.featureForecasts[size_t(f - 1)] += forecast;
+                sum.featureForecasts[size_t(f)] += forecast;
             }
         for (size_t j = 0; j < count; ++j) {
             Sums& sum = sums[j];
@@ -318,12 +306,12 @@ void ResampledPolls::cellIntervals(const StrategyInput* strategies, size_t count
     std::vector<double> sums(static_cast<size_t>(resamples_));
     std::vector<double> unused(sums.size());
     std::vector<std::int64_t> counts;
-    for (int r = 1; r <= segments_; ++r)
-        for (int f = 1; f <= featureCount; ++f)
+    for (int r = 0; r < segments_; ++r)
+        for (int f = 0; f < featureCount; ++f)
             for (size_t j = 0; j < count; ++j) {
                 std::fill(sums.begin(), sums.end(), 0);
                 addEstimates(strategies[j], r, f, sums.data(), unused.data());
-                results[j][size_t(r - 1)][size_t(f - 1)] =
+                results[j][size_t(r)][size_t(f)] =
                     percentiles(asCounts(sums, counts), estimate(strategies[j], r, f));
             }
 }
@@ -356,15 +344,19 @@ strategyCellIntervals(const ResampledPolls& resampled,
     return cells;
 }
 
+QString intervalMethodLabel() {
+    return QCoreApplication::translate("Intervals", "90% intervals");
+}
+
 QString intervalMethodText(const ResampledPolls& resampled) {
-    return intervalMethodLabel + QStringLiteral(": ") + intervalMethod(resampled);
+    return intervalMethodLabel() + u": "_s + intervalMethod(resampled);
 }
 
 QString intervalMethod(const ResampledPolls& resampled) {
-    return QStringLiteral("Bayesian bootstrap of each segment's poll counts "
-                          "(Dirichlet posterior), %1 resamples, seed %2")
-        .arg(resampled.resamples())
-        .arg(resampled.seed());
+    return QCoreApplication::translate("Intervals",
+                                       "Bayesian bootstrap of each segment's poll counts "
+                                       "(Dirichlet posterior), %1 resamples, seed %2")
+        .arg(QString::number(resampled.resamples()), QString::number(resampled.seed()));
 }
 
 double beatChance(const StrategyIntervals& a, const StrategyIntervals& b) {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "analysis/analysis_tables.h"
 #include "analysis/forecast.h"
-#include "storage/grid.h"
 
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <future>
+#include <memory>
 #include <vector>
 
 // How far the forecast can be trusted, given how many respondents the poll
@@ -23,18 +23,6 @@
 // exactly, whatever the number of threads.
 namespace lendora::analysis {
 
-// A strategy as the forecast sees it: its seven values and which changed.
-struct StrategyInput {
-    FeatureValues values{};
-    std::array<bool, featureCount> changed{};
-    bool operator==(const StrategyInput&) const = default;
-};
-
-// Strategy `row` of the strategy values and change flags tables.
-StrategyInput storedStrategy(const AnalysisTables& tables, int row);
-// The strategies 1 to K of the tables.
-std::vector<StrategyInput> storedStrategies(const AnalysisTables& tables);
-
 // A 90% interval of respondents, from the 5th to the 95th percentile of the
 // resamples, widened where needed to hold the forecast itself.
 struct Interval {
@@ -47,7 +35,7 @@ struct Interval {
 QString intervalText(const Interval& interval);
 
 struct StrategyIntervals {
-    std::vector<Interval> segments;              // segment totals, segments 1 to N
+    std::vector<Interval> segments;              // segment totals, segments 0 to N - 1
     std::array<Interval, featureCount> features; // feature totals
     Interval total;                              // grand total
     std::vector<std::int64_t> totalSamples;      // the grand total of every resample
@@ -61,10 +49,10 @@ public:
     static constexpr int defaultResamples = 2000;
     static constexpr std::uint64_t defaultSeed = 20120917;
 
-    // Draws the resamples of segments 1 to segmentCount and works out every
+    // Draws the resamples of the plan's segments and works out every
     // resample's parabolas, on several threads. A raised cancel flag leaves
     // the draws incomplete (cancelled() tells).
-    ResampledPolls(const Grid& base, const PollGrids& polls, int segmentCount,
+    ResampledPolls(const ProjectDetails& details, const PlanPoll& poll, int segmentCount,
                    int resamples = defaultResamples, std::uint64_t seed = defaultSeed,
                    const std::atomic<bool>* cancel = nullptr);
 
@@ -81,7 +69,7 @@ public:
     StrategyIntervals intervals(const StrategyInput& strategy) const;
     // The same for `count` strategies at once, into results[0 .. count - 1].
     void intervals(const StrategyInput* strategies, size_t count, StrategyIntervals* results) const;
-    // The interval of every estimate: [segment - 1][feature - 1].
+    // The interval of every estimate: [segment][feature].
     std::vector<std::array<Interval, featureCount>>
     cellIntervals(const StrategyInput& strategy) const;
     // The same for `count` strategies at once, into results[0 .. count - 1].
@@ -97,17 +85,17 @@ private:
     void addEstimates(const StrategyInput& strategy, int segment, int feature, double* first,
                       double* second) const;
     size_t cell(int segment, int feature) const {
-        return (size_t(segment - 1) * featureCount + size_t(feature - 1)) * size_t(resamples_);
+        return (size_t(segment) * featureCount + size_t(feature)) * size_t(resamples_);
     }
 
     int segments_ = 0;
     int resamples_ = 0;
     std::uint64_t seed_ = 0;
     bool cancelled_ = false;
-    std::array<std::array<double, 3>, featureCount> x_{};
-    std::array<bool, featureCount> distinct_{};
-    // Observed counts [segment - 1][feature - 1][brand].
-    std::vector<std::array<std::array<double, 3>, featureCount>> counts_;
+    PerFeature<BrandPoints> x_{};
+    PerFeature<bool> distinct_{};
+    // Observed counts [segment][feature][brand].
+    std::vector<PerFeature<BrandPoints>> counts_;
     // Per segment and feature, per resample: the rounded own count and the
     // parabola's coefficients.
     std::vector<std::int32_t> own_;
@@ -115,6 +103,9 @@ private:
     std::vector<double> b_;
     std::vector<double> c_;
 };
+
+// The resampled poll counts of a plan, drawn on a thread of their own.
+using ResampledSource = std::shared_future<std::shared_ptr<const ResampledPolls>>;
 
 // The intervals of many strategies, shared out over several threads. A
 // raised cancel flag stops early and leaves the rest empty.
@@ -131,7 +122,7 @@ strategyCellIntervals(const ResampledPolls& resampled,
 // How the intervals were worked out, for the exports: "90% intervals:
 // Bayesian bootstrap ..., 2000 resamples, seed 20120917", that is the label
 // and the method.
-inline const QString intervalMethodLabel = QStringLiteral("90% intervals");
+QString intervalMethodLabel();
 QString intervalMethodText(const ResampledPolls& resampled);
 QString intervalMethod(const ResampledPolls& resampled);
 

@@ -1,6 +1,9 @@
 #include "analysis/sensitivity.h"
 
+#include "analysis/analysis_names.h"
 #include "storage/numbers.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -9,22 +12,22 @@ namespace lendora::analysis {
 
 namespace {
 
-// The segments a curve covers: one, or 1 to N.
+// The segments a curve covers: one, or all.
 std::pair<int, int> segmentSpan(int segmentCount, int segment) {
     if (segment == allSegments)
-        return {1, segmentCount};
+        return {0, segmentCount - 1};
     return {segment, segment};
 }
 
 } // namespace
 
-std::int64_t forecastAt(const Grid& base, const PollGrids& polls, int segmentCount, int feature,
-                        int segment, double v) {
-    const std::array<double, 3> x = brandValues(base, feature);
+std::int64_t forecastAt(const ProjectDetails& details, const PlanPoll& poll, int segmentCount,
+                        int feature, int segment, double v) {
+    const BrandPoints x = brandValues(details, feature);
     const auto [first, last] = segmentSpan(segmentCount, segment);
     std::int64_t sum = 0;
     for (int r = first; r <= last; ++r)
-        sum += estimateCount(x, brandCounts(polls, r, feature), v);
+        sum += estimateCount(x, brandCounts(poll, r, feature), v);
     return sum;
 }
 
@@ -34,12 +37,13 @@ std::optional<double> parabolaVertex(const Parabola& parabola) {
     return -parabola.b / (2 * parabola.a);
 }
 
-SensitivityCurve sensitivityCurve(const Grid& base, const PollGrids& polls, int segmentCount,
-                                  int feature, int segment, double margin, int steps) {
+SensitivityCurve sensitivityCurve(const ProjectDetails& details, const PlanPoll& poll,
+                                  int segmentCount, int feature, int segment, double margin,
+                                  int steps) {
     SensitivityCurve curve;
     curve.feature = feature;
     curve.segment = segment;
-    const std::array<double, 3> x = brandValues(base, feature);
+    const BrandPoints x = brandValues(details, feature);
     curve.brandLow = *std::min_element(x.begin(), x.end());
     curve.brandHigh = *std::max_element(x.begin(), x.end());
     const double width = curve.brandHigh - curve.brandLow;
@@ -51,7 +55,7 @@ SensitivityCurve sensitivityCurve(const Grid& base, const PollGrids& polls, int 
     curve.points.reserve(size_t(steps) + 1);
     for (int i = 0; i <= steps; ++i) {
         const double v = i == steps ? curve.high : curve.low + (curve.high - curve.low) * i / steps;
-        curve.points.push_back({v, forecastAt(base, polls, segmentCount, feature, segment, v)});
+        curve.points.push_back({v, forecastAt(details, poll, segmentCount, feature, segment, v)});
     }
 
     // The brands' points, and the parabola of the sum: the sum of the
@@ -61,7 +65,7 @@ SensitivityCurve sensitivityCurve(const Grid& base, const PollGrids& polls, int 
     for (int b = 0; b < 3; ++b)
         curve.brands[size_t(b)].value = x[size_t(b)];
     for (int r = first; r <= last; ++r) {
-        const std::array<double, 3> y = brandCounts(polls, r, feature);
+        const BrandPoints y = brandCounts(poll, r, feature);
         for (int b = 0; b < 3; ++b)
             curve.brands[size_t(b)].respondents += toWhole(y[size_t(b)]);
         if (distinctValues(x)) {
@@ -89,13 +93,16 @@ QString curveValueText(double value, double rangeWidth) {
 QString vertexText(const SensitivityCurve& curve) {
     if (!curve.vertex)
         return {};
-    return (curve.vertexIsMaximum ? QStringLiteral("most") : QStringLiteral("fewest")) +
-           QStringLiteral(" respondents at ") + featureNames().value(curve.feature - 1) + u' ' +
-           curveValueText(*curve.vertex, curve.high - curve.low);
+    return (curve.vertexIsMaximum
+                ? QCoreApplication::translate("Sensitivity", "most respondents at %1 %2")
+                : QCoreApplication::translate("Sensitivity", "fewest respondents at %1 %2"))
+        .arg(names::featureNames[curve.feature](),
+             curveValueText(*curve.vertex, curve.high - curve.low));
 }
 
 std::vector<QStringList> curveRecords(const SensitivityCurve& curve) {
-    std::vector<QStringList> records{{QStringLiteral("Value"), QStringLiteral("Respondents")}};
+    std::vector<QStringList> records{{QCoreApplication::translate("Sensitivity", "Value"),
+                                      QCoreApplication::translate("Sensitivity", "Respondents")}};
     for (const CurvePoint& point : curve.points)
         records.push_back({doubleText(point.value), wholeText(point.respondents)});
     return records;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "analysis/forecast.h"
-#include "storage/grid.h"
 
 #include <QString>
 
@@ -15,8 +14,8 @@
 // for one segment or summed over all segments.
 namespace lendora::analysis {
 
-// Segment 0 stands for all segments.
-constexpr int allSegments = 0;
+// The segment that stands for all segments (the others are 0 to N - 1).
+constexpr int allSegments = -1;
 
 struct CurvePoint {
     double value = 0;
@@ -24,7 +23,7 @@ struct CurvePoint {
 };
 
 struct SensitivityCurve {
-    int feature = 1;
+    int feature = 0;
     int segment = allSegments;
     double brandLow = 0; // the lowest and highest of the three brands' values
     double brandHigh = 0;
@@ -39,9 +38,9 @@ struct SensitivityCurve {
 };
 
 // The estimate of Analyse for feature f changed to v: estimateCount for the
-// segment, or its sum over the segments 1 to segmentCount.
-std::int64_t forecastAt(const Grid& base, const PollGrids& polls, int segmentCount, int feature,
-                        int segment, double v);
+// segment, or its sum over the plan's segments.
+std::int64_t forecastAt(const ProjectDetails& details, const PlanPoll& poll, int segmentCount,
+                        int feature, int segment, double v);
 
 // The turning point -b / 2a; none for a straight line.
 std::optional<double> parabolaVertex(const Parabola& parabola);
@@ -49,8 +48,9 @@ std::optional<double> parabolaVertex(const Parabola& parabola);
 // The curve over steps + 1 evenly spaced values from low to high, where the
 // brands' range is widened on each side by `margin` times its width (by
 // `margin` times the value, or 1, when the three values are equal).
-SensitivityCurve sensitivityCurve(const Grid& base, const PollGrids& polls, int segmentCount,
-                                  int feature, int segment, double margin, int steps = 100);
+SensitivityCurve sensitivityCurve(const ProjectDetails& details, const PlanPoll& poll,
+                                  int segmentCount, int feature, int segment, double margin,
+                                  int steps = 100);
 
 // A value as the curve's texts show it: decimals enough for the range.
 QString curveValueText(double value, double rangeWidth);

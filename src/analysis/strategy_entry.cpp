@@ -1,35 +1,28 @@
 #include "analysis/strategy_entry.h"
 
-#include "storage/numbers.h"
-
 namespace lendora::analysis {
-
-double baseValue(const Grid& base, int feature) {
-    return leadingNumber(base.text(brand::own, 2 + feature));
-}
 
 bool differsFromBase(double value, double baseValue) {
     return value != double(float(baseValue));
 }
 
-QStringList entryTexts(const Grid& base) {
-    QStringList texts;
-    for (int f = 1; f < feature::freebies; ++f)
-        texts << base.text(brand::own, 2 + f);
-    texts << floatText(float(baseValue(base, feature::freebies)));
-    return texts;
+bool StrategyEntry::confirm(const ProjectDetails& details, int f, double value) {
+    if (f < 0 || f >= featureCount)
+        return false;
+    const bool flag = differsFromBase(value, ownValue(details, f));
+    changed[size_t(f)] = flag;
+    if (flag && entersEmi(f))
+        emiRecomputed = true;
+    return flag;
 }
 
-bool confirmFeature(AnalysisTables& tables, int feature, const QString& fieldText) {
-    if (feature < 1 || feature > featureCount)
-        return false;
-    const bool changed = differsFromBase(leadingNumber(fieldText), baseValue(tables.base, feature));
-    tables.changeFlag(feature) = changed;
-    const bool entersEmi = feature == feature::interest || feature == feature::loanValue ||
-                           feature == feature::repaymentPeriod;
-    if (changed && entersEmi)
-        tables.lblNewEMIFlag = true;
-    return changed;
+std::optional<float> StrategyEntry::recomputeEmi(double interest, double loanValue, double period) {
+    if (!emiRecomputed)
+        return std::nullopt;
+    const std::optional<float> emi = strategyEmi(interest, loanValue, period);
+    if (emi)
+        changed[feature::emi] = true;
+    return emi;
 }
 
 std::optional<float> strategyEmi(double interest, double loanValue, double period) {
@@ -38,16 +31,27 @@ std::optional<float> strategyEmi(double interest, double loanValue, double perio
     return toSingle((loanValue / period) * ((100 + interest * (period / 12)) / 100));
 }
 
-std::optional<QString> recomputeEmi(AnalysisTables& tables, const QString& interestText,
-                                    const QString& loanValueText, const QString& periodText) {
-    if (!tables.lblNewEMIFlag)
-        return std::nullopt;
-    const auto emi = strategyEmi(leadingNumber(interestText), leadingNumber(loanValueText),
-                                 leadingNumber(periodText));
-    if (!emi)
-        return std::nullopt;
-    tables.lblEFlag = true;
-    return patternText(double(*emi));
+QStringList freshEntryTexts(const ProjectDetails& details) {
+    QStringList texts;
+    for (int f = 0; f < feature::freebies; ++f)
+        texts << details.own().features[size_t(f)].text;
+    texts << floatText(float(ownValue(details, feature::freebies)));
+    return texts;
+}
+
+FeatureValues freshEntryValues(const ProjectDetails& details) {
+    FeatureValues values{};
+    for (int f = 0; f < feature::freebies; ++f)
+        values[size_t(f)] = ownValue(details, f);
+    values[feature::freebies] = shownFloat(float(ownValue(details, feature::freebies)));
+    return values;
+}
+
+FeatureValues fieldValues(const QStringList& texts) {
+    FeatureValues values{};
+    for (int f = 0; f < featureCount && f < texts.size(); ++f)
+        values[size_t(f)] = leadingNumber(texts[f]);
+    return values;
 }
 
 } // namespace lendora::analysis

@@ -10,30 +10,20 @@
 #include <map>
 #include <optional>
 #include <random>
-#include <set>
 
 namespace lendora::analysis {
 
 namespace {
 
-bool entersEmi(int feature) {
-    return feature == feature::interest || feature == feature::loanValue ||
-           feature == feature::repaymentPeriod;
-}
-
 // Whether the EMI of the suggestion was recomputed: then the EMI field shows
 // it in the pattern that the Repayment Period's Enter writes.
 bool recomputesEmi(const Suggestion& s) {
-    return s.changed[feature::interest - 1] || s.changed[feature::loanValue - 1] ||
-           s.changed[feature::repaymentPeriod - 1];
+    return s.changed[feature::interest] || s.changed[feature::loanValue] ||
+           s.changed[feature::repaymentPeriod];
 }
 
-// The own product's values as the entry fields hold them.
-FeatureValues ownValues(const Grid& base) {
-    return featureValues(entryTexts(base));
-}
-
-// Keeps the best `count` distinct strategies seen.
+// Keeps the best `count` distinct strategies seen. A strategy is known by
+// its values (and so its total): offered again, it is kept once.
 class Best {
 public:
     explicit Best(int count)
@@ -41,14 +31,9 @@ public:
     void offer(const Suggestion& s) {
         if (kept_.size() == count_ && s.total <= kept_.begin()->first.first)
             return;
-        if (seen_.count(s.values))
-            return;
         kept_.insert({{s.total, s.values}, s});
-        seen_.insert(s.values);
-        if (kept_.size() > count_) {
-            seen_.erase(kept_.begin()->second.values);
+        if (kept_.size() > count_)
             kept_.erase(kept_.begin());
-        }
     }
     std::vector<Suggestion> sorted() const {
         std::vector<Suggestion> list;
@@ -70,7 +55,6 @@ private:
     };
     size_t count_;
     std::map<std::pair<std::int64_t, FeatureValues>, Suggestion, Order> kept_;
-    std::set<FeatureValues> seen_;
 };
 
 // The forecast grand total is the sum of the feature totals, and each
@@ -79,25 +63,25 @@ private:
 // loan value and period move, as they come.
 class Forecaster {
 public:
-    Forecaster(const Grid& base, const PollGrids& polls, int segments, const SearchSpace& space)
-        : base_(base)
-        , polls_(polls)
+    Forecaster(const ProjectDetails& details, const PlanPoll& poll, int segments,
+               const SearchSpace& space)
+        : details_(details)
+        , poll_(poll)
         , segments_(segments)
         , space_(space)
-        , own_(ownValues(base)) {
-        for (int f = 1; f <= featureCount; ++f) {
-            ownTotals_[size_t(f - 1)] = featureForecast(f, own_[size_t(f - 1)], false);
-            grids_[size_t(f - 1)] = space[size_t(f - 1)].free
-                                        ? gridValues(space[size_t(f - 1)])
-                                        : std::vector<double>{own_[size_t(f - 1)]};
+        , own_(freshEntryValues(details)) {
+        for (int f = 0; f < featureCount; ++f) {
+            ownTotals_[size_t(f)] = featureForecast(f, own_[size_t(f)], false);
+            grids_[size_t(f)] = space[size_t(f)].free ? gridValues(space[size_t(f)])
+                                                      : std::vector<double>{own_[size_t(f)]};
         }
     }
 
-    const std::vector<double>& grid(int feature) const { return grids_[size_t(feature - 1)]; }
+    const std::vector<double>& grid(int feature) const { return grids_[size_t(feature)]; }
     // The index of the grid value nearest the own product's value.
     int nearestToOwn(int feature) const {
-        const std::vector<double>& grid = grids_[size_t(feature - 1)];
-        const double own = own_[size_t(feature - 1)];
+        const std::vector<double>& grid = grids_[size_t(feature)];
+        const double own = own_[size_t(feature)];
         size_t nearest = 0;
         for (size_t i = 1; i < grid.size(); ++i)
             if (std::abs(grid[i] - own) < std::abs(grid[nearest] - own))
@@ -109,26 +93,26 @@ public:
     // The strategy of the grid point, or none when it is not to be suggested.
     std::optional<Suggestion> at(const std::vector<int>& point) {
         FeatureValues values{};
-        for (int f = 1; f <= featureCount; ++f)
-            values[size_t(f - 1)] = grids_[size_t(f - 1)][size_t(point[size_t(f - 1)])];
-        Suggestion s = makeSuggestion(base_, values);
-        const SearchRange& emi = space_[feature::emi - 1];
-        const double emiValue = s.values[feature::emi - 1];
+        for (int f = 0; f < featureCount; ++f)
+            values[size_t(f)] = grids_[size_t(f)][size_t(point[size_t(f)])];
+        Suggestion s = makeSuggestion(details_, values);
+        const SearchRange& emi = space_[feature::emi];
+        const double emiValue = s.values[feature::emi];
         if (emi.free && (emiValue < emi.low || emiValue > emi.high))
             return std::nullopt;
         if (s.pattern() == QStringLiteral("0000000"))
             return std::nullopt;
         ++forecasts_;
-        for (int f = 1; f <= featureCount; ++f)
-            s.total += featureTotal(f, s.values[size_t(f - 1)], s.changed[size_t(f - 1)]);
+        for (int f = 0; f < featureCount; ++f)
+            s.total += featureTotal(f, s.values[size_t(f)], s.changed[size_t(f)]);
         return s;
     }
 
 private:
     std::int64_t featureTotal(int f, double v, bool changed) {
         if (!changed)
-            return ownTotals_[size_t(f - 1)];
-        auto& cache = cache_[size_t(f - 1)];
+            return ownTotals_[size_t(f)];
+        auto& cache = cache_[size_t(f)];
         const auto found = cache.find(v);
         if (found != cache.end())
             return found->second;
@@ -140,15 +124,15 @@ private:
     // feature, the own counts otherwise.
     std::int64_t featureForecast(int f, double v, bool changed) const {
         if (changed)
-            return forecastAt(base_, polls_, segments_, f, allSegments, v);
+            return forecastAt(details_, poll_, segments_, f, allSegments, v);
         std::int64_t sum = 0;
-        for (int r = 1; r <= segments_; ++r)
-            sum += toWhole(brandCounts(polls_, r, f)[0]);
+        for (int r = 0; r < segments_; ++r)
+            sum += toWhole(brandCounts(poll_, r, f)[0]);
         return sum;
     }
 
-    const Grid& base_;
-    const PollGrids& polls_;
+    const ProjectDetails& details_;
+    const PlanPoll& poll_;
     int segments_;
     const SearchSpace& space_;
     FeatureValues own_;
@@ -177,7 +161,7 @@ void searchAll(Forecaster& forecaster, std::int64_t points, Best& best,
         if (auto s = forecaster.at(point))
             best.offer(*s);
         for (int f = 0; f < featureCount; ++f) {
-            if (++point[size_t(f)] < int(forecaster.grid(f + 1).size()))
+            if (++point[size_t(f)] < int(forecaster.grid(f).size()))
                 break;
             point[size_t(f)] = 0;
         }
@@ -193,12 +177,12 @@ void searchByAscent(Forecaster& forecaster, Best& best, const std::function<void
         if (progress)
             progress(start * 100 / ascentStarts);
         std::vector<int> point(featureCount, 0);
-        for (int f = 1; f <= featureCount; ++f) {
+        for (int f = 0; f < featureCount; ++f) {
             const auto& grid = forecaster.grid(f);
             if (start == 0) {
-                point[size_t(f - 1)] = forecaster.nearestToOwn(f);
+                point[size_t(f)] = forecaster.nearestToOwn(f);
             } else {
-                point[size_t(f - 1)] =
+                point[size_t(f)] =
                     int(std::uniform_int_distribution<size_t>(0, grid.size() - 1)(random));
             }
         }
@@ -209,15 +193,15 @@ void searchByAscent(Forecaster& forecaster, Best& best, const std::function<void
         }
         for (bool moved = true; moved;) {
             moved = false;
-            for (int f = 1; f <= featureCount; ++f) {
+            for (int f = 0; f < featureCount; ++f) {
                 if (cancel && *cancel) {
                     result.cancelled = true;
                     return;
                 }
                 const int size = int(forecaster.grid(f).size());
-                int bestIndex = point[size_t(f - 1)];
+                int bestIndex = point[size_t(f)];
                 for (int i = 0; i < size; ++i) {
-                    point[size_t(f - 1)] = i;
+                    point[size_t(f)] = i;
                     if (auto s = forecaster.at(point)) {
                         best.offer(*s);
                         if (s->total > current) {
@@ -227,7 +211,7 @@ void searchByAscent(Forecaster& forecaster, Best& best, const std::function<void
                         }
                     }
                 }
-                point[size_t(f - 1)] = bestIndex;
+                point[size_t(f)] = bestIndex;
             }
         }
     }
@@ -235,11 +219,11 @@ void searchByAscent(Forecaster& forecaster, Best& best, const std::function<void
 
 } // namespace
 
-SearchSpace defaultSearchSpace(const Grid& base) {
+SearchSpace defaultSearchSpace(const ProjectDetails& details) {
     SearchSpace space;
-    for (int f = 1; f <= featureCount; ++f) {
-        const std::array<double, 3> x = brandValues(base, f);
-        SearchRange& range = space[size_t(f - 1)];
+    for (int f = 0; f < featureCount; ++f) {
+        const BrandPoints x = brandValues(details, f);
+        SearchRange& range = space[size_t(f)];
         range.low = *std::min_element(x.begin(), x.end());
         range.high = *std::max_element(x.begin(), x.end());
         range.step = (range.high - range.low) / 10;
@@ -270,42 +254,42 @@ QString Suggestion::pattern() const {
     return text;
 }
 
-Suggestion makeSuggestion(const Grid& base, FeatureValues values) {
+Suggestion makeSuggestion(const ProjectDetails& details, FeatureValues values) {
     Suggestion s;
     bool newEmi = false;
-    for (int f = 1; f <= featureCount; ++f)
-        if (entersEmi(f) && differsFromBase(values[size_t(f - 1)], baseValue(base, f)))
+    for (int f = 0; f < featureCount; ++f)
+        if (entersEmi(f) && differsFromBase(values[size_t(f)], ownValue(details, f)))
             newEmi = true;
     if (newEmi) {
-        const auto emi = strategyEmi(values[feature::interest - 1], values[feature::loanValue - 1],
-                                     values[feature::repaymentPeriod - 1]);
+        const auto emi = strategyEmi(values[feature::interest], values[feature::loanValue],
+                                     values[feature::repaymentPeriod]);
         if (emi)
-            values[feature::emi - 1] = leadingNumber(patternText(double(*emi)));
+            values[feature::emi] = leadingNumber(patternText(double(*emi)));
     }
     s.values = values;
-    for (int f = 1; f <= featureCount; ++f)
-        s.changed[size_t(f - 1)] = differsFromBase(values[size_t(f - 1)], baseValue(base, f));
+    for (int f = 0; f < featureCount; ++f)
+        s.changed[size_t(f)] = differsFromBase(values[size_t(f)], ownValue(details, f));
     return s;
 }
 
 QStringList suggestionTexts(const Suggestion& suggestion) {
     QStringList texts;
-    for (int f = 1; f <= featureCount; ++f) {
-        const double v = suggestion.values[size_t(f - 1)];
+    for (int f = 0; f < featureCount; ++f) {
+        const double v = suggestion.values[size_t(f)];
         texts << (f == feature::emi && recomputesEmi(suggestion) ? patternText(v) : doubleText(v));
     }
     return texts;
 }
 
-SearchResult searchStrategies(const Grid& base, const PollGrids& polls, int segmentCount,
+SearchResult searchStrategies(const ProjectDetails& details, const PlanPoll& poll, int segmentCount,
                               const SearchSpace& space, int count,
                               const std::function<void(int)>& progress,
                               const std::atomic<bool>* cancel) {
     SearchResult result;
-    Forecaster forecaster(base, polls, segmentCount, space);
+    Forecaster forecaster(details, poll, segmentCount, space);
     Best best(count);
     std::int64_t points = 1;
-    for (int f = 1; f <= featureCount && points <= exhaustiveLimit; ++f)
+    for (int f = 0; f < featureCount && points <= exhaustiveLimit; ++f)
         points *= std::int64_t(forecaster.grid(f).size());
     if (points <= exhaustiveLimit)
         searchAll(forecaster, points, best, progress, cancel, result);

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "analysis/analysis_tables.h"
 #include "analysis/forecast.h"
-#include "storage/grid.h"
 
 #include <QString>
 
@@ -28,7 +26,7 @@ using SearchSpace = std::array<SearchRange, featureCount>;
 
 // Every feature fixed, its bounds the three brands' lowest and highest value
 // (so that nothing extrapolates) and a tenth of that as step.
-SearchSpace defaultSearchSpace(const Grid& base);
+SearchSpace defaultSearchSpace(const ProjectDetails& details);
 
 // The values of the range, in rising order; only `low` for a step of 0.
 std::vector<double> gridValues(const SearchRange& range);
@@ -36,7 +34,7 @@ std::vector<double> gridValues(const SearchRange& range);
 struct Suggestion {
     FeatureValues values{};
     // The change flags the strategy gets when its values are confirmed.
-    std::array<bool, featureCount> changed{};
+    PerFeature<bool> changed{};
     std::int64_t total = 0; // the forecast grand total
     // The seven flags as "0" and "1", as the novelty check joins them.
     QString pattern() const;
@@ -46,7 +44,7 @@ struct Suggestion {
 // product's values; the EMI recomputed by the strategy EMI rule (shown in
 // the "######.##" pattern) when interest, loan value or period changed;
 // the flags by the change-flag rule.
-Suggestion makeSuggestion(const Grid& base, FeatureValues values);
+Suggestion makeSuggestion(const ProjectDetails& details, FeatureValues values);
 
 // The seven entry field texts of a suggestion.
 QStringList suggestionTexts(const Suggestion& suggestion);
@@ -69,7 +67,7 @@ constexpr int ascentStarts = 48;
 // and neither is an EMI outside the EMI's bounds when the EMI is free.
 // Progress goes 0 to 100; a raised cancel flag ends the search with what
 // it found so far.
-SearchResult searchStrategies(const Grid& base, const PollGrids& polls, int segmentCount,
+SearchResult searchStrategies(const ProjectDetails& details, const PlanPoll& poll, int segmentCount,
                               const SearchSpace& space, int count = 10,
                               const std::function<void(int percent)>& progress = {},
                               const std::atomic<bool>* cancel = nullptr);

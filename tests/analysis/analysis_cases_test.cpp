@@ -4,6 +4,7 @@
 #include "analysis/forecast.h"
 #include "analysis/strategy_entry.h"
 #include "analysis/ui/export_pictures.h"
+#include "storage/numbers.h"
 
 #include "analysis_fixtures.h"
 
@@ -22,16 +23,10 @@ std::array<double, 3> three(const QString& text) {
     return {n[0].toDouble(), n[1].toDouble(), n[2].toDouble()};
 }
 
-AnalysisTables withOwnValues(const QStringList& own) {
-    AnalysisTables tables = tablesWithSegments(1);
-    setBase(tables, {own, QStringList{}, QStringList{}});
-    return tables;
-}
-
-QString flagsText(const AnalysisTables& tables) {
+QString flagsText(const StrategyEntry& entry) {
     QString text;
-    for (int f = 1; f <= featureCount; ++f)
-        text += tables.changeFlag(f) ? u'1' : u'0';
+    for (bool changed : entry.changed)
+        text += changed ? u'1' : u'0';
     return text;
 }
 
@@ -43,32 +38,41 @@ TEST(AnalysisCases, EstimatesOnTheParabolaThroughTheThreeBrands) {
 
 TEST(AnalysisCases, TheEmiFollowsOnlyAChangedInterestLoanOrPeriod) {
     expectCases("emi.txt", [](const QStringList& in) {
-        AnalysisTables tables;
-        tables.lblNewEMIFlag = true;
-        const auto text = recomputeEmi(tables, in[0], in[1], in[2]);
-        return text.value_or("none") + " flag " + QString::number(int(tables.lblEFlag));
+        StrategyEntry entry;
+        entry.emiRecomputed = true;
+        const auto emi =
+            entry.recomputeEmi(leadingNumber(in[0]), leadingNumber(in[1]), leadingNumber(in[2]));
+        return (emi ? patternText(double(*emi)) : QString("none")) + " flag " +
+               QString::number(int(entry.changed[feature::emi]));
     });
-    AnalysisTables unchanged;
-    EXPECT_FALSE(recomputeEmi(unchanged, "12", "900", "36").has_value());
-    EXPECT_FALSE(unchanged.lblEFlag);
+    StrategyEntry unchanged;
+    EXPECT_FALSE(unchanged.recomputeEmi(12, 900, 36).has_value());
+    EXPECT_FALSE(unchanged.changed[feature::emi]);
     EXPECT_FALSE(strategyEmi(1e38, 3e38, 1e-30).has_value()) << "beyond the float range";
 }
 
 TEST(AnalysisCases, ChangeFlagsCompareWithTheBaseValueInSinglePrecision) {
     expectCases("change_flags.txt", [](const QStringList& in) {
-        AnalysisTables tables = withOwnValues(QStringList(featureCount, in[0]));
+        const ProjectDetails details =
+            projectDetails({QStringList(featureCount, in[0]), QStringList{}, QStringList{}});
+        StrategyEntry entry;
         QString confirmed;
-        for (int f = 1; f <= featureCount; ++f)
-            confirmed += confirmFeature(tables, f, in[1]) ? u'1' : u'0';
-        EXPECT_EQ(confirmed, flagsText(tables)) << in[0].toStdString();
+        for (int f = 0; f < featureCount; ++f)
+            confirmed += entry.confirm(details, f, leadingNumber(in[1])) ? u'1' : u'0';
+        EXPECT_EQ(confirmed, flagsText(entry)) << in[0].toStdString();
+        // An unchanged interest, loan value or period leaves the EMI as it was.
+        EXPECT_EQ(entry.emiRecomputed, confirmed.startsWith(u'1')) << in[0].toStdString();
         return confirmed;
     });
     expectCases("entry_texts.txt", [](const QStringList& in) {
-        AnalysisTables tables = withOwnValues(in[0].split(u' '));
-        const QStringList texts = entryTexts(tables.base);
-        for (int f = 1; f <= featureCount; ++f)
-            confirmFeature(tables, f, texts[f - 1]);
-        return texts.join(u' ') + " flags " + flagsText(tables);
+        const ProjectDetails details =
+            projectDetails({in[0].split(u' '), QStringList{}, QStringList{}});
+        const QStringList texts = freshEntryTexts(details);
+        EXPECT_EQ(fieldValues(texts), freshEntryValues(details));
+        StrategyEntry entry;
+        for (int f = 0; f < featureCount; ++f)
+            entry.confirm(details, f, leadingNumber(texts[f]));
+        return texts.join(u' ') + " flags " + flagsText(entry);
     });
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "analysis/analysis_tables.h"
-#include "analysis/forecast.h"
-#include "storage/grid.h"
+#include "analysis/plan_analysis.h"
+#include "analysis/table_texts.h"
 
 #include "support/golden.h"
 #include "support/road_screen.h"
@@ -10,75 +9,99 @@
 
 #include <QString>
 #include <QStringList>
-#include <utility>
 
 #include <array>
 #include <functional>
 #include <vector>
 
-// Tables laid out as the Analysis window holds them, for the engine tests.
+// Plans built in memory for the tests of the analysis core.
 namespace lendora::analysis::test {
 
 using Counts = std::array<double, featureCount>;
 
-// A poll table as the poll window lays it out: headings, one row per segment
-// with the seven counts and their sum in column 8, then the "Totals" row.
-inline Grid pollGrid(const std::vector<Counts>& segments) {
-    const int n = int(segments.size());
-    Grid grid(n + 2, 9);
-    grid.setHeadings(QStringList{"Segment"} + featureNames() + QStringList{"Totals"});
-    for (int r = 1; r <= n; ++r) {
-        double sum = 0;
-        grid.setText(r, 0, QStringLiteral("Segment %1").arg(r));
-        for (int f = 1; f <= featureCount; ++f) {
-            grid.setText(r, f, QString::number(segments[size_t(r - 1)][size_t(f - 1)]));
-            sum += segments[size_t(r - 1)][size_t(f - 1)];
+// One product's counts, one entry per segment; each segment's total is the
+// sum of its counts, as the poll window enters it.
+inline ProductCounts productCounts(const std::vector<Counts>& segments) {
+    ProductCounts product;
+    for (const Counts& counts : segments) {
+        SegmentCounts segment;
+        double total = 0;
+        for (int f = 0; f < featureCount; ++f) {
+            segment.features[size_t(f)] = counts[size_t(f)];
+            total += counts[size_t(f)];
         }
-        grid.setText(r, 8, QString::number(sum));
+        segment.total = total;
+        product.segments.push_back(segment);
     }
-    grid.setText(n + 1, 0, "Totals");
-    return grid;
+    return product;
 }
 
-// The three brands' base values: rows own, competitor 1, competitor 2.
-inline void setBase(AnalysisTables& tables, const std::array<QStringList, 3>& values) {
-    tables.base.setRowCount(5);
+inline PlanPoll planPoll(const std::vector<Counts>& own, const std::vector<Counts>& competitor1,
+                         const std::vector<Counts>& competitor2) {
+    return {{productCounts(own), productCounts(competitor1), productCounts(competitor2)}};
+}
+
+// The three brands "Product 0" ... with brands "Brand 0" ... and the given
+// feature values as typed.
+inline ProjectDetails projectDetails(const std::array<QStringList, 3>& values) {
+    ProjectDetails details;
     for (int b = 0; b < 3; ++b) {
-        tables.base.setText(b + 1, 0, QStringLiteral("Product %1").arg(b));
-        tables.base.setText(b + 1, 1, QStringLiteral("Brand %1").arg(b));
+        BrandDetails& brand = details.brands[size_t(b)];
+        brand.name = QStringLiteral("Product %1").arg(b);
+        brand.brand = QStringLiteral("Brand %1").arg(b);
         for (int f = 0; f < featureCount; ++f)
-            tables.base.setText(b + 1, 3 + f, values[size_t(b)].value(f));
+            brand.features[size_t(f)] = TypedNumber(values[size_t(b)].value(f));
     }
+    return details;
 }
 
-// Tables whose detailed estimates table holds n segments "Segment 1" ...
-inline AnalysisTables tablesWithSegments(int n) {
-    AnalysisTables tables;
-    std::vector<QStringList> records;
+// The base values most tests use: every feature differs between the brands.
+inline ProjectDetails usualDetails() {
+    return projectDetails({QStringList{"10", "20000", "500000", "80", "240", "5000", "2"},
+                           QStringList{"12", "25000", "600000", "85", "180", "6000", "3"},
+                           QStringList{"14", "30000", "700000", "90", "120", "7000", "5"}});
+}
+
+// Segments "Segment 1" to "Segment n".
+inline SegmentDescriptions segmentNames(int n) {
+    SegmentDescriptions segments;
     for (int s = 1; s <= n; ++s)
-        records.push_back({QString::number(s), QStringLiteral("Segment %1").arg(s)});
-    placeSegments(tables, records);
-    return tables;
+        segments.push_back(QStringLiteral("Segment %1").arg(s));
+    return segments;
 }
 
-// Every row of the strategy tables and the estimates, with the numbers
-// around them, as text for a golden transcript.
-inline QString tablesText(const AnalysisTables& t) {
-    QString text =
-        QStringLiteral("strategy %1 of plan %2, flags").arg(t.lblAnalysisID).arg(t.lblProjectIndex);
-    for (int f = 1; f <= featureCount; ++f)
-        text += t.changeFlag(f) ? u'1' : u'0';
-    text += QStringLiteral(" EMI %1\n").arg(int(t.lblNewEMIFlag));
-    const std::pair<const char*, const Grid*> grids[] = {{"strategies", &t.strategies},
-                                                         {"features", &t.features},
-                                                         {"flags", &t.flags},
-                                                         {"segments", &t.segments},
-                                                         {"estimates", &t.estimates}};
-    for (const auto& [name, grid] : grids) {
-        text +=
-            QStringLiteral("%1 %2x%3\n").arg(name).arg(grid->rowCount()).arg(grid->columnCount());
-        for (int r = 0; r < grid->rowCount(); ++r)
-            text += "  |" + grid->rowTexts(r).join(u'|') + "|\n";
+// The values of the own product with the given features (0 to 6) set and
+// flagged as changed in the plan's entry.
+inline FeatureValues changeFeatures(PlanAnalysis& plan,
+                                    std::initializer_list<std::pair<int, double>> changes) {
+    FeatureValues values = freshEntryValues(plan.details());
+    plan.entry().clear();
+    for (auto [f, v] : changes) {
+        values[size_t(f)] = v;
+        plan.entry().changed[size_t(f)] = true;
+    }
+    return values;
+}
+
+// Every table of the plan's analysis, as text for a golden transcript.
+inline QString tablesText(const PlanAnalysis& plan) {
+    QString text = QStringLiteral("next strategy %1, row %2, flags ")
+                       .arg(plan.nextStrategyNumber())
+                       .arg(plan.selectedRow());
+    for (bool changed : plan.entry().changed)
+        text += changed ? u'1' : u'0';
+    text += QStringLiteral(" EMI %1\n").arg(int(plan.entry().emiRecomputed));
+    const std::pair<const char*, AnalysisTable> tables[] = {
+        {"strategies", AnalysisTable::StrategyValues},
+        {"features", AnalysisTable::FeatureEstimates},
+        {"flags", AnalysisTable::ChangeFlags},
+        {"segments", AnalysisTable::SegmentEstimates},
+        {"estimates", AnalysisTable::Estimates}};
+    for (const auto& [name, table] : tables) {
+        const std::vector<QStringList> rows = tableTexts(plan, table);
+        text += QStringLiteral("%1 %2x%3\n").arg(name).arg(rows.size()).arg(rows.front().size());
+        for (const QStringList& row : rows)
+            text += "  |" + row.join(u'|') + "|\n";
     }
     return text;
 }

@@ -1,5 +1,5 @@
 #include "analysis/forecast.h"
-#include "analysis/strategy_table.h"
+#include "analysis/plan_analysis.h"
 
 #include "analysis_fixtures.h"
 
@@ -11,52 +11,50 @@ using namespace lendora::analysis::test;
 
 namespace {
 
-using Points = std::array<double, 3>;
-
 // Three brands whose features all differ, and three segments of counts.
 struct Plan {
-    AnalysisTables tables = tablesWithSegments(3);
-    Grid own = pollGrid({{30, 12, 8, 5, 7, 9, 4}, {11, 3, 6, 2, 9, 1, 5}, {0, 4, 4, 4, 4, 4, 4}});
-    Grid c1 = pollGrid({{20, 10, 9, 6, 8, 7, 3}, {14, 5, 6, 3, 8, 2, 6}, {7, 4, 4, 4, 4, 4, 4}});
-    Grid c2 = pollGrid({{15, 9, 11, 8, 9, 5, 2}, {9, 7, 6, 1, 7, 3, 8}, {5, 4, 4, 4, 4, 4, 4}});
+    ProjectDetails details = usualDetails();
+    PlanPoll poll =
+        planPoll({{30, 12, 8, 5, 7, 9, 4}, {11, 3, 6, 2, 9, 1, 5}, {0, 4, 4, 4, 4, 4, 4}},
+                 {{20, 10, 9, 6, 8, 7, 3}, {14, 5, 6, 3, 8, 2, 6}, {7, 4, 4, 4, 4, 4, 4}},
+                 {{15, 9, 11, 8, 9, 5, 2}, {9, 7, 6, 1, 7, 3, 8}, {5, 4, 4, 4, 4, 4, 4}});
+    PlanAnalysis analysis{details, segmentNames(3), poll, {}, false};
 
-    Plan() {
-        setBase(tables, {QStringList{"10", "20000", "500000", "80", "240", "5000", "2"},
-                         QStringList{"12", "25000", "600000", "85", "180", "6000", "3"},
-                         QStringList{"14", "30000", "700000", "90", "120", "7000", "5"}});
-    }
-    // Steps "F=V" replace feature F of the own values and flag it, "c1:F=V"
-    // sets competitor 1's base value, "p1:F=V" its poll counts, "+" adds the
-    // strategy once computed.
-    // Gives the estimates (rows joined by " / ") or the refusal.
+    // Steps "F=V" change feature F (1 to 7) of the own values, "c1:F=V" sets
+    // competitor 1's value of F, "p1:F=V" its count of F in every segment,
+    // "+" adds the strategy once computed. Gives the estimates (rows joined
+    // by " / ") or the refusal.
     QString run(const QStringList& steps) {
-        FeatureValues values = featureValues(tables.base.rowTexts(brand::own).mid(3));
-        tables.clearChangeFlags();
+        FeatureValues values = freshEntryValues(details);
+        analysis.entry().clear();
         for (const QString& step : steps) {
-            const int f = step.section(u'=', 0, 0).section(u':', -1).toInt();
+            const int f = step.section(u'=', 0, 0).section(u':', -1).toInt() - 1;
             const QString value = step.section(u'=', 1);
-            if (step.startsWith("c1:"))
-                tables.base.setText(brand::competitor1, 2 + f, value);
-            else if (step.startsWith("p1:")) // every segment's count
-                for (int r = 1; r <= 3; ++r)
-                    c1.setText(r, f, value);
-            else if (f > 0) {
-                values[size_t(f - 1)] = value.toDouble();
-                tables.changeFlag(f) = true;
+            if (step.startsWith("c1:")) {
+                details.brands[1].features[size_t(f)] = TypedNumber(value);
+                analysis = PlanAnalysis(details, segmentNames(3), poll, analysis.saved(), true);
+            } else if (step.startsWith("p1:")) {
+                for (SegmentCounts& segment : poll.products[1].segments)
+                    segment.features[size_t(f)] = value.toDouble();
+                analysis.setPoll(poll);
+            } else if (f >= 0) {
+                values[size_t(f)] = value.toDouble();
+                analysis.entry().changed[size_t(f)] = true;
             }
         }
-        const AnalyseResult result = analyse(tables, {own, c1, c2}, values);
-        if (steps.contains("+") && result.computed())
-            addStrategy(tables, values);
+        const Novelty novelty = analysis.analyse(values);
+        if (steps.contains("+"))
+            analysis.add(values);
         QStringList rows;
-        for (int r = 1; r <= 4; ++r)
-            rows << tables.estimates.rowTexts(r).join(u',');
+        const std::vector<QStringList> table = tableTexts(analysis, AnalysisTable::Estimates);
+        for (size_t r = 1; r < table.size(); ++r)
+            rows << table[r].join(u',');
         const QString shown = rows.join(" / ");
-        if (result.computed())
-            return QStringLiteral("next %1: ").arg(tables.lblAnalysisID) + shown;
+        if (novelty == Novelty::New)
+            return QStringLiteral("next %1: ").arg(analysis.nextStrategyNumber()) + shown;
         return QStringLiteral("refused %1 %2: ")
-                   .arg(int(result.outcome))
-                   .arg(lendora::test::oneLine(result.message())) +
+                   .arg(int(novelty))
+                   .arg(lendora::test::oneLine(noveltyMessage(novelty))) +
                shown;
     }
 };
@@ -70,20 +68,18 @@ TEST(Forecast, StrategiesOneAfterAnother) {
 }
 
 TEST(Forecast, CompetitorTwoIsTakenInSinglePrecision) {
-    Plan plan;
     // 0.1 as a float is 0.100000001490116...; far out on the parabola the
     // difference shows in the whole-number estimate.
     const double narrowed = double(float(0.1));
-    ASSERT_NE(estimateCount({0, 1, 2}, {0, 0.05, narrowed}, 1e6),
-              estimateCount({0, 1, 2}, {0, 0.05, 0.1}, 1e6));
-    plan.tables = tablesWithSegments(1);
-    setBase(plan.tables, {QStringList{"0"}, QStringList{"1"}, QStringList{"2"}});
-    plan.own = pollGrid({{0, 0, 0, 0, 0, 0, 0}});
-    plan.c1 = pollGrid({{0.05, 0, 0, 0, 0, 0, 0}});
-    plan.c2 = pollGrid({{0.1, 0, 0, 0, 0, 0, 0}});
-    plan.run({"1=1e6"});
-    EXPECT_EQ(plan.tables.estimates.text(1, feature::interest),
-              QString::number(estimateCount({0, 1, 2}, {0, 0.05, narrowed}, 1e6)));
+    const std::int32_t expected = estimateCount({0, 1, 2}, {0, 0.05, narrowed}, 1e6);
+    ASSERT_NE(expected, estimateCount({0, 1, 2}, {0, 0.05, 0.1}, 1e6));
+    const PlanPoll poll = planPoll({{0}}, {{0.05}}, {{0.1}});
+    const ProjectDetails details = projectDetails({QStringList{"0"}, {"1"}, {"2"}});
+    StrategyInput strategy;
+    strategy.values[0] = 1e6;
+    strategy.changed[0] = true;
+    EXPECT_EQ(forecast(details, poll, 1, strategy).segments[0].features[0], expected);
+    EXPECT_EQ(estimateOf(details, poll, strategy, 0, 0), expected);
 }
 
 } // namespace

@@ -2,11 +2,13 @@
 #include "analysis/sensitivity.h"
 #include "analysis/strategy_entry.h"
 #include "analysis/strategy_search.h"
-#include "analysis/strategy_table.h"
+#include "storage/numbers.h"
 
 #include "analysis/analysis_fixtures.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 using namespace lendora;
 using namespace lendora::analysis;
@@ -14,8 +16,8 @@ using namespace lendora::analysis::test;
 
 namespace {
 
-// Three brands whose features all differ, and three segments of counts; the
-// counts are multiplied by `scale`.
+// Three brands whose features all differ, and two segments of counts (and
+// any extra ones); the counts are multiplied by `scale`.
 struct Plan {
     explicit Plan(double scale = 1, std::vector<Counts> extra = {}) {
         std::array<std::vector<Counts>, 3> counts{
@@ -28,44 +30,44 @@ struct Plan {
                 for (double& c : segment)
                     c *= scale;
         }
-        tables = tablesWithSegments(int(counts[0].size()));
-        own = pollGrid(counts[0]);
-        c1 = pollGrid(counts[1]);
-        c2 = pollGrid(counts[2]);
-        setBase(tables, {QStringList{"10", "20000", "500000", "80", "240", "5000", "2"},
-                         QStringList{"12", "25000", "600000", "85", "180", "6000", "3"},
-                         QStringList{"14", "30000", "700000", "90", "120", "7000", "5"}});
+        setCounts(counts[0], counts[1], counts[2]);
     }
-    PollGrids polls() const { return {own, c1, c2}; }
-    int segments() const { return tables.segmentCount(); }
+    void setCounts(const std::vector<Counts>& own, const std::vector<Counts>& c1,
+                   const std::vector<Counts>& c2) {
+        poll = planPoll(own, c1, c2);
+        analysis = PlanAnalysis(details, segmentNames(int(own.size())), poll, {}, false);
+    }
+    int segments() const { return analysis.segmentCount(); }
     // Analyse of the own values with the given features changed.
     StrategyInput analyseWith(std::initializer_list<std::pair<int, double>> changes) {
-        StrategyInput s{featureValues(entryTexts(tables.base)), {}};
-        tables.clearChangeFlags();
-        for (auto [f, v] : changes) {
-            s.values[size_t(f - 1)] = v;
-            s.changed[size_t(f - 1)] = tables.changeFlag(f) = true;
-        }
-        EXPECT_TRUE(analyse(tables, polls(), s.values).computed());
-        return s;
+        const FeatureValues values = changeFeatures(analysis, changes);
+        EXPECT_EQ(analysis.analyse(values), Novelty::New);
+        return {values, analysis.entry().changed};
     }
-    std::int64_t estimate(int row, int column) const {
-        return std::int64_t(tables.estimates.text(row, column).toLongLong());
+    // An estimate of the last Analyse: segment 0 to N - 1, or N for the
+    // totals; feature 0 to 6, or 7 for the total.
+    std::int64_t estimate(int segment, int feature) const {
+        const DetailedEstimates& e = *analysis.estimates();
+        if (segment == segments())
+            return feature == featureCount ? e.grandTotal : e.featureTotals[size_t(feature)];
+        const SegmentEstimates& s = e.segments[size_t(segment)];
+        return feature == featureCount ? s.total : s.features[size_t(feature)];
     }
 
-    AnalysisTables tables;
-    Grid own, c1, c2;
+    ProjectDetails details = usualDetails();
+    PlanPoll poll;
+    PlanAnalysis analysis;
 };
 
 TEST(Sensitivity, TheCurveAtEachBrandsValueIsThatBrandsCount) {
     Plan plan;
-    for (int f = 1; f <= featureCount; ++f)
-        for (int segment : {allSegments, 1, 2}) {
+    for (int f = 0; f < featureCount; ++f)
+        for (int segment : {allSegments, 0, 1}) {
             const SensitivityCurve curve =
-                sensitivityCurve(plan.tables.base, plan.polls(), 2, f, segment, 0.25, 40);
+                sensitivityCurve(plan.details, plan.poll, 2, f, segment, 0.25, 40);
             ASSERT_EQ(curve.points.size(), 41u);
             for (const CurvePoint& brand : curve.brands)
-                EXPECT_EQ(forecastAt(plan.tables.base, plan.polls(), 2, f, segment, brand.value),
+                EXPECT_EQ(forecastAt(plan.details, plan.poll, 2, f, segment, brand.value),
                           brand.respondents)
                     << "feature " << f << " segment " << segment;
         }
@@ -80,11 +82,11 @@ TEST(Sensitivity, TheCurveAtAStrategysValueIsTheEstimateOfAnalyse) {
                  {feature::emi, 5500.5},  {feature::freebies, 2.5}, {feature::minIncome, 41000}};
     for (const auto& c : cases) {
         plan.analyseWith({{c.feature, c.value}});
-        for (int segment : {1, 2})
-            EXPECT_EQ(forecastAt(plan.tables.base, plan.polls(), 2, c.feature, segment, c.value),
+        for (int segment : {0, 1})
+            EXPECT_EQ(forecastAt(plan.details, plan.poll, 2, c.feature, segment, c.value),
                       plan.estimate(segment, c.feature));
-        EXPECT_EQ(forecastAt(plan.tables.base, plan.polls(), 2, c.feature, allSegments, c.value),
-                  plan.estimate(3, c.feature));
+        EXPECT_EQ(forecastAt(plan.details, plan.poll, 2, c.feature, allSegments, c.value),
+                  plan.estimate(2, c.feature));
     }
 }
 
@@ -101,11 +103,9 @@ TEST(Sensitivity, TheVertexOfAHandBuiltParabolaIsExact) {
     };
     for (const auto& c : cases) {
         Plan plan;
-        plan.own = pollGrid({c.own});
-        plan.c1 = pollGrid({c.c1});
-        plan.c2 = pollGrid({c.c2});
+        plan.setCounts({c.own}, {c.c1}, {c.c2});
         const SensitivityCurve curve =
-            sensitivityCurve(plan.tables.base, plan.polls(), 1, feature::interest, 1, c.margin, 10);
+            sensitivityCurve(plan.details, plan.poll, 1, feature::interest, 0, c.margin, 10);
         EXPECT_EQ(vertexText(curve), c.text);
         if (!c.text.isEmpty()) {
             EXPECT_DOUBLE_EQ(*curve.vertex, c.text.endsWith("11") ? 11.0 : 13.0);
@@ -119,10 +119,8 @@ TEST(Intervals, MoreRespondentsShrinkTheIntervalAroundTheSameEstimate) {
     const StrategyInput strategy =
         small.analyseWith({{feature::interest, 11}, {feature::emi, 5500}});
     large.analyseWith({{feature::interest, 11}, {feature::emi, 5500}});
-    const StrategyIntervals a =
-        ResampledPolls(small.tables.base, small.polls(), 2).intervals(strategy);
-    const StrategyIntervals b =
-        ResampledPolls(large.tables.base, large.polls(), 2).intervals(strategy);
+    const StrategyIntervals a = ResampledPolls(small.details, small.poll, 2).intervals(strategy);
+    const StrategyIntervals b = ResampledPolls(large.details, large.poll, 2).intervals(strategy);
     const std::pair<Interval, Interval> pairs[] = {
         {a.total, b.total}, {a.segments[0], b.segments[0]}, {a.features[0], b.features[0]}};
     for (const auto& [one, hundred] : pairs) {
@@ -132,12 +130,13 @@ TEST(Intervals, MoreRespondentsShrinkTheIntervalAroundTheSameEstimate) {
         EXPECT_LE(double(hundred.high) / 100, double(one.high));
     }
     // The same estimate, but for the rounding of its 14 cells.
-    EXPECT_NEAR(double(large.estimate(3, 8)) / 100, double(small.estimate(3, 8)), 7);
+    EXPECT_NEAR(double(large.estimate(2, featureCount)) / 100,
+                double(small.estimate(2, featureCount)), 7);
 }
 
 TEST(Intervals, ASegmentWithoutRespondentsHasZeroWidthAtEveryValue) {
     Plan plan(1, {Counts{}});
-    const ResampledPolls resampled(plan.tables.base, plan.polls(), 3);
+    const ResampledPolls resampled(plan.details, plan.poll, 3);
     for (double v : {8.0, 10.0, 11.5, 14.0, 20.0}) {
         const StrategyInput s = plan.analyseWith({{feature::interest, v}});
         const auto cells = resampled.cellIntervals(s);
@@ -150,8 +149,8 @@ TEST(Intervals, ASegmentWithoutRespondentsHasZeroWidthAtEveryValue) {
 
 TEST(Intervals, TheSeedRepeatsAndTheGrandTotalLiesInside) {
     Plan plan;
-    const ResampledPolls first(plan.tables.base, plan.polls(), 2, 500);
-    const ResampledPolls second(plan.tables.base, plan.polls(), 2, 500);
+    const ResampledPolls first(plan.details, plan.poll, 2, 500);
+    const ResampledPolls second(plan.details, plan.poll, 2, 500);
     std::vector<StrategyInput> strategies;
     for (auto changes : {std::initializer_list<std::pair<int, double>>{{feature::interest, 11}},
                          {{feature::loanValue, 650000}, {feature::freebies, 4}},
@@ -160,8 +159,8 @@ TEST(Intervals, TheSeedRepeatsAndTheGrandTotalLiesInside) {
         const StrategyIntervals a = first.intervals(s);
         EXPECT_EQ(a.totalSamples, second.intervals(s).totalSamples);
         EXPECT_EQ(a.segments, second.intervals(s).segments);
-        EXPECT_LE(a.total.low, plan.estimate(3, 8));
-        EXPECT_GE(a.total.high, plan.estimate(3, 8));
+        EXPECT_LE(a.total.low, plan.estimate(2, featureCount));
+        EXPECT_GE(a.total.high, plan.estimate(2, featureCount));
         EXPECT_DOUBLE_EQ(beatChance(a, a), 0.5);
         strategies.insert(strategies.end(), 4, s);
     }
@@ -179,7 +178,7 @@ TEST(Intervals, TheSeedRepeatsAndTheGrandTotalLiesInside) {
 
 TEST(Intervals, AClearlyBetterStrategyBeatsTheOtherAlmostAlways) {
     Plan plan(100);
-    const ResampledPolls resampled(plan.tables.base, plan.polls(), 2);
+    const ResampledPolls resampled(plan.details, plan.poll, 2);
     const auto all = strategyIntervals(resampled, {plan.analyseWith({{feature::interest, 9}}),
                                                    plan.analyseWith({{feature::interest, 13}})});
     EXPECT_GT(beatChance(all[0], all[1]), 0.95);
@@ -190,40 +189,53 @@ TEST(Intervals, AClearlyBetterStrategyBeatsTheOtherAlmostAlways) {
 // Freebies at 3.5 (10, 20, 10 over 2, 3, 5); the other counts are flat.
 Plan peakedPlan() {
     Plan plan;
-    plan.own = pollGrid({{5, 50, 5, 5, 5, 5, 10}});
-    plan.c1 = pollGrid({{5, 450, 5, 5, 5, 5, 20}});
-    plan.c2 = pollGrid({{5, 450, 5, 5, 5, 5, 10}});
-    AnalysisTables one = tablesWithSegments(1);
-    one.base = plan.tables.base;
-    plan.tables = one;
+    plan.setCounts({{5, 50, 5, 5, 5, 5, 10}}, {{5, 450, 5, 5, 5, 5, 20}},
+                   {{5, 450, 5, 5, 5, 5, 10}});
     return plan;
 }
 
 TEST(StrategySearch, FindsTheKnownOptimumOfAHandBuiltCase) {
     Plan plan = peakedPlan();
-    SearchSpace space = defaultSearchSpace(plan.tables.base);
-    space[feature::minIncome - 1] = {true, 20000, 30000, 500};
-    space[feature::freebies - 1] = {true, 2, 5, 0.5};
-    space[feature::interest - 1] = {true, 10, 14, 1};
-    const SearchResult result = searchStrategies(plan.tables.base, plan.polls(), 1, space);
+    SearchSpace space = defaultSearchSpace(plan.details);
+    space[feature::minIncome] = {true, 20000, 30000, 500};
+    space[feature::freebies] = {true, 2, 5, 0.5};
+    space[feature::interest] = {true, 10, 14, 1};
+    const SearchResult result = searchStrategies(plan.details, plan.poll, 1, space);
     ASSERT_TRUE(result.exhaustive);
     ASSERT_EQ(result.best.size(), 10u);
     const Suggestion& top = result.best.front();
-    EXPECT_EQ(top.values[feature::minIncome - 1], 27500);
-    EXPECT_EQ(top.values[feature::freebies - 1], 3.5);
+    EXPECT_EQ(top.values[feature::minIncome], 27500);
+    EXPECT_EQ(top.values[feature::freebies], 3.5);
     // Flat interest counts tie: the EMI follows a changed interest by the rule.
     for (const Suggestion& s : result.best) {
-        plan.tables.clearChangeFlags();
-        for (int f = 1; f <= featureCount; ++f)
-            plan.tables.changeFlag(f) = s.changed[size_t(f - 1)];
-        ASSERT_TRUE(analyse(plan.tables, plan.polls(), s.values).computed());
-        EXPECT_EQ(plan.estimate(2, 8), s.total);
+        plan.analysis.entry().clear();
+        plan.analysis.entry().changed = s.changed;
+        ASSERT_EQ(plan.analysis.analyse(s.values), Novelty::New);
+        EXPECT_EQ(plan.estimate(1, featureCount), s.total);
         const QStringList texts = suggestionTexts(s);
         if (s.changed[0]) {
-            plan.tables.lblNewEMIFlag = true;
-            EXPECT_EQ(recomputeEmi(plan.tables, texts[0], texts[2], texts[4]), texts[5]);
+            StrategyEntry entry;
+            entry.emiRecomputed = true;
+            const auto emi =
+                entry.recomputeEmi(texts[0].toDouble(), texts[2].toDouble(), texts[4].toDouble());
+            ASSERT_TRUE(emi.has_value());
+            EXPECT_EQ(patternText(double(*emi)), texts[5]);
         }
     }
+}
+
+TEST(StrategySearch, ListsEachStrategyOnce) {
+    // A changed interest recomputes the EMI: every EMI of the grid gives the
+    // same strategy then.
+    Plan plan = peakedPlan();
+    SearchSpace space = defaultSearchSpace(plan.details);
+    space[feature::interest] = {true, 10, 14, 1};
+    space[feature::emi] = {true, 0, 1e9, 1e8};
+    const SearchResult result = searchStrategies(plan.details, plan.poll, 1, space, 60);
+    ASSERT_EQ(result.best.size(), 4u + 11u) << "four new interests, eleven EMIs of the own";
+    std::set<FeatureValues> listed;
+    for (const Suggestion& s : result.best)
+        EXPECT_TRUE(listed.insert(s.values).second);
 }
 
 TEST(StrategySearch, NeverProposesAValueOutsideTheBounds) {
@@ -237,20 +249,20 @@ TEST(StrategySearch, NeverProposesAValueOutsideTheBounds) {
                  {feature::emi, {true, 4000, 9000, 100}},
                  {feature::repaymentPeriod, {true, 100, 250, 1}},
                  {feature::loanValue, {true, 450000, 750000, 1000}}};
-    SearchSpace space = defaultSearchSpace(plan.tables.base);
+    SearchSpace space = defaultSearchSpace(plan.details);
     for (const auto& c : cases) {
-        space[size_t(c.feature - 1)] = c.range;
-        const SearchResult result = searchStrategies(plan.tables.base, plan.polls(), 1, space);
+        space[size_t(c.feature)] = c.range;
+        const SearchResult result = searchStrategies(plan.details, plan.poll, 1, space);
         ASSERT_FALSE(result.best.empty());
         for (const Suggestion& s : result.best)
-            for (int f = 1; f <= featureCount; ++f) {
-                const SearchRange& r = space[size_t(f - 1)];
-                const double v = s.values[size_t(f - 1)];
+            for (int f = 0; f < featureCount; ++f) {
+                const SearchRange& r = space[size_t(f)];
+                const double v = s.values[size_t(f)];
                 if (r.free) {
                     EXPECT_GE(v, r.low) << f;
                     EXPECT_LE(v, r.high) << f;
                 } else if (f != feature::emi) {
-                    EXPECT_EQ(v, baseValue(plan.tables.base, f)) << f;
+                    EXPECT_EQ(v, ownValue(plan.details, f)) << f;
                 }
             }
     }
@@ -258,7 +270,7 @@ TEST(StrategySearch, NeverProposesAValueOutsideTheBounds) {
 
 TEST(StrategySearch, ALargeSearchReportsProgressAndCanBeCancelled) {
     Plan plan;
-    SearchSpace space = defaultSearchSpace(plan.tables.base);
+    SearchSpace space = defaultSearchSpace(plan.details);
     for (SearchRange& range : space) {
         range.free = true;
         range.step = (range.high - range.low) / 20;
@@ -267,7 +279,7 @@ TEST(StrategySearch, ALargeSearchReportsProgressAndCanBeCancelled) {
         std::atomic<bool> cancel{false};
         std::vector<int> reports;
         const SearchResult result = searchStrategies(
-            plan.tables.base, plan.polls(), 2, space, 10,
+            plan.details, plan.poll, 2, space, 10,
             [&](int percent) {
                 reports.push_back(percent);
                 if (cancelLate && percent > 10)

@@ -1,5 +1,5 @@
-#include "analysis/forecast.h"
 #include "analysis/forecast_warnings.h"
+#include "analysis/plan_analysis.h"
 
 #include "analysis_fixtures.h"
 #include "support/road_screen.h"
@@ -25,33 +25,33 @@ QString warningsText(const QStringList& c) {
     }
     const int segments = int(polls[0].size());
     const QStringList base = c[3].split(u' '), names = c.value(4).split(u',');
-    AnalysisTables tables = tablesWithSegments(segments);
-    setBase(tables, {QStringList{base[0], "20000", "500000", "80", "240", "5000", "2"},
-                     QStringList{base[1], "25000", "600000", "85", "180", "6000", "3"},
-                     QStringList{base[2], "30000", "700000", "90", "120", "7000", "5"}});
-    for (int b = 0; b < names.size() / 2; ++b)
-        for (int n = 0; n < 2; ++n)
-            tables.base.setText(b + 1, n, names[2 * b + n]);
-    const Grid own = pollGrid(polls[0]), c1 = pollGrid(polls[1]), c2 = pollGrid(polls[2]);
-    FeatureValues strategy = featureValues(tables.base.rowTexts(brand::own).mid(3));
-    strategy[0] = c[2].toDouble();
-    tables.changeFlag(feature::interest) = true;
-    EXPECT_TRUE(analyse(tables, {own, c1, c2}, strategy).computed()) << c[0].toStdString();
-    const auto warnings = forecastWarnings(tables, {own, c1, c2}, strategy);
+    ProjectDetails details =
+        projectDetails({QStringList{base[0], "20000", "500000", "80", "240", "5000", "2"},
+                        QStringList{base[1], "25000", "600000", "85", "180", "6000", "3"},
+                        QStringList{base[2], "30000", "700000", "90", "120", "7000", "5"}});
+    for (int b = 0; b < names.size() / 2; ++b) {
+        details.brands[size_t(b)].name = names[2 * b];
+        details.brands[size_t(b)].brand = names[2 * b + 1];
+    }
+    PlanAnalysis plan(details, segmentNames(segments), planPoll(polls[0], polls[1], polls[2]), {},
+                      false);
+    const FeatureValues strategy = changeFeatures(plan, {{feature::interest, c[2].toDouble()}});
+    EXPECT_EQ(plan.analyse(strategy), Novelty::New) << c[0].toStdString();
+    const std::vector<ForecastWarning>& warnings = plan.warnings();
     QString text = "== " + c.join(" | ") + "\nestimates";
-    for (int r = 1; r <= segments; ++r)
-        text += u' ' + tables.estimates.text(r, feature::interest);
+    for (int r = 0; r < segments; ++r)
+        text += u' ' + QString::number(plan.estimates()->segments[size_t(r)].features[0]);
     text += u'\n';
     for (const ForecastWarning& w : warnings)
         text += QStringLiteral("%1,%2 %3 %4: %5\n")
-                    .arg(w.row)
-                    .arg(w.column)
+                    .arg(w.segment + 1)
+                    .arg(w.feature + 1)
                     .arg(int(w.kind))
                     .arg(warningLook(w.kind).colourName, w.reason);
-    for (int r = 1; r <= segments; ++r)
-        for (int col = 1; col <= 8; ++col)
-            if (const auto cell = cellWarnings(warnings, r, col); cell.size() > 1) {
-                text += QStringLiteral("cell %1,%2 first:").arg(r).arg(col);
+    for (int r = 0; r < segments; ++r)
+        for (int f = 0; f <= segmentTotal; ++f)
+            if (const auto cell = cellWarnings(warnings, r, f); cell.size() > 1) {
+                text += QStringLiteral("cell %1,%2 first:").arg(r + 1).arg(f + 1);
                 for (const ForecastWarning* w : cell)
                     text += QStringLiteral(" %1").arg(int(w->kind));
                 text += "\n";

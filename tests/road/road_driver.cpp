@@ -1,5 +1,6 @@
 #include "road_driver.h"
 
+#include "analysis/analysis_session.h"
 #include "analysis/ui/analysis_window.h"
 #include "poll/ui/poll_window.h"
 #include "shell/ui/main_window.h"
@@ -249,9 +250,10 @@ void Driver::analyseOnly(const Strategy& strategy) {
         }
     }
     QString flags;
-    for (int f = 1; f <= 7; ++f)
-        flags += window->tables().changeFlag(f) ? u'1' : u'0';
-    EXPECT_EQ(flags + (window->tables().lblNewEMIFlag ? u'1' : u'0'), strategy.flags);
+    const analysis::StrategyEntry& entry = window->session().analysis().entry();
+    for (bool changed : entry.changed)
+        flags += changed ? u'1' : u'0';
+    EXPECT_EQ(flags + (entry.emiRecomputed ? u'1' : u'0'), strategy.flags);
     note("fields confirmed", {window});
     click(button(window, "cmdAnalyse"));
     note("Analyse", {window});

@@ -1,6 +1,6 @@
 #include "support/road_screen.h"
 
-#include "analysis/ui/background_work.h"
+#include "analysis/background_work.h"
 
 #include "support/chart_bars.h"
 #include "support/golden.h"
@@ -90,15 +90,21 @@ QString oneLine(QString text) {
     return text.replace(u'\r', QLatin1String("\\r")).replace(u'\n', QLatin1String("\\n"));
 }
 
+void finishBackgroundWork(QWidget* form) {
+    if (!form)
+        return;
+    for (QObject* child : form->findChildren<QObject*>())
+        if (auto* work = dynamic_cast<analysis::BackgroundWork*>(child))
+            while (work->busy())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
 QString screenText(QWidget* form) {
     if (!form)
         return QStringLiteral("no window\n");
     // The work a window does in the background (the intervals) ends first, so
     // that what it shows does not depend on the machine's speed.
-    for (QObject* child : form->findChildren<QObject*>())
-        if (auto* work = dynamic_cast<analysis::BackgroundWork*>(child))
-            while (work->busy())
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    finishBackgroundWork(form);
     QString text = "window " + form->objectName() + ": " + form->windowTitle();
     if (auto* child = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
         text += QStringLiteral(" at %1,%2").arg(child->x()).arg(child->y());

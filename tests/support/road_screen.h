@@ -15,6 +15,9 @@ namespace lendora::test {
 // between bars, coloured cells with their tooltips) and the bars of every
 // chart. Hidden, disabled and focused controls are marked.
 QString screenText(QWidget* form);
+// Lets the work the form does in the background (the intervals, and what
+// waits for them) end.
+void finishBackgroundWork(QWidget* form);
 
 // The text with CR and LF shown as \r and \n, for one line of a transcript.
 QString oneLine(QString text);

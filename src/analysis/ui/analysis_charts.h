@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/analysis_totals.h"
+#include "analysis/comparison.h"
 
 #include <QString>
 

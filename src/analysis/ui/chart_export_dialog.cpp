@@ -1,6 +1,6 @@
 #include "analysis/ui/chart_export_dialog.h"
 
-#include "analysis/analysis_export.h"
+#include "analysis/analysis_names.h"
 #include "analysis/ui/export_pictures.h"
 
 #include <QComboBox>
@@ -20,7 +20,7 @@ QSpinBox* newSide(const QString& name, int value) {
     side->setObjectName(name);
     side->setRange(analysis::smallestPictureSide, analysis::largestPictureSide);
     side->setSingleStep(100);
-    side->setSuffix(u" px"_s);
+    side->setSuffix(ChartExportDialog::tr(" px"));
     side->setValue(value);
     return side;
 }
@@ -33,16 +33,16 @@ ChartExportDialog::ChartExportDialog(Chart chart, QSize size, QWidget* parent)
     , txtChartWidth_(newSide(u"txtChartWidth"_s, size.width()))
     , txtChartHeight_(newSide(u"txtChartHeight"_s, size.height())) {
     setObjectName(u"frmChartExport"_s);
-    setWindowTitle(u"Save Chart"_s);
+    setWindowTitle(tr("Save Chart"));
     setModal(true);
     cboChart_->setObjectName(u"cboChart"_s);
-    cboChart_->addItems({analysis::segmentsTitle, analysis::featuresTitle});
+    cboChart_->addItems({analysis::names::segmentWise(), analysis::names::featureWise()});
     cboChart_->setCurrentIndex(chart);
 
     auto* form = new QFormLayout;
-    form->addRow(u"Chart"_s, cboChart_);
-    form->addRow(u"Width"_s, txtChartWidth_);
-    form->addRow(u"Height"_s, txtChartHeight_);
+    form->addRow(tr("Chart"), cboChart_);
+    form->addRow(tr("Width"), txtChartWidth_);
+    form->addRow(tr("Height"), txtChartHeight_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->setObjectName(u"buttonsChartExport"_s);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

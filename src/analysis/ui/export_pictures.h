@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analysis/analysis_export.h"
-#include "analysis/analysis_totals.h"
+#include "analysis/comparison.h"
 
 #include <QByteArray>
 #include <QSize>

@@ -1,6 +1,6 @@
 #include "analysis/ui/sensitivity_chart.h"
 
-#include "analysis/analysis_tables.h"
+#include "analysis/analysis_names.h"
 #include "analysis/ui/export_pictures.h"
 
 #include <QCursor>
@@ -80,7 +80,7 @@ void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStr
     auto* xAxis = new QValueAxis;
     xAxis->setRange(curve.low, curve.high);
     xAxis->setLabelFormat(QStringLiteral("%g"));
-    xAxis->setTitleText(featureNames().value(curve.feature - 1));
+    xAxis->setTitleText(names::featureNames[curve.feature]());
     roundTicks(xAxis, curve.low, curve.high, 0);
     auto* yAxis = new QValueAxis;
     yAxis->setRange(low, high);

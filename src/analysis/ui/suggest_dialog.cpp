@@ -1,5 +1,7 @@
 #include "analysis/ui/suggest_dialog.h"
 
+#include "analysis/analysis_names.h"
+#include "analysis/analysis_session.h"
 #include "storage/numbers.h"
 
 #include <QCheckBox>
@@ -34,52 +36,47 @@ QTableWidgetItem* cell(const QString& text) {
 
 } // namespace
 
-SuggestDialog::SuggestDialog(const Grid& base, const PollTables& polls, int segmentCount,
-                             ResampledSource resampled, QWidget* parent)
+SuggestDialog::SuggestDialog(const AnalysisSession& session, QWidget* parent)
     : QDialog(parent)
-    , base_(base)
-    , polls_(polls)
-    , segments_(segmentCount)
-    , resampled_(std::move(resampled))
+    , session_(session)
     , work_(this) {
     setObjectName(u"dlgSuggest"_s);
-    setWindowTitle(u"Suggest strategies"_s);
+    setWindowTitle(tr("Suggest strategies"));
 
     // One row per feature: may it change, and over which values.
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(u"Feature"_s), 0, 0);
-    grid->addWidget(new QLabel(u"From"_s), 0, 1);
-    grid->addWidget(new QLabel(u"To"_s), 0, 2);
-    grid->addWidget(new QLabel(u"Step"_s), 0, 3);
-    const SearchSpace defaults = defaultSearchSpace(base_);
-    const QStringList names = featureNames();
-    for (int f = 1; f <= featureCount; ++f) {
-        const SearchRange& range = defaults[size_t(f - 1)];
-        const QString n = QString::number(f);
-        auto* box = new QCheckBox(names.value(f - 1));
+    grid->addWidget(new QLabel(tr("Feature")), 0, 0);
+    grid->addWidget(new QLabel(tr("From")), 0, 1);
+    grid->addWidget(new QLabel(tr("To")), 0, 2);
+    grid->addWidget(new QLabel(tr("Step")), 0, 3);
+    const SearchSpace defaults = defaultSearchSpace(session.analysis().details());
+    for (int f = 0; f < featureCount; ++f) {
+        const SearchRange& range = defaults[size_t(f)];
+        const QString n = QString::number(f + 1);
+        auto* box = new QCheckBox(names::featureNames[f]());
         box->setObjectName(u"chkSuggest"_s + n);
-        free_[size_t(f - 1)] = box;
-        low_[size_t(f - 1)] = numberField(u"txtSuggestLow"_s + n, range.low);
-        high_[size_t(f - 1)] = numberField(u"txtSuggestHigh"_s + n, range.high);
-        step_[size_t(f - 1)] = numberField(u"txtSuggestStep"_s + n, range.step);
-        grid->addWidget(box, f, 0);
-        grid->addWidget(low_[size_t(f - 1)], f, 1);
-        grid->addWidget(high_[size_t(f - 1)], f, 2);
-        grid->addWidget(step_[size_t(f - 1)], f, 3);
+        free_[size_t(f)] = box;
+        low_[size_t(f)] = numberField(u"txtSuggestLow"_s + n, range.low);
+        high_[size_t(f)] = numberField(u"txtSuggestHigh"_s + n, range.high);
+        step_[size_t(f)] = numberField(u"txtSuggestStep"_s + n, range.step);
+        grid->addWidget(box, f + 1, 0);
+        grid->addWidget(low_[size_t(f)], f + 1, 1);
+        grid->addWidget(high_[size_t(f)], f + 1, 2);
+        grid->addWidget(step_[size_t(f)], f + 1, 3);
     }
     auto* emiNote = new QLabel(
-        u"A changed interest, loan value or period recomputes the EMI by the EMI rule."_s);
+        tr("A changed interest, loan value or period recomputes the EMI by the EMI rule."));
     emiNote->setWordWrap(true);
 
-    cmdSearch_ = new QPushButton(u"Search"_s);
+    cmdSearch_ = new QPushButton(tr("Search"));
     cmdSearch_->setObjectName(u"cmdSuggestSearch"_s);
-    cmdStop_ = new QPushButton(u"Stop"_s);
+    cmdStop_ = new QPushButton(tr("Stop"));
     cmdStop_->setObjectName(u"cmdSuggestStop"_s);
     cmdStop_->setEnabled(false);
-    cmdTake_ = new QPushButton(u"Take into New Analysis"_s);
+    cmdTake_ = new QPushButton(tr("Take into New Analysis"));
     cmdTake_->setObjectName(u"cmdSuggestTake"_s);
     cmdTake_->setEnabled(false);
-    auto* close = new QPushButton(u"Close"_s);
+    auto* close = new QPushButton(tr("Close"));
     close->setObjectName(u"cmdSuggestClose"_s);
     for (QPushButton* button : {cmdSearch_, cmdStop_, cmdTake_, close})
         button->setAutoDefault(false);
@@ -93,8 +90,9 @@ SuggestDialog::SuggestDialog(const Grid& base, const PollTables& polls, int segm
 
     table_ = new QTableWidget(0, featureCount + 4);
     table_->setObjectName(u"tblSuggestions"_s);
-    table_->setHorizontalHeaderLabels(QStringList{u"#"_s} + names +
-                                      QStringList{u"Totals"_s, u"90% interval"_s, u"Flags"_s});
+    table_->setHorizontalHeaderLabels(
+        QStringList{tr("#")} + names::texts(names::featureNames) +
+        QStringList{names::totals(), tr("90% interval"), tr("Flags")});
     table_->verticalHeader()->setVisible(false);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -105,7 +103,7 @@ SuggestDialog::SuggestDialog(const Grid& base, const PollTables& polls, int segm
         work_.cancel();
         cmdSearch_->setEnabled(true);
         cmdStop_->setEnabled(false);
-        note_->setText(u"Stopped."_s);
+        note_->setText(tr("Stopped."));
     });
     connect(cmdTake_, &QPushButton::clicked, this, &SuggestDialog::take);
     connect(table_, &QTableWidget::cellDoubleClicked, this, &SuggestDialog::take);
@@ -149,14 +147,14 @@ void SuggestDialog::search() {
     cmdSearch_->setEnabled(false);
     cmdStop_->setEnabled(true);
     cmdTake_->setEnabled(false);
-    note_->setText(u"Searching..."_s);
-    work_.start([base = base_, polls = polls_, segments = segments_, space = space(),
-                 resampled = resampled_,
+    note_->setText(tr("Searching..."));
+    const PlanAnalysis& plan = session_.analysis();
+    work_.start([details = plan.details(), poll = plan.poll(), segments = plan.segmentCount(),
+                 space = space(), resampled = session_.resampled(),
                  this](const std::atomic<bool>& cancel, const BackgroundWork::Progress& progress) {
-        const PollGrids grids{polls[0], polls[1], polls[2]};
         // The search takes nine tenths of the bar, the intervals the rest.
         SearchResult result = searchStrategies(
-            base, grids, segments, space, 10, [&](int percent) { progress(percent * 9 / 10); },
+            details, poll, segments, space, 10, [&](int percent) { progress(percent * 9 / 10); },
             &cancel);
         std::vector<StrategyIntervals> intervals;
         if (!cancel && resampled.valid()) {
@@ -178,10 +176,10 @@ void SuggestDialog::showResult(SearchResult result, std::vector<StrategyInterval
     suggestions_ = result.best;
     note_->setText(
         result.exhaustive
-            ? u"Every one of the %1 strategies of the grid was forecast."_s.arg(result.forecasts)
-            : u"The grid is too large to forecast every strategy: coordinate ascent "
-              "from %1 starts forecast %2 of them."_s.arg(ascentStarts)
-                  .arg(result.forecasts));
+            ? tr("Every one of the %1 strategies of the grid was forecast.").arg(result.forecasts)
+            : tr("The grid is too large to forecast every strategy: coordinate ascent "
+                 "from %1 starts forecast %2 of them.")
+                  .arg(QString::number(ascentStarts), QString::number(result.forecasts)));
     table_->setRowCount(int(suggestions_.size()));
     for (int i = 0; i < int(suggestions_.size()); ++i) {
         const Suggestion& s = suggestions_[size_t(i)];

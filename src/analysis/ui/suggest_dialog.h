@@ -1,16 +1,13 @@
 #pragma once
 
-#include "analysis/analysis_plan.h"
+#include "analysis/background_work.h"
 #include "analysis/intervals.h"
 #include "analysis/strategy_search.h"
-#include "analysis/ui/background_work.h"
 
 #include <QDialog>
 #include <QStringList>
 
 #include <array>
-#include <future>
-#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -22,8 +19,7 @@ class QTableWidget;
 
 namespace lendora::analysis {
 
-// The resampled poll counts of the plan, drawn on a thread of their own.
-using ResampledSource = std::shared_future<std::shared_ptr<const ResampledPolls>>;
+class AnalysisSession;
 
 // "Suggest strategies": the user ticks the features that may change and
 // their bounds and steps; the search runs on a thread with its progress
@@ -32,8 +28,9 @@ using ResampledSource = std::shared_future<std::shared_ptr<const ResampledPolls>
 class SuggestDialog : public QDialog {
     Q_OBJECT
 public:
-    SuggestDialog(const Grid& base, const PollTables& polls, int segmentCount,
-                  ResampledSource resampled, QWidget* parent = nullptr);
+    // Searches the plan of the session, with its counts at the time of the
+    // search.
+    explicit SuggestDialog(const AnalysisSession& session, QWidget* parent = nullptr);
 
     // The suggestions of the last search, best first.
     const std::vector<Suggestion>& suggestions() const { return suggestions_; }
@@ -51,17 +48,14 @@ private:
     void showResult(SearchResult result, std::vector<StrategyIntervals> intervals);
     void take();
 
-    Grid base_;
-    PollTables polls_;
-    int segments_;
-    ResampledSource resampled_;
+    const AnalysisSession& session_;
     BackgroundWork work_;
     std::vector<Suggestion> suggestions_;
 
-    std::array<QCheckBox*, featureCount> free_{};
-    std::array<QLineEdit*, featureCount> low_{};
-    std::array<QLineEdit*, featureCount> high_{};
-    std::array<QLineEdit*, featureCount> step_{};
+    PerFeature<QCheckBox*> free_{};
+    PerFeature<QLineEdit*> low_{};
+    PerFeature<QLineEdit*> high_{};
+    PerFeature<QLineEdit*> step_{};
     QPushButton* cmdSearch_ = nullptr;
     QPushButton* cmdStop_ = nullptr;
     QPushButton* cmdTake_ = nullptr;

@@ -3,6 +3,7 @@
 // the user's steps; the lines after each step are what it showed (windows,
 // messages, dialogs, written files), and the test compares the whole text.
 // Lines starting with "#" explain the scenario.
+#include "analysis/analysis_session.h"
 #include "analysis/ui/analysis_window.h"
 #include "shell/ui/main_window.h"
 #include "widgets/grid_view.h"
@@ -98,11 +99,13 @@ protected:
     QString screen(const QString& name) {
         QString text = screenText(form(name));
         if (auto* window = qobject_cast<AnalysisWindow*>(form(name))) {
-            const analysis::AnalysisTables& t = window->tables();
+            const analysis::PlanAnalysis& plan = window->session().analysis();
             text += "flags ";
-            for (int f = 1; f <= 7; ++f)
-                text += t.changeFlag(f) ? u'1' : u'0';
-            text += QStringLiteral(" EMI %1, row %2\n").arg(int(t.lblNewEMIFlag)).arg(t.lblRowSel);
+            for (bool changed : plan.entry().changed)
+                text += changed ? u'1' : u'0';
+            text += QStringLiteral(" EMI %1, row %2\n")
+                        .arg(int(plan.entry().emiRecomputed))
+                        .arg(plan.selectedRow());
         }
         if (mother->guru().text() != guru)
             text += "guru: " + oneLine(guru = mother->guru().text()) + "\n";
@@ -233,6 +236,8 @@ TEST_P(Scenario, ShowsAndWritesWhatItsFileSays) {
         if (!line.startsWith("> "))
             continue;
         QString shown = run(line.mid(2));
+        // An export waits for the intervals without holding the window up.
+        finishBackgroundWork(form("frmAnalysis"));
         if (shown.startsWith("skipped"))
             GTEST_SKIP() << qPrintable(shown);
         const QStringList messages = boxes.take();

@@ -1,6 +1,8 @@
+#include "analysis/analysis_session.h"
 #include "analysis/ui/analysis_charts.h"
 #include "analysis/ui/analysis_window_fixture.h"
 #include "analysis/ui/sensitivity_chart.h"
+#include "analysis/ui/sensitivity_panel.h"
 
 #include "shell/ui/main_window.h"
 #include "widgets/guru_window.h"
@@ -86,8 +88,8 @@ TEST_F(ForecastToolsWindowTest, TheSensitivityPanelDrawsTheCurveOfTheChosenFeatu
         EXPECT_EQ(points(analysis::brandsSeriesName), 3);
         EXPECT_EQ(series(analysis::extrapolationSeriesName) != nullptr, c.shaded);
         // The brands' points lie on the curve's values at their features.
-        const auto& curve = window->sensitivity();
-        EXPECT_EQ(curve.feature, c.feature + 1);
+        const auto& curve = find<analysis::SensitivityPanel>("fraSensitivity", window)->curve();
+        EXPECT_EQ(curve.feature, c.feature);
         EXPECT_EQ(find<QLabel>("lblSensitivityVertex", window)->text(),
                   analysis::vertexText(curve));
     }
@@ -155,12 +157,12 @@ TEST_F(ForecastToolsWindowTest, TakingASuggestionFillsTheSevenFieldsForTheUsualR
 
     // Then Enter through the fields, Analyse and Add as ever.
     analyseAndAdd({nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr});
-    const Grid& flagTable = window->tables().flags;
+    const analysis::PlanAnalysis& plan = window->session().analysis();
+    ASSERT_EQ(plan.strategies().size(), 1u);
     QString stored;
-    for (int f = 1; f <= 7; ++f)
-        stored += flagTable.text(1, f);
+    for (bool changed : plan.strategies()[0].changed)
+        stored += changed ? u'1' : u'0';
     EXPECT_EQ(stored, flags);
-    EXPECT_EQ(window->tables().lblAnalysisID, 2);
 }
 
 TEST_F(ForecastToolsWindowTest, ASearchOfSevenFeaturesShowsProgressAndStopDropsItsResult) {

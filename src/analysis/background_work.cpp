@@ -1,4 +1,4 @@
-#include "analysis/ui/background_work.h"
+#include "analysis/background_work.h"
 
 #include <QMetaObject>
 
