@@ -80,7 +80,7 @@ QWidget* AnalysisWindow::buildSensitivityPanel() {
     connect(sensitivitySegment_, &QComboBox::currentIndexChanged, this, redraw);
     connect(sensitivityMargin_, &QSpinBox::valueChanged, this, redraw);
 
-    sensitivityChart_ = new QChartView(new QChart);
+    sensitivityChart_ = analysis::newChartView(new QChart);
     sensitivityChart_->setObjectName(u"MSCH_Sensitivity"_s);
     sensitivityChart_->setRenderHint(QPainter::Antialiasing);
     // Small at least: the comparison above keeps the room it needs.
