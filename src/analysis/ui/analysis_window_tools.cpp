@@ -209,9 +209,12 @@ const std::vector<analysis::StrategyIntervals>& AnalysisWindow::intervalsForExpo
     static const std::vector<analysis::StrategyIntervals> none;
     if (!strategyIntervals() && !intervalWork_->busy())
         refreshIntervals();
+    // The window repaints and shows the progress meanwhile, but the user's
+    // clicks and keys wait: one could close this window, deleting it under
+    // this loop, or start another export or change the strategies midway.
     while (!strategyIntervals() && intervalWork_->busy()) {
         busy_->setVisible(true);
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
     }
     const auto* intervals = strategyIntervals();
     return intervals ? *intervals : none;
