@@ -131,7 +131,8 @@ private:
     void takeSuggestion(const QStringList& texts);
     void showToolsInGuru(const QString& text);
     // The intervals of the saved strategies for an export: when they are
-    // still being worked out, the window waits for them, handling events.
+    // still being worked out, the window waits for them, handling every
+    // event but the user's input.
     const std::vector<analysis::StrategyIntervals>& intervalsForExport();
     // The two comparison charts for a picture or the report: segments, features.
     std::pair<analysis::ChartPicture, analysis::ChartPicture> chartPictures();

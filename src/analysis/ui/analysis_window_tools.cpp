@@ -80,7 +80,7 @@ QWidget* AnalysisWindow::buildSensitivityPanel() {
     connect(sensitivitySegment_, &QComboBox::currentIndexChanged, this, redraw);
     connect(sensitivityMargin_, &QSpinBox::valueChanged, this, redraw);
 
-    sensitivityChart_ = new QChartView(new QChart);
+    sensitivityChart_ = analysis::newChartView(new QChart);
     sensitivityChart_->setObjectName(u"MSCH_Sensitivity"_s);
     sensitivityChart_->setRenderHint(QPainter::Antialiasing);
     // Small at least: the comparison above keeps the room it needs.
@@ -209,9 +209,12 @@ const std::vector<analysis::StrategyIntervals>& AnalysisWindow::intervalsForExpo
     static const std::vector<analysis::StrategyIntervals> none;
     if (!strategyIntervals() && !intervalWork_->busy())
         refreshIntervals();
+    // The window repaints and shows the progress meanwhile, but the user's
+    // clicks and keys wait: one could close this window, deleting it under
+    // this loop, or start another export or change the strategies midway.
     while (!strategyIntervals() && intervalWork_->busy()) {
         busy_->setVisible(true);
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
     }
     const auto* intervals = strategyIntervals();
     return intervals ? *intervals : none;
