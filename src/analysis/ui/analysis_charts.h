@@ -10,6 +10,18 @@
 // per strategy, one bar set per feature or segment plus the totals.
 namespace lendora::analysis {
 
+// A view of the chart whose scene keeps its items in a plain list, not in a
+// spatial index. Such an index files an item under the rectangle it had and
+// drops it by the rectangle it has: an item whose bounds changed unannounced
+// stays filed after it left the scene, and is painted after it is deleted.
+// The charts here are rebuilt whole, often, while their items move on every
+// layout; a list cannot keep an item the scene no longer holds.
+QChartView* newChartView(QChart* chart);
+
+// Shows the chart in the view and deletes the one it showed, once that one
+// has left the view's scene.
+void replaceChart(QChartView* view, QChart* chart);
+
 // A chart view with an empty chart, titled, with its legend below.
 QChartView* newComparisonChart(const QString& objectName, const QString& title);
 

@@ -1,6 +1,7 @@
 #include "analysis/ui/sensitivity_chart.h"
 
 #include "analysis/analysis_names.h"
+#include "analysis/ui/analysis_charts.h"
 #include "analysis/ui/export_pictures.h"
 
 #include <QCursor>
@@ -58,14 +59,12 @@ void roundTicks(QValueAxis* axis, double low, double high, double least) {
 
 void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStringList& brandNames,
                      const QString& title) {
-    QChart* old = view->chart();
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setTitle(title);
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    view->setChart(chart);
-    old->deleteLater();
+    replaceChart(view, chart);
 
     double low = 0;
     double high = 1;
@@ -156,7 +155,7 @@ void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStr
 
 QByteArray sensitivityPicture(const SensitivityCurve& curve, const QStringList& brandNames,
                               const QString& title, QSize size, bool svg) {
-    auto view = std::make_unique<QChartView>(new QChart);
+    std::unique_ptr<QChartView> view(newChartView(new QChart));
     drawSensitivity(view.get(), curve, brandNames, title);
     return viewPicture(std::move(view), size, svg);
 }

@@ -4,6 +4,7 @@
 #include "analysis/analysis_names.h"
 #include "analysis/analysis_session.h"
 #include "analysis/forecast_tools_guru.h"
+#include "analysis/ui/analysis_charts.h"
 #include "analysis/ui/export_files.h"
 #include "analysis/ui/panel_support.h"
 #include "analysis/ui/sensitivity_chart.h"
@@ -56,7 +57,7 @@ SensitivityPanel::SensitivityPanel(ui::Desk& desk, ExportFiles& exports, QWidget
     connect(segment_, &QComboBox::currentIndexChanged, this, redraw);
     connect(margin_, &QSpinBox::valueChanged, this, redraw);
 
-    chart_ = new QChartView(new QChart);
+    chart_ = newChartView(new QChart);
     chart_->setObjectName(QString::fromLatin1(names::sensitivityChart));
     chart_->setRenderHint(QPainter::Antialiasing);
     // Small at least: the comparison above keeps the room it needs.
