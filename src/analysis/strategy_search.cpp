@@ -13,6 +13,8 @@
 
 namespace lendora::analysis {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Whether the EMI of the suggestion was recomputed: then the EMI field shows
@@ -100,7 +102,7 @@ public:
         const double emiValue = s.values[feature::emi];
         if (emi.free && (emiValue < emi.low || emiValue > emi.high))
             return std::nullopt;
-        if (s.pattern() == QStringLiteral("0000000"))
+        if (s.pattern() == u"0000000"_s)
             return std::nullopt;
         ++forecasts_;
         for (int f = 0; f < featureCount; ++f)

@@ -4,6 +4,8 @@
 
 namespace lendora::analysis {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int baseColumns = 10;
@@ -11,7 +13,7 @@ constexpr int estimateColumns = 10; // the segment, seven features, the total, t
 constexpr int totalColumn = featureCount + 1;
 
 QString flagText(bool flag) {
-    return flag ? QStringLiteral("1") : QStringLiteral("0");
+    return flag ? u"1"_s : u"0"_s;
 }
 
 QString baseText(const PlanAnalysis& plan, int row, int column) {
@@ -60,7 +62,7 @@ QString estimateText(const PlanAnalysis& plan, int row, int column) {
     if (column > totalColumn)
         return {};
     if (plan.refused())
-        return QStringLiteral("0");
+        return u"0"_s;
     return wholeText(column == totalColumn ? estimates->grandTotal
                                            : estimates->featureTotals[size_t(column - 1)]);
 }

@@ -1,5 +1,6 @@
 #include "analysis/ui/analysis_charts.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QGraphicsObject>
@@ -17,6 +18,8 @@
 #include <optional>
 
 namespace lendora::analysis {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -192,9 +195,8 @@ void drawComparison(QChartView* view, const ChartData& data) {
     QObject::connect(
         series, &QBarSeries::hovered, view, [rowLabels](bool inside, int index, QBarSet* set) {
             if (inside)
-                QToolTip::showText(QCursor::pos(), rowLabels.value(index) + QStringLiteral(", ") +
-                                                       set->label() + QStringLiteral(": ") +
-                                                       QString::number(set->at(index)));
+                QToolTip::showText(QCursor::pos(), rowLabels.value(index) + u", "_s + set->label() +
+                                                       u": "_s + QString::number(set->at(index)));
             else
                 QToolTip::hideText();
         });
@@ -206,13 +208,13 @@ void drawComparison(QChartView* view, const ChartData& data) {
     chart->addAxis(strategies, Qt::AlignBottom);
 
     auto* respondents = new QValueAxis;
-    respondents->setTitleText(QStringLiteral("Respondents"));
+    respondents->setTitleText(QCoreApplication::translate("ComparisonChart", "Respondents"));
     respondents->setRange(low, high > low ? high * 1.05 : low + 1);
     respondents->applyNiceNumbers();
     // Whole numbers, unless the steps are fractions (a chart of zeros).
     const double step =
         (respondents->max() - respondents->min()) / std::max(respondents->tickCount() - 1, 1);
-    respondents->setLabelFormat(step >= 1 ? QStringLiteral("%.0f") : QStringLiteral("%g"));
+    respondents->setLabelFormat(step >= 1 ? u"%.0f"_s : u"%g"_s);
     chart->addAxis(respondents, Qt::AlignLeft);
 
     chart->addSeries(series);
@@ -233,7 +235,7 @@ public:
     explicit PendingChart(QChartView* view)
         : QObject(view)
         , view_(view) {
-        setObjectName(QStringLiteral("pendingChart"));
+        setObjectName(u"pendingChart"_s);
         view->installEventFilter(this);
     }
     std::optional<ChartData> data;
@@ -252,8 +254,7 @@ private:
 };
 
 PendingChart* pendingOf(QChartView* view) {
-    auto* pending =
-        view->findChild<PendingChart*>(QStringLiteral("pendingChart"), Qt::FindDirectChildrenOnly);
+    auto* pending = view->findChild<PendingChart*>(u"pendingChart"_s, Qt::FindDirectChildrenOnly);
     return pending ? pending : new PendingChart(view);
 }
 } // namespace

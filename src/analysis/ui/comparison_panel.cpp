@@ -22,6 +22,8 @@
 
 namespace lendora::analysis {
 
+using namespace Qt::StringLiterals;
+
 ComparisonPanel::ComparisonPanel(ExportFiles& exports, QWidget* belowTables,
                                  const QList<QWidget*>& besideButtons, QWidget* parent)
     : QWidget(parent)
@@ -191,8 +193,8 @@ void ComparisonPanel::whenIntervalsReady(std::function<void()> write) {
 }
 
 void ComparisonPanel::exportCsv() {
-    const QString path = exports_.askFor(tr("Export CSV"), QStringLiteral(".csv"),
-                                         tr("CSV file (*.csv)"), QStringLiteral("csv"));
+    const QString path =
+        exports_.askFor(tr("Export CSV"), u".csv"_s, tr("CSV file (*.csv)"), u"csv"_s);
     if (path.isEmpty())
         return;
     whenIntervalsReady([this, path] {
@@ -212,8 +214,8 @@ void ComparisonPanel::exportChart() {
     exports_.pictureSize = dialog.pictureSize();
     const bool features = dialog.chart() == ChartExportDialog::Features;
     bool svg = false;
-    const QString path = exports_.askPicture(
-        features ? QStringLiteral(" features.png") : QStringLiteral(" segments.png"), svg);
+    const QString path =
+        exports_.askPicture(features ? u" features.png"_s : u" segments.png"_s, svg);
     if (path.isEmpty())
         return;
     whenIntervalsReady([this, path, features, svg] {
@@ -227,8 +229,8 @@ void ComparisonPanel::exportChart() {
 }
 
 void ComparisonPanel::exportReport() {
-    const QString path = exports_.askFor(tr("PDF Report"), QStringLiteral(".pdf"),
-                                         tr("PDF document (*.pdf)"), QStringLiteral("pdf"));
+    const QString path =
+        exports_.askFor(tr("PDF Report"), u".pdf"_s, tr("PDF document (*.pdf)"), u"pdf"_s);
     if (path.isEmpty())
         return;
     whenIntervalsReady([this, path] {

@@ -3,6 +3,7 @@
 #include "analysis/ui/analysis_charts.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGuiApplication>
@@ -158,8 +159,9 @@ private:
         painter_.setPen(QColor(0x66, 0x66, 0x66));
         const QRectF foot(0, writer_.height() - pt(12), page_.width(), pt(12));
         painter_.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, footer_);
-        painter_.drawText(foot, Qt::AlignRight | Qt::AlignVCenter,
-                          u"Page "_s + QString::number(pageNumber_));
+        painter_.drawText(
+            foot, Qt::AlignRight | Qt::AlignVCenter,
+            QCoreApplication::translate("AnalysisReport", "Page %1").arg(pageNumber_));
         painter_.setPen(Qt::black);
     }
 
@@ -299,7 +301,8 @@ void ReportPages::table(const ReportTable& table) {
     for (size_t r = 0; r < table.rows.size(); ++r) {
         if (layout.rowHeight > remaining()) {
             newPage();
-            drawTitle(table.title + u" (continued)"_s);
+            drawTitle(
+                QCoreApplication::translate("AnalysisReport", "%1 (continued)").arg(table.title));
             drawCells(table.headings, layout.headingHeight, layout.bold, headingFill, true);
         }
         const bool strong = emphasised(r);

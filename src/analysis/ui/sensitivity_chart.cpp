@@ -4,6 +4,7 @@
 #include "analysis/ui/analysis_charts.h"
 #include "analysis/ui/export_pictures.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QPainter>
 #include <QToolTip>
@@ -19,6 +20,24 @@
 
 namespace lendora::analysis {
 
+using namespace Qt::StringLiterals;
+
+QString forecastSeriesName() {
+    return QCoreApplication::translate("SensitivityChart", "Forecast");
+}
+
+QString brandsSeriesName() {
+    return QCoreApplication::translate("SensitivityChart", "Brands");
+}
+
+QString extrapolationSeriesName() {
+    return QCoreApplication::translate("SensitivityChart", "Extrapolation");
+}
+
+QString vertexSeriesName() {
+    return QCoreApplication::translate("SensitivityChart", "Vertex");
+}
+
 namespace {
 
 // A shaded band from x0 to x1 over the whole height of the value axis.
@@ -30,7 +49,7 @@ QAreaSeries* band(double x0, double x1, double low, double high) {
     lower->append(x0, low);
     lower->append(x1, low);
     auto* area = new QAreaSeries(upper, lower);
-    area->setName(extrapolationSeriesName);
+    area->setName(extrapolationSeriesName());
     area->setColor(QColor(0xb0, 0xb0, 0xb0, 90));
     area->setBorderColor(QColor(0xb0, 0xb0, 0xb0, 0));
     return area;
@@ -78,13 +97,13 @@ void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStr
 
     auto* xAxis = new QValueAxis;
     xAxis->setRange(curve.low, curve.high);
-    xAxis->setLabelFormat(QStringLiteral("%g"));
+    xAxis->setLabelFormat(u"%g"_s);
     xAxis->setTitleText(names::featureNames[curve.feature]());
     roundTicks(xAxis, curve.low, curve.high, 0);
     auto* yAxis = new QValueAxis;
     yAxis->setRange(low, high);
-    yAxis->setLabelFormat(QStringLiteral("%.0f"));
-    yAxis->setTitleText(QStringLiteral("Respondents"));
+    yAxis->setLabelFormat(u"%.0f"_s);
+    yAxis->setTitleText(QCoreApplication::translate("SensitivityChart", "Respondents"));
     roundTicks(yAxis, low, high, 1);
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
@@ -96,14 +115,14 @@ void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStr
         series.push_back(band(curve.brandHigh, curve.high, low, high));
 
     auto* line = new QLineSeries;
-    line->setName(forecastSeriesName);
+    line->setName(forecastSeriesName());
     for (const CurvePoint& p : curve.points)
         line->append(p.value, double(p.respondents));
     line->setPen(QPen(QColor(0x4e, 0x79, 0xa7), 2));
     series.push_back(line);
 
     auto* brands = new QScatterSeries;
-    brands->setName(brandsSeriesName);
+    brands->setName(brandsSeriesName());
     brands->setMarkerSize(11);
     brands->setColor(QColor(0xe1, 0x57, 0x59));
     for (const CurvePoint& p : curve.brands)
@@ -117,14 +136,14 @@ void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStr
                          const auto points = brands->points();
                          const auto at = std::find(points.begin(), points.end(), point);
                          QToolTip::showText(QCursor::pos(),
-                                            brandNames.value(int(at - points.begin())) +
-                                                QStringLiteral(": ") + QString::number(point.y()));
+                                            brandNames.value(int(at - points.begin())) + u": "_s +
+                                                QString::number(point.y()));
                      });
     series.push_back(brands);
 
     if (curve.vertex) {
         auto* vertex = new QScatterSeries;
-        vertex->setName(vertexSeriesName);
+        vertex->setName(vertexSeriesName());
         vertex->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
         vertex->setMarkerSize(9);
         vertex->setColor(QColor(0x59, 0xa1, 0x4f));
@@ -146,7 +165,7 @@ void drawSensitivity(QChartView* view, const SensitivityCurve& curve, const QStr
     // One legend entry for the two shaded ends.
     bool extrapolationShown = false;
     for (QAbstractSeries* s : series)
-        if (s->name() == extrapolationSeriesName) {
+        if (s->name() == extrapolationSeriesName()) {
             for (auto* marker : chart->legend()->markers(s))
                 marker->setVisible(!extrapolationShown);
             extrapolationShown = true;

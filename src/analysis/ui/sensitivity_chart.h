@@ -13,11 +13,11 @@
 // extrapolation and the vertex marked.
 namespace lendora::analysis {
 
-// The names of the chart's series, by which they are found.
-inline const QString forecastSeriesName = QStringLiteral("Forecast");
-inline const QString brandsSeriesName = QStringLiteral("Brands");
-inline const QString extrapolationSeriesName = QStringLiteral("Extrapolation");
-inline const QString vertexSeriesName = QStringLiteral("Vertex");
+// The names of the chart's series, as its legend shows them.
+QString forecastSeriesName();
+QString brandsSeriesName();
+QString extrapolationSeriesName();
+QString vertexSeriesName();
 
 // Rebuilds the view's chart from the curve; the brands' points carry the
 // given brand names in their tooltips.

@@ -21,6 +21,8 @@
 
 namespace lendora::analysis {
 
+using namespace Qt::StringLiterals;
+
 SensitivityPanel::SensitivityPanel(ui::Desk& desk, ExportFiles& exports, QWidget* parent)
     : QGroupBox(tr("Sensitivity"), parent)
     , desk_(desk)
@@ -122,7 +124,7 @@ void SensitivityPanel::draw() {
 
 void SensitivityPanel::exportPicture() {
     bool svg = false;
-    const QString path = exports_.askPicture(QStringLiteral(" sensitivity.png"), svg);
+    const QString path = exports_.askPicture(u" sensitivity.png"_s, svg);
     if (path.isEmpty())
         return;
     // At the size of the last comparison chart export, not the panel's.
@@ -131,8 +133,8 @@ void SensitivityPanel::exportPicture() {
 }
 
 void SensitivityPanel::exportCsv() {
-    const QString path = exports_.askFor(tr("Export CSV"), QStringLiteral(" sensitivity.csv"),
-                                         tr("CSV file (*.csv)"), QStringLiteral("csv"));
+    const QString path =
+        exports_.askFor(tr("Export CSV"), u" sensitivity.csv"_s, tr("CSV file (*.csv)"), u"csv"_s);
     if (path.isEmpty())
         return;
     exports_.write(path, csvRecords(curveRecords(curve_)));

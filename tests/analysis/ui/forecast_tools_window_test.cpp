@@ -84,9 +84,9 @@ TEST_F(ForecastToolsWindowTest, TheSensitivityPanelDrawsTheCurveOfTheChosenFeatu
         feature->setCurrentIndex(c.feature);
         segment->setCurrentIndex(c.segment);
         find<QSpinBox>("spnSensitivityMargin", window)->setValue(c.margin);
-        EXPECT_EQ(points(analysis::forecastSeriesName), 101);
-        EXPECT_EQ(points(analysis::brandsSeriesName), 3);
-        EXPECT_EQ(series(analysis::extrapolationSeriesName) != nullptr, c.shaded);
+        EXPECT_EQ(points(analysis::forecastSeriesName()), 101);
+        EXPECT_EQ(points(analysis::brandsSeriesName()), 3);
+        EXPECT_EQ(series(analysis::extrapolationSeriesName()) != nullptr, c.shaded);
         // The brands' points lie on the curve's values at their features.
         const auto& curve = find<analysis::SensitivityPanel>("fraSensitivity", window)->curve();
         EXPECT_EQ(curve.feature, c.feature);
