@@ -36,160 +36,136 @@ QString perBrand(const std::array<QString, brandCount>& names, const BrandPoints
     QStringList parts;
     for (size_t b = 0; b < brandCount; ++b)
         parts << names[b] + u' ' + doubleText(values[b]);
-    return parts.join(u", ");
+    return parts.join(u", "_s);
 }
 
 QString number(double value) {
     return doubleText(value);
 }
 
-// Everything one segment needs for its sentences.
-struct SegmentFacts {
-    QString label;
-    BrandPoints totals{}; // the three products' segment totals
-    double allProducts = 0;
-};
-
-// Everything one feature needs.
+// What the checks of one changed feature rest on.
 struct FeatureFacts {
-    int feature = 0;
-    QString name;
-    double value = 0;
     BrandPoints x{};
-    bool changed = false;
     bool equalValues = false; // two brands share the value: no curve
     bool outside = false;     // the new value lies outside the brands' values
 };
 
-class WarningCollector {
-public:
-    WarningCollector(const ProjectDetails& details, const SegmentDescriptions& segments,
-                     const PlanPoll& poll, const DetailedEstimates& estimates,
-                     const StrategyInput& strategy)
-        : segments_(segments)
-        , poll_(poll)
-        , estimates_(estimates)
-        , strategy_(strategy)
-        , brands_(brandNames(details)) {
-        for (int f = 0; f < featureCount; ++f)
-            features_[size_t(f)] = featureFacts(details, f);
-    }
+FeatureFacts featureFacts(const ForecastFacts& facts, int f) {
+    FeatureFacts feature;
+    feature.x = brandValues(facts.details, f);
+    const auto [low, high] = std::minmax({feature.x[0], feature.x[1], feature.x[2]});
+    const double value = facts.strategy.values[size_t(f)];
+    feature.equalValues = !distinctValues(feature.x);
+    feature.outside = value < low || value > high;
+    return feature;
+}
 
-    std::vector<ForecastWarning> collect() {
-        for (int r = 0; r < int(estimates_.segments.size()); ++r) {
-            const SegmentFacts segment = segmentFacts(r);
-            for (const FeatureFacts& feature : features_)
-                checkCell(r, segment, feature);
-            checkSegmentTotal(r, segment);
-        }
-        std::stable_sort(warnings_.begin(), warnings_.end(),
-                         [](const ForecastWarning& a, const ForecastWarning& b) {
-                             if (a.segment != b.segment)
-                                 return a.segment < b.segment;
-                             if (a.feature != b.feature)
-                                 return a.feature < b.feature;
-                             return int(a.kind) < int(b.kind);
-                         });
-        return std::move(warnings_);
-    }
+double respondentsOf(const BrandPoints& totals) {
+    return totals[0] + totals[1] + totals[2];
+}
 
-private:
-    FeatureFacts featureFacts(const ProjectDetails& details, int f) const {
-        FeatureFacts facts;
-        facts.feature = f;
-        facts.name = names::featureNames[f]();
-        facts.value = strategy_.values[size_t(f)];
-        facts.changed = strategy_.changed[size_t(f)];
-        facts.x = brandValues(details, f);
-        const auto [low, high] = std::minmax({facts.x[0], facts.x[1], facts.x[2]});
-        facts.equalValues = !distinctValues(facts.x);
-        facts.outside = facts.value < low || facts.value > high;
-        return facts;
-    }
+double estimateAt(const ForecastFacts& facts, int segment, int feature) {
+    const SegmentEstimates& estimates = facts.estimates.segments[size_t(segment)];
+    return feature == segmentTotal ? estimates.total : estimates.features[size_t(feature)];
+}
 
-    SegmentFacts segmentFacts(int r) const {
-        SegmentFacts facts;
-        facts.label = r < int(segments_.size()) ? segments_[size_t(r)] : QString();
-        if (facts.label.isEmpty())
-            facts.label = tr("Segment %1").arg(r + 1);
-        facts.totals = segmentTotals(poll_, r);
-        facts.allProducts = facts.totals[0] + facts.totals[1] + facts.totals[2];
-        return facts;
-    }
+} // namespace
 
-    void add(WarningKind kind, int segment, int feature, QString reason) {
-        warnings_.push_back({kind, segment, feature, std::move(reason)});
-    }
-
-    void checkCell(int r, const SegmentFacts& segment, const FeatureFacts& feature) {
-        const int f = feature.feature;
-        const double estimate = estimates_.segments[size_t(r)].features[size_t(f)];
-        const BrandPoints y = brandCounts(poll_, r, f);
-        const QString where =
-            feature.changed
-                ? tr("%1, %2 %3").arg(segment.label, feature.name, number(feature.value))
-                : tr("%1, %2").arg(segment.label, feature.name);
-        if (feature.changed) {
-            if (feature.equalValues) {
-                add(WarningKind::NoCurve, r, f,
-                    tr("%1: two of the three brands have the same value (%2), so no curve can be "
-                       "drawn through their counts; the estimate is %3's own count.")
-                        .arg(feature.name, perBrand(brands_, feature.x), brands_[0]));
-            } else if (!std::isfinite(parabolaAt(feature.x, y, feature.value))) {
-                add(WarningKind::NoCurve, r, f,
-                    tr("%1: the curve through the counts gives no usable number; the estimate is "
-                       "%2's own count.")
-                        .arg(where, brands_[0]));
-            } else if (feature.outside) {
-                add(WarningKind::Extrapolated, r, f,
-                    tr("%1 %2 lies outside the three brands' values (%3): the estimate extends "
-                       "the curve beyond the poll data.")
-                        .arg(feature.name, number(feature.value), perBrand(brands_, feature.x)));
+std::vector<ForecastWarning> forecastWarnings(const ForecastFacts& facts) {
+    std::vector<ForecastWarning> warnings;
+    PerFeature<FeatureFacts> features;
+    for (int f = 0; f < featureCount; ++f)
+        features[size_t(f)] = featureFacts(facts, f);
+    for (int r = 0; r < int(facts.estimates.segments.size()); ++r) {
+        const double allProducts = respondentsOf(segmentTotals(facts.poll, r));
+        for (int f = 0; f <= segmentTotal; ++f) {
+            if (f < featureCount && facts.strategy.changed[size_t(f)]) {
+                const FeatureFacts& feature = features[size_t(f)];
+                const BrandPoints y = brandCounts(facts.poll, r, f);
+                if (feature.equalValues ||
+                    !std::isfinite(parabolaAt(feature.x, y, facts.strategy.values[size_t(f)])))
+                    warnings.push_back({WarningKind::NoCurve, r, f});
+                else if (feature.outside)
+                    warnings.push_back({WarningKind::Extrapolated, r, f});
+                if (y[0] + y[1] + y[2] < fewRespondents)
+                    warnings.push_back({WarningKind::FewRespondents, r, f});
             }
-            const double respondents = y[0] + y[1] + y[2];
-            if (respondents < fewRespondents)
-                add(WarningKind::FewRespondents, r, f,
-                    (respondents == 1 ? tr("%1, %2: the estimate rests on %3 respondent (%4), "
-                                           "fewer than %5.")
-                                      : tr("%1, %2: the estimate rests on %3 respondents (%4), "
-                                           "fewer than %5."))
-                        .arg(segment.label, feature.name, number(respondents), perBrand(brands_, y),
-                             QString::number(fewRespondents)));
+            const double estimate = estimateAt(facts, r, f);
+            if (estimate < 0)
+                warnings.push_back({WarningKind::BelowZero, r, f});
+            if (estimate > allProducts)
+                warnings.push_back({WarningKind::AboveSegmentTotal, r, f});
         }
-        if (estimate < 0)
-            add(WarningKind::BelowZero, r, f,
-                tr("%1: the curve through the counts (%2) gives %3 respondents, fewer than 0.")
-                    .arg(where, perBrand(brands_, y), number(estimate)));
-        if (estimate > segment.allProducts)
-            add(WarningKind::AboveSegmentTotal, r, f,
-                tr("%1: the estimate %2 is more than the %3 respondents of this segment for all "
-                   "three products (%4).")
-                    .arg(where, number(estimate), number(segment.allProducts),
-                         perBrand(brands_, segment.totals)));
     }
+    std::stable_sort(warnings.begin(), warnings.end(),
+                     [](const ForecastWarning& a, const ForecastWarning& b) {
+                         if (a.segment != b.segment)
+                             return a.segment < b.segment;
+                         if (a.feature != b.feature)
+                             return a.feature < b.feature;
+                         return int(a.kind) < int(b.kind);
+                     });
+    return warnings;
+}
 
-    void checkSegmentTotal(int r, const SegmentFacts& segment) {
-        const double total = estimates_.segments[size_t(r)].total;
-        if (total < 0)
-            add(WarningKind::BelowZero, r, segmentTotal,
-                tr("%1: the estimates add up to %2 respondents, fewer than 0.")
-                    .arg(segment.label, number(total)));
-        if (total > segment.allProducts)
-            add(WarningKind::AboveSegmentTotal, r, segmentTotal,
-                tr("%1: the estimates add up to %2 respondents, more than the %3 respondents of "
-                   "this segment for all three products (%4).")
-                    .arg(segment.label, number(total), number(segment.allProducts),
-                         perBrand(brands_, segment.totals)));
+QString warningReason(const ForecastFacts& facts, const ForecastWarning& warning) {
+    const int r = warning.segment;
+    const int f = warning.feature;
+    const std::array<QString, brandCount> brands = brandNames(facts.details);
+    QString label = r < int(facts.segments.size()) ? facts.segments[size_t(r)] : QString();
+    if (label.isEmpty())
+        label = tr("Segment %1").arg(r + 1);
+    const BrandPoints totals = segmentTotals(facts.poll, r);
+    const double estimate = estimateAt(facts, r, f);
+    if (f == segmentTotal)
+        return warning.kind == WarningKind::BelowZero
+                   ? tr("%1: the estimates add up to %2 respondents, fewer than 0.")
+                         .arg(label, number(estimate))
+                   : tr("%1: the estimates add up to %2 respondents, more than the %3 "
+                        "respondents of this segment for all three products (%4).")
+                         .arg(label, number(estimate), number(respondentsOf(totals)),
+                              perBrand(brands, totals));
+
+    const QString name = names::featureNames[f]();
+    const double value = facts.strategy.values[size_t(f)];
+    const FeatureFacts feature = featureFacts(facts, f);
+    const BrandPoints y = brandCounts(facts.poll, r, f);
+    const QString where = facts.strategy.changed[size_t(f)]
+                              ? tr("%1, %2 %3").arg(label, name, number(value))
+                              : tr("%1, %2").arg(label, name);
+    switch (warning.kind) {
+    case WarningKind::NoCurve:
+        if (feature.equalValues)
+            return tr("%1: two of the three brands have the same value (%2), so no curve can be "
+                      "drawn through their counts; the estimate is %3's own count.")
+                .arg(name, perBrand(brands, feature.x), brands[0]);
+        return tr("%1: the curve through the counts gives no usable number; the estimate is "
+                  "%2's own count.")
+            .arg(where, brands[0]);
+    case WarningKind::Extrapolated:
+        return tr("%1 %2 lies outside the three brands' values (%3): the estimate extends the "
+                  "curve beyond the poll data.")
+            .arg(name, number(value), perBrand(brands, feature.x));
+    case WarningKind::FewRespondents: {
+        const double respondents = y[0] + y[1] + y[2];
+        return (respondents == 1
+                    ? tr("%1, %2: the estimate rests on %3 respondent (%4), fewer than %5.")
+                    : tr("%1, %2: the estimate rests on %3 respondents (%4), fewer than %5."))
+            .arg(label, name, number(respondents), perBrand(brands, y),
+                 QString::number(fewRespondents));
     }
+    case WarningKind::BelowZero:
+        return tr("%1: the curve through the counts (%2) gives %3 respondents, fewer than 0.")
+            .arg(where, perBrand(brands, y), number(estimate));
+    case WarningKind::AboveSegmentTotal:
+        return tr("%1: the estimate %2 is more than the %3 respondents of this segment for all "
+                  "three products (%4).")
+            .arg(where, number(estimate), number(respondentsOf(totals)), perBrand(brands, totals));
+    }
+    return {};
+}
 
-    const SegmentDescriptions& segments_;
-    const PlanPoll& poll_;
-    const DetailedEstimates& estimates_;
-    const StrategyInput& strategy_;
-    const std::array<QString, brandCount> brands_;
-    PerFeature<FeatureFacts> features_;
-    std::vector<ForecastWarning> warnings_;
-};
+namespace {
 
 // "1 estimate", "3 estimates".
 QString estimatesText(qsizetype count) {
@@ -197,27 +173,6 @@ QString estimatesText(qsizetype count) {
 }
 
 } // namespace
-
-std::vector<ForecastWarning> forecastWarnings(const ProjectDetails& details,
-                                              const SegmentDescriptions& segments,
-                                              const PlanPoll& poll,
-                                              const DetailedEstimates& estimates,
-                                              const StrategyInput& strategy) {
-    return WarningCollector(details, segments, poll, estimates, strategy).collect();
-}
-
-std::vector<const ForecastWarning*> cellWarnings(const std::vector<ForecastWarning>& warnings,
-                                                 int segment, int feature) {
-    std::vector<const ForecastWarning*> found;
-    for (const ForecastWarning& warning : warnings)
-        if (warning.segment == segment && warning.feature == feature)
-            found.push_back(&warning);
-    std::stable_sort(found.begin(), found.end(),
-                     [](const ForecastWarning* a, const ForecastWarning* b) {
-                         return int(a->kind) < int(b->kind);
-                     });
-    return found;
-}
 
 WarningLook warningLook(WarningKind kind) {
     switch (kind) {

@@ -30,9 +30,19 @@ constexpr int segmentTotal = featureCount;
 
 struct ForecastWarning {
     WarningKind kind;
-    int segment;    // 0 to N - 1
-    int feature;    // 0 to 6, or segmentTotal
-    QString reason; // one sentence in the user's own names and values
+    int segment; // 0 to N - 1
+    int feature; // 0 to 6, or segmentTotal
+    bool operator==(const ForecastWarning&) const = default;
+};
+
+// What a forecast's warnings are about: the plan's data and the estimates of
+// the strategy.
+struct ForecastFacts {
+    const ProjectDetails& details;
+    const SegmentDescriptions& segments;
+    const PlanPoll& poll;
+    const DetailedEstimates& estimates;
+    const StrategyInput& strategy;
 };
 
 // The warnings of the estimates of the strategy. Changed features are
@@ -40,16 +50,13 @@ struct ForecastWarning {
 // 5 respondents); every estimate and segment total is checked against 0 and
 // against the segment's respondents for all three products (the sum of the
 // three products' segment totals). Ordered by segment, then feature, then
-// kind.
-std::vector<ForecastWarning> forecastWarnings(const ProjectDetails& details,
-                                              const SegmentDescriptions& segments,
-                                              const PlanPoll& poll,
-                                              const DetailedEstimates& estimates,
-                                              const StrategyInput& strategy);
+// kind: the warnings of one estimate follow each other, most serious first.
+std::vector<ForecastWarning> forecastWarnings(const ForecastFacts& facts);
 
-// The warnings of one estimate, most serious first.
-std::vector<const ForecastWarning*> cellWarnings(const std::vector<ForecastWarning>& warnings,
-                                                 int segment, int feature);
+// Why the warning was given: one sentence in the user's own names and
+// values. Made when it is shown, since a large plan has thousands of
+// warnings and the user reads a few.
+QString warningReason(const ForecastFacts& facts, const ForecastWarning& warning);
 
 // How a kind is shown: the cell colour (0xRRGGBB) and its name for the Guru.
 struct WarningLook {

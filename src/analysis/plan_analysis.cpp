@@ -37,7 +37,13 @@ void PlanAnalysis::estimate() {
     estimates_ = forecast(details_, poll_, segmentCount(), estimated_);
     warnings_.clear();
     if (!refused_)
-        warnings_ = forecastWarnings(details_, segments_, poll_, *estimates_, estimated_);
+        warnings_ = forecastWarnings({details_, segments_, poll_, *estimates_, estimated_});
+}
+
+QString PlanAnalysis::warningReason(const ForecastWarning& warning) const {
+    if (!estimates_)
+        return {};
+    return analysis::warningReason({details_, segments_, poll_, *estimates_, estimated_}, warning);
 }
 
 Novelty PlanAnalysis::analyse(const FeatureValues& values) {

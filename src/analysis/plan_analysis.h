@@ -54,6 +54,8 @@ public:
     // The strategy the estimates are of.
     const StrategyInput& estimated() const { return estimated_; }
     const std::vector<ForecastWarning>& warnings() const { return warnings_; }
+    // Why a warning of the estimates shown was given.
+    QString warningReason(const ForecastWarning& warning) const;
     // Whether Add may take the last Analyse: computed, and not added yet.
     bool addable() const { return addable_; }
 

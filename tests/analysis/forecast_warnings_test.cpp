@@ -47,15 +47,23 @@ QString warningsText(const QStringList& c) {
                     .arg(w.segment + 1)
                     .arg(w.feature + 1)
                     .arg(int(w.kind))
-                    .arg(warningLook(w.kind).colourName, w.reason);
-    for (int r = 0; r < segments; ++r)
-        for (int f = 0; f <= segmentTotal; ++f)
-            if (const auto cell = cellWarnings(warnings, r, f); cell.size() > 1) {
-                text += QStringLiteral("cell %1,%2 first:").arg(r + 1).arg(f + 1);
-                for (const ForecastWarning* w : cell)
-                    text += QStringLiteral(" %1").arg(int(w->kind));
-                text += "\n";
-            }
+                    .arg(warningLook(w.kind).colourName, plan.warningReason(w));
+    // The warnings of one estimate follow each other, most serious first.
+    for (size_t i = 0; i < warnings.size();) {
+        size_t end = i + 1;
+        while (end < warnings.size() && warnings[end].segment == warnings[i].segment &&
+               warnings[end].feature == warnings[i].feature)
+            ++end;
+        if (end - i > 1) {
+            text += QStringLiteral("cell %1,%2 first:")
+                        .arg(warnings[i].segment + 1)
+                        .arg(warnings[i].feature + 1);
+            for (size_t k = i; k < end; ++k)
+                text += QStringLiteral(" %1").arg(int(warnings[k].kind));
+            text += "\n";
+        }
+        i = end;
+    }
     return text + "guru: " + lendora::test::oneLine(guruWarningSummary(warnings)) + "\n";
 }
 

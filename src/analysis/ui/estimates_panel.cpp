@@ -8,6 +8,7 @@
 #include "widgets/grid_view.h"
 #include "widgets/guru_window.h"
 
+#include <QColor>
 #include <QVBoxLayout>
 
 namespace lendora::analysis {
@@ -39,38 +40,31 @@ void EstimatesPanel::showNextStrategy() {
 }
 
 void EstimatesPanel::showWarnings() {
-    const std::vector<ForecastWarning>& warnings = session_->analysis().warnings();
-    looks_.clear();
-    for (const ForecastWarning& warning : warnings) {
-        const auto cell = std::make_pair(warning.segment + 1, warning.feature + 1);
-        if (looks_.count(cell))
-            continue;
-        QStringList reasons;
-        const auto found = cellWarnings(warnings, warning.segment, warning.feature);
-        for (const ForecastWarning* w : found)
-            reasons << w->reason;
-        looks_[cell] = {QColor(QRgb(warningLook(found.front()->kind).rgb)), reasons.join(u'\n')};
-    }
+    // The warnings come by estimate, most serious first.
+    warned_.clear();
+    for (const ForecastWarning& warning : session_->analysis().warnings())
+        warned_[{warning.segment + 1, warning.feature + 1}].push_back(&warning);
     model_->decorationChanged();
     showWarningsInGuru();
 }
 
 QVariant EstimatesPanel::look(int row, int column, int role) const {
-    const auto found = looks_.find(std::make_pair(row, column));
+    const auto found = warned_.find(std::make_pair(row, column));
     if (role == Qt::ToolTipRole) {
         // The warnings, then the estimate's interval.
         QStringList lines;
-        if (found != looks_.end())
-            lines << found->second.tooltip;
+        if (found != warned_.end())
+            for (const ForecastWarning* warning : found->second)
+                lines << session_->analysis().warningReason(*warning);
         if (const QString interval = intervalTooltip(row, column); !interval.isEmpty())
             lines << interval;
         return lines.isEmpty() ? QVariant() : QVariant(lines.join(u'\n'));
     }
-    if (found == looks_.end())
+    if (found == warned_.end())
         return {};
     switch (role) {
     case Qt::BackgroundRole:
-        return found->second.background;
+        return QColor(QRgb(warningLook(found->second.front()->kind).rgb));
     case Qt::ForegroundRole:
         return QColor(Qt::black); // readable on the light warning colours
     default:

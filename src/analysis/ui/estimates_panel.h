@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QColor>
+#include "analysis/forecast_warnings.h"
+
 #include <QGroupBox>
 #include <QString>
 
 #include <map>
 #include <utility>
+#include <vector>
 
 namespace lendora::ui {
 class Desk;
@@ -39,12 +41,9 @@ private:
     ui::Desk& desk_;
     const AnalysisSession* session_ = nullptr;
     AnalysisTableModel* model_;
-    // Each warned estimate's colour and tooltip by (table row, column).
-    struct CellLook {
-        QColor background;
-        QString tooltip;
-    };
-    std::map<std::pair<int, int>, CellLook> looks_;
+    // The warnings of each warned estimate by (table row, column), most
+    // serious first: its colour is that of the first.
+    std::map<std::pair<int, int>, std::vector<const ForecastWarning*>> warned_;
     // The summary last appended to the Guru's text, taken off before the next.
     QString guruSummary_;
 };
