@@ -89,6 +89,26 @@ inline constexpr char whichWinsFirst[] = "cboBeatA";
 inline constexpr char whichWinsSecond[] = "cboBeatB";
 inline constexpr char whichWinsChance[] = "lblBeatChance";
 inline constexpr char progressBar[] = "prgForecastTools";
+// The dialog "Suggest strategies"; its per-feature controls end in the
+// feature's number, 1 to 7 ("chkSuggest1", "txtSuggestLow1" ...).
+inline constexpr char suggestDialog[] = "dlgSuggest";
+inline constexpr char suggestFree[] = "chkSuggest";
+inline constexpr char suggestLow[] = "txtSuggestLow";
+inline constexpr char suggestHigh[] = "txtSuggestHigh";
+inline constexpr char suggestStep[] = "txtSuggestStep";
+inline constexpr char suggestSearch[] = "cmdSuggestSearch";
+inline constexpr char suggestStop[] = "cmdSuggestStop";
+inline constexpr char suggestTake[] = "cmdSuggestTake";
+inline constexpr char suggestClose[] = "cmdSuggestClose";
+inline constexpr char suggestProgress[] = "prgSuggest";
+inline constexpr char suggestNote[] = "lblSuggestNote";
+inline constexpr char suggestions[] = "tblSuggestions";
+// The dialog that asks which chart to save, and at what size.
+inline constexpr char chartDialog[] = "frmChartExport";
+inline constexpr char chartChoice[] = "cboChart";
+inline constexpr char chartWidth[] = "txtChartWidth";
+inline constexpr char chartHeight[] = "txtChartHeight";
+inline constexpr char chartButtons[] = "buttonsChartExport";
 
 // ---- specified texts ---------------------------------------------------
 LENDORA_ANALYSIS_TEXT(windowCaption, "Analysis for Project %1and Target Audience %2"); // (sic)

@@ -11,7 +11,7 @@
 
 namespace lendora {
 
-using namespace Qt::StringLiterals;
+namespace names = analysis::names;
 
 namespace {
 
@@ -29,22 +29,22 @@ QSpinBox* newSide(const QString& name, int value) {
 
 ChartExportDialog::ChartExportDialog(Chart chart, QSize size, QWidget* parent)
     : QDialog(parent)
-    , cboChart_(new QComboBox)
-    , txtChartWidth_(newSide(u"txtChartWidth"_s, size.width()))
-    , txtChartHeight_(newSide(u"txtChartHeight"_s, size.height())) {
-    setObjectName(u"frmChartExport"_s);
+    , chart_(new QComboBox)
+    , width_(newSide(QString::fromLatin1(names::chartWidth), size.width()))
+    , height_(newSide(QString::fromLatin1(names::chartHeight), size.height())) {
+    setObjectName(QString::fromLatin1(names::chartDialog));
     setWindowTitle(tr("Save Chart"));
     setModal(true);
-    cboChart_->setObjectName(u"cboChart"_s);
-    cboChart_->addItems({analysis::names::segmentWise(), analysis::names::featureWise()});
-    cboChart_->setCurrentIndex(chart);
+    chart_->setObjectName(QString::fromLatin1(names::chartChoice));
+    chart_->addItems({analysis::names::segmentWise(), analysis::names::featureWise()});
+    chart_->setCurrentIndex(chart);
 
     auto* form = new QFormLayout;
-    form->addRow(tr("Chart"), cboChart_);
-    form->addRow(tr("Width"), txtChartWidth_);
-    form->addRow(tr("Height"), txtChartHeight_);
+    form->addRow(tr("Chart"), chart_);
+    form->addRow(tr("Width"), width_);
+    form->addRow(tr("Height"), height_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->setObjectName(u"buttonsChartExport"_s);
+    buttons->setObjectName(QString::fromLatin1(names::chartButtons));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -54,11 +54,11 @@ ChartExportDialog::ChartExportDialog(Chart chart, QSize size, QWidget* parent)
 }
 
 ChartExportDialog::Chart ChartExportDialog::chart() const {
-    return cboChart_->currentIndex() == Features ? Features : Segments;
+    return chart_->currentIndex() == Features ? Features : Segments;
 }
 
 QSize ChartExportDialog::pictureSize() const {
-    return {txtChartWidth_->value(), txtChartHeight_->value()};
+    return {width_->value(), height_->value()};
 }
 
 } // namespace lendora

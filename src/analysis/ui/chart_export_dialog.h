@@ -22,9 +22,9 @@ public:
     QSize pictureSize() const;
 
 private:
-    QComboBox* cboChart_;
-    QSpinBox* txtChartWidth_;
-    QSpinBox* txtChartHeight_;
+    QComboBox* chart_;
+    QSpinBox* width_;
+    QSpinBox* height_;
 };
 
 } // namespace lendora

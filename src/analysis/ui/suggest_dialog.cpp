@@ -17,9 +17,11 @@
 
 namespace lendora::analysis {
 
-using namespace Qt::StringLiterals;
-
 namespace {
+
+QString name(const char* objectName) {
+    return QString::fromLatin1(objectName);
+}
 
 QLineEdit* numberField(const QString& name, double value) {
     auto* field = new QLineEdit(doubleText(value));
@@ -40,7 +42,7 @@ SuggestDialog::SuggestDialog(const AnalysisSession& session, QWidget* parent)
     : QDialog(parent)
     , session_(session)
     , work_(this) {
-    setObjectName(u"dlgSuggest"_s);
+    setObjectName(name(names::suggestDialog));
     setWindowTitle(tr("Suggest strategies"));
 
     // One row per feature: may it change, and over which values.
@@ -54,11 +56,11 @@ SuggestDialog::SuggestDialog(const AnalysisSession& session, QWidget* parent)
         const SearchRange& range = defaults[size_t(f)];
         const QString n = QString::number(f + 1);
         auto* box = new QCheckBox(names::featureNames[f]());
-        box->setObjectName(u"chkSuggest"_s + n);
+        box->setObjectName(name(names::suggestFree) + n);
         free_[size_t(f)] = box;
-        low_[size_t(f)] = numberField(u"txtSuggestLow"_s + n, range.low);
-        high_[size_t(f)] = numberField(u"txtSuggestHigh"_s + n, range.high);
-        step_[size_t(f)] = numberField(u"txtSuggestStep"_s + n, range.step);
+        low_[size_t(f)] = numberField(name(names::suggestLow) + n, range.low);
+        high_[size_t(f)] = numberField(name(names::suggestHigh) + n, range.high);
+        step_[size_t(f)] = numberField(name(names::suggestStep) + n, range.step);
         grid->addWidget(box, f + 1, 0);
         grid->addWidget(low_[size_t(f)], f + 1, 1);
         grid->addWidget(high_[size_t(f)], f + 1, 2);
@@ -68,28 +70,28 @@ SuggestDialog::SuggestDialog(const AnalysisSession& session, QWidget* parent)
         tr("A changed interest, loan value or period recomputes the EMI by the EMI rule."));
     emiNote->setWordWrap(true);
 
-    cmdSearch_ = new QPushButton(tr("Search"));
-    cmdSearch_->setObjectName(u"cmdSuggestSearch"_s);
-    cmdStop_ = new QPushButton(tr("Stop"));
-    cmdStop_->setObjectName(u"cmdSuggestStop"_s);
-    cmdStop_->setEnabled(false);
-    cmdTake_ = new QPushButton(tr("Take into New Analysis"));
-    cmdTake_->setObjectName(u"cmdSuggestTake"_s);
-    cmdTake_->setEnabled(false);
+    search_ = new QPushButton(tr("Search"));
+    search_->setObjectName(name(names::suggestSearch));
+    stop_ = new QPushButton(tr("Stop"));
+    stop_->setObjectName(name(names::suggestStop));
+    stop_->setEnabled(false);
+    take_ = new QPushButton(tr("Take into New Analysis"));
+    take_->setObjectName(name(names::suggestTake));
+    take_->setEnabled(false);
     auto* close = new QPushButton(tr("Close"));
-    close->setObjectName(u"cmdSuggestClose"_s);
-    for (QPushButton* button : {cmdSearch_, cmdStop_, cmdTake_, close})
+    close->setObjectName(name(names::suggestClose));
+    for (QPushButton* button : {search_, stop_, take_, close})
         button->setAutoDefault(false);
     progress_ = new QProgressBar;
-    progress_->setObjectName(u"prgSuggest"_s);
+    progress_->setObjectName(name(names::suggestProgress));
     progress_->setRange(0, 100);
     progress_->setVisible(false);
     note_ = new QLabel;
-    note_->setObjectName(u"lblSuggestNote"_s);
+    note_->setObjectName(name(names::suggestNote));
     note_->setWordWrap(true);
 
     table_ = new QTableWidget(0, featureCount + 4);
-    table_->setObjectName(u"tblSuggestions"_s);
+    table_->setObjectName(name(names::suggestions));
     table_->setHorizontalHeaderLabels(
         QStringList{tr("#")} + names::texts(names::featureNames) +
         QStringList{names::totals(), tr("90% interval"), tr("Flags")});
@@ -98,17 +100,17 @@ SuggestDialog::SuggestDialog(const AnalysisSession& session, QWidget* parent)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setMinimumSize(1020, 260);
 
-    connect(cmdSearch_, &QPushButton::clicked, this, &SuggestDialog::search);
-    connect(cmdStop_, &QPushButton::clicked, this, [this] {
+    connect(search_, &QPushButton::clicked, this, &SuggestDialog::search);
+    connect(stop_, &QPushButton::clicked, this, [this] {
         work_.cancel();
-        cmdSearch_->setEnabled(true);
-        cmdStop_->setEnabled(false);
+        search_->setEnabled(true);
+        stop_->setEnabled(false);
         note_->setText(tr("Stopped."));
     });
-    connect(cmdTake_, &QPushButton::clicked, this, &SuggestDialog::take);
+    connect(take_, &QPushButton::clicked, this, &SuggestDialog::take);
     connect(table_, &QTableWidget::cellDoubleClicked, this, &SuggestDialog::take);
     connect(table_, &QTableWidget::itemSelectionChanged, this,
-            [this] { cmdTake_->setEnabled(!table_->selectedItems().isEmpty()); });
+            [this] { take_->setEnabled(!table_->selectedItems().isEmpty()); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     work_.onProgress = [this](int percent) {
         progress_->setVisible(percent >= 0);
@@ -116,10 +118,10 @@ SuggestDialog::SuggestDialog(const AnalysisSession& session, QWidget* parent)
     };
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdSearch_);
-    buttons->addWidget(cmdStop_);
+    buttons->addWidget(search_);
+    buttons->addWidget(stop_);
     buttons->addWidget(progress_, 1);
-    buttons->addWidget(cmdTake_);
+    buttons->addWidget(take_);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -144,9 +146,9 @@ SearchSpace SuggestDialog::space() const {
 }
 
 void SuggestDialog::search() {
-    cmdSearch_->setEnabled(false);
-    cmdStop_->setEnabled(true);
-    cmdTake_->setEnabled(false);
+    search_->setEnabled(false);
+    stop_->setEnabled(true);
+    take_->setEnabled(false);
     note_->setText(tr("Searching..."));
     const PlanAnalysis& plan = session_.analysis();
     work_.start([details = plan.details(), poll = plan.poll(), segments = plan.segmentCount(),
@@ -171,8 +173,8 @@ void SuggestDialog::search() {
 }
 
 void SuggestDialog::showResult(SearchResult result, std::vector<StrategyIntervals> intervals) {
-    cmdSearch_->setEnabled(true);
-    cmdStop_->setEnabled(false);
+    search_->setEnabled(true);
+    stop_->setEnabled(false);
     suggestions_ = result.best;
     note_->setText(
         result.exhaustive

@@ -56,9 +56,9 @@ private:
     PerFeature<QLineEdit*> low_{};
     PerFeature<QLineEdit*> high_{};
     PerFeature<QLineEdit*> step_{};
-    QPushButton* cmdSearch_ = nullptr;
-    QPushButton* cmdStop_ = nullptr;
-    QPushButton* cmdTake_ = nullptr;
+    QPushButton* search_ = nullptr;
+    QPushButton* stop_ = nullptr;
+    QPushButton* take_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* note_ = nullptr;
     QTableWidget* table_ = nullptr;
