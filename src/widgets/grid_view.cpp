@@ -36,27 +36,8 @@ int GridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : grid_->columnCount();
 }
 
-void GridModel::setCellDecoration(CellDecoration decoration) {
-    decoration_ = std::move(decoration);
-    decorationChanged();
-}
-
-void GridModel::decorationChanged() {
-    if (rowCount() > 0 && columnCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
-                         {Qt::BackgroundRole, Qt::ForegroundRole, Qt::ToolTipRole});
-}
-
 QVariant GridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid())
-        return {};
-    if (decoration_ &&
-        (role == Qt::BackgroundRole || role == Qt::ForegroundRole || role == Qt::ToolTipRole)) {
-        QVariant look = decoration_(index.row() + 1, index.column(), role);
-        if (look.isValid())
-            return look;
-    }
-    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     return shownText(grid_->text(index.row() + 1, index.column()));
 }

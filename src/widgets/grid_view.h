@@ -5,8 +5,6 @@
 #include <QAbstractTableModel>
 #include <QTableView>
 
-#include <functional>
-
 namespace lendora::ui {
 
 // Shows a Grid: its row 0 is the horizontal header and Grid row r is model
@@ -14,22 +12,12 @@ namespace lendora::ui {
 class GridModel : public QAbstractTableModel, private GridObserver {
     Q_OBJECT
 public:
-    // Extra looks of a cell: given the Grid row, the column and a role
-    // (Qt::BackgroundRole, Qt::ForegroundRole or Qt::ToolTipRole), the value
-    // for that role, or an invalid QVariant for the usual look (no colour,
-    // the cell's text as its tooltip).
-    using CellDecoration = std::function<QVariant(int gridRow, int column, int role)>;
-
     explicit GridModel(Grid& grid, QObject* parent = nullptr);
     ~GridModel() override;
 
     Grid& grid() { return *grid_; }
     // Shows another grid.
     void setGrid(Grid& grid);
-    // Sets (or with an empty function removes) the cell decoration.
-    void setCellDecoration(CellDecoration decoration);
-    // Tells the views that the decoration gives other looks now.
-    void decorationChanged();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -46,7 +34,6 @@ private:
     void gridRowsRemoved(const Grid&, int first, int count) override;
 
     Grid* grid_;
-    CellDecoration decoration_;
     bool resetting_ = false;
 };
 
