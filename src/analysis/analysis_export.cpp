@@ -69,14 +69,10 @@ std::vector<Interval> totalsOf(const StrategyIntervals& s, bool byFeature) {
     return totals;
 }
 
-// The strategy whose number a shown row carries; none for the heading and
-// "Totals" rows.
-const StrategyIntervals* strategyOf(const QStringList& row,
-                                    const std::vector<StrategyIntervals>& intervals) {
-    const double number = leadingNumber(row.value(0));
-    if (row.value(0) == names::totals() || number < 1 || number > double(intervals.size()))
-        return nullptr;
-    return &intervals[size_t(number) - 1];
+// The intervals of strategy k (from 1), the k-th row of a summary table;
+// none for the "Totals" row after the strategies.
+const StrategyIntervals* strategyOf(size_t k, const std::vector<StrategyIntervals>& intervals) {
+    return k >= 1 && k <= intervals.size() ? &intervals[k - 1] : nullptr;
 }
 
 // Appends the low and high columns of the totals, from column 1 on.
@@ -89,7 +85,7 @@ void addIntervalColumns(std::vector<QStringList>& rows,
     for (int c = 1; c <= totals; ++c)
         rows.front() << tr("%1 low").arg(headings.value(c)) << tr("%1 high").arg(headings.value(c));
     for (size_t r = 1; r < rows.size(); ++r) {
-        const StrategyIntervals* strategy = strategyOf(rows[r], intervals);
+        const StrategyIntervals* strategy = strategyOf(r, intervals);
         const std::vector<Interval> values =
             strategy ? totalsOf(*strategy, byFeature) : std::vector<Interval>();
         for (int c = 0; c < totals; ++c) {
@@ -251,9 +247,9 @@ ReportTable intervalTable(const ReportTable& summary,
     ReportTable table;
     table.title = tr("%1: 90% intervals").arg(summary.title);
     table.headings = summary.headings;
-    for (const QStringList& row : summary.rows)
-        if (const StrategyIntervals* strategy = strategyOf(row, intervals)) {
-            QStringList cells{row.value(0)};
+    for (size_t k = 1; k <= summary.rows.size(); ++k)
+        if (const StrategyIntervals* strategy = strategyOf(k, intervals)) {
+            QStringList cells{summary.rows[k - 1].value(0)};
             for (const Interval& interval : totalsOf(*strategy, byFeature))
                 cells << intervalText(interval);
             table.rows.push_back(std::move(cells));
@@ -275,9 +271,9 @@ AnalysisReport analysisReport(const PlanAnalysis& analysis, const Plan& plan, in
         report.segmentIntervals = intervalTable(report.segments, intervals, false);
     for (ReportTable* table : {&report.features, &report.segments}) {
         table->headings << tr("Totals 90%");
-        for (QStringList& row : table->rows) {
-            const StrategyIntervals* strategy = strategyOf(row, intervals);
-            row << (strategy ? intervalText(strategy->total) : QString());
+        for (size_t k = 1; k <= table->rows.size(); ++k) {
+            const StrategyIntervals* strategy = strategyOf(k, intervals);
+            table->rows[k - 1] << (strategy ? intervalText(strategy->total) : QString());
         }
     }
     if (resampled)
