@@ -77,8 +77,8 @@ QWidget* AnalysisWindow::basicPage() {
     // The reference values of the three brands, the estimates of the
     // strategy being analysed and the values of the strategies added so far.
     baseModel_ = new AnalysisTableModel(AnalysisTable::Base, this);
-    baseFrame_ =
-        newFrame(names::baseFrame, names::basicDetails(), newTable(baseModel_, names::baseTable));
+    baseTable_ = newTable(baseModel_, names::baseTable);
+    baseFrame_ = newFrame(names::baseFrame, names::basicDetails(), baseTable_);
     estimates_ = new EstimatesPanel(desk_);
     valuesModel_ = new AnalysisTableModel(AnalysisTable::StrategyValues, this);
     QGroupBox* values = newFrame(names::strategiesFrame, tr("Strategies"),
@@ -157,9 +157,8 @@ void AnalysisWindow::openFor(PlanId plan) {
     setWindowTitle(shownText(names::windowCaption().arg(record.projectName, record.audienceName)));
     baseFrame_->setTitle(names::basicDetailsFor().arg(record.projectName));
     // The base table shows the three brands, not the empty row after them.
-    auto* base = baseFrame_->findChild<ui::GridView*>();
-    for (int r = 0; r < base->model()->rowCount(); ++r)
-        base->setRowHidden(r, r >= brandCount);
+    for (int r = 0; r < baseModel_->rowCount(); ++r)
+        baseTable_->setRowHidden(r, r >= brandCount);
     tabs_->setCurrentIndex(0);
     entry_->focusFirstField();
 }

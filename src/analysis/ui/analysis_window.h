@@ -16,7 +16,8 @@ namespace lendora {
 class Workspace;
 namespace ui {
 class Desk;
-}
+class GridView;
+} // namespace ui
 namespace analysis {
 class AnalysisSession;
 class AnalysisTableModel;
@@ -65,6 +66,7 @@ private:
     analysis::StrategyEntryPanel* entry_ = nullptr;
     analysis::EstimatesPanel* estimates_ = nullptr;
     QGroupBox* baseFrame_ = nullptr;
+    ui::GridView* baseTable_ = nullptr;
     analysis::ComparisonPanel* comparison_ = nullptr;
     analysis::SensitivityPanel* sensitivity_ = nullptr;
     analysis::WhichWinsPanel* whichWins_ = nullptr;

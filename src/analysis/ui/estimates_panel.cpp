@@ -27,6 +27,8 @@ EstimatesPanel::EstimatesPanel(ui::Desk& desk, QWidget* parent)
 }
 
 void EstimatesPanel::setSession(const AnalysisSession* session) {
+    // The warnings of the session before go first: they point into it.
+    warned_.clear();
     session_ = session;
     model_->setSession(session);
     connect(session, &AnalysisSession::estimatesChanged, this, &EstimatesPanel::showWarnings);
