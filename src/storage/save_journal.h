@@ -27,11 +27,11 @@ QString fileName();
 // The longest journal a save writes: commit refuses a save that would need
 // a longer one, so at start a longer journal is damaged by its size alone
 // and is not read. A journal lists names, one line per file the save
-// changes, never their contents: 16 MiB hold 33,000 lines even of the
-// longest names a folder takes (255 bytes), and 300,000 of the program's own
-// names (a save of the plans that renumbers 75,000 plans with their four
-// analysis files each).
-constexpr qint64 longestJournal = qint64(16) << 20;
+// changes, never their contents: 4 MiB hold 8,000 lines even of the longest
+// names a folder takes (255 bytes), and 80,000 of the program's own names (a
+// save of the plans that renumbers 20,000 plans with their four analysis
+// files each), and are carried out at start within seconds.
+constexpr qint64 longestJournal = qint64(4) << 20;
 
 // The temporary file that holds the new content of a file until the save
 // is carried out.
