@@ -53,6 +53,12 @@ void writeLongTexts(const TempWorkspace& ws) {
         ws.write(QStringLiteral("2") + suffix, ws.read(QStringLiteral("1") + suffix));
 }
 
+// The time a click may take, and the opening of a window, which reads the
+// plan's files and builds the window (half a second in the sanitizer build
+// with short names). Laid out whole, the long texts took tens of seconds.
+constexpr qint64 aClick = 1000;
+constexpr qint64 anOpening = 3000;
+
 // How long the action takes, with the events it posts.
 qint64 millisecondsOf(const std::function<void()>& action) {
     QElapsedTimer clock;
@@ -96,9 +102,9 @@ TEST_F(LongTexts, ThePlanBuilderShowsAProjectAndAnAudienceWithinASecond) {
     QWidget* window = mother->form("frmProjectPlan");
     ASSERT_NE(window, nullptr);
     EXPECT_LT(millisecondsOf([&] { clickRow(find<ui::GridView>("MSFG_BasicDetails", window), 1); }),
-              1000);
+              aClick);
     expectCut(find<QGroupBox>("fraBA", window)->title(), "Basic Details for " + run('P'), "fraBA");
-    EXPECT_LT(millisecondsOf([&] { clickRow(find<ui::GridView>("MSFG_TA", window), 1); }), 1000);
+    EXPECT_LT(millisecondsOf([&] { clickRow(find<ui::GridView>("MSFG_TA", window), 1); }), aClick);
     expectCut(find<QGroupBox>("fraTASegment", window)->title(), "Segments of " + run('A'),
               "fraTASegment");
 }
@@ -111,14 +117,14 @@ TEST_F(LongTexts, TheQuestionnaireShowsASegmentAndAProductWithinASecond) {
     QWidget* window = mother->form("frmQuestionairePreview");
     ASSERT_NE(window, nullptr);
     EXPECT_LT(millisecondsOf([&] { clickRow(find<ui::GridView>("MSFG_Segments", window), 1); }),
-              1000);
+              aClick);
     expectCut(find<QLabel>("lblSegment", window)->text(), "You have selected " + run('S'),
               "lblSegment");
-    EXPECT_LT(millisecondsOf([&] { click(find<QAbstractButton>("Option3", window)); }), 1000);
+    EXPECT_LT(millisecondsOf([&] { click(find<QAbstractButton>("Option3", window)); }), aClick);
     expectCut(find<QAbstractButton>("Opt_Interest", window)->text(), "Interest - 14   ",
               "Opt_Interest");
     click(find<QAbstractButton>("Opt_Interest", window));
-    EXPECT_LT(millisecondsOf([&] { click(find<QAbstractButton>("cmdRecord", window)); }), 1000);
+    EXPECT_LT(millisecondsOf([&] { click(find<QAbstractButton>("cmdRecord", window)); }), aClick);
     const QStringList lines = boxes.take().value(0).split("\r\n");
     ASSERT_EQ(lines.size(), 4);
     EXPECT_LT(lines[0].size(), shownTextLimit + 3);
@@ -126,9 +132,9 @@ TEST_F(LongTexts, TheQuestionnaireShowsASegmentAndAProductWithinASecond) {
 }
 
 // The poll entry: the tab captions (name and brand) and the segment.
-TEST_F(LongTexts, ThePollWindowShowsItsProductsAndSegmentWithinASecond) {
+TEST_F(LongTexts, ThePollWindowOpensWithItsProductsAndSegmentWithinSeconds) {
     selectPlan(1);
-    EXPECT_LT(millisecondsOf([&] { press(Qt::Key_F5); }), 1000);
+    EXPECT_LT(millisecondsOf([&] { press(Qt::Key_F5); }), anOpening);
     QWidget* window = mother->form("frmPollDataEntry");
     ASSERT_NE(window, nullptr);
     expectCut(window->windowTitle(), "Poll Resulsts for " + run('P'), "caption");
@@ -140,9 +146,9 @@ TEST_F(LongTexts, ThePollWindowShowsItsProductsAndSegmentWithinASecond) {
 
 // The analysis: its frames, the segment headings, the charts with their
 // legends, and the sensitivity's segments.
-TEST_F(LongTexts, TheAnalysisShowsTheProjectBrandAndSegmentsWithinASecond) {
+TEST_F(LongTexts, TheAnalysisOpensWithTheProjectBrandAndSegmentsWithinSeconds) {
     selectPlan(2);
-    EXPECT_LT(millisecondsOf([&] { press(Qt::Key_F7); }), 1000);
+    EXPECT_LT(millisecondsOf([&] { press(Qt::Key_F7); }), anOpening);
     QWidget* window = mother->form("frmAnalysis");
     ASSERT_NE(window, nullptr);
     expectCut(window->windowTitle(), "Analysis for Project " + run('P'), "caption");
@@ -167,21 +173,21 @@ TEST_F(LongTexts, TheAnalysisShowsTheProjectBrandAndSegmentsWithinASecond) {
     auto* segments = find<QComboBox>("cboSensitivitySegment", window);
     ASSERT_EQ(segments->count(), 3);
     expectCut(segments->itemText(1), run('S'), "segment 1 of the sensitivity");
-    EXPECT_LT(millisecondsOf([&] { segments->setCurrentIndex(1); }), 1000);
+    EXPECT_LT(millisecondsOf([&] { segments->setCurrentIndex(1); }), aClick);
     const QString title = find<QChartView>("MSCH_Sensitivity", window)->chart()->title();
     EXPECT_LT(title.size(), 2 * shownTextLimit + 100) << "the segment and the brand, each cut";
 }
 
 // The basic details viewer and the audience viewer.
-TEST_F(LongTexts, TheViewersShowTheProjectAndTheAudienceWithinASecond) {
+TEST_F(LongTexts, TheViewersOpenOnTheProjectAndTheAudienceWithinSeconds) {
     tabs->setCurrentIndex(0);
     clickRow(find<ui::GridView>("MSFG_Projects", mother), 1);
-    EXPECT_LT(millisecondsOf([&] { press(Qt::Key_F2, Qt::ControlModifier); }), 1000);
+    EXPECT_LT(millisecondsOf([&] { press(Qt::Key_F2, Qt::ControlModifier); }), anOpening);
     expectCut(mother->form("frmProjectDetails")->windowTitle(), "Basic Details for " + run('P'),
               "the viewer's caption");
     tabs->setCurrentIndex(1);
     clickRow(find<ui::GridView>("MSFG_TargetAudience", mother), 1);
-    EXPECT_LT(millisecondsOf([&] { press(Qt::Key_F3, Qt::ControlModifier); }), 1000);
+    EXPECT_LT(millisecondsOf([&] { press(Qt::Key_F3, Qt::ControlModifier); }), anOpening);
 }
 
 } // namespace
