@@ -3,22 +3,23 @@
 #include "analysis/analysis_files.h"
 #include "audience/segment_file.h"
 #include "storage/details_file.h"
+#include "storage/shown_text.h"
 
 namespace lendora::analysis {
 
 using namespace Qt::StringLiterals;
 
 QString windowCaption(const Plan& plan) {
-    return u"Analysis for Project "_s + plan.projectName + u"and Target Audience "_s +
-           plan.audienceName;
+    return u"Analysis for Project "_s + shownText(plan.projectName) + u"and Target Audience "_s +
+           shownText(plan.audienceName);
 }
 
 QString baseCaption(const Plan& plan) {
-    return u"Basic Details for "_s + plan.projectName;
+    return u"Basic Details for "_s + shownText(plan.projectName);
 }
 
 QString entryFrameCaption(const Grid& base) {
-    return u"New Analysis for "_s + base.text(brand::own, details::brand);
+    return u"New Analysis for "_s + shownText(base.text(brand::own, details::brand));
 }
 
 void openAnalysis(const RecordFolder& folder, const Plan& plan, int number, AnalysisTables& tables,

@@ -23,6 +23,8 @@ using PollTables = std::array<Grid, poll::productCount>;
 inline const QString analysedFlag = QStringLiteral("Yes");
 inline const QString notAnalysedFlag = QStringLiteral("No");
 
+// The captions are made of the names as a window shows them (shownText), so
+// that a name of megabytes is not copied whole into a caption.
 // "Analysis for Project " + project name + "and Target Audience " +
 // definition (no blank before "and").
 QString windowCaption(const Plan& plan);

@@ -1,6 +1,7 @@
 #include "analysis/analysis_totals.h"
 
 #include "storage/numbers.h"
+#include "storage/shown_text.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -107,7 +108,7 @@ ChartData segmentsChart(const AnalysisTables& tables) {
     const int columns = tables.segments.columnCount() - 1;
     chart.rowLabels = strategyLabels(k);
     for (int c = 1; c <= columns; ++c)
-        chart.columnLabels << tables.segments.text(0, c);
+        chart.columnLabels << shownText(tables.segments.text(0, c));
     for (int i = 1; i <= k; ++i) {
         std::vector<double> row;
         for (int c = 1; c <= columns; ++c)

@@ -321,14 +321,14 @@ void AnalysisWindow::openFor(PlanId id) {
     startResampling();
     showWarnings({});
     setWindowTitle(shownText(analysis::windowCaption(plan())));
-    baseFrame_->setTitle(analysis::baseCaption(plan()));
-    frame2_->setTitle(analysis::entryFrameCaption(tables_.base));
+    baseFrame_->setTitle(shownText(analysis::baseCaption(plan())));
+    frame2_->setTitle(shownText(analysis::entryFrameCaption(tables_.base)));
     setEntryTexts(analysis::entryTexts(tables_.base));
     // The base table shows the three brands, not the empty row after them.
     for (int r = 0; r < baseView_->model()->rowCount(); ++r)
         baseView_->setRowHidden(r, r >= analysis::brand::competitor2);
 
-    const QString brand = tables_.base.text(analysis::brand::own, 1);
+    const QString brand = shownText(tables_.base.text(analysis::brand::own, 1));
     segmentsChart_->chart()->setTitle(u"Respondents opting for "_s + brand + u", by segment"_s);
     featuresChart_->chart()->setTitle(u"Respondents opting for "_s + brand + u", by feature"_s);
     // The saved strategies come with their totals (recomputed by loading);

@@ -9,6 +9,7 @@
 #include "analysis/forecast_tools_guru.h"
 #include "analysis/ui/analysis_charts.h"
 #include "analysis/ui/sensitivity_chart.h"
+#include "storage/shown_text.h"
 #include "widgets/desk.h"
 #include "widgets/grid_view.h"
 #include "widgets/guru_window.h"
@@ -41,8 +42,9 @@ namespace {
 const QString allSegmentsText = u"All segments"_s;
 
 QStringList brandNames(const Grid& base) {
-    return {base.text(analysis::brand::own, 1), base.text(analysis::brand::competitor1, 1),
-            base.text(analysis::brand::competitor2, 1)};
+    return {shownText(base.text(analysis::brand::own, 1)),
+            shownText(base.text(analysis::brand::competitor1, 1)),
+            shownText(base.text(analysis::brand::competitor2, 1))};
 }
 
 } // namespace
@@ -111,7 +113,7 @@ void AnalysisWindow::fillSensitivitySegments() {
     sensitivitySegment_->clear();
     sensitivitySegment_->addItem(allSegmentsText);
     for (int r = 1; r <= tables_.segmentCount(); ++r)
-        sensitivitySegment_->addItem(tables_.estimates.text(r, 0));
+        sensitivitySegment_->addItem(shownText(tables_.estimates.text(r, 0)));
 }
 
 void AnalysisWindow::drawSensitivityCurve() {

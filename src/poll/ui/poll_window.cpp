@@ -249,7 +249,7 @@ void PollDataEntryWindow::startFor(PlanId plan) {
     if (const Plan* opened = workspace_.plan(plan))
         entry_.layOut(workspace_.folder(), *opened, workspace_.planNumber(plan));
     for (int k = 0; k < poll::productCount; ++k) {
-        tabs_->setTabText(k, entry_.tabCaption(k));
+        tabs_->setTabText(k, shownText(entry_.tabCaption(k)));
         fitColumns(widgets_[size_t(k)].table);
     }
     refreshAll();
@@ -338,7 +338,7 @@ void PollDataEntryWindow::refresh(int product) {
     poll::TabState& state = entry_.tabs[size_t(product)];
     TabWidgets& w = widgets_[size_t(product)];
     w.segmentIndex->setText(state.segmentIndex);
-    w.segmentName->setText(state.segmentName);
+    w.segmentName->setText(shownText(state.segmentName));
     for (int f = 0; f < poll::featureCount; ++f) {
         QLineEdit* field = w.fields[size_t(f)];
         if (field->text() != state.fields[size_t(f)])
