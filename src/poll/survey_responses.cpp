@@ -1,6 +1,16 @@
 #include "poll/survey_responses.h"
 
+#include "storage/numbers.h"
+
+#include <cmath>
+
 namespace lendora::poll {
+
+QString numberAnswer(double number) {
+    if (number == std::trunc(number) && std::abs(number) < 1e15)
+        return QString::number(static_cast<long long>(number));
+    return doubleText(number);
+}
 
 void ColumnBuilder::add(const QString& answer) {
     const QString text = answer.trimmed();

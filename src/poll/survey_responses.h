@@ -31,6 +31,10 @@ struct SurveyResponses {
     int respondents() const { return int(blank.size()); }
 };
 
+// The answer a number gives: whole numbers (codes, ids) as integers, others
+// in their shortest decimal form at 15 significant digits.
+QString numberAnswer(double number);
+
 // Collects the answers of one column, keeping each distinct text once.
 class ColumnBuilder {
 public:
