@@ -44,8 +44,9 @@ public:
     void add(const QString& answer);
 
 private:
+    static constexpr qsizetype shortList = 8;
     SurveyColumn& column_;
-    QHash<QString, int> index_;
+    QHash<QString, int> index_; // answer to code, once there are more than a short list
 };
 
 } // namespace lendora::poll
