@@ -111,7 +111,7 @@ QString translated(const char* text) {
 // An answer as the notice quotes it: in quotes, a long one cut.
 QString quoted(const QString& answer) {
     if (answer.isEmpty())
-        return translated("(blank)");
+        return translated("blank");
     constexpr qsizetype longest = 60;
     QString text = answer.simplified();
     if (text.size() > longest)

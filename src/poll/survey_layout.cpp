@@ -148,7 +148,7 @@ void ResponsesFromRows::addRespondent(const std::vector<SheetCell>& cells) {
     if (!cells.empty() && rowTexts_.size() <= size_t(cells.back().column))
         rowTexts_.resize(size_t(cells.back().column) + 1, nullptr);
     for (const SheetCell& cell : cells) {
-        if (cell.text.trimmed().isEmpty())
+        if (QStringView(cell.text).trimmed().isEmpty())
             continue;
         column(cell.column);
         rowTexts_[size_t(cell.column)] = &cell.text;

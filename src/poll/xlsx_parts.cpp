@@ -42,10 +42,11 @@ bool XmlPart::ends(QLatin1StringView name) const {
     return xml_.isEndElement() && xml_.name() == name;
 }
 
-QStringView XmlPart::attribute(QLatin1StringView name) const {
-    for (const QXmlStreamAttribute& attribute : xml_.attributes())
+QString XmlPart::attribute(QLatin1StringView name) const {
+    const QXmlStreamAttributes attributes = xml_.attributes();
+    for (const QXmlStreamAttribute& attribute : attributes)
         if (attribute.name() == name)
-            return attribute.value();
+            return attribute.value().toString();
     return {};
 }
 
@@ -95,10 +96,10 @@ std::optional<QHash<QString, Relationship>> readRelationships(XlsxArchive& archi
     while (part.next() != QXmlStreamReader::Invalid) {
         if (!part.starts("Relationship"_L1) || part.attribute("TargetMode"_L1) == "External"_L1)
             continue;
-        const QString target = part.attribute("Target"_L1).toString();
+        const QString target = part.attribute("Target"_L1);
         const QString path = target.startsWith(u'/') ? target.mid(1) : folder + target;
-        relationships.insert(part.attribute("Id"_L1).toString(),
-                             {part.attribute("Type"_L1).toString(), QDir::cleanPath(path)});
+        relationships.insert(part.attribute("Id"_L1),
+                             {part.attribute("Type"_L1), QDir::cleanPath(path)});
     }
     if (part.failed())
         return std::nullopt;
@@ -176,13 +177,13 @@ std::optional<WorkbookParts> readWorkbookParts(XlsxArchive& archive) {
         return std::nullopt;
     while (part.next() != QXmlStreamReader::Invalid) {
         if (part.starts("workbookPr"_L1)) {
-            const QStringView date1904 = part.attribute("date1904"_L1);
+            const QString date1904 = part.attribute("date1904"_L1);
             parts.date1904 = date1904 == "1"_L1 || date1904 == "true"_L1;
         } else if (part.starts("sheet"_L1)) {
             // Chart sheets and other kinds hold no cells.
-            const auto it = related->constFind(part.attribute("id"_L1).toString());
+            const auto it = related->constFind(part.attribute("id"_L1));
             if (it != related->constEnd() && isType(*it, "worksheet"_L1))
-                parts.sheets.push_back({part.attribute("name"_L1).toString(), it->target});
+                parts.sheets.push_back({part.attribute("name"_L1), it->target});
         }
     }
     if (part.failed())
@@ -266,7 +267,7 @@ QString unescapedText(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         // "_x" four hexadecimal digits "_"
         if (text[i] == u'_' && i + 6 < text.size() && text[i + 1] == u'x' && text[i + 6] == u'_') {
-            const QStringView digits = text.sliced(i + 2, 4);
+            const QStringView digits = QStringView(text).sliced(i + 2, 4);
             if (std::all_of(digits.begin(), digits.end(), isHexDigit)) {
                 plain += QChar(digits.toUShort(nullptr, 16));
                 i += 6;

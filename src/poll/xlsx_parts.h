@@ -29,7 +29,7 @@ public:
     // that local name.
     bool starts(QLatin1StringView name) const;
     bool ends(QLatin1StringView name) const;
-    QStringView attribute(QLatin1StringView name) const;
+    QString attribute(QLatin1StringView name) const;
     // The text up to the end of the current element (the texts of the
     // elements inside it included); empty on an error.
     QString elementText();

@@ -20,10 +20,25 @@ struct CellValue {
     bool ok = true;
 };
 
-// The text of a cell element (the current token), read to its end.
-CellValue readCell(XmlPart& part, const CellContext& context) {
-    const QString type = part.attribute("t"_L1).toString();
-    const int style = part.attribute("s"_L1).toInt();
+// How a cell keeps its value (its "t" attribute).
+enum class CellType { Number, Shared, Inline, Boolean, Date, Text };
+
+CellType typeOf(QStringView type) {
+    if (type == "s"_L1)
+        return CellType::Shared;
+    if (type == "inlineStr"_L1)
+        return CellType::Inline;
+    if (type == "b"_L1)
+        return CellType::Boolean;
+    if (type == "d"_L1)
+        return CellType::Date;
+    if (type == "str"_L1 || type == "e"_L1)
+        return CellType::Text;
+    return CellType::Number;
+}
+
+// The value of a cell element (the current token), read to its end.
+CellValue readCell(XmlPart& part, const CellContext& context, CellType type, int style) {
     QString value;
     QString inlineText;
     while (true) {
@@ -41,21 +56,25 @@ CellValue readCell(XmlPart& part, const CellContext& context) {
         else
             part.elementText(); // a formula or an extension: not an answer
     }
-    if (type == "s"_L1) {
+    switch (type) {
+    case CellType::Shared: {
         bool ok = false;
-        const int index = value.trimmed().toInt(&ok);
+        const int index = QStringView(value).trimmed().toInt(&ok);
         if (!ok || index < 0 || index >= context.sharedStrings.size())
             return {{}, false};
         return {context.sharedStrings[index]};
     }
-    if (type == "inlineStr"_L1)
+    case CellType::Inline:
         return {inlineText};
-    if (type == "b"_L1)
+    case CellType::Boolean:
         return {value == "1"_L1 ? u"TRUE"_s : value == "0"_L1 ? u"FALSE"_s : value};
-    if (type == "d"_L1) // an ISO 8601 date and time
+    case CellType::Date: // an ISO 8601 date and time
         return {value.replace(u'T', u' ')};
-    if (type == "str"_L1 || type == "e"_L1)
+    case CellType::Text:
         return {unescapedText(value)};
+    case CellType::Number:
+        break;
+    }
     bool number = false;
     const double days = value.toDouble(&number);
     if (!number || !std::isfinite(days))
@@ -87,7 +106,7 @@ SheetError readSheetRows(XlsxArchive& archive, const QString& name, const CellCo
         } else if (!inData) {
             continue;
         } else if (part.starts("row"_L1)) {
-            const QStringView number = part.attribute("r"_L1);
+            const QString number = part.attribute("r"_L1);
             bool ok = true;
             row = number.isEmpty() ? lastRow + 1 : number.toInt(&ok);
             if (!ok || row <= lastRow)
@@ -97,12 +116,25 @@ SheetError readSheetRows(XlsxArchive& archive, const QString& name, const CellCo
             cells.clear();
             lastColumn = -1;
         } else if (part.starts("c"_L1)) {
-            const QStringView reference = part.attribute("r"_L1);
-            const int column = reference.isEmpty() ? lastColumn + 1 : columnOf(reference);
+            // The attributes in one pass: a sheet has millions of cells.
+            int column = lastColumn + 1;
+            CellType type = CellType::Number;
+            int style = 0;
+            // A const list: iterating the reader's own would copy it.
+            const QXmlStreamAttributes attributes = part.xml().attributes();
+            for (const QXmlStreamAttribute& attribute : attributes) {
+                const QStringView name = attribute.name();
+                if (name == "r"_L1)
+                    column = columnOf(attribute.value());
+                else if (name == "t"_L1)
+                    type = typeOf(attribute.value());
+                else if (name == "s"_L1)
+                    style = attribute.value().toInt();
+            }
             if (row == 0 || column <= lastColumn || column >= sheetColumns)
                 return SheetError::Damaged;
             lastColumn = column;
-            CellValue cell = readCell(part, context);
+            CellValue cell = readCell(part, context, type, style);
             if (!cell.ok)
                 return SheetError::Damaged;
             if (!cell.text.isEmpty())

@@ -112,6 +112,7 @@ ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
         answers->setHorizontalHeaderLabels(
             {QStringLiteral("Answer"), QStringLiteral("Respondents"), QStringLiteral("Counts as")});
         answers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        answers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
         answers->verticalHeader()->hide();
         answers->setEditTriggers(QAbstractItemView::NoEditTriggers);
         form->addWidget(column);
@@ -158,7 +159,7 @@ ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
     for (int r = 0; r < poll::roleCount; ++r)
         showAnswers(Role(r));
     recount();
-    resize(1000, 520);
+    resize(1150, 540);
 }
 
 void ImportResponsesDialog::showAnswers(Role role) {
@@ -195,7 +196,9 @@ void ImportResponsesDialog::showAnswers(Role role) {
             recount();
         });
     }
+    // The answers keep room beside long segment descriptions.
     table->resizeColumnToContents(2);
+    table->setColumnWidth(2, std::min(table->columnWidth(2), 150));
 }
 
 void ImportResponsesDialog::recount() {
