@@ -38,11 +38,11 @@ int numberIn(const QString& text) {
 // languages ("Segment 2", "Segmento 2", "Producto 2", "Produit 2"); 0 when
 // the answer is not such a word and a number.
 int numberAfterWord(const QString& answer, QLatin1StringView roleWord) {
-    qsizetype letters = 0;
+    if (!answer.startsWith(roleWord.left(4)))
+        return 0;
+    qsizetype letters = 4;
     while (letters < answer.size() && answer[letters].isLetter())
         ++letters;
-    if (letters < 4 || !answer.startsWith(roleWord.left(4)))
-        return 0;
     return numberIn(answer.mid(letters));
 }
 
@@ -71,10 +71,16 @@ public:
             for (const QString& name : choices.productNames[size_t(k)])
                 if (!name.trimmed().isEmpty())
                     products_[size_t(k)].append(matchingForm(name));
+        for (const QStringList& texts : products_)
+            for (const QString& text : texts)
+                longest_ = std::max(longest_, text.size());
+        for (const QString& text : segments_)
+            longest_ = std::max(longest_, text.size());
     }
 
     int target(Role role, const QString& form, FeatureCodes codes) const {
-        if (form.isEmpty())
+        // Longer than every text it could be (a free text, a pasted page).
+        if (form.isEmpty() || form.size() > longest_)
             return 0;
         switch (role) {
         case Role::Segment:
@@ -106,6 +112,7 @@ private:
 
     QStringList segments_;
     std::array<QStringList, productCount> products_;
+    qsizetype longest_ = 1000; // past every feature name with its value
 };
 
 constexpr qsizetype maxPlainAnswers = 1000;
@@ -154,10 +161,8 @@ std::array<double, roleCount> sharesNamed(const SurveyColumn& column, const Matc
 
 QString matchingForm(const QString& text) {
     QString form = text.simplified().toCaseFolded();
-    for (QChar& c : form)
-        if (c == u'"' || c == u'\u2018' || c == u'\u2019' || c == u'\u201C' || c == u'\u201D' ||
-            c == u'\u201E')
-            c = u'\'';
+    for (const char16_t quote : {u'"', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u201E'})
+        form.replace(quote, u'\'');
     return form;
 }
 
@@ -231,7 +236,9 @@ void chooseColumn(ImportMapping& mapping, Role role, int column, const SurveyRes
 
 ImportMapping defaultMapping(const SurveyResponses& responses, const ImportChoices& choices) {
     const Matcher matcher(choices);
-    std::vector<Candidate> candidates;
+    // A role ends up with one of its best few columns: the others can take
+    // no more than one column each before it.
+    std::array<std::vector<Candidate>, roleCount> best;
     for (size_t c = 0; c < responses.columns.size(); ++c) {
         const SurveyColumn& column = responses.columns[c];
         // Ids and free texts have an answer for nearly every respondent; no
@@ -241,16 +248,22 @@ ImportMapping defaultMapping(const SurveyResponses& responses, const ImportChoic
             continue;
         const std::array<double, roleCount> shares = sharesNamed(column, matcher);
         for (int r = 0; r < roleCount; ++r) {
-            const double share = shares[size_t(r)];
-            if (share <= 0)
+            if (shares[size_t(r)] <= 0)
                 continue;
             const QString word = QString::fromLatin1(roleWords[r]);
-            candidates.push_back({share,
-                                  column.name.contains(word, Qt::CaseInsensitive) ||
-                                      column.question.contains(word, Qt::CaseInsensitive),
-                                  r, int(c)});
+            const Candidate candidate{shares[size_t(r)],
+                                      column.name.contains(word, Qt::CaseInsensitive) ||
+                                          column.question.contains(word, Qt::CaseInsensitive),
+                                      r, int(c)};
+            std::vector<Candidate>& kept = best[size_t(r)];
+            kept.insert(std::upper_bound(kept.begin(), kept.end(), candidate, before), candidate);
+            if (kept.size() > size_t(roleCount))
+                kept.pop_back();
         }
     }
+    std::vector<Candidate> candidates;
+    for (const std::vector<Candidate>& kept : best)
+        candidates.insert(candidates.end(), kept.begin(), kept.end());
     std::sort(candidates.begin(), candidates.end(), before);
     ImportMapping mapping;
     std::array<bool, roleCount> chosen{};

@@ -64,6 +64,8 @@ ImportMapping mappingFor(const RememberedMapping& remembered, const SurveyRespon
         if (chosen.column < 0)
             continue;
         const QHash<QString, int>& targets = remembered.targets[size_t(r)];
+        if (targets.isEmpty())
+            continue;
         for (const QString& answer : responses.columns[size_t(chosen.column)].answers) {
             const auto it = targets.constFind(matchingForm(answer));
             if (it == targets.constEnd())

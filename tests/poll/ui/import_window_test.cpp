@@ -267,6 +267,14 @@ TEST_F(ImportWindow, TheSheetPickedIsImported) {
     EXPECT_EQ(boxes.texts(), QStringList());
 }
 
+// The time bound of the program as it ships; an unoptimised build with
+// AddressSanitizer runs the same code about four times slower.
+#if defined(__SANITIZE_ADDRESS__) || !defined(__OPTIMIZE__)
+constexpr qint64 oneSecond = 4000;
+#else
+constexpr qint64 oneSecond = 1000;
+#endif
+
 // An answer of 10 MB, a heading of 10 MB, and a file of 100,000 columns:
 // the mapping page is shown and painted within a second.
 TEST_F(ImportWindow, TheMappingPageShowsLongTextsAndManyColumnsAtOnce) {
@@ -304,7 +312,7 @@ TEST_F(ImportWindow, TheMappingPageShowsLongTextsAndManyColumnsAtOnce) {
         window->importFile(file.fileName());
         settle();
         EXPECT_GE(shownAfter, 0) << qPrintable(name);
-        EXPECT_LT(shownAfter, 1000) << qPrintable(name);
+        EXPECT_LT(shownAfter, oneSecond) << qPrintable(name);
     }
 }
 
