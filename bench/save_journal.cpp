@@ -1,9 +1,10 @@
 // The analysis save of 100 strategies over 200 segments (its four analysis
 // files and the plan registry), carried out through the save journal and,
 // as the baseline in the same run, replacing the files one by one as before
-// the journal existed (QSaveFile). Both flush every file to the disk. The folder lies
-// in the current directory, so that the flushes reach a real disk rather
-// than a memory file system.
+// the journal existed (each through its temporary file, renamed over it).
+// Both flush every file to the disk. The folder lies in the current
+// directory, so that the flushes reach a real disk rather than a memory
+// file system.
 #include "storage/folder_changes.h"
 #include "storage/record_codec.h"
 #include "workspace/plan_files.h"

@@ -1,8 +1,10 @@
 // Importing a survey export of 100,000 respondents (three header rows, five
-// columns; and the same respondents as an SPSS data file): reading the file,
-// the default mapping, the counting and the counts put into three poll
-// tables. Beside it, in the same run, the baseline of reading the text
-// file's bytes and splitting them into lines.
+// columns; and the same respondents as an SPSS data file and as Excel
+// workbooks with shared and with inline strings): reading the file, the
+// default mapping, the counting and the counts put into three poll tables.
+// Beside it, in the same run, the baseline of reading the text file's bytes
+// and splitting them into lines.
+#include "poll/csv_reader.h"
 #include "poll/import_mapping.h"
 #include "poll/poll_tables.h"
 #include "poll/survey_count.h"
@@ -10,6 +12,8 @@
 #include "seconds_reporter.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -113,6 +117,44 @@ const QString& savFile() {
     return path;
 }
 
+// The same records as a workbook, written by libxlsxwriter (in a program of
+// its own, see tests/support/workbook_writer_tool.cpp).
+QString workbookFile(const char* strings) {
+    const QString path = exportFile().dir.filePath(QStringLiteral("export-%1.xlsx").arg(strings));
+    QFile csv(exportFile().path);
+    csv.open(QIODevice::ReadOnly);
+    QString script;
+    int row = 0;
+    for (const CsvRecord& record : readCsv(csv.readAll()).records) {
+        script += QStringLiteral("row\t") + QString::number(row++);
+        for (const QString& field : record.fields)
+            script += u'\t' + QString(field)
+                                  .replace(u'\\', QStringLiteral("\\\\"))
+                                  .replace(u'\t', QStringLiteral("\\t"))
+                                  .replace(u'\n', QStringLiteral("\\n"))
+                                  .replace(u'\r', QStringLiteral("\\r"));
+        script += u'\n';
+    }
+    QProcess writer;
+    writer.start(QStringLiteral(WORKBOOK_WRITER), {path, QString::fromLatin1(strings)});
+    writer.write(script.toUtf8());
+    writer.closeWriteChannel();
+    if (!writer.waitForFinished(600'000) || writer.exitCode() != 0)
+        std::fprintf(stderr, "The workbook could not be written: %s\n",
+                     writer.readAllStandardError().constData());
+    return path;
+}
+
+const QString& sharedStringsWorkbook() {
+    static const QString path = workbookFile("shared");
+    return path;
+}
+
+const QString& inlineStringsWorkbook() {
+    static const QString path = workbookFile("inline");
+    return path;
+}
+
 void BM_ReadAndSplitLines(benchmark::State& state) {
     const ExportFile& file = exportFile();
     for (auto _ : state) {
@@ -161,9 +203,19 @@ void BM_ImportSav(benchmark::State& state) {
     import(state, savFile());
 }
 
+void BM_ImportXlsx(benchmark::State& state) {
+    import(state, sharedStringsWorkbook());
+}
+
+void BM_ImportXlsxInline(benchmark::State& state) {
+    import(state, inlineStringsWorkbook());
+}
+
 BENCHMARK(BM_ReadAndSplitLines)->Unit(benchmark::kMillisecond)->MinTime(1);
 BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_ImportSav)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_ImportXlsx)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_ImportXlsxInline)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 } // namespace
 
@@ -181,6 +233,19 @@ int main(int argc, char** argv) {
                     importSeconds * 1e3, baselineSeconds * 1e3, importSeconds / baselineSeconds);
     if (savSeconds > 0)
         std::printf("The same respondents from an SPSS data file: %.0f ms\n", savSeconds * 1e3);
+    for (const char* name : {"BM_ImportXlsx", "BM_ImportXlsxInline"}) {
+        const double seconds = reporter.seconds(name);
+        if (seconds > 0 && importSeconds > 0)
+            std::printf(
+                "From an Excel workbook (%s strings, %.1f MB): %.0f ms; ratio to the CSV "
+                "import %.1f; the bound is 2 s\n",
+                std::string(name) == "BM_ImportXlsx" ? "shared" : "inline",
+                double(QFileInfo(std::string(name) == "BM_ImportXlsx" ? sharedStringsWorkbook()
+                                                                      : inlineStringsWorkbook())
+                           .size()) /
+                    1e6,
+                seconds * 1e3, seconds / importSeconds);
+    }
     benchmark::Shutdown();
     return 0;
 }

@@ -3,6 +3,9 @@
 #include "analysis/table_texts.h"
 #include "audience/segment_file.h"
 #include "poll/poll_tables.h"
+#include "poll/survey_xlsx.h"
+#include "poll/xlsx_parts.h"
+#include "poll/xlsx_sheet.h"
 #include "storage/details_file.h"
 #include "storage/grid.h"
 #include "storage/numbers.h"
@@ -13,12 +16,17 @@
 #include "workspace/registry_codec.h"
 #include "workspace/workspace.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <quazip.h>
+#include <quazipfile.h>
+
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace lendora::fuzz {
 
@@ -140,6 +148,96 @@ int loaders(const std::uint8_t* data, std::size_t size) {
     check(int(features.size()) == k + 2 && features.front().value(0) == QStringLiteral("ID"));
     for (const QString& total : features.back().mid(1))
         check(std::isfinite(leadingNumber(total)));
+    return 0;
+}
+
+namespace {
+
+// A workbook of one sheet whose parts are these texts, by name.
+QByteArray zipOf(const std::vector<std::pair<QString, QByteArray>>& parts) {
+    QBuffer buffer;
+    {
+        QuaZip zip(&buffer);
+        zip.setAutoClose(false);
+        check(zip.open(QuaZip::mdCreate));
+        for (const auto& [name, bytes] : parts) {
+            QuaZipFile part(&zip);
+            check(part.open(QIODevice::WriteOnly, QuaZipNewInfo(name)));
+            part.write(bytes);
+            part.close();
+        }
+        zip.close();
+    }
+    return buffer.data();
+}
+
+QByteArray workbookAround(const QByteArray& bytes) {
+    std::vector<std::pair<QString, QByteArray>> parts = {
+        {"xl/worksheets/sheet1.xml",
+         "<worksheet><sheetData><row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>"
+         "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>1</v></c><c r=\"B2\" s=\"1\"><v>45356.5</v>"
+         "</c></row></sheetData></worksheet>"},
+        {"xl/sharedStrings.xml", "<sst><si><t>Segment</t></si><si><r><t>Self </t></r><r><t>"
+                                 "employed</t></r><rPh><t>x</t></rPh></si></sst>"},
+        {"xl/styles.xml", "<styleSheet><numFmts><numFmt numFmtId=\"164\" formatCode=\"d/m/yy"
+                          "\"/></numFmts><cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/>"
+                          "</cellXfs></styleSheet>"},
+        {"xl/workbook.xml", "<workbook xmlns:r=\"r\"><sheets><sheet name=\"Responses\" "
+                            "sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
+        {"xl/_rels/workbook.xml.rels",
+         "<Relationships><Relationship Id=\"rId1\" Type=\"x/worksheet\" "
+         "Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"rId2\" Type=\"x/sharedStrings\" "
+         "Target=\"sharedStrings.xml\"/><Relationship Id=\"rId3\" Type=\"x/styles\" "
+         "Target=\"/xl/styles.xml\"/></Relationships>"},
+        {"_rels/.rels", "<Relationships><Relationship Id=\"rId1\" Type=\"x/officeDocument\" "
+                        "Target=\"xl/workbook.xml\"/></Relationships>"},
+    };
+    if (!bytes.isEmpty())
+        parts[size_t(quint8(bytes[0]) % parts.size())].second = bytes.mid(1);
+    return zipOf(parts);
+}
+
+} // namespace
+
+int workbook(const std::uint8_t* data, std::size_t size) {
+    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QByteArray bytes = input.startsWith("PK") ? input : workbookAround(input);
+    const poll::WorkbookLimits limits{1000, 1 << 22, 100'000};
+    QString error;
+    const std::optional<QStringList> sheets = poll::workbookSheets(bytes, error, limits);
+    check(sheets ? !sheets->isEmpty() : !error.isEmpty());
+    for (int sheet = 0; sheet < 2; ++sheet) {
+        const std::optional<poll::SurveyResponses> read =
+            poll::readWorkbook(bytes, sheet, error, limits);
+        if (!read) {
+            check(!error.isEmpty());
+            continue;
+        }
+        // Every respondent has one answer in every column, counted once.
+        const size_t respondents = read->blank.size();
+        check(respondents > 0 && respondents <= 1000);
+        for (const poll::SurveyColumn& column : read->columns) {
+            check(column.codes.size() == respondents);
+            check(column.tally.size() == size_t(column.answers.size()));
+            std::vector<int> tally(column.tally.size(), 0);
+            for (int code : column.codes) {
+                check(code >= 0 && code < column.answers.size());
+                ++tally[size_t(code)];
+            }
+            check(tally == column.tally);
+        }
+    }
+    // The hand-written parsers on the bytes as text.
+    const QString text = QString::fromUtf8(input);
+    const int column = poll::columnOf(text);
+    check(column >= -1 && column < 16384);
+    check(poll::unescapedText(text).size() <= text.size());
+    if (input.size() >= qsizetype(sizeof(double))) {
+        double days = 0;
+        std::memcpy(&days, input.constData(), sizeof days);
+        if (std::isfinite(days))
+            check(!poll::dateText(days, input.size() % 2).isEmpty());
+    }
     return 0;
 }
 

@@ -16,6 +16,13 @@ int recordReader(const std::uint8_t* data, std::size_t size);
 // files, the analysis files) and runs every loader on them.
 int loaders(const std::uint8_t* data, std::size_t size);
 
+// Reads the bytes as an Excel workbook of survey responses. Input that does
+// not begin like a ZIP archive replaces one part of a small workbook (its
+// first byte picks which: the sheet, the shared strings, the styles, the
+// workbook, its relationships), so that the parsers behind the archive see
+// the fuzzer's bytes too.
+int workbook(const std::uint8_t* data, std::size_t size);
+
 // The leading-number rule and the number texts on arbitrary text.
 int numbers(const std::uint8_t* data, std::size_t size);
 

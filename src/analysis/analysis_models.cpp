@@ -97,7 +97,7 @@ QVariant AnalysisTableModel::headerData(int section, Qt::Orientation orientation
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    return session_ ? tableText(session_->analysis(), table_, 0, section) : QString();
+    return session_ ? shownText(tableText(session_->analysis(), table_, 0, section)) : QString();
 }
 
 } // namespace lendora::analysis

@@ -1,6 +1,7 @@
 #include "analysis/comparison.h"
 
 #include "analysis/analysis_names.h"
+#include "storage/shown_text.h"
 
 #include <cfloat>
 #include <cmath>
@@ -119,7 +120,7 @@ ChartData segmentsChart(const std::vector<Strategy>& strategies,
     ChartData chart;
     chart.rowLabels = strategyLabels(strategies.size());
     for (const QString& description : segments)
-        chart.columnLabels << description;
+        chart.columnLabels << shownText(description);
     chart.columnLabels << names::totals();
     for (const Strategy& s : strategies) {
         std::vector<double> row;

@@ -46,7 +46,9 @@ CsvContent readCsv(const QByteArray& bytes) {
             record.line = line;
             recordOpen = true;
         }
-        if (*p == u'"') {
+        // A quote opens a quoted field only at the field's start; inside an
+        // unquoted field it is an ordinary character (5" screen).
+        if (*p == u'"' && field.isEmpty()) {
             const int quoteLine = line;
             ++p;
             while (true) {
@@ -59,7 +61,7 @@ CsvContent readCsv(const QByteArray& bytes) {
                 field.append(QStringView(run, p));
                 if (p == end) {
                     content.unclosedQuoteLine = quoteLine;
-                    break;
+                    return content;
                 }
                 ++p;
                 if (p < end && *p == u'"') {
@@ -69,14 +71,22 @@ CsvContent readCsv(const QByteArray& bytes) {
                 }
                 break;
             }
+            // A quote that closes a field is followed by a separator or the
+            // line's end. Anything else means the field's own closing quote is
+            // missing and this quote opened the next field: the field that is
+            // not closed is the one opened here.
+            if (p < end && *p != separator && *p != u'\n' && *p != u'\r') {
+                content.unclosedQuoteLine = quoteLine;
+                return content;
+            }
             continue;
         }
         const QChar* run = p;
-        while (p < end && *p != separator && *p != u'\n' && *p != u'\r' && *p != u'"')
+        while (p < end && *p != separator && *p != u'\n' && *p != u'\r')
             ++p;
         if (p > run)
             field.append(QStringView(run, p));
-        if (p == end || *p == u'"')
+        if (p == end)
             continue;
         if (*p == separator) {
             ++p;

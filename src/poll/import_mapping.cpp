@@ -3,13 +3,11 @@
 #include "storage/details_file.h"
 #include "storage/numbers.h"
 
+#include <algorithm>
+
 namespace lendora::poll {
 
 namespace {
-
-QString normal(const QString& text) {
-    return text.simplified().toCaseFolded();
-}
 
 // The names a feature goes by, in poll table order.
 const std::array<QStringList, featureCount>& featureNames() {
@@ -36,35 +34,23 @@ int numberIn(const QString& text) {
     return toWhole(*value);
 }
 
-int segmentTarget(const QString& answer, const ImportChoices& choices) {
-    const int n = int(choices.segments.size());
-    int number = numberIn(answer);
-    if (!number && answer.startsWith(QStringLiteral("segment")))
-        number = numberIn(answer.mid(7));
-    if (number >= 1 && number <= n)
-        return number;
-    for (int r = 0; r < n; ++r)
-        if (normal(choices.segments[r]) == answer)
-            return r + 1;
-    return 0;
+// The number after a word that begins as the role's own word does in most
+// languages ("Segment 2", "Segmento 2", "Producto 2", "Produit 2"); 0 when
+// the answer is not such a word and a number.
+int numberAfterWord(const QString& answer, QLatin1StringView roleWord) {
+    if (!answer.startsWith(roleWord.left(4)))
+        return 0;
+    qsizetype letters = 4;
+    while (letters < answer.size() && answer[letters].isLetter())
+        ++letters;
+    return numberIn(answer.mid(letters));
 }
 
-int productTarget(const QString& answer, const ImportChoices& choices) {
-    int number = numberIn(answer);
-    if (!number && answer.startsWith(QStringLiteral("product")))
-        number = numberIn(answer.mid(7));
-    if (number >= 1 && number <= productCount)
-        return number;
-    for (int k = 0; k < productCount; ++k)
-        for (const QString& name : choices.productNames[size_t(k)])
-            if (!name.trimmed().isEmpty() && normal(name) == answer)
-                return k + 1;
-    return 0;
-}
-
-int featureTarget(const QString& answer) {
+int featureTarget(const QString& answer, FeatureCodes codes) {
     const int number = numberIn(answer);
-    if (number >= 1 && number <= 6)
+    if (codes == FeatureCodes::PollTable && number >= 1 && number <= featureCount)
+        return number;
+    if (codes != FeatureCodes::PollTable && number >= 1 && number <= 6)
         return optionFeature[number - 1];
     const qsizetype dash = answer.indexOf(QStringLiteral(" - "));
     const QString name = dash < 0 ? answer : answer.left(dash);
@@ -74,11 +60,123 @@ int featureTarget(const QString& answer) {
     return 0;
 }
 
+// The targets of answers in their matching form, the plan's texts put into
+// that form once.
+class Matcher {
+public:
+    explicit Matcher(const ImportChoices& choices) {
+        for (const QString& segment : choices.segments)
+            segments_.append(matchingForm(segment));
+        for (int k = 0; k < productCount; ++k)
+            for (const QString& name : choices.productNames[size_t(k)])
+                if (!name.trimmed().isEmpty())
+                    products_[size_t(k)].append(matchingForm(name));
+        for (const QStringList& texts : products_)
+            for (const QString& text : texts)
+                longest_ = std::max(longest_, text.size());
+        for (const QString& text : segments_)
+            longest_ = std::max(longest_, text.size());
+    }
+
+    int target(Role role, const QString& form, FeatureCodes codes) const {
+        // Longer than every text it could be (a free text, a pasted page).
+        if (form.isEmpty() || form.size() > longest_)
+            return 0;
+        switch (role) {
+        case Role::Segment:
+            return numbered(form, "segment", int(segments_.size()), segments_);
+        case Role::Product:
+            if (const int number = numbered(form, "product", productCount, {}))
+                return number;
+            for (int k = 0; k < productCount; ++k)
+                if (products_[size_t(k)].contains(form))
+                    return k + 1;
+            return 0;
+        default:
+            return featureTarget(form, codes);
+        }
+    }
+
+private:
+    // The target a number names ("2", "Segment 2"), or the one whose text
+    // the answer is.
+    static int numbered(const QString& form, const char* word, int count,
+                        const QStringList& texts) {
+        int number = numberIn(form);
+        if (!number)
+            number = numberAfterWord(form, QLatin1StringView(word));
+        if (number >= 1 && number <= count)
+            return number;
+        return int(texts.indexOf(form)) + 1;
+    }
+
+    QStringList segments_;
+    std::array<QStringList, productCount> products_;
+    qsizetype longest_ = 1000; // past every feature name with its value
+};
+
 constexpr qsizetype maxPlainAnswers = 1000;
 
 const char* const roleWords[roleCount] = {"segment", "product", "feature"};
 
+// A role's column and how plainly it holds the role: the share of its
+// answering respondents whose answer names a target.
+struct Candidate {
+    double share = 0;
+    bool headed = false; // its field name or question names the role
+    int role = 0;
+    int column = 0;
+};
+
+bool before(const Candidate& a, const Candidate& b) {
+    if (a.share != b.share)
+        return a.share > b.share;
+    if (a.headed != b.headed)
+        return a.headed;
+    return std::pair(a.role, a.column) < std::pair(b.role, b.column);
+}
+
+// Per role, the share of the column's answering respondents whose answer
+// names a target.
+std::array<double, roleCount> sharesNamed(const SurveyColumn& column, const Matcher& matcher) {
+    const FeatureCodes codes = featureCodesOf(column);
+    long long answered = 0;
+    std::array<long long, roleCount> named{};
+    for (qsizetype a = 0; a < column.answers.size(); ++a) {
+        if (column.answers[a].isEmpty())
+            continue;
+        answered += column.tally[size_t(a)];
+        const QString form = matchingForm(column.answers[a]);
+        for (int r = 0; r < roleCount; ++r)
+            if (matcher.target(Role(r), form, codes))
+                named[size_t(r)] += column.tally[size_t(a)];
+    }
+    std::array<double, roleCount> shares{};
+    for (int r = 0; r < roleCount && answered > 0; ++r)
+        shares[size_t(r)] = double(named[size_t(r)]) / double(answered);
+    return shares;
+}
+
 } // namespace
+
+QString matchingForm(const QString& text) {
+    QString form = text.simplified().toCaseFolded();
+    for (const char16_t quote : {u'"', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u201E'})
+        form.replace(quote, u'\'');
+    return form;
+}
+
+FeatureCodes featureCodesOf(const SurveyColumn& column) {
+    int highest = 0;
+    for (const QString& answer : column.answers) {
+        const int number = numberIn(answer);
+        if (number <= featureCount)
+            highest = std::max(highest, number);
+    }
+    if (highest == 0)
+        return FeatureCodes::None;
+    return highest == featureCount ? FeatureCodes::PollTable : FeatureCodes::Questionnaire;
+}
 
 ImportChoices importChoices(const Grid& pollTable, const Grid& details) {
     ImportChoices choices;
@@ -112,18 +210,9 @@ QString ImportChoices::targetText(Role role, int target) const {
     }
 }
 
-int defaultTarget(Role role, const QString& answer, const ImportChoices& choices) {
-    const QString text = normal(answer);
-    if (text.isEmpty())
-        return 0;
-    switch (role) {
-    case Role::Segment:
-        return segmentTarget(text, choices);
-    case Role::Product:
-        return productTarget(text, choices);
-    default:
-        return featureTarget(text);
-    }
+int defaultTarget(Role role, const QString& answer, const ImportChoices& choices,
+                  FeatureCodes codes) {
+    return Matcher(choices).target(role, matchingForm(answer), codes);
 }
 
 void chooseColumn(ImportMapping& mapping, Role role, int column, const SurveyResponses& responses,
@@ -131,51 +220,60 @@ void chooseColumn(ImportMapping& mapping, Role role, int column, const SurveyRes
     RoleMapping& chosen = mapping[role];
     chosen.column = column;
     chosen.targets.clear();
+    if (role == Role::Feature)
+        mapping.featureCodes = FeatureCodes::None;
     if (column < 0 || column >= int(responses.columns.size()))
         return;
-    for (const QString& answer : responses.columns[size_t(column)].answers)
-        if (const int target = defaultTarget(role, answer, choices))
+    const SurveyColumn& answers = responses.columns[size_t(column)];
+    const FeatureCodes codes = featureCodesOf(answers);
+    if (role == Role::Feature)
+        mapping.featureCodes = codes;
+    const Matcher matcher(choices);
+    for (const QString& answer : answers.answers)
+        if (const int target = matcher.target(role, matchingForm(answer), codes))
             chosen.targets.insert(answer, target);
 }
 
 ImportMapping defaultMapping(const SurveyResponses& responses, const ImportChoices& choices) {
-    ImportMapping mapping;
-    std::vector<bool> taken(responses.columns.size(), false);
-    for (int r = 0; r < roleCount; ++r) {
-        const Role role = Role(r);
-        const QString word = QString::fromLatin1(roleWords[r]);
-        int best = -1;
-        double bestScore = 0;
-        for (size_t c = 0; c < responses.columns.size(); ++c) {
-            const SurveyColumn& column = responses.columns[c];
-            // Ids and free texts have an answer for nearly every respondent;
-            // no column of so many answers plainly holds a segment, product
-            // or feature.
-            if (taken[c] || column.answers.size() > maxPlainAnswers)
+    const Matcher matcher(choices);
+    // A role ends up with one of its best few columns: the others can take
+    // no more than one column each before it.
+    std::array<std::vector<Candidate>, roleCount> best;
+    for (size_t c = 0; c < responses.columns.size(); ++c) {
+        const SurveyColumn& column = responses.columns[c];
+        // Ids and free texts have an answer for nearly every respondent; no
+        // column of so many answers plainly holds a segment, product or
+        // feature.
+        if (column.answers.size() > maxPlainAnswers)
+            continue;
+        const std::array<double, roleCount> shares = sharesNamed(column, matcher);
+        for (int r = 0; r < roleCount; ++r) {
+            if (shares[size_t(r)] <= 0)
                 continue;
-            // The share of answering respondents whose answer names a target.
-            long long answered = 0;
-            long long named = 0;
-            for (qsizetype a = 0; a < column.answers.size(); ++a) {
-                if (column.answers[a].isEmpty())
-                    continue;
-                answered += column.tally[size_t(a)];
-                if (defaultTarget(role, column.answers[a], choices))
-                    named += column.tally[size_t(a)];
-            }
-            double score = answered ? double(named) / double(answered) : 0;
-            if (score > 0 && column.name.contains(word, Qt::CaseInsensitive))
-                score += 2;
-            else if (score > 0 && column.question.contains(word, Qt::CaseInsensitive))
-                score += 0.5;
-            if (score > bestScore) {
-                bestScore = score;
-                best = int(c);
-            }
+            const QString word = QString::fromLatin1(roleWords[r]);
+            const Candidate candidate{shares[size_t(r)],
+                                      column.name.contains(word, Qt::CaseInsensitive) ||
+                                          column.question.contains(word, Qt::CaseInsensitive),
+                                      r, int(c)};
+            std::vector<Candidate>& kept = best[size_t(r)];
+            kept.insert(std::upper_bound(kept.begin(), kept.end(), candidate, before), candidate);
+            if (kept.size() > size_t(roleCount))
+                kept.pop_back();
         }
-        if (best >= 0)
-            taken[size_t(best)] = true;
-        chooseColumn(mapping, role, best, responses, choices);
+    }
+    std::vector<Candidate> candidates;
+    for (const std::vector<Candidate>& kept : best)
+        candidates.insert(candidates.end(), kept.begin(), kept.end());
+    std::sort(candidates.begin(), candidates.end(), before);
+    ImportMapping mapping;
+    std::array<bool, roleCount> chosen{};
+    std::vector<bool> taken(responses.columns.size(), false);
+    for (const Candidate& candidate : candidates) {
+        if (chosen[size_t(candidate.role)] || taken[size_t(candidate.column)])
+            continue;
+        chosen[size_t(candidate.role)] = true;
+        taken[size_t(candidate.column)] = true;
+        chooseColumn(mapping, Role(candidate.role), candidate.column, responses, choices);
     }
     return mapping;
 }

@@ -34,6 +34,16 @@ struct ImportChoices {
 // its segment rows) and the products' names and brands of its details table.
 ImportChoices importChoices(const Grid& pollTable, const Grid& details);
 
+// How the numbers of a feature column are read: the questionnaire's six
+// options (no EMI: 1 Interest ... 5 Repayment Period, 6 Freebies), or, when
+// the column has a code 7, the poll tables' seven features in their order
+// (6 EMI, 7 Freebies).
+enum class FeatureCodes { None, Questionnaire, PollTable };
+
+// The order a column's numeric answers are read in; None when it holds no
+// number from 1 to 7.
+FeatureCodes featureCodesOf(const SurveyColumn& column);
+
 struct RoleMapping {
     int column = -1;             // -1: no column chosen
     QHash<QString, int> targets; // answer text to target; missing answers are not counted
@@ -41,25 +51,34 @@ struct RoleMapping {
 
 struct ImportMapping {
     std::array<RoleMapping, roleCount> roles;
+    // The order assumed for the numbers of the feature column.
+    FeatureCodes featureCodes = FeatureCodes::None;
 
     RoleMapping& operator[](Role role) { return roles[size_t(role)]; }
     const RoleMapping& operator[](Role role) const { return roles[size_t(role)]; }
 };
 
+// The form in which two texts are compared: blanks and line breaks run
+// together, letter case folded, and every double quote or typographic quote
+// an apostrophe (the plan's own files keep a typed double quote as one).
+QString matchingForm(const QString& text);
+
 // The target an answer plainly names: a segment by its number ("2",
-// "Segment 2") or its description; a product as the questionnaire shows it
-// ("Product 2"), by its number, its name or its brand; a feature by its
-// name as the poll table or the questionnaire writes it (a value after " - "
-// is ignored), or by its number among the questionnaire's six options. 0
-// when none.
-int defaultTarget(Role role, const QString& answer, const ImportChoices& choices);
+// "Segment 2", in another language "Segmento 2") or its description; a
+// product as the questionnaire shows it ("Product 2", "Producto 2"), by its
+// number, its name or its brand; a feature by its name as the poll table or
+// the questionnaire writes it (a value after " - " is ignored), or by its
+// number in the order given. 0 when none.
+int defaultTarget(Role role, const QString& answer, const ImportChoices& choices,
+                  FeatureCodes codes = FeatureCodes::Questionnaire);
 
 // The role's column set to `column`, every answer of it given its default target.
 void chooseColumn(ImportMapping& mapping, Role role, int column, const SurveyResponses& responses,
                   const ImportChoices& choices);
 
-// Columns chosen by how many of their respondents' answers name a target, a
-// column whose field name names the role first; answers given their
+// Columns chosen by the share of their respondents whose answers name a
+// target, whatever their headings say; between equal shares a column whose
+// field name or question names the role goes first. Answers are given their
 // defaults. No column serves two roles.
 ImportMapping defaultMapping(const SurveyResponses& responses, const ImportChoices& choices);
 

@@ -13,14 +13,6 @@ QString columnText(int role) {
     return QString::fromLatin1(roleTexts[role]) + QStringLiteral(" column");
 }
 
-// An answer as the record file gives it back: a double quote is stored as an
-// apostrophe and a line break as a blank.
-QString storedForm(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    text.replace(u'\r', u' ').replace(u'\n', u' ').replace(u'"', u'\'');
-    return text;
-}
-
 bool samePlan(const QStringList& items, long long project, long long audience) {
     return toWhole(leadingNumber(items[0])) == project &&
            toWhole(leadingNumber(items[1])) == audience;
@@ -44,7 +36,8 @@ RememberedMapping recallMapping(const RecordFolder& folder, long long project, l
             if (items[2] == columnText(r))
                 remembered.columns[size_t(r)] = items[3];
             else if (items[2] == QString::fromLatin1(roleTexts[r]))
-                remembered.targets[size_t(r)].insert(items[3], toWhole(leadingNumber(items[4])));
+                remembered.targets[size_t(r)].insert(matchingForm(items[3]),
+                                                     toWhole(leadingNumber(items[4])));
         }
     }
     return remembered;
@@ -71,8 +64,10 @@ ImportMapping mappingFor(const RememberedMapping& remembered, const SurveyRespon
         if (chosen.column < 0)
             continue;
         const QHash<QString, int>& targets = remembered.targets[size_t(r)];
+        if (targets.isEmpty())
+            continue;
         for (const QString& answer : responses.columns[size_t(chosen.column)].answers) {
-            const auto it = targets.constFind(storedForm(answer));
+            const auto it = targets.constFind(matchingForm(answer));
             if (it == targets.constEnd())
                 continue;
             if (*it > 0 && *it <= choices.targetCount(Role(r)))

@@ -24,8 +24,10 @@ inline const QString mappingFile = QStringLiteral("pollmap.lnd");
 constexpr int mappingItemCount = 5;
 
 struct RememberedMapping {
-    std::array<QString, roleCount> columns;             // field names; empty when none
-    std::array<QHash<QString, int>, roleCount> targets; // answer texts as stored
+    std::array<QString, roleCount> columns; // field names; empty when none
+    // By the matching form of the answer texts (the file keeps a double quote
+    // as an apostrophe and a line break as a blank).
+    std::array<QHash<QString, int>, roleCount> targets;
     bool empty() const;
 };
 

@@ -3,6 +3,7 @@
 #include "audience/segment_file.h"
 #include "storage/details_file.h"
 #include "storage/numbers.h"
+#include "storage/shown_text.h"
 
 namespace lendora::poll {
 
@@ -17,8 +18,8 @@ QString fieldMessage(int product, int field) {
 }
 
 QString windowCaption(const Plan& plan) {
-    return QStringLiteral("Poll Resulsts for ") + plan.projectName +
-           QStringLiteral(" and Target Audience ") + plan.audienceName;
+    return QStringLiteral("Poll Resulsts for ") + shownText(plan.projectName) +
+           QStringLiteral(" and Target Audience ") + shownText(plan.audienceName);
 }
 
 PollEntry::PollEntry() {
@@ -84,8 +85,8 @@ void PollEntry::layOut(const RecordFolder& folder, const Plan& plan, int number)
 }
 
 QString PollEntry::tabCaption(int product) const {
-    return details.text(product + 1, details::name) + QStringLiteral(": ") +
-           details.text(product + 1, details::brand);
+    return shownText(details.text(product + 1, details::name)) + QStringLiteral(": ") +
+           shownText(details.text(product + 1, details::brand));
 }
 
 void PollEntry::load(const RecordFolder& folder, const Plan& plan, int product) {

@@ -28,7 +28,8 @@ inline const QString completedText = QStringLiteral("Completed");
 // own product's first field says "interest").
 QString fieldMessage(int product, int field);
 
-// "Poll Resulsts for " + project name + " and Target Audience " + definition.
+// "Poll Resulsts for " + project name + " and Target Audience " + definition,
+// made of the names as a window shows them (shownText).
 QString windowCaption(const Plan& plan);
 
 // What one tab shows and allows.
@@ -86,7 +87,8 @@ public:
     // tables and the segment displays (segment 1 on every tab); n is kept in
     // `lblProjectIndex`.
     void layOut(const RecordFolder& folder, const Plan& plan, int number);
-    // The caption of a product's tab: its name, ": " and its brand.
+    // The caption of a product's tab: its name, ": " and its brand, as a
+    // window shows them (shownText).
     QString tabCaption(int product) const;
     // Loads the product's poll file into its table and puts its tab into
     // the completed state, Save left as it is.

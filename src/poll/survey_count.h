@@ -31,6 +31,9 @@ struct PollCounts {
     int segments = 0;
     std::vector<int> cells; // [product][segment - 1][feature - 1]
     Reconciliation reconciliation;
+    // Per role, per answer of its column: the respondents skipped because
+    // that answer named nothing (unknown segment, no product, no feature).
+    std::array<std::vector<int>, roleCount> skippedBy;
 
     int at(int product, int segment, int feature) const {
         return cells[size_t((product * segments + segment - 1) * featureCount + feature - 1)];
@@ -39,6 +42,12 @@ struct PollCounts {
 
 PollCounts countResponses(const SurveyResponses& responses, const ImportMapping& mapping,
                           int segments);
+
+// When more than 5% of the respondents read are skipped, what the user must
+// see before importing: how many, and the reasons from the largest, each with
+// the answers behind it; empty otherwise.
+QString skippedNotice(const PollCounts& counts, const SurveyResponses& responses,
+                      const ImportMapping& mapping);
 
 // Writes the product's counts into the count cells of a laid-out poll table,
 // as typing them and pressing Next writes them, and recomputes its totals.

@@ -3,6 +3,7 @@
 #include "poll/csv_reader.h"
 #include "poll/survey_layout.h"
 #include "poll/survey_sav.h"
+#include "poll/survey_xlsx.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -52,13 +53,36 @@ SurveyFile readSurveyCsv(const QByteArray& fileBytes, const QString& name) {
     return {std::move(responses), {}};
 }
 
-SurveyFile readSurveyFile(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
+namespace {
+std::optional<QByteArray> fileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+} // namespace
+
+QStringList surveySheets(const QString& path) {
+    const std::optional<QByteArray> bytes = fileBytes(path);
+    if (!bytes || !looksLikeWorkbook(*bytes))
+        return {};
+    QString error;
+    return workbookSheets(*bytes, error).value_or(QStringList());
+}
+
+SurveyFile readSurveyFile(const QString& path, int sheet) {
+    const QString name = QFileInfo(path).fileName();
+    const std::optional<QByteArray> read = fileBytes(path);
+    if (!read)
         return failure(QStringLiteral("The file cannot be read"), name);
-    const QByteArray bytes = file.readAll();
-    file.close();
+    const QByteArray& bytes = *read;
+    if (looksLikeWorkbook(bytes)) {
+        QString error;
+        std::optional<SurveyResponses> responses = readWorkbook(bytes, sheet, error);
+        if (!responses)
+            return failure(error, name);
+        return {std::move(responses), {}};
+    }
     if (looksLikeSav(bytes)) {
         QString error;
         std::optional<SurveyResponses> responses = readSav(path, error);

@@ -1,5 +1,8 @@
 #include "poll/survey_layout.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 namespace lendora::poll {
 
 bool isImportIdRow(const QStringList& fields) {
@@ -70,6 +73,137 @@ std::optional<SurveyResponses> responsesFromCsv(const CsvContent& content, QStri
         return std::nullopt;
     }
     return responses;
+}
+
+} // namespace lendora::poll
+
+namespace lendora::poll {
+
+struct ResponsesFromRows::Column {
+    SurveyColumn data;
+    ColumnBuilder builder{data};
+};
+
+ResponsesFromRows::ResponsesFromRows(long long cellLimit)
+    : cellLimit_(cellLimit) {}
+
+ResponsesFromRows::~ResponsesFromRows() = default;
+
+bool ResponsesFromRows::add(int number, const std::vector<SheetCell>& cells) {
+    if (overLimit_)
+        return false;
+    if (!laidOut_ && number <= 3) {
+        headerRows_.resize(size_t(number));
+        headerRows_.back() = cells;
+        return true;
+    }
+    if (!laidOut_)
+        layOut();
+    const long long respondents = number - firstRespondentRow_ + 1;
+    if (static_cast<long long>(columns_.size()) * respondents > cellLimit_) {
+        overLimit_ = true;
+        return false;
+    }
+    while (static_cast<long long>(blank_.size()) < respondents - 1)
+        addRespondent({});
+    addRespondent(cells);
+    return withinLimit();
+}
+
+void ResponsesFromRows::layOut() {
+    laidOut_ = true;
+    // Rows past the last one given are no respondents.
+    const int given = int(headerRows_.size());
+    std::vector<std::vector<SheetCell>> rows = std::move(headerRows_);
+    rows.resize(3);
+    QStringList third;
+    for (const SheetCell& cell : rows[2])
+        third.append(cell.text);
+    if (isImportIdRow(third)) {
+        layout_ = SurveyLayout::ThreeHeaders;
+        firstRespondentRow_ = 4;
+    }
+    for (const SheetCell& cell : rows[0])
+        column(cell.column).data.name = cell.text.trimmed();
+    if (layout_ == SurveyLayout::ThreeHeaders)
+        for (const SheetCell& cell : rows[1])
+            column(cell.column).data.question = cell.text.trimmed();
+    for (int row = firstRespondentRow_; row <= given; ++row)
+        addRespondent(rows[size_t(row - 1)]);
+}
+
+ResponsesFromRows::Column& ResponsesFromRows::column(int sheetColumn) {
+    std::unique_ptr<Column>& column = columns_[sheetColumn];
+    if (!column) {
+        column = std::make_unique<Column>();
+        // The rows before it had nothing in this column.
+        column->data.codes.reserve(blank_.size());
+        for (size_t r = 0; r < blank_.size(); ++r)
+            column->builder.add(QString());
+    }
+    return *column;
+}
+
+void ResponsesFromRows::addRespondent(const std::vector<SheetCell>& cells) {
+    if (!cells.empty() && rowTexts_.size() <= size_t(cells.back().column))
+        rowTexts_.resize(size_t(cells.back().column) + 1, nullptr);
+    for (const SheetCell& cell : cells) {
+        if (QStringView(cell.text).trimmed().isEmpty())
+            continue;
+        column(cell.column);
+        rowTexts_[size_t(cell.column)] = &cell.text;
+    }
+    const QString empty;
+    bool blank = true;
+    for (auto& [sheetColumn, column] : columns_) {
+        const QString* text =
+            size_t(sheetColumn) < rowTexts_.size() ? rowTexts_[size_t(sheetColumn)] : nullptr;
+        column->builder.add(text ? *text : empty);
+        blank = blank && !text;
+    }
+    for (const SheetCell& cell : cells)
+        rowTexts_[size_t(cell.column)] = nullptr;
+    blank_.push_back(blank);
+}
+
+bool ResponsesFromRows::withinLimit() {
+    overLimit_ = static_cast<long long>(columns_.size()) * static_cast<long long>(blank_.size()) >
+                 cellLimit_;
+    return !overLimit_;
+}
+
+std::optional<SurveyResponses> ResponsesFromRows::take(QString& error) {
+    if (!laidOut_)
+        layOut();
+    if (overLimit_) {
+        error = QCoreApplication::translate("lendora::poll", "The sheet holds more than %1 cells")
+                    .arg(QLocale(QLocale::English).toString(cellLimit_));
+        return std::nullopt;
+    }
+    if (blank_.empty()) {
+        error = QStringLiteral("The file holds no respondents");
+        return std::nullopt;
+    }
+    SurveyResponses responses;
+    responses.layout = layout_;
+    for (auto& [sheetColumn, column] : columns_) {
+        SurveyColumn& data = column->data;
+        if (data.name.isEmpty())
+            data.name = columnName(sheetColumn);
+        if (data.question.isEmpty())
+            data.question = data.name;
+        responses.columns.push_back(std::move(data));
+    }
+    responses.blank = std::move(blank_);
+    columns_.clear();
+    return responses;
+}
+
+QString columnName(int column) {
+    QString name;
+    for (int n = column + 1; n > 0; n = (n - 1) / 26)
+        name.prepend(QChar(u'A' + (n - 1) % 26));
+    return name;
 }
 
 } // namespace lendora::poll

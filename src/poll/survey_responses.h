@@ -31,6 +31,10 @@ struct SurveyResponses {
     int respondents() const { return int(blank.size()); }
 };
 
+// The answer a number gives: whole numbers (codes, ids) as integers, others
+// in their shortest decimal form at 15 significant digits.
+QString numberAnswer(double number);
+
 // Collects the answers of one column, keeping each distinct text once.
 class ColumnBuilder {
 public:
@@ -40,8 +44,9 @@ public:
     void add(const QString& answer);
 
 private:
+    static constexpr qsizetype shortList = 8;
     SurveyColumn& column_;
-    QHash<QString, int> index_;
+    QHash<QString, int> index_; // answer to code, once there are more than a short list
 };
 
 } // namespace lendora::poll

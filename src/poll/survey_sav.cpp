@@ -1,7 +1,5 @@
 #include "poll/survey_sav.h"
 
-#include "storage/numbers.h"
-
 #include <QFile>
 #include <QHash>
 
@@ -29,17 +27,10 @@ struct Reading {
     QHash<QString, QHash<QString, QString>> labelSets; // set name: value key to label
 };
 
-// Codes and ids are whole numbers: they take the quick way.
-QString numberText(double number) {
-    if (number == std::trunc(number) && std::abs(number) < 1e15)
-        return QString::number(static_cast<long long>(number));
-    return doubleText(number);
-}
-
 QString keyOf(readstat_value_t value) {
     if (readstat_value_type(value) == READSTAT_TYPE_STRING)
         return QString::fromUtf8(readstat_string_value(value)).trimmed();
-    return numberText(readstat_double_value(value));
+    return numberAnswer(readstat_double_value(value));
 }
 
 int onVariable(int index, readstat_variable_t* variable, const char* labels, void* context) {
@@ -138,7 +129,7 @@ std::optional<SurveyResponses> readSav(const QString& path, QString& error) {
             responses.blank[r] = false;
             auto it = answers.constFind(number);
             if (it == answers.constEnd())
-                it = answers.insert(number, answer(numberText(number)));
+                it = answers.insert(number, answer(numberAnswer(number)));
             builder.add(*it);
         }
     }

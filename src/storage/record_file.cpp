@@ -1,13 +1,15 @@
 #include "storage/record_file.h"
 
 #include "storage/numbers.h"
+#include "storage/save_journal.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#include <memory>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace lendora {
 
@@ -59,49 +61,45 @@ double RecordFolder::readFlag(const QString& name) const {
     return leadingNumber(reader.readItem());
 }
 
-namespace {
-
-// Writes the bytes to the save file's temporary file. Unbuffered, so that a
-// short write (a full disk) shows in write()'s count instead of being lost
-// in a flush at commit.
-WriteStatus writeTemporary(QSaveFile& file, const QString& name, const QByteArray& bytes) {
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return WriteStatus::failure(name, file.errorString());
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError ||
-        file.size() != bytes.size()) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("the disk is full");
-        file.cancelWriting();
-        return WriteStatus::failure(name, reason);
-    }
-    return {};
-}
-
-} // namespace
-
 WriteStatus RecordFolder::writeBytes(const QString& name, const QByteArray& bytes) const {
-    QSaveFile file(filePath(name));
-    if (WriteStatus status = writeTemporary(file, name, bytes); !status.ok())
-        return status;
-    if (!file.commit())
-        return WriteStatus::failure(name, file.errorString());
-    return {};
+    return writeTogether({{name, bytes}});
 }
 
 WriteStatus
 RecordFolder::writeTogether(const std::vector<std::pair<QString, QByteArray>>& files) const {
-    // An uncommitted save file removes its temporary file when it goes.
-    std::vector<std::unique_ptr<QSaveFile>> written;
+    // The temporary files carry the program's own suffix, so that one a crash
+    // leaves in the working folder is removed at the next start.
+    std::vector<QString> paths;
+    auto discard = [&paths] {
+        for (const QString& written : paths)
+            QFile::remove(journal::temporaryName(written));
+    };
     for (const auto& [name, bytes] : files) {
-        written.push_back(std::make_unique<QSaveFile>(filePath(name)));
-        if (WriteStatus status = writeTemporary(*written.back(), name, bytes); !status.ok())
+        const QString path = filePath(name);
+        // A read-only file stays; a replaced file keeps its permissions.
+        const QFileInfo existing(path);
+        if (existing.exists() && !existing.isWritable()) {
+            discard();
+            return WriteStatus::failure(name, QStringLiteral("the file is read-only"));
+        }
+        if (WriteStatus status = journal::writeTemporary(path, name, bytes); !status.ok()) {
+            discard();
             return status;
+        }
+        paths.push_back(path);
+        if (existing.exists())
+            QFile::setPermissions(journal::temporaryName(path), existing.permissions());
     }
     WriteStatus status;
-    for (size_t i = 0; i < files.size(); ++i)
-        if (!written[i]->commit())
-            status << WriteStatus::failure(files[i].first, written[i]->errorString());
+    for (size_t i = 0; i < files.size(); ++i) {
+        const QString temporary = journal::temporaryName(paths[i]);
+        if (std::rename(QFile::encodeName(temporary).constData(),
+                        QFile::encodeName(paths[i]).constData()) != 0) {
+            status << WriteStatus::failure(files[i].first,
+                                           QString::fromLocal8Bit(std::strerror(errno)));
+            QFile::remove(temporary);
+        }
+    }
     return status;
 }
 

@@ -1,10 +1,10 @@
 #include "storage/save_journal.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
@@ -12,6 +12,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lendora::journal {
@@ -46,13 +47,54 @@ QString systemError() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+QString tr(const char* text) {
+    return QCoreApplication::translate("lendora::journal", text);
+}
+
+// What stands at a name of the folder, looked at without following a link.
+struct Entry {
+    int error = 0; // errno of the look; ENOENT when nothing is there
+    mode_t type = 0;
+    nlink_t links = 0;
+    qint64 size = 0;
+
+    // Nothing can stand at a name the system cannot take.
+    bool absent() const { return error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG; }
+    bool file() const { return !error && S_ISREG(type); }
+    bool link() const { return !error && S_ISLNK(type); }
+    // Why it is not a file of this folder alone; empty when it is one.
+    QString problem() const {
+        if (error)
+            return QString::fromLocal8Bit(std::strerror(error));
+        if (S_ISDIR(type))
+            return tr("a folder of that name is in the way");
+        if (S_ISLNK(type))
+            return tr("it is a link to another place");
+        if (!S_ISREG(type))
+            return tr("it is not a file");
+        if (links > 1)
+            return tr("the file also has another name (a hard link)");
+        return {};
+    }
+};
+
+Entry entryAt(const QString& path) {
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return {errno};
+    return {0, st.st_mode, st.st_nlink, qint64(st.st_size)};
+}
+
 // Writes the bytes, and with `flush` flushes them to the disk. Unbuffered, so
 // that a short write (a full disk) shows in write()'s count. Written in two
 // parts, so the seam can stop the work with the file half written.
 WriteStatus writeFile(const QString& path, const QString& name, const QByteArray& bytes,
                       bool flush) {
+    // What a crash left at the name goes first; the file is then made anew,
+    // so that a link found there is never written through.
+    QFile::remove(path);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return WriteStatus::failure(name, file.errorString());
     const qsizetype half = bytes.size() / 2;
     const QByteArrayView parts[] = {QByteArrayView(bytes).first(half),
@@ -149,6 +191,27 @@ std::optional<Steps> parse(const QByteArray& bytes) {
     return steps;
 }
 
+// A journal is carried out only onto files it can have been written for,
+// checked before any step is taken: each temporary file still there is a
+// plain file of the folder, with no other name, and each target a step
+// still replaces or removes is a file or a link (a link is replaced, never
+// what it points to), not a folder or anything else.
+WriteStatus checkSteps(const QDir& dir, const Steps& steps) {
+    for (const auto& [temporary, target] : steps) {
+        if (!temporary.isEmpty()) {
+            const Entry entry = entryAt(dir.filePath(temporary));
+            if (entry.absent())
+                continue; // taken already
+            if (!entry.problem().isEmpty())
+                return WriteStatus::failure(temporary, entry.problem());
+        }
+        const Entry entry = entryAt(dir.filePath(target));
+        if (!entry.absent() && !entry.file() && !entry.link())
+            return WriteStatus::failure(target, entry.problem());
+    }
+    return {};
+}
+
 // Carries out the steps of a complete journal, then removes it. A step
 // already taken (its temporary file gone, its removed file absent) is
 // passed over, so carrying out the same journal again changes nothing.
@@ -189,10 +252,7 @@ QString temporaryName(const QString& name) {
 }
 
 bool isTemporaryName(const QString& name) {
-    // QSaveFile's pattern: the file name, a point and six letters or digits.
-    static const QRegularExpression replaced(u"^.+\\.lnd\\.[A-Za-z0-9]{6}$"_s,
-                                             QRegularExpression::CaseInsensitiveOption);
-    return name.endsWith(".lendora-new"_L1) || replaced.match(name).hasMatch();
+    return name.endsWith(".lendora-new"_L1) && name.size() > 12;
 }
 
 QByteArray journalBytes(const Steps& steps) {
@@ -209,16 +269,9 @@ WriteStatus commit(const RecordFolder& folder, const FinalFiles& files) {
     const QDir dir(folder.path());
     // A save left unfinished by a failed step is finished first, so that its
     // journal is not overwritten.
-    if (QFileInfo::exists(dir.filePath(fileName())))
+    if (!entryAt(dir.filePath(fileName())).absent())
         if (WriteStatus status = recover(folder); !status.ok())
             return status;
-    Steps steps;
-    std::vector<QString> temporaries;
-    std::vector<std::pair<QString, QString>> flushed; // temporary file, name
-    auto discard = [&] {
-        for (const QString& temporary : temporaries)
-            QFile::remove(dir.filePath(temporary));
-    };
     // Once the journal is complete, the save must go through: a target that
     // cannot be replaced or removed is refused before anything is written.
     for (const auto& [name, bytes] : files) {
@@ -228,6 +281,13 @@ WriteStatus commit(const RecordFolder& folder, const FinalFiles& files) {
         if (bytes && target.exists() && !target.isWritable())
             return WriteStatus::failure(name, u"the file is read-only"_s);
     }
+    Steps steps;
+    struct Content {
+        QString temporary;
+        QString name;
+        const QByteArray* bytes;
+    };
+    std::vector<Content> contents;
     for (const auto& [name, bytes] : files) {
         // The target keeps the letter case found on disk.
         const QString target = QFileInfo(folder.filePath(name)).fileName();
@@ -236,28 +296,39 @@ WriteStatus commit(const RecordFolder& folder, const FinalFiles& files) {
                 steps.emplace_back(QString(), target);
             continue;
         }
-        const QString temporary = temporaryName(target);
-        temporaries.push_back(temporary);
-        const WriteStatus status = writeFile(dir.filePath(temporary), name, *bytes, false);
+        steps.emplace_back(temporaryName(target), target);
+        contents.push_back({temporaryName(target), name, &*bytes});
+    }
+    if (steps.empty())
+        return {};
+    const QByteArray journalContent = journalBytes(steps);
+    if (journalContent.size() > longestJournal)
+        return WriteStatus::failure(fileName(), tr("the save would change too many files at once"));
+
+    std::vector<std::pair<QString, QString>> written; // temporary file, name
+    auto discard = [&] {
+        for (const auto& [temporary, name] : written)
+            QFile::remove(dir.filePath(temporary));
+    };
+    for (const Content& content : contents) {
+        written.emplace_back(content.temporary, content.name);
+        const WriteStatus status =
+            writeFile(dir.filePath(content.temporary), content.name, *content.bytes, false);
         if (isStopped(status))
             return status;
         if (!status.ok()) {
             discard();
             return status;
         }
-        steps.emplace_back(temporary, target);
-        flushed.emplace_back(temporary, name);
     }
-    if (steps.empty())
-        return {};
     // The new contents are on the disk before the journal says to use them.
-    if (const WriteStatus status = flushTogether(dir, flushed); !status.ok()) {
+    if (const WriteStatus status = flushTogether(dir, written); !status.ok()) {
         if (!isStopped(status))
             discard();
         return status;
     }
     const QString journal = dir.filePath(fileName());
-    const WriteStatus status = writeFile(journal, fileName(), journalBytes(steps), true);
+    const WriteStatus status = writeFile(journal, fileName(), journalContent, true);
     if (isStopped(status))
         return status;
     if (!status.ok()) {
@@ -271,33 +342,49 @@ WriteStatus commit(const RecordFolder& folder, const FinalFiles& files) {
 WriteStatus recover(const RecordFolder& folder) {
     const QDir dir(folder.path());
     const QString journal = dir.filePath(fileName());
-    if (QFileInfo::exists(journal)) {
-        QFile file(journal);
-        if (!file.open(QIODevice::ReadOnly))
-            return WriteStatus::failure(fileName(), file.errorString());
-        if (const std::optional<Steps> steps = parse(file.readAll())) {
-            const WriteStatus status = carryOut(folder, *steps);
-            if (!status.ok())
+    if (const Entry entry = entryAt(journal); !entry.absent()) {
+        if (!entry.file())
+            return WriteStatus::failure(fileName(), entry.problem());
+        std::optional<Steps> steps;
+        // No save writes a longer journal: it is damaged, and not read.
+        if (entry.size <= longestJournal) {
+            QFile file(journal);
+            if (!file.open(QIODevice::ReadOnly))
+                return WriteStatus::failure(fileName(), file.errorString());
+            const QByteArray bytes = file.read(longestJournal + 1);
+            if (file.error() != QFileDevice::NoError)
+                return WriteStatus::failure(fileName(), file.errorString());
+            if (bytes.size() <= longestJournal)
+                steps = parse(bytes);
+        }
+        if (steps) {
+            if (WriteStatus status = checkSteps(dir, *steps); !status.ok())
+                return status;
+            if (WriteStatus status = carryOut(folder, *steps); !status.ok())
                 return status;
         } else {
             // The save never became complete: its temporary files go below.
-            file.close();
             if (!QFile::remove(journal))
                 return WriteStatus::failure(fileName(), u"the file cannot be removed"_s);
             if (!goOn())
                 return stopped(fileName());
         }
     }
-    WriteStatus status;
+    // Temporary files of saves that never became complete. One that cannot
+    // be removed (a read-only folder) stays: it harms nothing, and the save
+    // that next needs its name replaces it.
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (!isTemporaryName(name))
             continue;
-        if (!QFile::remove(dir.filePath(name)))
-            status << WriteStatus::failure(name, u"the file cannot be removed"_s);
+        QFile::remove(dir.filePath(name));
         if (!goOn())
             return stopped(name);
     }
-    return status;
+    return {};
+}
+
+WriteStatus writeTemporary(const QString& path, const QString& name, const QByteArray& bytes) {
+    return writeFile(temporaryName(path), name, bytes, true);
 }
 
 void setOperationHook(std::function<bool()> hook) {

@@ -46,7 +46,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return grid_->text(0, section);
+        return shownText(grid_->text(0, section));
     return section + 1;
 }
 

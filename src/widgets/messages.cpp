@@ -24,6 +24,17 @@ QString folderInUseQuestion() {
                           "Choose No to quit.");
 }
 
+QString unfinishedSaveMessage(const WriteStatus& status) {
+    return QCoreApplication::translate(
+               "lendora::ui",
+               "Lendora could not finish a save that was interrupted in this folder:\n"
+               "\"%1\": %2.\n\n"
+               "Nothing can be saved here until this is mended: move \"%1\" out of the folder, "
+               "or let Lendora read and change the folder and that file. The save is then "
+               "finished when Lendora next starts or saves.")
+        .arg(status.fileName, status.reason);
+}
+
 bool reportWrite(QWidget* parent, const WriteStatus& status) {
     if (!status.ok())
         inform(parent, status.message());

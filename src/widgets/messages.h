@@ -18,6 +18,11 @@ bool askYesNo(QWidget* parent, const QString& text);
 // Yes opens it read-only, No quits.
 QString folderInUseQuestion();
 
+// Told at start when a save that a crash interrupted cannot be finished
+// (status names the file in the way and why): what to mend, and that
+// nothing can be saved until then.
+QString unfinishedSaveMessage(const WriteStatus& status);
+
 // Tells the user about a failed write; returns status.ok().
 bool reportWrite(QWidget* parent, const WriteStatus& status);
 

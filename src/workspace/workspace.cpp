@@ -36,9 +36,8 @@ WriteStatus Workspace::apply(const FolderChanges& changes) const {
     return applyChanges(folder_, changes);
 }
 
-void Workspace::load() {
-    if (!readOnly_)
-        (void)journal::recover(folder_);
+WriteStatus Workspace::load() {
+    const WriteStatus recovered = readOnly_ ? WriteStatus() : journal::recover(folder_);
     projects_.clear();
     audiences_.clear();
     plans_.clear();
@@ -54,6 +53,7 @@ void Workspace::load() {
     for (auto& plan : plans_)
         if (plan)
             plan->id = newId();
+    return recovered;
 }
 
 namespace {

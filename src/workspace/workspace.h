@@ -48,8 +48,9 @@ public:
     // Reads the three registries; a registry is read only when its flag file
     // holds 1. Missing or damaged files leave it empty or hold back the
     // records that cannot be placed. Before that, a save that a crash
-    // interrupted is finished or undone (not when read-only).
-    void load();
+    // interrupted is finished or undone (not when read-only); returns why
+    // that could not be done, which the user must mend before any save.
+    WriteStatus load();
 
     // Projects, numbered from 1. A number without a record gives null.
     int projectCount() const { return int(projects_.size()); }

@@ -20,6 +20,7 @@ TEST(FuzzCorpus, EveryKeptInputRunsCleanly) {
         {"record_reader", lendora::fuzz::recordReader},
         {"loaders", lendora::fuzz::loaders},
         {"numbers", lendora::fuzz::numbers},
+        {"workbook", lendora::fuzz::workbook},
     };
     for (const Corpus& corpus : corpora) {
         QDir dir(QStringLiteral(LENDORA_FUZZ_CORPUS "/") + QString::fromLatin1(corpus.folder));

@@ -39,4 +39,19 @@ TEST(SurveyMemory, TheNextWaveGetsTheLastMappingBack) {
     EXPECT_TRUE(recallMapping(folder, 1, 2).empty());
 }
 
+// The next wave's answers are recognised however their letter case, blanks,
+// line breaks or quotes changed: the user's choices hold, not the defaults.
+TEST(SurveyMemory, RecallsAnswersWrittenAnotherWay) {
+    TempWorkspace ws;
+    ws.write(mappingFile, readFile(surveyData(QStringLiteral("expected/pollmap.lnd"))));
+    const SurveyFile next = readSurveyFile(surveyData(QStringLiteral("second_wave.csv")));
+    ASSERT_TRUE(next.responses);
+    const ImportMapping recalled =
+        mappingFor(recallMapping(RecordFolder(ws.path()), 1, 1), *next.responses, planChoices());
+    const QHash<QString, int>& segments = recalled[Role::Segment].targets;
+    EXPECT_EQ(segments.value(QStringLiteral("RETIRED")), 1);
+    EXPECT_FALSE(segments.contains(QStringLiteral("Café  owners")));
+    EXPECT_EQ(segments.value(QStringLiteral("Salaried,\r\n25 to 40")), 1);
+}
+
 } // namespace

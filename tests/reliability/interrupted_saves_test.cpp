@@ -1,16 +1,19 @@
 #include "support/journal_scenario.h"
 
 #include "shell/ui/main_window.h"
+#include "storage/save_journal.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
 #include "workspace/plan_files.h"
 
+#include "support/feature_texts.h"
 #include "support/message_boxes.h"
 #include "support/program.h"
 #include "support/workspace.h"
 
 #include <QCryptographicHash>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -110,6 +113,43 @@ TEST(InterruptedSaves, ASecondCopyOnATakenFolderWritesNothing) {
     boxes.answerNext(QMessageBox::No);
     EXPECT_FALSE(MainWindow(ws.path()).opened());
     EXPECT_EQ(boxes.take().size(), 1);
+}
+
+// A complete journal that cannot be finished: the start says what stands
+// in the way and what to do, the program shows the folder, every save is
+// refused for that reason, and once the user has moved it away the next
+// save finishes the interrupted one first.
+TEST(InterruptedSaves, AJournalThatCannotBeFinishedIsToldAtStart) {
+    QTemporaryDir elsewhere;
+    writeFiles(elsewhere.path(), {{"ta.lnd", "outside"}});
+    for (const QStringList& row : dataRows("reliability/unfinished_saves.tsv")) {
+        SCOPED_TRACE(qPrintable(row[0]));
+        TempWorkspace ws;
+        writeFiles(ws.path(), filesBefore());
+        writeFiles(ws.path(), {{"ta.lnd.lendora-new", "1,\"Retired\",\"0\"\r\n"}});
+        ws.write(journal::fileName(), journal::journalBytes({{"ta.lnd.lendora-new", "ta.lnd"},
+                                                             {QString(), "2_0ff.lnd"}}));
+        const QString inTheWay = ws.filePath(row[1]);
+        QFile::remove(inTheWay);
+        ASSERT_TRUE(row[1] == "ta.lnd.lendora-new"
+                        ? QFile::link(QDir(elsewhere.path()).filePath("ta.lnd"), inTheWay)
+                        : QDir().mkdir(inTheWay));
+        const Files files = filesOf(ws.path());
+        MessageBoxes boxes;
+        MainWindow* mother = startProgram();
+        ASSERT_NE(mother, nullptr);
+        EXPECT_EQ(boxes.take(), QStringList({row[2]}));
+        EXPECT_EQ(mother->workspace().planCount(), 3);
+        const WriteStatus refused = saveVersion(mother->workspace(), 1);
+        EXPECT_EQ(refused.fileName, row[1]);
+        EXPECT_EQ(filesOf(ws.path()), files);
+
+        QFile::remove(inTheWay) || QDir(inTheWay).removeRecursively();
+        EXPECT_TRUE(saveVersion(mother->workspace(), 1).ok());
+        closeProgram();
+        EXPECT_FALSE(ws.exists(journal::fileName()));
+        EXPECT_EQ(filesOf(elsewhere.path()), Files({{"ta.lnd", "outside"}}));
+    }
 }
 
 // Real kills of a process that saves over and over: after the restart (which

@@ -154,8 +154,10 @@ void AnalysisWindow::openFor(PlanId plan) {
     followIntervals();
 
     const Plan& record = session_->plan();
-    setWindowTitle(shownText(names::windowCaption().arg(record.projectName, record.audienceName)));
-    baseFrame_->setTitle(names::basicDetailsFor().arg(record.projectName));
+    // Captions of the names as shown: a name of megabytes is not copied whole.
+    setWindowTitle(shownText(
+        names::windowCaption().arg(shownText(record.projectName), shownText(record.audienceName))));
+    baseFrame_->setTitle(shownText(names::basicDetailsFor().arg(shownText(record.projectName))));
     // The base table shows the three brands, not the empty row after them.
     for (int r = 0; r < baseModel_->rowCount(); ++r)
         baseTable_->setRowHidden(r, r >= brandCount);

@@ -9,6 +9,7 @@
 #include "analysis/ui/export_files.h"
 #include "analysis/ui/export_pictures.h"
 #include "analysis/ui/panel_support.h"
+#include "storage/shown_text.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
 
@@ -119,7 +120,7 @@ void ComparisonPanel::setSession(AnalysisSession* session) {
     connect(session, &AnalysisSession::intervalsReady, this, &ComparisonPanel::redrawCharts);
     connect(session, &AnalysisSession::strategyAdded, save_, [this] { save_->setEnabled(true); });
 
-    const QString brand = session->analysis().details().own().brand;
+    const QString brand = shownText(session->analysis().details().own().brand);
     segmentsChart_->chart()->setTitle(tr("Respondents opting for %1, by segment").arg(brand));
     featuresChart_->chart()->setTitle(tr("Respondents opting for %1, by feature").arg(brand));
     // The saved strategies come with their totals; the charts show them, or

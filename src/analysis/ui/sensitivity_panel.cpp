@@ -8,6 +8,7 @@
 #include "analysis/ui/export_files.h"
 #include "analysis/ui/panel_support.h"
 #include "analysis/ui/sensitivity_chart.h"
+#include "storage/shown_text.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -89,7 +90,7 @@ void SensitivityPanel::setSession(const AnalysisSession* session) {
         segment_->clear();
         segment_->addItem(tr("All segments"));
         for (const QString& description : session->analysis().segments())
-            segment_->addItem(description);
+            segment_->addItem(shownText(description));
     }
     // New counts move the curve.
     connect(session, &AnalysisSession::pollFollowed, this, &SensitivityPanel::draw);
@@ -99,7 +100,7 @@ void SensitivityPanel::setSession(const AnalysisSession* session) {
 QStringList SensitivityPanel::brandNames() const {
     QStringList names;
     for (const BrandDetails& brand : session_->analysis().details().brands)
-        names << brand.brand;
+        names << shownText(brand.brand);
     return names;
 }
 

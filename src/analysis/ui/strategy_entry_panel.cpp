@@ -5,6 +5,7 @@
 #include "analysis/forecast_tools_guru.h"
 #include "analysis/ui/panel_support.h"
 #include "analysis/ui/suggest_dialog.h"
+#include "storage/shown_text.h"
 #include "widgets/messages.h"
 
 #include <QFormLayout>
@@ -72,7 +73,8 @@ void StrategyEntryPanel::setSession(AnalysisSession* session) {
     // A suggestion of the plan opened before does not belong here.
     if (suggestions_)
         suggestions_->reject();
-    setTitle(names::newAnalysisFor().arg(session->analysis().details().own().brand));
+    setTitle(shownText(
+        names::newAnalysisFor().arg(shownText(session->analysis().details().own().brand))));
     setFieldTexts(freshEntryTexts(session->analysis().details()));
     showNextStrategy();
     connect(session, &AnalysisSession::strategiesChanged, this,

@@ -91,7 +91,7 @@ void StepWindow::enter(const wizard::FieldTexts& texts) {
         setWindowTitle(shownText(*caption));
     const QStringList labelTexts = wizard::enteredLabels(step_, texts);
     for (int f = 0; f < labelTexts.size() && f < fieldCount(); ++f)
-        labels_[size_t(f)]->setText(labelTexts[f]);
+        labels_[size_t(f)]->setText(shownText(labelTexts[f]));
 }
 
 } // namespace lendora

@@ -3,6 +3,7 @@
 #include "audience/segment_file.h"
 #include "plans/plan_guru.h"
 #include "storage/details_file.h"
+#include "storage/shown_text.h"
 #include "widgets/desk.h"
 #include "widgets/grid_view.h"
 #include "widgets/guru_window.h"
@@ -174,7 +175,7 @@ void ProjectPlanWindow::projectClicked(int row) {
         return;
     }
     lblBASelect_ = row;
-    fraBA_->setTitle(u"Basic Details for "_s + projects_.text(row, 1));
+    fraBA_->setTitle(shownText(u"Basic Details for "_s + projects_.text(row, 1)));
     details::readInto(workspace_.folder(), row, details_, false);
     desk_.guru().setText(guru::planProjectSelected());
 }
@@ -187,7 +188,7 @@ void ProjectPlanWindow::audienceClicked(int row) {
     segments_.reset(2, 2);
     segments_.setHeadings(segments::headings());
     lblTASelect_ = row;
-    fraTASegment_->setTitle(u"Segments of "_s + audiences_.text(row, 1));
+    fraTASegment_->setTitle(shownText(u"Segments of "_s + audiences_.text(row, 1)));
     segments::readInto(workspace_.folder(), row, segments_);
     desk_.guru().setText(guru::planAudienceSelected());
 }

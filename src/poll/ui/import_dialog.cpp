@@ -1,5 +1,6 @@
 #include "poll/ui/import_dialog.h"
 
+#include "storage/shown_text.h"
 #include "widgets/messages.h"
 
 #include <QComboBox>
@@ -9,7 +10,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -38,10 +41,25 @@ QString layoutText(poll::SurveyLayout layout) {
     }
 }
 
+// A column as its list offers it; a heading of megabytes is cut, as every
+// text a window shows.
 QString columnText(const poll::SurveyColumn& column) {
     if (column.question.isEmpty() || column.question == column.name)
-        return column.name;
-    return column.name + QStringLiteral(" - ") + column.question;
+        return shownText(column.name);
+    return shownText(shownText(column.name) + QStringLiteral(" - ") + shownText(column.question));
+}
+
+QString featureCodesText(poll::FeatureCodes codes) {
+    switch (codes) {
+    case poll::FeatureCodes::PollTable:
+        return ImportResponsesDialog::tr("Codes 1 to 7 are read in the order of the poll tables: "
+                                         "6 is EMI, 7 is Freebies.");
+    case poll::FeatureCodes::Questionnaire:
+        return ImportResponsesDialog::tr("Codes 1 to 6 are read as the questionnaire's options, "
+                                         "which have no EMI: 6 is Freebies.");
+    default:
+        return {};
+    }
 }
 
 } // namespace
@@ -54,7 +72,9 @@ ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
     , responses_(responses)
     , choices_(choices)
     , mapping_(std::move(mapping))
-    , reconciliation_(new QLabel) {
+    , reconciliation_(new QLabel)
+    , skipped_(new QLabel)
+    , featureCodes_(new QLabel) {
     setObjectName(QStringLiteral("frmImportResponses"));
     setWindowTitle(QStringLiteral("Import Responses"));
     auto* layout = new QVBoxLayout(this);
@@ -64,6 +84,15 @@ ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
     file->setObjectName(QStringLiteral("lblImportFile"));
     layout->addWidget(file);
 
+    // One list of the columns serves the three choices; it is filled at
+    // once, and the choices do not measure every entry, so that a file of
+    // thousands of columns shows at once.
+    QStringList columnTexts{QStringLiteral("(none)")};
+    columnTexts.reserve(qsizetype(responses.columns.size()) + 1);
+    for (const poll::SurveyColumn& column : responses.columns)
+        columnTexts.append(columnText(column));
+    auto* columnList = new QStringListModel(columnTexts, this);
+
     auto* roles = new QHBoxLayout;
     for (int r = 0; r < poll::roleCount; ++r) {
         const QString name = QString::fromLatin1(roleNames[r]);
@@ -71,24 +100,33 @@ ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
         auto* form = new QVBoxLayout(box);
         QComboBox* column = new QComboBox;
         column->setObjectName(QStringLiteral("cbo%1Column").arg(name));
-        column->addItem(QStringLiteral("(none)"), -1);
-        for (size_t c = 0; c < responses.columns.size(); ++c)
-            column->addItem(columnText(responses.columns[c]), int(c));
-        column->setCurrentIndex(column->findData(mapping_.roles[size_t(r)].column));
+        column->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        column->setMinimumContentsLength(20);
+        if (auto* list = qobject_cast<QListView*>(column->view()))
+            list->setUniformItemSizes(true);
+        column->setModel(columnList);
+        // Entry c + 1 is column c; entry 0 is "(none)".
+        column->setCurrentIndex(mapping_.roles[size_t(r)].column + 1);
         auto* answers = new QTableWidget(0, 3);
         answers->setObjectName(QStringLiteral("tbl%1Answers").arg(name));
         answers->setHorizontalHeaderLabels(
             {QStringLiteral("Answer"), QStringLiteral("Respondents"), QStringLiteral("Counts as")});
         answers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        answers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
         answers->verticalHeader()->hide();
         answers->setEditTriggers(QAbstractItemView::NoEditTriggers);
         form->addWidget(column);
+        if (Role(r) == Role::Feature) {
+            featureCodes_->setObjectName(QStringLiteral("lblFeatureCodes"));
+            featureCodes_->setWordWrap(true);
+            form->addWidget(featureCodes_);
+        }
         form->addWidget(answers, 1);
         roles->addWidget(box, 1);
         columns_[size_t(r)] = column;
         answers_[size_t(r)] = answers;
         connect(column, &QComboBox::currentIndexChanged, this, [this, r] {
-            poll::chooseColumn(mapping_, Role(r), columns_[size_t(r)]->currentData().toInt(),
+            poll::chooseColumn(mapping_, Role(r), columns_[size_t(r)]->currentIndex() - 1,
                                responses_, choices_);
             showAnswers(Role(r));
             recount();
@@ -99,6 +137,14 @@ ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
     reconciliation_->setObjectName(QStringLiteral("lblReconciliation"));
     reconciliation_->setWordWrap(true);
     layout->addWidget(reconciliation_);
+    // Above the Import button, so that nobody imports without seeing it.
+    skipped_->setObjectName(QStringLiteral("lblSkippedNotice"));
+    skipped_->setWordWrap(true);
+    QFont strong = skipped_->font();
+    strong.setBold(true);
+    skipped_->setFont(strong);
+    skipped_->setStyleSheet(QStringLiteral("color: #a00000"));
+    layout->addWidget(skipped_);
     auto* buttons = new QDialogButtonBox;
     QPushButton* import =
         buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole);
@@ -113,13 +159,15 @@ ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
     for (int r = 0; r < poll::roleCount; ++r)
         showAnswers(Role(r));
     recount();
-    resize(1000, 520);
+    resize(1150, 540);
 }
 
 void ImportResponsesDialog::showAnswers(Role role) {
     QTableWidget* table = answers_[size_t(role)];
     table->setRowCount(0);
     const poll::RoleMapping& chosen = mapping_[role];
+    if (role == Role::Feature)
+        featureCodes_->setText(featureCodesText(mapping_.featureCodes));
     if (chosen.column < 0)
         return;
     const poll::SurveyColumn& column = responses_.columns[size_t(chosen.column)];
@@ -129,8 +177,9 @@ void ImportResponsesDialog::showAnswers(Role role) {
     table->setRowCount(shown);
     for (int a = 0; a < shown; ++a) {
         const QString& answer = column.answers[a];
-        table->setItem(a, 0,
-                       new QTableWidgetItem(answer.isEmpty() ? QStringLiteral("(blank)") : answer));
+        table->setItem(
+            a, 0,
+            new QTableWidgetItem(answer.isEmpty() ? QStringLiteral("(blank)") : shownText(answer)));
         table->setItem(a, 1, new QTableWidgetItem(QString::number(column.tally[size_t(a)])));
         auto* target = new QComboBox;
         target->addItem(QStringLiteral("(not counted)"), 0);
@@ -147,12 +196,18 @@ void ImportResponsesDialog::showAnswers(Role role) {
             recount();
         });
     }
+    // The answers keep room beside long segment descriptions.
     table->resizeColumnToContents(2);
+    table->setColumnWidth(2, std::min(table->columnWidth(2), 150));
 }
 
 void ImportResponsesDialog::recount() {
     counts_ = poll::countResponses(responses_, mapping_, int(choices_.segments.size()));
     reconciliation_->setText(counts_.reconciliation.text());
+    const QString notice = poll::skippedNotice(counts_, responses_, mapping_);
+    skipped_->setText(notice);
+    skipped_->setVisible(!notice.isEmpty());
+    featureCodes_->setVisible(!featureCodes_->text().isEmpty());
 }
 
 void ImportResponsesDialog::tryImport() {

@@ -16,9 +16,11 @@ namespace lendora {
 
 // The mapping page of an import "frmImportResponses": for the segment, the
 // liked product and the liked feature, the column that holds it and what
-// each of its answers counts as; below, how many respondents the mapping
-// counts and why the others are skipped. Import is refused with a message
-// while the mapping counts nobody.
+// each of its answers counts as, and in which order numeric feature codes
+// are read; below, how many respondents the mapping counts and why the
+// others are skipped, and above the Import button a notice when more than
+// 5% are skipped, with the answers behind them. Import is refused with a
+// message while the mapping counts nobody.
 class ImportResponsesDialog : public QDialog {
     Q_OBJECT
 public:
@@ -42,6 +44,8 @@ private:
     std::array<QComboBox*, poll::roleCount> columns_{};
     std::array<QTableWidget*, poll::roleCount> answers_{};
     QLabel* reconciliation_;
+    QLabel* skipped_;
+    QLabel* featureCodes_;
 };
 
 // The message when a mapping counts no respondent.

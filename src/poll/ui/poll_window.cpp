@@ -4,6 +4,7 @@
 #include "poll/mapping_memory.h"
 #include "poll/survey_file.h"
 #include "poll/ui/import_dialog.h"
+#include "poll/ui/sheet_dialog.h"
 #include "storage/shown_text.h"
 #include "widgets/desk.h"
 #include "widgets/grid_view.h"
@@ -249,7 +250,7 @@ void PollDataEntryWindow::startFor(PlanId plan) {
     if (const Plan* opened = workspace_.plan(plan))
         entry_.layOut(workspace_.folder(), *opened, workspace_.planNumber(plan));
     for (int k = 0; k < poll::productCount; ++k) {
-        tabs_->setTabText(k, entry_.tabCaption(k));
+        tabs_->setTabText(k, shownText(entry_.tabCaption(k)));
         fitColumns(widgets_[size_t(k)].table);
     }
     refreshAll();
@@ -257,7 +258,7 @@ void PollDataEntryWindow::startFor(PlanId plan) {
 
 void PollDataEntryWindow::importResponses() {
     QFileDialog dialog(this, QStringLiteral("Import Responses"), workspace_.folder().path(),
-                       QStringLiteral("Survey exports (*.csv *.sav);;All files (*)"));
+                       tr("Survey exports (*.csv *.xlsx *.sav);;All files (*)"));
     dialog.setObjectName(QStringLiteral("dlgImportResponses"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -270,7 +271,14 @@ void PollDataEntryWindow::importFile(const QString& path) {
     const Plan* plan = workspace_.plan(plan_);
     if (!plan)
         return;
-    const poll::SurveyFile file = poll::readSurveyFile(path);
+    int sheet = 0;
+    if (const QStringList sheets = poll::surveySheets(path); sheets.size() > 1) {
+        ChooseSheetDialog choice(this, QFileInfo(path).fileName(), sheets);
+        if (choice.exec() != QDialog::Accepted)
+            return;
+        sheet = choice.sheet();
+    }
+    const poll::SurveyFile file = poll::readSurveyFile(path, sheet);
     if (!file.responses) {
         tell(file.error);
         return;
@@ -281,7 +289,7 @@ void PollDataEntryWindow::importFile(const QString& path) {
     ImportResponsesDialog page(this, *file.responses, choices,
                                poll::mappingFor(remembered, *file.responses, choices),
                                QFileInfo(path).fileName());
-    if (page.exec() != QDialog::Accepted)
+    if (page.exec() != QDialog::Accepted || !mayReplaceStoredCounts())
         return;
     entry_.applyImport(page.counts());
     importReconciliation_->setText(page.counts().reconciliation.text());
@@ -291,6 +299,22 @@ void PollDataEntryWindow::importFile(const QString& path) {
                                         poll::rememberMapping(workspace_.folder(), plan->project,
                                                               plan->audience, page.mapping(),
                                                               *file.responses)));
+}
+
+bool PollDataEntryWindow::mayReplaceStoredCounts() {
+    QStringList stored;
+    for (int k = 0; k < poll::productCount; ++k)
+        if (entry_.onDisk(k))
+            stored.append(entry_.tabCaption(k));
+    if (stored.isEmpty())
+        return true;
+    QString question = tr("Counts are already stored for %1. Replace them with the imported "
+                          "counts? The stored files change only when you save each product again.")
+                           .arg(shownText(stored.join(QStringLiteral("; "))));
+    const Plan* plan = workspace_.plan(plan_);
+    if (plan && plan->analysed)
+        question += u' ' + tr("The plan's saved analysis was worked out from the stored counts.");
+    return ui::askYesNo(this, question);
 }
 
 void PollDataEntryWindow::followSavedPlans() {
@@ -338,7 +362,7 @@ void PollDataEntryWindow::refresh(int product) {
     poll::TabState& state = entry_.tabs[size_t(product)];
     TabWidgets& w = widgets_[size_t(product)];
     w.segmentIndex->setText(state.segmentIndex);
-    w.segmentName->setText(state.segmentName);
+    w.segmentName->setText(shownText(state.segmentName));
     for (int f = 0; f < poll::featureCount; ++f) {
         QLineEdit* field = w.fields[size_t(f)];
         if (field->text() != state.fields[size_t(f)])
@@ -443,11 +467,18 @@ void openPollResults(ui::Desk& desk, Workspace& workspace, QPointer<PollDataEntr
 void importPollResponses(ui::Desk& desk, Workspace& workspace,
                          QPointer<PollDataEntryWindow>& slot) {
     const Plan* plan = workspace.plan(workspace.selectedPlan());
-    if (!plan || plan->poll.all())
+    if (!plan)
         return;
+    const bool complete = plan->poll.all();
     openPollResults(desk, workspace, slot, !plan->poll.none());
-    if (slot)
-        slot->importResponses();
+    if (!slot)
+        return;
+    // Opening shows no stored counts of a complete poll; a second wave is
+    // imported over all of them.
+    if (complete)
+        for (int k = 0; k < poll::productCount; ++k)
+            slot->loadProduct(k);
+    slot->importResponses();
 }
 
 } // namespace lendora

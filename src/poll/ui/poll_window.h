@@ -50,10 +50,12 @@ public:
     // "Import Responses...": a survey export chosen in a file dialog, then
     // imported from that file.
     void importResponses();
-    // Reads the export, shows the mapping page (the plan's last mapping, or
-    // the defaults) and puts the counts into the three poll tables for
-    // review; the mapping is remembered for the plan. A file that cannot be
-    // read is reported and changes nothing.
+    // Reads the export (of a workbook with several sheets the one the user
+    // picks), shows the mapping page (the plan's last mapping, or the
+    // defaults) and puts the counts into the three poll tables for review;
+    // the mapping is remembered for the plan. Counts already stored (a
+    // second wave) are replaced only when the user says so. A file that
+    // cannot be read is reported and changes nothing.
     void importFile(const QString& path);
 
     QSize sizeHint() const override;
@@ -65,6 +67,8 @@ private:
     // After a save of the plans: the window follows its plan to its new
     // number, or closes when the plan was deleted or changed.
     void followSavedPlans();
+    // Asks before imported counts replace the stored counts of any product.
+    bool mayReplaceStoredCounts();
 
     struct TabWidgets {
         QLabel* segmentIndex = nullptr;
@@ -105,7 +109,8 @@ void openPollResults(ui::Desk& desk, Workspace& workspace, QPointer<PollDataEntr
                      bool stored);
 
 // Opens Poll Results for the selected plan as its flag allows (New for
-// "000", Open otherwise), then imports responses into it.
+// "000", Open otherwise, every product's counts loaded for a complete
+// poll), then imports responses into it.
 void importPollResponses(ui::Desk& desk, Workspace& workspace, QPointer<PollDataEntryWindow>& slot);
 
 } // namespace lendora

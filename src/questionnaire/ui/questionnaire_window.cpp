@@ -4,6 +4,7 @@
 #include "questionnaire/preview_texts.h"
 #include "storage/details_file.h"
 #include "storage/numbers.h"
+#include "storage/shown_text.h"
 #include "widgets/desk.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
@@ -127,7 +128,7 @@ void QuestionnairePreviewWindow::segmentClicked(int row) {
         ui::inform(this, u"No segment selected"_s);
         return;
     }
-    lblSegment_->setText(u"You have selected "_s + segments_.text(row, 1));
+    lblSegment_->setText(shownText(u"You have selected "_s + segments_.text(row, 1)));
     frame2_->show();
     for (QRadioButton* option : products_)
         option->setEnabled(true);
@@ -142,7 +143,7 @@ void QuestionnairePreviewWindow::productChosen(int product) {
     frameFeatures_->show();
     const QStringList captions = questionnaire::featureCaptions(details_, product);
     for (size_t i = 0; i < features_.size(); ++i)
-        features_[i]->setText(captions.value(qsizetype(i)));
+        features_[i]->setText(shownText(captions.value(qsizetype(i))));
 }
 
 void QuestionnairePreviewWindow::featureChosen(QRadioButton* option) {

@@ -37,7 +37,8 @@ MainWindow::MainWindow(QString workingDirectory, QWidget* parent)
         workspace_.setReadOnly();
     }
     // Loading: the registries, the first tab, "New", then the welcome text.
-    workspace_.load();
+    if (const WriteStatus recovered = workspace_.load(); !recovered.ok())
+        ui::inform(this, ui::unfinishedSaveMessage(recovered));
     ProjectsWindow& all = projects();
     all.selectTab(0);
     setEntryEnabled(QStringLiteral("mnuNew"), true);
