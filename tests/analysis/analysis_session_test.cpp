@@ -184,6 +184,17 @@ TEST_F(Session, APollSavedForThePlanReachesIt) {
     EXPECT_EQ(session->add(values), 3);
     EXPECT_EQ(plan.strategies()[2].featureEstimates[0], after.featureTotals[0]);
     EXPECT_EQ(plan.strategies()[0].featureEstimates, saved[0].featureEstimates);
+
+    // A strategy refused stays refused with new counts: its totals zeros,
+    // no warnings, nothing to add.
+    confirmWith(feature::interest, 11.5);
+    ASSERT_EQ(session->analyse(values), Novelty::AlreadyExists);
+    other.segments[1].features[0] = 0;
+    ASSERT_TRUE(workspace->savePoll(workspace->plan(1)->id, 1, other, {{true, true, true}}).ok());
+    EXPECT_TRUE(plan.refused());
+    EXPECT_TRUE(plan.warnings().empty());
+    EXPECT_EQ(tableText(plan, AnalysisTable::Estimates, 4, 1), "0");
+    EXPECT_EQ(session->add(values), 0);
 }
 
 TEST_F(Session, AnExportWaitsForTheIntervalsOfTheStrategiesShown) {
