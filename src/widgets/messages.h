@@ -14,10 +14,6 @@ void inform(QWidget* parent, const QString& text);
 // A modal question with Yes and No buttons; true when the answer is Yes.
 bool askYesNo(QWidget* parent, const QString& text);
 
-// Asked at start when another copy of the program works in the folder:
-// Yes opens it read-only, No quits.
-QString folderInUseQuestion();
-
 // Tells the user about a failed write; returns status.ok().
 bool reportWrite(QWidget* parent, const WriteStatus& status);
 

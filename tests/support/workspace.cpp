@@ -1,5 +1,7 @@
 #include "support/workspace.h"
 
+#include "storage/folder_lock.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -52,6 +54,7 @@ bool TempWorkspace::exists(const QString& name) const {
 
 QStringList TempWorkspace::files() const {
     QStringList names = QDir(path()).entryList(QDir::Files | QDir::Hidden);
+    names.removeAll(FolderLock::fileName());
     names.sort();
     return names;
 }

@@ -65,6 +65,10 @@ private:
     // After a save of the plans: the window follows its plan to its new
     // number, or closes when the plan was deleted or changed.
     void followSavedPlans();
+    // After a reload: the window opens its plan afresh as Open does (what
+    // was typed and not saved goes), on the tab it showed; it closes when
+    // its plan is gone.
+    void followReload();
 
     struct TabWidgets {
         QLabel* segmentIndex = nullptr;
