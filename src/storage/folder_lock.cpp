@@ -312,6 +312,10 @@ bool FolderLock::moveAside(const QByteArray& judged) {
 }
 
 bool FolderLock::takeLegacy(LockState& state) {
+    // That lock belongs to this machine: a copy named for another one (a
+    // tool's, a test's) has no part in it.
+    if (me_.machine != QSysInfo::machineHostName())
+        return true;
     legacy_ = std::make_unique<QLockFile>(legacyPath(folderPath_));
     // Stale only when the copy that took it is gone, however long it worked.
     legacy_->setStaleLockTime(0);

@@ -119,7 +119,8 @@ private:
     // Moves the judged lock out of the way; false when the file no longer
     // holds what was judged.
     bool moveAside(const QByteArray& judged);
-    // Takes the lock of the older versions; false when an older copy holds it.
+    // Takes the lock of the older versions (for a copy of this machine);
+    // false when an older copy holds it.
     bool takeLegacy(LockState& state);
 
     QString folderPath_;

@@ -10,7 +10,10 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <deque>
+#include <map>
 #include <optional>
+#include <tuple>
 
 namespace lendora {
 
@@ -28,6 +31,48 @@ bool isRegistryFile(const QString& name) {
         if (name.compare(registryFile, Qt::CaseInsensitive) == 0)
             return true;
     return false;
+}
+
+// A plan read again keeps the id it had when it is the same plan: first one
+// with the same data at the same number, then one with the same data in the
+// order listed (plans before it were deleted), then one of the same project
+// and audience at the same number (its flags changed), then in order. Plans
+// alike in every respect cannot be told apart: the first takes the first id.
+void keepPlanIds(registry::Slots<Plan>& now, const registry::Slots<Plan>& before) {
+    using Key = std::tuple<long long, QString, long long, QString, QString, bool>;
+    auto key = [](const Plan& plan, bool data) {
+        return data ? Key{plan.project,
+                          plan.projectName,
+                          plan.audience,
+                          plan.audienceName,
+                          registry::pollText(plan.poll),
+                          plan.analysed}
+                    : Key{plan.project, QString(), plan.audience, QString(), QString(), false};
+    };
+    std::vector<bool> taken(before.size(), false), placed(now.size(), false);
+    auto give = [&](size_t to, size_t from) {
+        now[to]->id = before[from]->id;
+        taken[from] = placed[to] = true;
+    };
+    for (bool data : {true, false}) {
+        for (size_t i = 0; i < now.size() && i < before.size(); ++i)
+            if (now[i] && before[i] && !placed[i] && !taken[i] &&
+                key(*now[i], data) == key(*before[i], data))
+                give(i, i);
+        std::map<Key, std::deque<size_t>> left;
+        for (size_t i = 0; i < before.size(); ++i)
+            if (before[i] && !taken[i])
+                left[key(*before[i], data)].push_back(i);
+        for (size_t i = 0; i < now.size(); ++i) {
+            if (!now[i] || placed[i])
+                continue;
+            auto it = left.find(key(*now[i], data));
+            if (it == left.end() || it->second.empty())
+                continue;
+            give(i, it->second.front());
+            it->second.pop_front();
+        }
+    }
 }
 
 } // namespace
@@ -191,21 +236,7 @@ bool Workspace::saveUnderWay() const {
 void Workspace::reload() {
     const registry::Slots<Plan> before = plans_;
     load();
-    // Each plan takes the id of the first plan of the same project and
-    // audience that was listed before, in order.
-    std::vector<bool> matched(before.size(), false);
-    for (auto& plan : plans_) {
-        if (!plan)
-            continue;
-        for (size_t i = 0; i < before.size(); ++i) {
-            if (matched[i] || !before[i] || before[i]->project != plan->project ||
-                before[i]->audience != plan->audience)
-                continue;
-            plan->id = before[i]->id;
-            matched[i] = true;
-            break;
-        }
-    }
+    keepPlanIds(plans_, before);
     if (selectedPlan_.valid()) {
         selectedPlanRow_ = planNumber(selectedPlan_);
         if (selectedPlanRow_ == 0)

@@ -9,12 +9,14 @@
 #include <QFileInfo>
 
 #include <csignal>
+#include <ctime>
 #include <stdexcept>
 
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lendora::test {
@@ -102,6 +104,15 @@ FileSizeLimit::FileSizeLimit(long long bytes) {
 FileSizeLimit::~FileSizeLimit() {
     rlimit limit{rlim_t(previousSoft_), rlim_t(previousHard_)};
     ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+void ageFile(const QString& path, int seconds) {
+    timespec times[2] = {};
+    ::clock_gettime(CLOCK_REALTIME, &times[0]);
+    times[0].tv_sec -= seconds;
+    times[1] = times[0];
+    EXPECT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0)
+        << qPrintable(path);
 }
 
 QString visible(const QByteArray& bytes) {

@@ -47,6 +47,10 @@ private:
     unsigned long long previousHard_;
 };
 
+// Sets the time of a file `seconds` back from now (as a copy that stopped
+// touching its lock leaves it).
+void ageFile(const QString& path, int seconds);
+
 // The bytes of a file the tests read (expected output, fixtures); a failed
 // check names the file when it cannot be read.
 QByteArray readFile(const QString& path);

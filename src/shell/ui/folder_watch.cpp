@@ -38,8 +38,9 @@ void FolderWatch::follow() {
     const LockState& lock = workspace_.folderLock();
     if (!lock.holder.machine.isEmpty())
         lastHolder_ = lock.holder;
-    // The user was asked at start already.
-    if (lock.kind == LockState::Kind::Silent)
+    // The user was asked at start already; a folder an older version works
+    // in looks free here, but cannot be taken while that copy runs.
+    if (lock.kind == LockState::Kind::Silent || lock.kind == LockState::Kind::OlderCopy)
         offered_ = lock.bytes;
     if (watcher_->directories().isEmpty())
         watcher_->addPath(workspace_.folder().path());
@@ -60,9 +61,6 @@ bool FolderWatch::offer(const LockState& lock) {
         return false;
     if (offered_ == lock.bytes)
         return false;
-    // Asked later, when no other box waits for an answer.
-    if (QApplication::activeModalWidget())
-        return false;
     offered_ = lock.bytes;
     const QString path = workspace_.folder().path();
     asking_ = true;
@@ -76,7 +74,9 @@ bool FolderWatch::offer(const LockState& lock) {
 }
 
 void FolderWatch::look(bool content, bool mayAsk) {
-    if (!workspace_.readOnly() || asking_)
+    // While a dialog waits for an answer, the windows under it stay as they
+    // are; the next look comes soon.
+    if (!workspace_.readOnly() || asking_ || QApplication::activeModalWidget())
         return;
     // A save under way: the look waits until it is complete.
     if (workspace_.saveUnderWay()) {
