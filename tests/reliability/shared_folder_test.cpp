@@ -5,11 +5,15 @@
 #include "storage/folder_lock.h"
 #include "widgets/grid_view.h"
 
+#include "road_driver.h"
+
 #include "support/golden.h"
 #include "support/message_boxes.h"
 #include "support/program.h"
+#include "support/wizard_names.h"
 #include "support/workspace.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -191,6 +195,61 @@ TEST_F(SharedFolderCopies, AReadOnlyCopyReloadsWithinASecondOfTheHoldersSave) {
     EXPECT_EQ(rowTexts(plans, 3).value(6), "Yes");
     EXPECT_EQ(analysis->tables().strategies.rowCount() - 2, 1);
     EXPECT_EQ(boxes.take().size(), 1) << "only the read-only message at the start";
+}
+
+// Another writer (an older version, which knows no lock in the folder) saves
+// project 2 and audience 2 while this copy has its own finished but not
+// saved. Save is refused and writes nothing; after Go > Reload Folder the
+// wizard and the audience save under the next numbers, so both writers'
+// records are kept.
+TEST_F(SharedFolderCopies, AfterAReloadTheWizardAndTheAudienceSaveUnderTheNextNumbers) {
+    MainWindow* mother = startProgram();
+    ASSERT_NE(mother, nullptr);
+    road::Driver driver(mother, boxes);
+    auto otherSaves = [&](int k) {
+        Workspace older{RecordFolder(ws.path())};
+        older.load();
+        ASSERT_TRUE(multiFileSaves()[size_t(k)].save(older).ok());
+    };
+    auto refusedThenSaved = [&](QWidget* window, const char* file, const QStringList& kept) {
+        const Files before = filesOf(ws.path());
+        boxes.take();
+        click(find<QPushButton>("cmdSave", window));
+        const QStringList refused = boxes.take();
+        ASSERT_EQ(refused.size(), 1);
+        EXPECT_TRUE(refused[0].startsWith(QStringLiteral("Could not save \"%1\": ").arg(file)))
+            << qPrintable(refused[0]);
+        EXPECT_TRUE(refused[0].endsWith(" was changed on disk by another copy of Lendora since "
+                                        "this copy read it; choose Go > Reload Folder, then save "
+                                        "again"));
+        EXPECT_EQ(filesOf(ws.path()), before);
+        mother->entry("mnuReload")->trigger();
+        click(find<QPushButton>("cmdSave", window));
+        EXPECT_EQ(boxes.take(), QStringList());
+        for (const QString& name : kept)
+            EXPECT_EQ(ws.read(name), before.at(name)) << qPrintable(name);
+    };
+
+    driver.enterProject(road::demoProject(), 2);
+    QWidget* lastStep = mother->form(wizardWindows[11]);
+    click(find<QPushButton>("cmdFinish", lastStep));
+    otherSaves(0);
+    refusedThenSaved(lastStep, "Prj.lnd", {"2_pdtl.lnd"});
+    Workspace saved{RecordFolder(ws.path())};
+    saved.load();
+    ASSERT_EQ(saved.projectCount(), 3);
+    EXPECT_EQ(saved.project(2)->name, "Car Loan Drive");
+    EXPECT_EQ(saved.project(3)->name, road::demoProject().name);
+    EXPECT_TRUE(ws.exists("3_pdtl.lnd"));
+
+    driver.defineAudience(road::demoAudience(), 2);
+    otherSaves(1);
+    refusedThenSaved(mother->form("frmTASegment"), "ta.lnd", {"2-segFile.lnd"});
+    saved.load();
+    ASSERT_EQ(saved.audienceCount(), 3);
+    EXPECT_EQ(saved.audience(2)->definition, "Retired, rural");
+    EXPECT_EQ(saved.audience(3)->definition, road::demoAudience().definition);
+    EXPECT_TRUE(ws.exists("3-segFile.lnd"));
 }
 
 // A lock left by a killed copy of this machine is taken over without a
