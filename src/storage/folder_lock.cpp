@@ -76,11 +76,12 @@ std::optional<QByteArray> readAll(const QString& path) {
     return file.readAll();
 }
 
-// Writes the bytes to a new file and flushes them to the disk.
-bool writeNew(const QByteArray& path, const QByteArray& bytes) {
+// Makes a new file with exactly these bytes, flushed to the disk. Returns 0,
+// or the error (EEXIST: the file stands already); a failed file goes.
+int makeFile(const QByteArray& path, const QByteArray& bytes) {
     const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     if (fd < 0)
-        return false;
+        return errno;
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
@@ -88,24 +89,16 @@ bool writeNew(const QByteArray& path, const QByteArray& bytes) {
             break;
         done += n;
     }
-    const bool ok = done == bytes.size() && ::fsync(fd) == 0;
+    const int error = done != bytes.size() ? EIO : ::fsync(fd) != 0 ? errno : 0;
     ::close(fd);
-    if (!ok)
+    if (error != 0)
         ::unlink(path.constData());
-    return ok;
-}
-
-void syncFolder(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    return error;
 }
 
 // The file system cannot make hard links (some network drives).
 bool noLinks(int error) {
-    return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK;
+    return error == EPERM || error == EOPNOTSUPP || error == ENOSYS;
 }
 
 } // namespace
@@ -178,7 +171,11 @@ std::optional<LockHolder> parseLock(const QByteArray& bytes) {
 
 FolderLock::FolderLock(QString folderPath, LockHolder me)
     : folderPath_(std::move(folderPath))
-    , me_(std::move(me)) {}
+    , me_(std::move(me)) {
+    // Each taking gets its own time and token.
+    me_.since = QDateTime();
+    me_.token.clear();
+}
 
 FolderLock::~FolderLock() {
     release();
@@ -213,7 +210,7 @@ LockState FolderLock::judge(const QByteArray& bytes, const QDateTime& seen) cons
         return state;
     }
     state.holder = *holder;
-    if (holder->token == me_.token && held_) {
+    if (!me_.token.isEmpty() && holder->token == me_.token) {
         state.kind = LockState::Kind::Mine;
     } else if (holder->machine.compare(me_.machine, Qt::CaseInsensitive) == 0) {
         const bool restarted =
@@ -234,7 +231,9 @@ LockState FolderLock::state() {
         found = judge(*bytes, info.lastModified().toUTC());
     else if (info.exists())
         found = judge(QByteArray(), info.lastModified().toUTC());
-    if (held_ && found.kind != LockState::Kind::Mine) {
+    if (found.kind == LockState::Kind::Mine) {
+        held_ = true; // again, after a file that could not be read for a moment
+    } else if (held_) {
         // Another copy took the folder over, or the file went.
         held_ = false;
         legacy_.reset();
@@ -254,7 +253,7 @@ FolderLock::Made FolderLock::create() {
                                   fileName() + u'.' + QString::fromLatin1(me_.token.left(12)))));
     const QByteArray target = QFile::encodeName(path());
     const QByteArray bytes = lockBytes(me_);
-    if (!writeNew(temporary, bytes))
+    if (makeFile(temporary, bytes) != 0)
         return Made::Failed;
     int result = ::link(temporary.constData(), target.constData());
     const int error = errno;
@@ -266,23 +265,13 @@ FolderLock::Made FolderLock::create() {
     if (result != 0 && noLinks(error)) {
         // Made first, filled after: a reader sees an unreadable lock for a
         // moment and counts it as held.
-        const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-        if (fd < 0)
-            return errno == EEXIST ? Made::Exists : Made::Failed;
-        const bool whole = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size() &&
-                           ::fsync(fd) == 0;
-        ::close(fd);
-        if (!whole) {
-            ::unlink(target.constData());
-            return Made::Failed;
-        }
-        result = 0;
+        if (const int made = makeFile(target, bytes); made != 0)
+            return made == EEXIST ? Made::Exists : Made::Failed;
     } else if (result != 0) {
         // ENOENT: a recovery removed the temporary file, so another copy
         // has just taken the folder.
         return error == EEXIST || error == ENOENT ? Made::Exists : Made::Failed;
     }
-    syncFolder(folderPath_);
     held_ = true;
     return Made::Made;
 }
@@ -300,7 +289,6 @@ bool FolderLock::moveAside(const QByteArray& judged) {
     const std::optional<QByteArray> moved = readAll(QFile::decodeName(aside));
     if (moved && *moved == judged) {
         ::unlink(aside.constData());
-        syncFolder(folderPath_);
         return true;
     }
     // A copy took the folder meanwhile: its lock goes back, unless yet

@@ -107,7 +107,8 @@ bool Workspace::tookFolder() {
         return false;
     readOnly_ = false;
     lost_ = false;
-    if (lockState_.kind == LockState::Kind::Mine) {
+    holding_ = lockState_.kind == LockState::Kind::Mine;
+    if (holding_) {
         if (!signOfLife_) {
             signOfLife_ = new QTimer(this);
             signOfLife_->setInterval(FolderLock::touchInterval);
@@ -124,15 +125,14 @@ bool Workspace::tookFolder() {
 const LockState& Workspace::checkFolderLock() {
     if (!lock_)
         lock_ = std::make_unique<FolderLock>(folder_.path(), me_ ? *me_ : LockHolder::thisCopy());
-    const bool held = lock_->held();
     lockState_ = lock_->state();
-    if (held && !lock_->held())
-        loseFolder();
+    if (holding_ && lockState_.kind != LockState::Kind::Mine)
+        keepFolder();
     return lockState_;
 }
 
 bool Workspace::keepFolder() {
-    if (!lock_ || !lock_->held())
+    if (!holding_)
         return true;
     lockState_ = lock_->touch();
     // The file went, but no other copy took the folder: this copy takes it again.
@@ -147,14 +147,15 @@ bool Workspace::keepFolder() {
 void Workspace::loseFolder() {
     readOnly_ = true;
     lost_ = true;
+    holding_ = false;
     if (signOfLife_)
         signOfLife_->stop();
     emit folderLost();
 }
 
 QString Workspace::refusal() {
-    if (!readOnly_ && !keepFolder())
-        lost_ = true;
+    if (!readOnly_)
+        keepFolder();
     if (lost_)
         return tr("%1 took the folder over at %2; this copy is read-only from now on")
             .arg(holderName(lockState_.holder), lockTime(lockState_.holder.since));

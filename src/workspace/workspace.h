@@ -207,6 +207,8 @@ private:
     LockState lockState_;
     QTimer* signOfLife_ = nullptr;
     bool readOnly_ = false;
+    // This copy holds the folder's lock file.
+    bool holding_ = false;
     // Another copy took the folder from this one.
     bool lost_ = false;
     // The registries and flag files as last read or written, by name; empty
