@@ -103,6 +103,7 @@ AnalysisWindow::AnalysisWindow(ui::Desk& desk, Workspace& workspace)
     layout->addWidget(busy_);
     Charts();
     connect(&workspace_, &Workspace::plansReplaced, this, &AnalysisWindow::followSavedPlans);
+    connect(&workspace_, &Workspace::reloaded, this, &AnalysisWindow::followReload);
 }
 
 AnalysisWindow::~AnalysisWindow() {
@@ -305,6 +306,18 @@ void AnalysisWindow::followSavedPlans() {
     tables_.lblProjectIndex = workspace_.planNumber(plan_);
     if (tables_.lblProjectIndex == 0)
         desk_.closeChild(this);
+}
+
+void AnalysisWindow::followReload() {
+    if (!workspace_.plan(plan_)) {
+        desk_.closeChild(this);
+        return;
+    }
+    const int first = sstab1_->currentIndex();
+    const int second = sstab2_->currentIndex();
+    openFor(plan_);
+    sstab1_->setCurrentIndex(first);
+    sstab2_->setCurrentIndex(second);
 }
 
 const Plan& AnalysisWindow::plan() const {

@@ -87,6 +87,9 @@ private:
     // After a save of the plans: the window follows its plan to its new
     // number, or closes when the plan is gone.
     void followSavedPlans();
+    // After a reload: the window opens its plan afresh (strategies added and
+    // not saved go), on the tabs it showed; it closes when its plan is gone.
+    void followReload();
     // The plan the window was opened for.
     const Plan& plan() const;
 
