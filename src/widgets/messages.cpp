@@ -18,12 +18,6 @@ bool askYesNo(QWidget* parent, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-QString folderInUseQuestion() {
-    return QStringLiteral("Another copy of Lendora is working in this folder.\n"
-                          "Open it read-only? Nothing can be saved then.\n"
-                          "Choose No to quit.");
-}
-
 QString unfinishedSaveMessage(const WriteStatus& status) {
     return QCoreApplication::translate(
                "lendora::ui",

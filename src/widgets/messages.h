@@ -14,10 +14,6 @@ void inform(QWidget* parent, const QString& text);
 // A modal question with Yes and No buttons; true when the answer is Yes.
 bool askYesNo(QWidget* parent, const QString& text);
 
-// Asked at start when another copy of the program works in the folder:
-// Yes opens it read-only, No quits.
-QString folderInUseQuestion();
-
 // Told at start when a save that a crash interrupted cannot be finished
 // (status names the file in the way and why): what to mend, and that
 // nothing can be saved until then.

@@ -10,6 +10,7 @@ RegistryModel::RegistryModel(Workspace& workspace, Registry registry, QObject* p
     : QAbstractTableModel(parent)
     , workspace_(workspace)
     , registry_(registry) {
+    connect(&workspace, &Workspace::reloaded, this, &RegistryModel::reset);
     switch (registry) {
     case Registry::Projects:
         headings_ = registry::projectHeadings();

@@ -8,32 +8,243 @@
 #include "workspace/plan_codecs.h"
 #include "workspace/plan_files.h"
 
+#include <QTimer>
+
+#include <algorithm>
+#include <deque>
+#include <map>
 #include <optional>
+#include <tuple>
 
 namespace lendora {
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The files a copy reads at start and compares before every save.
+const QString registryFiles[] = {registry::projectsFile,  registry::projectsFlag,
+                                 registry::audiencesFile, registry::audiencesFlag,
+                                 registry::plansFile,     registry::plansFlag};
+
+bool isRegistryFile(const QString& name) {
+    for (const QString& registryFile : registryFiles)
+        if (name.compare(registryFile, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// A plan read again keeps the id it had when it is the same plan: first one
+// with the same data at the same number, then one with the same data in the
+// order listed (plans before it were deleted), then one of the same project
+// and audience at the same number (its flags changed), then in order. Plans
+// alike in every respect cannot be told apart: the first takes the first id.
+void keepPlanIds(registry::Slots<Plan>& now, const registry::Slots<Plan>& before) {
+    using Key = std::tuple<long long, QString, long long, QString, QString, bool>;
+    auto key = [](const Plan& plan, bool data) {
+        return data ? Key{plan.project,
+                          plan.projectName,
+                          plan.audience,
+                          plan.audienceName,
+                          registry::pollText(plan.poll),
+                          plan.analysed}
+                    : Key{plan.project, QString(), plan.audience, QString(), QString(), false};
+    };
+    std::vector<bool> taken(before.size(), false), placed(now.size(), false);
+    auto give = [&](size_t to, size_t from) {
+        now[to]->id = before[from]->id;
+        taken[from] = placed[to] = true;
+    };
+    for (bool data : {true, false}) {
+        for (size_t i = 0; i < now.size() && i < before.size(); ++i)
+            if (now[i] && before[i] && !placed[i] && !taken[i] &&
+                key(*now[i], data) == key(*before[i], data))
+                give(i, i);
+        std::map<Key, std::deque<size_t>> left;
+        for (size_t i = 0; i < before.size(); ++i)
+            if (before[i] && !taken[i])
+                left[key(*before[i], data)].push_back(i);
+        for (size_t i = 0; i < now.size(); ++i) {
+            if (!now[i] || placed[i])
+                continue;
+            auto it = left.find(key(*now[i], data));
+            if (it == left.end() || it->second.empty())
+                continue;
+            give(i, it->second.front());
+            it->second.pop_front();
+        }
+    }
+}
+
+} // namespace
+
 Workspace::Workspace(RecordFolder folder, QObject* parent)
     : QObject(parent)
     , folder_(std::move(folder)) {}
 
+Workspace::Workspace(RecordFolder folder, LockHolder me, QObject* parent)
+    : QObject(parent)
+    , folder_(std::move(folder))
+    , me_(std::move(me)) {}
+
 Workspace::~Workspace() = default;
 
 bool Workspace::takeFolder() {
-    auto lock = std::make_unique<FolderLock>(folder_.path());
-    if (!lock->take())
+    if (!lock_)
+        lock_ = std::make_unique<FolderLock>(folder_.path(), me_ ? *me_ : LockHolder::thisCopy());
+    lockState_ = lock_->take();
+    return tookFolder();
+}
+
+bool Workspace::takeFolderOver() {
+    if (!lock_ || lockState_.kind != LockState::Kind::Silent)
         return false;
-    lock_ = std::move(lock);
+    lockState_ = lock_->takeOver(lockState_);
+    return tookFolder();
+}
+
+bool Workspace::tookFolder() {
+    if (lockState_.kind != LockState::Kind::Mine && lockState_.kind != LockState::Kind::NoLock)
+        return false;
+    readOnly_ = false;
+    lost_ = false;
+    holding_ = lockState_.kind == LockState::Kind::Mine;
+    if (holding_) {
+        if (!signOfLife_) {
+            signOfLife_ = new QTimer(this);
+            signOfLife_->setInterval(FolderLock::touchInterval);
+            connect(signOfLife_, &QTimer::timeout, this, [this] {
+                if (!readOnly_)
+                    keepFolder();
+            });
+        }
+        signOfLife_->start();
+    }
     return true;
 }
 
-WriteStatus Workspace::apply(const FolderChanges& changes) const {
-    if (readOnly_ && !changes.empty())
-        return WriteStatus::failure(
-            changes.steps().front().name,
-            u"the folder was opened read-only, because another copy of Lendora works in it"_s);
-    return applyChanges(folder_, changes);
+const LockState& Workspace::checkFolderLock() {
+    if (!lock_)
+        lock_ = std::make_unique<FolderLock>(folder_.path(), me_ ? *me_ : LockHolder::thisCopy());
+    lockState_ = lock_->state();
+    if (holding_ && lockState_.kind != LockState::Kind::Mine)
+        keepFolder();
+    return lockState_;
+}
+
+bool Workspace::keepFolder() {
+    if (!holding_)
+        return true;
+    lockState_ = lock_->touch();
+    // The file went, but no other copy took the folder: this copy takes it again.
+    if (lockState_.kind == LockState::Kind::Free)
+        lockState_ = lock_->take();
+    if (lockState_.kind == LockState::Kind::Mine)
+        return true;
+    loseFolder();
+    return false;
+}
+
+void Workspace::loseFolder() {
+    readOnly_ = true;
+    lost_ = true;
+    holding_ = false;
+    if (signOfLife_)
+        signOfLife_->stop();
+    emit folderLost();
+}
+
+QString Workspace::refusal() {
+    if (!readOnly_)
+        keepFolder();
+    if (lost_)
+        return tr("%1 took the folder over at %2; this copy is read-only from now on")
+            .arg(holderName(lockState_.holder), lockTime(lockState_.holder.since));
+    if (readOnly_) {
+        switch (lockState_.kind) {
+        case LockState::Kind::OlderCopy:
+            return tr("the folder is open in an older version of Lendora on this machine; this "
+                      "copy opened it read-only");
+        case LockState::Kind::Held:
+        case LockState::Kind::Silent:
+            return tr("the folder is open in Lendora for %1 since %2; this copy opened it "
+                      "read-only")
+                .arg(holderName(lockState_.holder), lockTime(lockState_.holder.since));
+        default:
+            return tr("the folder was opened read-only, because another copy of Lendora works "
+                      "in it");
+        }
+    }
+    if (const QString changed = changedRegistry(true); !changed.isEmpty())
+        return tr("\"%1\" was changed on disk by another copy of Lendora since this copy read "
+                  "it; choose Go > Reload Folder, then save again")
+            .arg(changed);
+    return QString();
+}
+
+WriteStatus Workspace::apply(const FolderChanges& changes) {
+    if (changes.empty())
+        return {};
+    if (const QString reason = refusal(); !reason.isEmpty())
+        return WriteStatus::failure(changes.steps().front().name, reason);
+    const WriteStatus status = applyChanges(folder_, changes);
+    if (status.ok())
+        stampWritten(changes);
+    return status;
+}
+
+void Workspace::stampRegistries() {
+    for (const QString& name : registryFiles)
+        stamps_[name] = FileStamp::of(folder_, name, true);
+}
+
+void Workspace::stampWritten(const FolderChanges& changes) {
+    if (stamps_.empty())
+        return;
+    for (const FolderChanges::Step& step : changes.steps()) {
+        for (const QString& name : {step.name, step.from}) {
+            if (name.isEmpty() || !isRegistryFile(name))
+                continue;
+            const QString key = *std::find_if(
+                std::begin(registryFiles), std::end(registryFiles),
+                [&](const QString& file) { return file.compare(name, Qt::CaseInsensitive) == 0; });
+            if (step.kind == FolderChanges::Kind::Write)
+                stamps_[key] = FileStamp::written(folder_, key, step.bytes);
+            else
+                stamps_[key] = FileStamp::of(folder_, key, true);
+        }
+    }
+}
+
+QString Workspace::changedRegistry(bool content) const {
+    for (const auto& [name, was] : stamps_) {
+        const FileStamp now = FileStamp::of(folder_, name, false);
+        if (!now.same(was, false))
+            return name;
+        if (content && now.exists && !FileStamp::of(folder_, name, true).same(was, true))
+            return name;
+    }
+    return QString();
+}
+
+bool Workspace::registriesChanged(bool content) const {
+    return !changedRegistry(content).isEmpty();
+}
+
+bool Workspace::saveUnderWay() const {
+    return folder_.exists(journal::fileName());
+}
+
+void Workspace::reload() {
+    const registry::Slots<Plan> before = plans_;
+    (void)load(); // a recovery a reload cannot finish was told at start
+    keepPlanIds(plans_, before);
+    if (selectedPlan_.valid()) {
+        selectedPlanRow_ = planNumber(selectedPlan_);
+        if (selectedPlanRow_ == 0)
+            selectedPlan_ = PlanId();
+    }
+    emit reloaded();
 }
 
 WriteStatus Workspace::load() {
@@ -41,6 +252,7 @@ WriteStatus Workspace::load() {
     projects_.clear();
     audiences_.clear();
     plans_.clear();
+    stampRegistries(); // before reading: a change made meanwhile counts as a change
     if (folder_.readFlag(registry::projectsFlag) == 1)
         if (auto bytes = folder_.readBytes(registry::projectsFile))
             projects_ = registry::parseProjects(*bytes);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/file_stamp.h"
 #include "storage/folder_lock.h"
 #include "storage/grid.h"
 #include "storage/record_file.h"
@@ -11,10 +12,13 @@
 #include <QObject>
 #include <QString>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
+
+class QTimer;
 
 namespace lendora {
 
@@ -28,18 +32,40 @@ using OwnFiles = std::vector<std::pair<QString, QByteArray>>;
 // change that writes returns how the write went and writes its files as a
 // whole (all or none), and every change is announced by a signal, so that
 // each open window follows it. A failed write changes nothing in memory.
+//
+// Several copies of the program, on one machine or on several that share the
+// folder over a network drive, may open the folder: one holds it through the
+// lock in the folder and writes, the others are read-only and follow it. No
+// save ever rewrites a registry that changed on disk since this copy read it.
 class Workspace : public QObject {
     Q_OBJECT
 public:
+    // A workspace of the running program.
     explicit Workspace(RecordFolder folder, QObject* parent = nullptr);
+    // A workspace of a copy the folder's lock names by `me` (its user and
+    // machine; the token and time come with each taking).
+    Workspace(RecordFolder folder, LockHolder me, QObject* parent = nullptr);
     ~Workspace() override;
 
     const RecordFolder& folder() const { return folder_; }
 
-    // Takes the folder for this copy of the program, against other copies;
-    // false when another running copy works in it (the folder can then be
-    // opened read-only). Kept until the workspace goes.
+    // Takes the folder for this copy against the other copies, on this
+    // machine and on others (storage/folder_lock.h): true when it was free,
+    // left by a copy of this machine that no longer runs, or cannot hold a
+    // lock at all (a read-only folder). Otherwise folderLock() tells who
+    // holds it. A read-only workspace that takes the folder can save from
+    // then on. Kept until the workspace goes; meanwhile the lock gets a sign
+    // of life every minute, and every save first checks that it still names
+    // this copy.
     bool takeFolder();
+    // Takes the folder from the silent copy of another machine that
+    // folderLock() names, once the user agreed; false when the lock changed
+    // meanwhile.
+    bool takeFolderOver();
+    // The folder's lock as last read.
+    const LockState& folderLock() const { return lockState_; }
+    // Reads the folder's lock again.
+    const LockState& checkFolderLock();
     // From now on every save is refused, and loading leaves the files as
     // they are.
     void setReadOnly() { readOnly_ = true; }
@@ -51,6 +77,18 @@ public:
     // interrupted is finished or undone (not when read-only); returns why
     // that could not be done, which the user must mend before any save.
     WriteStatus load();
+    // Whether a registry or its flag file differs from the one this copy
+    // last read or wrote: in its size or time, and with `content` in a
+    // checksum of its bytes too. Such a registry is never rewritten from
+    // memory: every save is refused until the registries are read again.
+    bool registriesChanged(bool content = true) const;
+    // Whether a save is under way in the folder (its journal stands there).
+    bool saveUnderWay() const;
+    // Reads the registries again as load() does. A plan still listed with
+    // the same project and audience keeps its id, so the windows find it and
+    // the selection stays on it; records added in memory and not saved are
+    // dropped. Announced by reloaded().
+    void reload();
 
     // Projects, numbered from 1. A number without a record gives null.
     int projectCount() const { return int(projects_.size()); }
@@ -151,10 +189,26 @@ signals:
     void pollChanged(PlanId plan);     // a product's counts were saved
     void analysisChanged(PlanId plan); // its strategies were saved or withdrawn
     void selectionChanged();
+    // The registries were read again: every window shows them afresh.
+    void reloaded();
+    // Another copy took the folder over: this copy is read-only from now on.
+    void folderLost();
 
 private:
-    // Every write of the files goes here: refused when read-only.
-    WriteStatus apply(const FolderChanges& changes) const;
+    // Every write of the files goes here: refused when read-only, when the
+    // lock no longer names this copy, or when a registry changed on disk.
+    WriteStatus apply(const FolderChanges& changes);
+    // Whether this copy still holds the folder (a lock file that went is
+    // taken again when no one else took it); turns read-only when not.
+    bool keepFolder();
+    bool tookFolder();
+    void loseFolder();
+    // The first registry or flag file that changed on disk; empty when none.
+    QString changedRegistry(bool content) const;
+    // The reason a save is refused, empty when it may go ahead.
+    QString refusal();
+    void stampRegistries();
+    void stampWritten(const FolderChanges& changes);
     PlanId newId() { return PlanId{++lastId_}; }
     int indexOf(PlanId id) const;
     // The plans with one plan's flags changed, written; the signal follows.
@@ -166,8 +220,18 @@ private:
                                          const QByteArray& record) const;
 
     RecordFolder folder_;
+    std::optional<LockHolder> me_;
     std::unique_ptr<FolderLock> lock_;
+    LockState lockState_;
+    QTimer* signOfLife_ = nullptr;
     bool readOnly_ = false;
+    // This copy holds the folder's lock file.
+    bool holding_ = false;
+    // Another copy took the folder from this one.
+    bool lost_ = false;
+    // The registries and flag files as last read or written, by name; empty
+    // before the first load.
+    std::map<QString, FileStamp> stamps_;
     registry::Slots<Project> projects_;
     registry::Slots<Audience> audiences_;
     registry::Slots<Plan> plans_;

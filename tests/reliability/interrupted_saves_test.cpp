@@ -1,6 +1,7 @@
 #include "support/journal_scenario.h"
 
 #include "shell/ui/main_window.h"
+#include "storage/folder_lock.h"
 #include "storage/save_journal.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
@@ -88,31 +89,35 @@ TEST(InterruptedSaves, EverySaveStoppedAtAnyFileOperationIsWholeOrAbsentOnReopen
     }
 }
 
-// A second copy on a taken folder asks; read-only, it writes nothing and says
-// why; otherwise it quits.
+// A second copy on a taken folder says who holds it and opens read-only: it
+// writes nothing, and its saves say why. Older versions find the folder
+// taken too: their lock in the temporary folder is held beside the new one.
 TEST(InterruptedSaves, ASecondCopyOnATakenFolderWritesNothing) {
     TempWorkspace ws;
     writeFiles(ws.path(), filesBefore());
-    Workspace first{RecordFolder(ws.path())};
+    Workspace first{RecordFolder(ws.path()), copyNamed("Anna Lee", "-")};
     ASSERT_TRUE(first.takeFolder());
+    EXPECT_TRUE(ws.exists(FolderLock::fileName()));
     // Every version of the program must find the same lock of a folder.
     const QByteArray hash = QCryptographicHash::hash(QDir(ws.path()).canonicalPath().toUtf8(),
                                                      QCryptographicHash::Sha1);
     EXPECT_TRUE(QFile::exists(QDir::tempPath() + "/lendora-" + hash.toHex().left(16) + ".lock"));
     MessageBoxes boxes;
-    boxes.answerNext(QMessageBox::Yes);
     {
         MainWindow second(ws.path());
-        EXPECT_EQ(boxes.take(), QStringList({ui::folderInUseQuestion()}));
-        ASSERT_TRUE(second.opened());
+        const QStringList texts = boxes.take();
+        ASSERT_EQ(texts.size(), 1);
+        const LockHolder anna = first.folderLock().holder;
+        EXPECT_EQ(texts[0], '"' + QDir::toNativeSeparators(ws.path()) +
+                                "\" is open in Lendora for Anna Lee on " + anna.machine +
+                                " since " + lockTime(anna.since) + ". It opens read-only.");
+        EXPECT_TRUE(second.workspace().readOnly());
         EXPECT_EQ(second.workspace().planCount(), 3);
         const WriteStatus status = saveVersion(second.workspace(), 1);
         EXPECT_TRUE(status.message().contains("read-only")) << status.message().toStdString();
+        EXPECT_TRUE(status.message().contains("Anna Lee on " + anna.machine));
     }
     EXPECT_EQ(filesOf(ws.path()), filesBefore());
-    boxes.answerNext(QMessageBox::No);
-    EXPECT_FALSE(MainWindow(ws.path()).opened());
-    EXPECT_EQ(boxes.take().size(), 1);
 }
 
 // A complete journal that cannot be finished: the start says what stands

@@ -10,6 +10,14 @@
 
 namespace lendora::test {
 
+LockHolder copyNamed(const QString& user, const QString& machine) {
+    LockHolder holder = LockHolder::thisCopy();
+    holder.user = user;
+    if (machine != QStringLiteral("-"))
+        holder.machine = machine;
+    return holder;
+}
+
 std::unique_ptr<Workspace> openFolder(const QString& path) {
     auto workspace = std::make_unique<Workspace>(RecordFolder(path));
     EXPECT_TRUE(workspace->takeFolder()) << "the folder is taken";

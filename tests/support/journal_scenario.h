@@ -13,6 +13,10 @@
 
 namespace lendora::test {
 
+// A copy the folder's lock names with this user and machine (the process and
+// boot are this one's); machine "-" is this machine.
+LockHolder copyNamed(const QString& user, const QString& machine);
+
 // The folder opened as the program opens it: taken against other copies
 // (a failed check when another holds it), recovered, loaded.
 std::unique_ptr<Workspace> openFolder(const QString& path);

@@ -1,5 +1,6 @@
 #include "support/journal_seam.h"
 
+#include "storage/folder_lock.h"
 #include "storage/save_journal.h"
 
 #include <QDir>
@@ -19,6 +20,8 @@ Files filesOf(const QString& folder) {
     Files files;
     const QDir dir(folder);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (name == FolderLock::fileName())
+            continue;
         QFile file(dir.filePath(name));
         if (file.open(QIODevice::ReadOnly))
             files[name] = file.readAll();

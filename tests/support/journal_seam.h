@@ -22,7 +22,8 @@ private:
     int count_ = 0;
 };
 
-// The files of a folder by name, to compare whole folders.
+// The files of a folder by name, to compare whole folders: its data, not the
+// lock of the copy that works in it.
 using Files = std::map<QString, QByteArray>;
 Files filesOf(const QString& folder);
 void writeFiles(const QString& folder, const Files& files);

@@ -1,5 +1,7 @@
 #include "support/workspace.h"
 
+#include "storage/folder_lock.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -7,12 +9,14 @@
 #include <QFileInfo>
 
 #include <csignal>
+#include <ctime>
 #include <stdexcept>
 
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lendora::test {
@@ -52,6 +56,7 @@ bool TempWorkspace::exists(const QString& name) const {
 
 QStringList TempWorkspace::files() const {
     QStringList names = QDir(path()).entryList(QDir::Files | QDir::Hidden);
+    names.removeAll(FolderLock::fileName());
     names.sort();
     return names;
 }
@@ -99,6 +104,15 @@ FileSizeLimit::FileSizeLimit(long long bytes) {
 FileSizeLimit::~FileSizeLimit() {
     rlimit limit{rlim_t(previousSoft_), rlim_t(previousHard_)};
     ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+void ageFile(const QString& path, int seconds) {
+    timespec times[2] = {};
+    ::clock_gettime(CLOCK_REALTIME, &times[0]);
+    times[0].tv_sec -= seconds;
+    times[1] = times[0];
+    EXPECT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0)
+        << qPrintable(path);
 }
 
 QString visible(const QByteArray& bytes) {

@@ -21,7 +21,8 @@ public:
     // The file's bytes; an empty array when it does not exist.
     QByteArray read(const QString& name) const;
     bool exists(const QString& name) const;
-    // The names of the files in the folder, sorted.
+    // The names of the files in the folder, sorted; the lock of the copy that
+    // works in it is not among them.
     QStringList files() const;
     // Makes the folder read-only (or writable again); for root it is made
     // immutable. Returns whether a new file can no longer be created in it.
@@ -45,6 +46,10 @@ private:
     unsigned long long previousSoft_;
     unsigned long long previousHard_;
 };
+
+// Sets the time of a file `seconds` back from now (as a copy that stopped
+// touching its lock leaves it).
+void ageFile(const QString& path, int seconds);
 
 // The bytes of a file the tests read (expected output, fixtures); a failed
 // check names the file when it cannot be read.

@@ -59,6 +59,7 @@ AnalysisWindow::AnalysisWindow(ui::Desk& desk, Workspace& workspace)
     layout->addWidget(progress_);
     connect(entry_, &StrategyEntryPanel::suggestionTaken, this,
             [this] { tabs_->setCurrentIndex(0); });
+    connect(&workspace_, &Workspace::reloaded, this, &AnalysisWindow::followReload);
 }
 
 AnalysisWindow::~AnalysisWindow() {
@@ -134,6 +135,19 @@ void AnalysisWindow::followIntervals() {
     progress_->setVisible(false);
     if (session_->intervalsBusy())
         showSoon();
+}
+
+void AnalysisWindow::followReload() {
+    const PlanId plan = session_ ? session_->planId() : PlanId();
+    if (!workspace_.plan(plan)) {
+        desk_.closeChild(this);
+        return;
+    }
+    const int outer = tabs_->currentIndex();
+    const int comparison = comparison_->shownTab();
+    openFor(plan);
+    tabs_->setCurrentIndex(outer);
+    comparison_->showTab(comparison);
 }
 
 void AnalysisWindow::openFor(PlanId plan) {

@@ -57,6 +57,10 @@ private:
     // The progress bar of the intervals: shown for work the user would
     // notice, or at once while an export waits for them.
     void followIntervals();
+    // After a reload of the registries: the plan opened afresh (strategies
+    // added and not saved go), on the tabs shown; the window closes when
+    // its plan is gone.
+    void followReload();
 
     ui::Desk& desk_;
     Workspace& workspace_;

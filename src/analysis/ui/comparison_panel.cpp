@@ -131,6 +131,14 @@ void ComparisonPanel::setSession(AnalysisSession* session) {
     tabs_->setCurrentIndex(0);
 }
 
+int ComparisonPanel::shownTab() const {
+    return tabs_->currentIndex();
+}
+
+void ComparisonPanel::showTab(int tab) {
+    tabs_->setCurrentIndex(tab);
+}
+
 std::pair<ChartData, ChartData> ComparisonPanel::charts() const {
     const PlanAnalysis& analysis = session_->analysis();
     std::pair<ChartData, ChartData> charts{

@@ -35,6 +35,9 @@ public:
     // Starts afresh on the session: its tables and charts, the buttons
     // disabled, the segment tab shown.
     void setSession(AnalysisSession* session);
+    // The tab of `SSTab2` shown: 0 by segment, 1 by feature.
+    int shownTab() const;
+    void showTab(int tab);
 
 private:
     QWidget* comparisonTab(QWidget* first, QWidget* second, Qt::Orientation orientation);

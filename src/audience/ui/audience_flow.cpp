@@ -24,7 +24,9 @@ Audience audienceOf(const QString& definition, const Grid& segments) {
 AudienceFlow::AudienceFlow(ui::Desk& desk, Workspace& workspace, QObject* parent)
     : QObject(parent)
     , desk_(desk)
-    , workspace_(workspace) {}
+    , workspace_(workspace) {
+    connect(&workspace_, &Workspace::reloaded, this, &AudienceFlow::followReload);
+}
 
 AudienceWindow* AudienceFlow::audienceWindow() {
     if (audience_)
@@ -122,6 +124,16 @@ void AudienceFlow::save() {
     saved_ = true;
     segments_->saved();
     endDefinition();
+}
+
+void AudienceFlow::followReload() {
+    if (!defining_)
+        return;
+    number_ = workspace_.nextAudienceNumber();
+    if (rowPlaced_ && audience_ && segments_)
+        workspace_.placeAudience(number_, audienceOf(audience_->definition(), segments_->table()));
+    if (audience_)
+        audience_->setLblTAIndex(number_);
 }
 
 void AudienceFlow::openAudience() {

@@ -40,6 +40,10 @@ private:
     void finish();
     void save();
     void endDefinition();
+    // After a reload the audience being defined takes the next free number
+    // again (its row too, once Finish placed it): its old number may belong
+    // to an audience another copy saved meanwhile.
+    void followReload();
 
     ui::Desk& desk_;
     Workspace& workspace_;

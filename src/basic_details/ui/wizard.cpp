@@ -25,6 +25,7 @@ BasicDetailsWizard::BasicDetailsWizard(ui::Desk& desk, Workspace& workspace, QOb
     , desk_(desk)
     , workspace_(workspace) {
     setObjectName(QStringLiteral("basicDetailsWizard"));
+    connect(&workspace_, &Workspace::reloaded, this, &BasicDetailsWizard::followReload);
 }
 
 StepWindow* BasicDetailsWizard::stepWindow(int step) {
@@ -156,7 +157,8 @@ void BasicDetailsWizard::finish() {
     // number, unless the Basic Details viewer has since put a listed
     // project's number there; Finish never writes over a listed project.
     const wizard::FieldTexts texts = fieldTexts();
-    const int n = workspace_.addProject(finish::project(texts));
+    const Project project = finish::project(texts);
+    const int n = workspace_.addProject(project);
     StepWindow* first = stepWindow(1);
     first->lblProjectID()->setText(QString::number(n));
 
@@ -165,7 +167,7 @@ void BasicDetailsWizard::finish() {
     desk_.place(window, right, 0);
     window->setProjectName(texts.projectName());
     desk_.showChild(window, false);
-    finished_ = Finished{n, finish::detailsTable(texts)};
+    finished_ = Finished{n, project, finish::detailsTable(texts)};
     window->table() = finished_->table;
 
     if (StepWindow* last = loadedStep(wizard::lastStep)) {
@@ -175,6 +177,14 @@ void BasicDetailsWizard::finish() {
     finishUsed_ = true;
     desk_.guru().showAt(guru::Guru_Finish(texts.projectName()), right,
                         desk_.childSize(window).height());
+}
+
+void BasicDetailsWizard::followReload() {
+    if (!finished_)
+        return;
+    finished_->number = workspace_.addProject(finished_->project);
+    if (StepWindow* first = loadedStep(1))
+        first->lblProjectID()->setText(QString::number(finished_->number));
 }
 
 void BasicDetailsWizard::save() {

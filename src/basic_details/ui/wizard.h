@@ -2,6 +2,7 @@
 
 #include "basic_details/wizard_steps.h"
 #include "storage/grid.h"
+#include "workspace/records.h"
 
 #include <QObject>
 #include <QPointer>
@@ -57,8 +58,13 @@ private:
     // (the Basic Details window may show another project by then).
     struct Finished {
         int number;
+        Project project;
         Grid table;
     };
+    // After a reload the finished project, not saved yet, takes the next
+    // free number again: its old number may belong to a project another
+    // copy saved meanwhile.
+    void followReload();
 
     ui::Desk& desk_;
     Workspace& workspace_;

@@ -134,6 +134,9 @@ ProjectPlanWindow::ProjectPlanWindow(ui::Desk& desk, Workspace& workspace)
         if (const Plan* changed = workspace_.plan(id))
             plans_.showFlags(*changed);
     });
+    // The registries read again: a save of plans listed from before would
+    // drop the plans another copy saved meanwhile.
+    connect(&workspace_, &Workspace::reloaded, this, &ProjectPlanWindow::reload);
 }
 
 QSize ProjectPlanWindow::sizeHint() const {

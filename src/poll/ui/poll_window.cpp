@@ -137,6 +137,7 @@ PollDataEntryWindow::PollDataEntryWindow(ui::Desk& desk, Workspace& workspace)
     layout->addWidget(tabs_);
     refreshAll();
     connect(&workspace_, &Workspace::plansReplaced, this, &PollDataEntryWindow::followSavedPlans);
+    connect(&workspace_, &Workspace::reloaded, this, &PollDataEntryWindow::followReload);
 }
 
 PollDataEntryWindow::~PollDataEntryWindow() {
@@ -321,6 +322,19 @@ void PollDataEntryWindow::followSavedPlans() {
     entry_.lblProjectIndex = workspace_.planNumber(plan_);
     if (entry_.lblProjectIndex == 0)
         desk_.closeChild(this);
+}
+
+void PollDataEntryWindow::followReload() {
+    const Plan* plan = workspace_.plan(plan_);
+    if (!plan) {
+        desk_.closeChild(this);
+        return;
+    }
+    const int tab = tabs_->currentIndex();
+    startFor(plan_);
+    for (int product : poll::openSteps(plan->poll).loads)
+        loadProduct(product);
+    selectTab(tab);
 }
 
 void PollDataEntryWindow::BPD_Load() {

@@ -69,6 +69,10 @@ private:
     void followSavedPlans();
     // Asks before imported counts replace the stored counts of any product.
     bool mayReplaceStoredCounts();
+    // After a reload: the window opens its plan afresh as Open does (what
+    // was typed and not saved goes), on the tab it showed; it closes when
+    // its plan is gone.
+    void followReload();
 
     struct TabWidgets {
         QLabel* segmentIndex = nullptr;

@@ -135,10 +135,7 @@ void SplashWindow::keyPressEvent(QKeyEvent* event) {
 
 void SplashWindow::tryLendora() {
     auto* mother = new MainWindow(workingDirectory_);
-    if (mother->opened())
-        mother->show();
-    else
-        delete mother; // closing the splash then ends the program
+    mother->show();
     close();
 }
 

@@ -1,15 +1,20 @@
 #include "shell/ui/main_window.h"
 
+#include "shell/folder_texts.h"
 #include "shell/guru_texts.h"
 #include "shell/ui/commands.h"
+#include "shell/ui/folder_watch.h"
 #include "shell/ui/projects_window.h"
 #include "widgets/guru_window.h"
 #include "widgets/messages.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QTime>
 
 namespace lendora {
 
@@ -29,13 +34,8 @@ MainWindow::MainWindow(QString workingDirectory, QWidget* parent)
     buildMenus();
     installCommands(*this);
 
-    // One copy of the program writes in a folder; a second one may only look.
-    if (!workspace_.takeFolder()) {
-        opened_ = ui::askYesNo(this, ui::folderInUseQuestion());
-        if (!opened_)
-            return;
-        workspace_.setReadOnly();
-    }
+    // One copy of the program writes in a folder; the others follow it.
+    openFolder();
     // Loading: the registries, the first tab, "New", then the welcome text.
     if (const WriteStatus recovered = workspace_.load(); !recovered.ok())
         ui::inform(this, ui::unfinishedSaveMessage(recovered));
@@ -46,8 +46,47 @@ MainWindow::MainWindow(QString workingDirectory, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    // The windows show the workspace: they go before it does.
+    // The windows and the watch use the workspace: they go before it does.
+    delete watch_;
     delete mdi_;
+}
+
+void MainWindow::openFolder() {
+    watch_ = new FolderWatch(workspace_, this);
+    connect(watch_, &FolderWatch::told, this, &MainWindow::tellFolderStatus);
+    connect(&workspace_, &Workspace::folderLost, this, [this] {
+        tellFolderStatus(folder::lostStatus(workspace_.folderLock()));
+        watch_->follow();
+    });
+    if (workspace_.takeFolder())
+        return;
+    const LockState lock = workspace_.folderLock();
+    const QString path = workspace_.folder().path();
+    if (lock.kind == LockState::Kind::Silent) {
+        if (ui::askYesNo(this, folder::takeOverQuestion(path, lock)) && workspace_.takeFolderOver())
+            return;
+    } else {
+        ui::inform(this, folder::readOnlyMessage(path, lock));
+    }
+    workspace_.setReadOnly();
+    tellFolderStatus(folder::readOnlyStatus(workspace_.folderLock()));
+    watch_->follow();
+}
+
+void MainWindow::reloadFolder() {
+    workspace_.reload();
+    if (workspace_.readOnly())
+        tellFolderStatus(folder::reloadedStatus(QTime::currentTime(), LockHolder()));
+}
+
+void MainWindow::tellFolderStatus(const QString& text) {
+    if (!folderStatus_) {
+        statusBar()->setObjectName(QStringLiteral("staFolder"));
+        folderStatus_ = new QLabel(this);
+        folderStatus_->setObjectName(QStringLiteral("lblFolderStatus"));
+        statusBar()->addWidget(folderStatus_, 1);
+    }
+    folderStatus_->setText(text);
 }
 
 QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& caption,
@@ -91,6 +130,10 @@ void MainWindow::buildMenus() {
              false, "mnuOpen");
     addEntry(go, "mnuNwProject", QStringLiteral("Projects"), Qt::Key_F6, true, "mnuStart");
     addEntry(go, "mnuNewAnalysis", QStringLiteral("Analysis"), Qt::Key_F7, false, "mnuStart");
+    go->addSeparator();
+    QAction* reload =
+        addEntry(go, "mnuReload", tr("Reload Folder"), QKeySequence(), true, "mnuStart");
+    connect(reload, &QAction::triggered, this, &MainWindow::reloadFolder);
     QMenu* help = submenu(nullptr, "mnuHelp", QStringLiteral("Help"), "");
     addEntry(help, "mnuAbout", QStringLiteral("About Guru"), Qt::CTRL | Qt::Key_F1, true,
              "mnuHelp");

@@ -8,10 +8,12 @@
 
 #include <map>
 
+class QLabel;
 class QMdiArea;
 
 namespace lendora {
 
+class FolderWatch;
 class ProjectsWindow;
 
 // The main window "frmMother": holds every work window as an MDI child,
@@ -23,9 +25,6 @@ public:
     ~MainWindow() override;
 
     Workspace& workspace() { return workspace_; }
-    // False when another copy works in the folder and the user chose to quit
-    // rather than open it read-only: the window is then not to be shown.
-    bool opened() const { return opened_; }
 
     // A menu entry by its name ("mnuNewBD"); null for an unknown name.
     QAction* entry(const QString& name) const;
@@ -58,10 +57,18 @@ private:
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption,
                       const QKeySequence& shortcut, bool enabled, const char* parentMenu);
     void updateShortcuts();
+    // Takes the folder, or opens it read-only and follows the copy that
+    // holds it.
+    void openFolder();
+    // Go > Reload Folder: the registries and open plans as they are on disk.
+    void reloadFolder();
+    // The line about the folder's other copies, in the status bar.
+    void tellFolderStatus(const QString& text);
 
     Workspace workspace_;
-    bool opened_ = true;
     QMdiArea* mdi_;
+    FolderWatch* watch_ = nullptr;
+    QLabel* folderStatus_ = nullptr;
     std::map<QString, QAction*> entries_;
     std::map<QString, QKeySequence> shortcuts_;
     std::map<QString, QString> parents_;

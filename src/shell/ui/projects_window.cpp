@@ -24,8 +24,9 @@ ProjectsWindow::ProjectsWindow(MainWindow& mother)
     setObjectName(QStringLiteral("frmProjects"));
     setWindowTitle(QStringLiteral("All Projects"));
     tabs_->setObjectName(QStringLiteral("SSTab1"));
-    auto* projects = new ui::GridView(&projects_, QStringLiteral("MSFG_Projects"));
-    auto* audiences = new ui::GridView(&audiences_, QStringLiteral("MSFG_TargetAudience"));
+    auto* projects = projectsView_ = new ui::GridView(&projects_, QStringLiteral("MSFG_Projects"));
+    auto* audiences = audiencesView_ =
+        new ui::GridView(&audiences_, QStringLiteral("MSFG_TargetAudience"));
     plansView_ = new ui::GridView(&plans_, QStringLiteral("MSFG_ProjectPlans"));
     tabs_->addTab(projects, QStringLiteral("Basic Details"));
     tabs_->addTab(audiences, QStringLiteral("Target Audience"));
@@ -34,6 +35,7 @@ ProjectsWindow::ProjectsWindow(MainWindow& mother)
     connect(audiences, &ui::GridView::gridRowClicked, this, &ProjectsWindow::audienceClicked);
     connect(plansView_, &ui::GridView::gridRowClicked, this, &ProjectsWindow::planClicked);
     connect(&workspace_, &Workspace::plansReplaced, this, &ProjectsWindow::followSavedPlans);
+    connect(&workspace_, &Workspace::reloaded, this, &ProjectsWindow::followReload);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(tabs_);
@@ -85,6 +87,7 @@ void ProjectsWindow::planClicked(int row) {
 }
 
 void ProjectsWindow::switchMenus(const Plan* selected) {
+    switchedFor_ = selected ? std::optional<Plan>(*selected) : std::nullopt;
     for (const MenuChange& change : planMenuChanges(selected))
         mother_.setEntryEnabled(change.entry, change.enabled);
 }
@@ -98,6 +101,17 @@ void ProjectsWindow::followSavedPlans() {
         plansView_->setCurrentGridRow(0);
         switchMenus(nullptr);
     }
+}
+
+void ProjectsWindow::followReload() {
+    projectsView_->setCurrentGridRow(workspace_.selectedProjectRow());
+    audiencesView_->setCurrentGridRow(workspace_.selectedAudienceRow());
+    plansView_->setCurrentGridRow(workspace_.selectedPlanRow());
+    if (!switchedFor_)
+        return;
+    const Plan* selected = workspace_.plan(workspace_.selectedPlan());
+    if (!selected || !selected->sameData(*switchedFor_))
+        switchMenus(selected);
 }
 
 } // namespace lendora

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QTabWidget;
 
 namespace lendora {
@@ -34,6 +36,9 @@ private:
     // After a save of the plans the view's current row follows the selected
     // plan; when that plan is gone the plan commands are switched off.
     void followSavedPlans();
+    // After a reload: the tables keep their selected rows, and the plan
+    // commands follow the selected plan when its flags changed or it is gone.
+    void followReload();
     void switchMenus(const Plan* selected);
 
     MainWindow& mother_;
@@ -42,7 +47,11 @@ private:
     RegistryModel projects_;
     RegistryModel audiences_;
     RegistryModel plans_;
+    ui::GridView* projectsView_;
+    ui::GridView* audiencesView_;
     ui::GridView* plansView_;
+    // The plan the commands were last switched for.
+    std::optional<Plan> switchedFor_;
 };
 
 } // namespace lendora
