@@ -98,7 +98,8 @@ public:
     ResampledSource resampled() const { return resampled_; }
 
 signals:
-    void estimatesChanged();         // Analyse ran, or the estimates follow new counts
+    void estimatesChanged();         // Analyse ran, or the estimates follow new counts;
+                                     // their warnings come with them
     void estimateIntervalsChanged(); // the estimates' intervals came or went
     void strategiesChanged();        // a strategy was added or deleted
     void strategyAdded(int number);
