@@ -5,6 +5,7 @@
 #include "analysis/forecast.h"
 #include "analysis/strategy_table.h"
 #include "bench_plan.h"
+#include "workspace/plan_codecs.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -94,7 +95,8 @@ struct SavedPlan {
 void BM_SaveHundredStrategiesOver200Segments(benchmark::State& state) {
     SavedPlan saved;
     for (auto _ : state)
-        if (!saved.folder.writeTogether(analysisFiles(saved.tables)).ok())
+        if (!saved.folder.writeTogether(plancodec::analysisFileBytes(
+                saved.tables.lblProjectIndex, savedStrategies(saved.tables))).ok())
             state.SkipWithError("save failed");
     qint64 bytes = 0;
     for (const QFileInfo& file : QDir(saved.dir.path()).entryInfoList(QDir::Files))
@@ -105,7 +107,8 @@ BENCHMARK(BM_SaveHundredStrategiesOver200Segments)->Unit(benchmark::kMillisecond
 
 void BM_LoadHundredStrategiesOver200Segments(benchmark::State& state) {
     SavedPlan saved;
-    if (!saved.folder.writeTogether(analysisFiles(saved.tables)).ok())
+    if (!saved.folder.writeTogether(plancodec::analysisFileBytes(
+                saved.tables.lblProjectIndex, savedStrategies(saved.tables))).ok())
         state.SkipWithError("save failed");
     for (auto _ : state) {
         state.PauseTiming();

@@ -106,7 +106,7 @@ void BM_RewritePlans(benchmark::State& state) {
             state.SkipWithError("the registries look changed");
         checks += double(clock.nsecsElapsed()) / 1e6;
         clock.start();
-        if (!workspace.savePoll(plan, {}, {{own, true, true}}).ok())
+        if (!workspace.savePoll(plan, 0, {}, {{own, true, true}}).ok())
             state.SkipWithError("write failed");
         saves += double(clock.nsecsElapsed()) / 1e6;
     }

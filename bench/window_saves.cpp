@@ -14,6 +14,7 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/projects_window.h"
 #include "storage/details_file.h"
+#include "workspace/plan_codecs.h"
 #include "workspace/workspace.h"
 
 #include "gui_bench_main.h"
@@ -119,7 +120,8 @@ void writeAnalysedPlan(const RecordFolder& folder) {
             table.setText(r, poll::totalColumn, QString::number(total));
         }
         poll::computeTotals(table);
-        (void)folder.writeBytes(poll::fileName(plan, product), poll::bytes(table));
+        (void)folder.writeBytes(plancodec::pollFileName(plan.project, plan.audience, product),
+                                plancodec::pollBytes(poll::productCounts(table)));
     }
 
     analysis::AnalysisTables tables;
@@ -134,7 +136,8 @@ void writeAnalysedPlan(const RecordFolder& folder) {
         (void)analysis::analyse(tables, polls, values);
         analysis::addStrategy(tables, values);
     }
-    (void)folder.writeTogether(analysis::analysisFiles(tables));
+    (void)folder.writeTogether(
+        plancodec::analysisFileBytes(tables.lblProjectIndex, analysis::savedStrategies(tables)));
 }
 
 void BM_AnalysisAddWithCharts(benchmark::State& state) {

@@ -43,34 +43,22 @@ std::vector<QStringList> readNumbers(const RecordFolder& folder, const QString& 
 
 } // namespace
 
-OwnFiles analysisFiles(const AnalysisTables& tables) {
+std::vector<SavedStrategy> savedStrategies(const AnalysisTables& tables) {
     const int k = tables.lblAnalysisID - 1;
-    const int p = tables.lblProjectIndex;
-    const int t = tables.segments.columnCount() - 1;
-    const auto single = [](double v) { return Item::single(float(v)); };
-    const auto whole = [](double v) { return Item::whole(toWhole(v)); };
-
-    std::vector<Record> strategyRecords, featureRecords, flagRecords, segmentRecords;
+    const int n = tables.segments.columnCount() - 2;
+    std::vector<SavedStrategy> saved;
     for (int i = 1; i <= k; ++i) {
-        strategyRecords.push_back(strategyRecord(tables.strategies, i, single));
-        featureRecords.push_back(strategyRecord(tables.features, i, whole));
-        flagRecords.push_back(strategyRecord(tables.flags, i, whole));
-        for (int j = 1; j <= t; ++j)
-            segmentRecords.push_back(
-                {Item::whole(i), Item::whole(j), Item::number(cellNumber(tables.segments, i, j))});
+        SavedStrategy strategy;
+        for (int f = 0; f < featureCount; ++f) {
+            strategy.values[size_t(f)] = cellNumber(tables.strategies, i, f + 1);
+            strategy.featureEstimates[size_t(f)] = cellNumber(tables.features, i, f + 1);
+            strategy.changed[size_t(f)] = cellNumber(tables.flags, i, f + 1) == 1;
+        }
+        for (int j = 1; j <= n; ++j)
+            strategy.segmentEstimates.push_back(cellNumber(tables.segments, i, j));
+        saved.push_back(std::move(strategy));
     }
-
-    // A file that gets no records (K = 0) is left alone.
-    const std::pair<QString, const std::vector<Record>*> parts[] = {
-        {planfiles::strategiesFile(p), &strategyRecords},
-        {planfiles::featuresFile(p), &featureRecords},
-        {planfiles::flagsFile(p), &flagRecords},
-        {planfiles::segmentsFile(p), &segmentRecords}};
-    OwnFiles files;
-    for (const auto& [name, records] : parts)
-        if (!records->empty())
-            files.emplace_back(name, encodeRecords(*records));
-    return files;
+    return saved;
 }
 
 void loadAnalysisFiles(const RecordFolder& folder, AnalysisTables& tables) {

@@ -16,10 +16,9 @@ constexpr int featureItems = 8;
 constexpr int flagItems = 8;
 constexpr int segmentItems = 3;
 
-// Save analysis, the file part: the K = `lblAnalysisID` - 1 strategies of
-// the tables as the four files of plan `lblProjectIndex`, each replaced
-// whole. With K = 0 there is no file to write.
-OwnFiles analysisFiles(const AnalysisTables& tables);
+// Save analysis, the data part: the K = `lblAnalysisID` - 1 strategies of
+// the tables.
+std::vector<SavedStrategy> savedStrategies(const AnalysisTables& tables);
 
 // Load saved analysis: fills the four strategy tables of plan
 // `lblProjectIndex` from its files (the detailed estimates table must already

@@ -45,7 +45,7 @@ void openAnalysis(const RecordFolder& folder, const Plan& plan, int number, Anal
 }
 
 WriteStatus saveAnalysis(Workspace& workspace, PlanId plan, const AnalysisTables& tables) {
-    return workspace.saveAnalysis(plan, analysisFiles(tables));
+    return workspace.saveAnalysis(plan, savedStrategies(tables));
 }
 
 } // namespace lendora::analysis

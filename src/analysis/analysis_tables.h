@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/grid.h"
+#include "workspace/plan_data.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,7 +15,7 @@
 // the shared GridView adapter.
 namespace lendora::analysis {
 
-constexpr int featureCount = 7;
+using lendora::featureCount;
 
 // Features, numbered as the columns that hold them in every analysis table.
 namespace feature {

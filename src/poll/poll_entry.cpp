@@ -230,15 +230,11 @@ void PollEntry::applyImport(const PollCounts& counts) {
 WriteStatus PollEntry::save(Workspace& workspace, PlanId id, int product) {
     const Plan* plan = workspace.plan(id);
     if (!plan)
-        return workspace.savePoll(id, {}, {}); // reports that the plan is gone
-    OwnFiles files;
-    // A plan without segments has no counts to store: its file stays as it is.
-    const QByteArray counts = bytes(tabs[size_t(product)].table);
-    if (!counts.isEmpty())
-        files.emplace_back(fileName(*plan, product), counts);
+        return workspace.savePoll(id, product, {}, {}); // reports that the plan is gone
     PollCompletion after = completion();
     after.products[size_t(product)] = completeFlag(product);
-    const WriteStatus status = workspace.savePoll(id, files, after);
+    const WriteStatus status =
+        workspace.savePoll(id, product, productCounts(tabs[size_t(product)].table), after);
     if (status.ok())
         onDisk_[size_t(product)] = true;
     return status;

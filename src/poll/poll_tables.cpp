@@ -53,8 +53,16 @@ void load(const RecordFolder& folder, const Plan& plan, int product, Grid& table
     computeTotals(table);
 }
 
-QByteArray bytes(const Grid& table) {
-    return tableBytes(table, 1, totalColumn);
+ProductCounts productCounts(const Grid& table) {
+    ProductCounts counts;
+    for (int r = 1; r <= table.rowCount() - 2; ++r) {
+        SegmentCounts segment;
+        for (int f = 0; f < featureCount; ++f)
+            segment.features[size_t(f)] = parseLeadingNumber(table.text(r, f + 1));
+        segment.total = parseLeadingNumber(table.text(r, totalColumn));
+        counts.segments.push_back(segment);
+    }
+    return counts;
 }
 
 void computeTotals(Grid& table) {

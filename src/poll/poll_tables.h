@@ -2,6 +2,7 @@
 
 #include "storage/grid.h"
 #include "storage/record_file.h"
+#include "workspace/plan_data.h"
 #include "workspace/records.h"
 
 #include <QString>
@@ -21,7 +22,7 @@
 namespace lendora::poll {
 
 constexpr int productCount = 3;
-constexpr int featureCount = 7;
+using lendora::featureCount;
 constexpr int columnCount = 9;
 constexpr int totalColumn = 8;
 constexpr int itemCount = 9; // items of a poll file record
@@ -60,9 +61,9 @@ void layOut(const RecordFolder& folder, const Plan& plan, Grid& table);
 // the totals are recomputed. A missing file loads nothing.
 void load(const RecordFolder& folder, const Plan& plan, int product, Grid& table);
 
-// The poll file bytes of rows 1 to N of the table, the cells as they stand;
-// empty when the table has no segment rows.
-QByteArray bytes(const Grid& table);
+// The counts of rows 1 to N of the table, the cells as they stand (a cell
+// that holds no number counts as not entered).
+ProductCounts productCounts(const Grid& table);
 
 // Rewrites the totals row: for columns 1 to 8 the single-precision sum of the
 // leading numbers of the segment rows (empty cells count as 0).

@@ -5,6 +5,7 @@
 #include "storage/numbers.h"
 #include "storage/record_codec.h"
 #include "storage/save_journal.h"
+#include "workspace/plan_codecs.h"
 #include "workspace/plan_files.h"
 
 #include <QTimer>
@@ -480,28 +481,10 @@ WriteStatus Workspace::storePlan(PlanId id, const Plan& changed, const OwnFiles&
     return {};
 }
 
-WriteStatus Workspace::savePoll(PlanId id, const OwnFiles& files, PollCompletion completion) {
-    const Plan* current = plan(id);
-    if (!current)
-        return storePlan(id, Plan(), {});
-    Plan changed = *current;
-    changed.poll = completion;
-    return storePlan(id, changed, files);
-}
-
 WriteStatus Workspace::saveFile(const QString& name, const QByteArray& bytes) {
     FolderChanges changes;
     changes.write(name, bytes);
     return apply(changes);
-}
-
-WriteStatus Workspace::saveAnalysis(PlanId id, const OwnFiles& files) {
-    const Plan* current = plan(id);
-    if (!current)
-        return storePlan(id, Plan(), {});
-    Plan changed = *current;
-    changed.analysed = true;
-    return storePlan(id, changed, files);
 }
 
 WriteStatus Workspace::withdrawAnalysis(PlanId id) {
@@ -510,7 +493,79 @@ WriteStatus Workspace::withdrawAnalysis(PlanId id) {
         return storePlan(id, Plan(), {});
     Plan changed = *current;
     changed.analysed = false;
-    return storePlan(id, changed, {});
+    WriteStatus status = storePlan(id, changed, {});
+    if (status.ok())
+        emit analysisChanged(id);
+    return status;
+}
+
+ProjectDetails Workspace::projectDetails(long long project) const {
+    return plancodec::parseDetails(
+        folder_.readBytes(details::fileName(project)).value_or(QByteArray()));
+}
+
+SegmentDescriptions Workspace::segments(long long audience) const {
+    return plancodec::parseSegments(
+        folder_.readBytes(plancodec::segmentFileName(audience)).value_or(QByteArray()));
+}
+
+PlanPoll Workspace::pollCounts(PlanId id) const {
+    PlanPoll poll;
+    const Plan* current = plan(id);
+    if (!current)
+        return poll;
+    const int n = int(segments(current->audience).size());
+    for (int product = 0; product < brandCount; ++product)
+        poll.products[size_t(product)] = plancodec::parsePoll(
+            folder_.readBytes(plancodec::pollFileName(current->project, current->audience, product))
+                .value_or(QByteArray()),
+            n);
+    return poll;
+}
+
+std::vector<SavedStrategy> Workspace::strategies(PlanId id) const {
+    const Plan* current = plan(id);
+    if (!current || !current->analysed)
+        return {};
+    const int number = planNumber(id);
+    auto bytesOf = [&](const QString& name) {
+        return folder_.readBytes(name).value_or(QByteArray());
+    };
+    const plancodec::AnalysisFileBytes files{
+        bytesOf(planfiles::strategiesFile(number)), bytesOf(planfiles::featuresFile(number)),
+        bytesOf(planfiles::flagsFile(number)), bytesOf(planfiles::segmentsFile(number))};
+    return plancodec::parseAnalysis(files, int(segments(current->audience).size()));
+}
+
+WriteStatus Workspace::savePoll(PlanId id, int product, const ProductCounts& counts,
+                                PollCompletion completion) {
+    const Plan* current = plan(id);
+    if (!current)
+        return storePlan(id, Plan(), {});
+    Plan changed = *current;
+    changed.poll = completion;
+    OwnFiles files;
+    // A plan without segments has no counts to store: its file stays as it is.
+    if (!counts.segments.empty())
+        files.emplace_back(plancodec::pollFileName(current->project, current->audience, product),
+                           plancodec::pollBytes(counts));
+    WriteStatus status = storePlan(id, changed, files);
+    if (status.ok())
+        emit pollChanged(id);
+    return status;
+}
+
+WriteStatus Workspace::saveAnalysis(PlanId id, const std::vector<SavedStrategy>& strategies) {
+    const Plan* current = plan(id);
+    if (!current)
+        return storePlan(id, Plan(), {});
+    Plan changed = *current;
+    changed.analysed = true;
+    WriteStatus status =
+        storePlan(id, changed, plancodec::analysisFileBytes(planNumber(id), strategies));
+    if (status.ok())
+        emit analysisChanged(id);
+    return status;
 }
 
 void Workspace::selectProject(int row) {

@@ -4,6 +4,7 @@
 #include "storage/folder_lock.h"
 #include "storage/grid.h"
 #include "storage/record_file.h"
+#include "workspace/plan_data.h"
 #include "workspace/records.h"
 #include "workspace/registry_codec.h"
 
@@ -136,13 +137,27 @@ public:
     // and its current flags; a plan given another project or audience gets a
     // new id, an added plan a new id with "000" and "No".
     WriteStatus savePlans(const std::vector<PlanDraft>& plans);
-    // A poll save: the product's poll file (none for a plan without
-    // segments) and the plan's new completion in "pptb.lnd".
-    WriteStatus savePoll(PlanId plan, const OwnFiles& files, PollCompletion completion);
-    // An analysis save: the plan's analysis files and its flag "Yes".
-    WriteStatus saveAnalysis(PlanId plan, const OwnFiles& files);
     // The last strategy deleted: the plan's flag "No", stored at once.
     WriteStatus withdrawAnalysis(PlanId plan);
+
+    // The data of projects, audiences and plans, read from their files when
+    // asked (they are small, and nothing is kept that could go stale). A
+    // missing file gives empty data; a damaged one what can be placed of it.
+    ProjectDetails projectDetails(long long project) const;
+    SegmentDescriptions segments(long long audience) const;
+    // The counts of the plan's three products, one entry per segment of its
+    // audience; empty for an unknown plan.
+    PlanPoll pollCounts(PlanId plan) const;
+    // The plan's saved strategies; none while the plan is not analysed.
+    std::vector<SavedStrategy> strategies(PlanId plan) const;
+
+    // A poll save of one product: its poll file (none for a plan without
+    // segments) and the plan's new completion in "pptb.lnd".
+    WriteStatus savePoll(PlanId plan, int product, const ProductCounts& counts,
+                         PollCompletion completion);
+    // An analysis save: the plan's four analysis files and its flag "Yes".
+    // No strategy leaves the files as they are.
+    WriteStatus saveAnalysis(PlanId plan, const std::vector<SavedStrategy>& strategies);
 
     // A file that belongs to no registry record (the remembered import
     // mappings of the plans), replaced whole.
@@ -170,7 +185,9 @@ signals:
     // A save of the plans: plans may have new numbers, deleted or changed
     // plans are gone. Windows find their plans again by id.
     void plansReplaced();
-    void planChanged(PlanId plan); // its poll or analysis flag
+    void planChanged(PlanId plan);     // its poll or analysis flag
+    void pollChanged(PlanId plan);     // a product's counts were saved
+    void analysisChanged(PlanId plan); // its strategies were saved or withdrawn
     void selectionChanged();
     // The registries were read again: every window shows them afresh.
     void reloaded();

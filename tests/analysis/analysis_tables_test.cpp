@@ -7,6 +7,7 @@
 
 #include "analysis_fixtures.h"
 #include "storage/folder_changes.h"
+#include "workspace/plan_codecs.h"
 #include "support/golden.h"
 #include "support/road_screen.h"
 #include "support/workspace.h"
@@ -25,7 +26,8 @@ namespace {
 // The files of a save, written as the workspace writes them.
 WriteStatus writeFiles(const TempWorkspace& ws, const AnalysisTables& tables) {
     FolderChanges changes;
-    for (const auto& [name, bytes] : analysisFiles(tables))
+    for (const auto& [name, bytes] :
+         plancodec::analysisFileBytes(tables.lblProjectIndex, savedStrategies(tables)))
         changes.write(name, bytes);
     return applyChanges(RecordFolder(ws.path()), changes);
 }

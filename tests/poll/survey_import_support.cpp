@@ -1,5 +1,7 @@
 #include "poll/survey_import_support.h"
 
+#include "workspace/plan_codecs.h"
+
 #include "storage/details_file.h"
 #include "storage/record_file.h"
 #include "workspace/records.h"
@@ -41,7 +43,7 @@ Imported importWith(SurveyFile file, const ImportMapping& mapping, const ImportC
         Grid table;
         layOut(table, segments);
         putCounts(result.counts, k, table);
-        result.pollFiles[size_t(k)] = bytes(table);
+        result.pollFiles[size_t(k)] = plancodec::pollBytes(productCounts(table));
     }
     return result;
 }
@@ -56,7 +58,7 @@ Imported importFile(const QString& path, const ImportChoices& choices) {
 
 void expectHandCountedFiles(const Imported& imported) {
     for (int k = 0; k < productCount; ++k) {
-        const QString name = fileName(1, 1, k);
+        const QString name = plancodec::pollFileName(1, 1, k);
         EXPECT_EQ(visible(imported.pollFiles[size_t(k)]),
                   visible(readFile(surveyData(QStringLiteral("expected/") + name))))
             << qPrintable(name);

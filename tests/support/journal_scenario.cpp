@@ -3,6 +3,7 @@
 #include "support/golden.h"
 
 #include "storage/details_file.h"
+#include "workspace/plan_codecs.h"
 #include "workspace/plan_files.h"
 
 #include <gtest/gtest.h>
@@ -30,18 +31,16 @@ Files filesBefore() {
 
 namespace {
 
-// Plan 1's analysis files, with its first strategy only or with both.
-OwnFiles analysisOf(int plan, int strategies) {
+// Plan 1's strategies, its first one only or both.
+std::vector<SavedStrategy> analysisOf(int strategies) {
     const Files before = filesBefore();
-    OwnFiles files;
-    for (int i = 0; i < 4; ++i) {
-        QByteArray kept;
-        for (const QByteArray& line : before.at(planfiles::analysisFiles(1)[i]).split('\n'))
-            if (!line.isEmpty() && line.split(',')[0].toInt() <= strategies)
-                kept += line + '\n';
-        files.emplace_back(planfiles::analysisFiles(plan)[i], kept);
-    }
-    return files;
+    const QStringList names = planfiles::analysisFiles(1);
+    const int segments = int(plancodec::parseSegments(before.at("1-segFile.lnd")).size());
+    std::vector<SavedStrategy> saved = plancodec::parseAnalysis(
+        {before.at(names[0]), before.at(names[1]), before.at(names[2]), before.at(names[3])},
+        segments);
+    saved.resize(size_t(strategies));
+    return saved;
 }
 
 } // namespace
@@ -72,13 +71,11 @@ std::vector<MultiFileSave> multiFileSaves() {
          }},
         {"poll save",
          [](Workspace& w) {
-             return w.savePoll(
-                 w.plan(1)->id,
-                 {{"11_21.lnd", "1,\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"28\"\r\n"}},
-                 {{true, true, false}});
+             ProductCounts counts{{SegmentCounts{{1, 2, 3, 4, 5, 6, 7}, 28}}};
+             return w.savePoll(w.plan(1)->id, 2, counts, {{true, true, false}});
          }},
         {"analysis save",
-         [](Workspace& w) { return w.saveAnalysis(w.plan(3)->id, analysisOf(3, 2)); }},
+         [](Workspace& w) { return w.saveAnalysis(w.plan(3)->id, analysisOf(2)); }},
     };
 }
 
@@ -87,7 +84,7 @@ WriteStatus saveVersion(Workspace& workspace, int version) {
         version == 0 ? filesBefore().at("1-segFile.lnd") : "1,\"Young\"\r\n2,\"Married\"\r\n";
     workspace.placeAudience(1, {"Salaried home buyers", version == 0 ? "3" : "2"});
     WriteStatus status = workspace.saveAudience(1, {{"1-segFile.lnd", segments}});
-    return status << workspace.saveAnalysis(workspace.plan(3)->id, analysisOf(3, version + 1));
+    return status << workspace.saveAnalysis(workspace.plan(3)->id, analysisOf(version + 1));
 }
 
 } // namespace lendora::test

@@ -253,8 +253,10 @@ TEST(WorkspacePlans, PollAndAnalysisSavesStoreTheFlagWithTheirFiles) {
     Workspace& workspace = opened.workspace;
     const PlanId plan = workspace.plan(2)->id;
     QSignalSpy changed(&workspace, &Workspace::planChanged);
-    const QByteArray counts = "1,\"7\",\"1\",\"0\",\"0\",\"0\",\"2\",\"0\",\"10\"\r\n";
-    ASSERT_TRUE(workspace.savePoll(plan, {{"12_11.lnd", counts}}, {{true, true, false}}).ok());
+    QSignalSpy pollSaved(&workspace, &Workspace::pollChanged);
+    const ProductCounts counts{{SegmentCounts{{7, 1, 0, 0, 0, 2, 0}, 10}}};
+    ASSERT_TRUE(workspace.savePoll(plan, 1, counts, {{true, true, false}}).ok());
+    EXPECT_EQ(pollSaved.count(), 1);
     expectSameFiles(opened.folder, dataFolder("workspace/poll_save/after"));
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed.at(0).at(0).value<PlanId>(), plan);
@@ -263,8 +265,13 @@ TEST(WorkspacePlans, PollAndAnalysisSavesStoreTheFlagWithTheirFiles) {
     EXPECT_EQ(model.text(2, 5), "110");
     EXPECT_EQ(model.text(2, 2), QString::fromUtf8("Cr\u00e9dit \u201cHome\u201d"));
 
-    ASSERT_TRUE(workspace.saveAnalysis(plan, {{"2_0ff.lnd", "1\r\n"}}).ok());
-    EXPECT_EQ(opened.folder.read("2_0ff.lnd"), "1\r\n");
+    QSignalSpy analysisSaved(&workspace, &Workspace::analysisChanged);
+    SavedStrategy strategy;
+    strategy.values = {9.5, 0, 0, 0, 0, 0, 2.5};
+    strategy.changed[0] = true;
+    ASSERT_TRUE(workspace.saveAnalysis(plan, {strategy}).ok());
+    EXPECT_EQ(opened.folder.read("2_0ff.lnd"), "1,9.5,0,0,0,0,0,2.5\r\n");
+    EXPECT_EQ(analysisSaved.count(), 1);
     Workspace reopened{RecordFolder(opened.folder.path())};
     reopened.load();
     EXPECT_TRUE(reopened.plan(2)->analysed);

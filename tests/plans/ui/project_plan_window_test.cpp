@@ -132,7 +132,7 @@ TEST_F(PlanWindow, PlansWithPollDataAreFinalAndEditRefusesADuplicate) {
     EXPECT_EQ(plan(3), "3|3|Education Loan|2|Retired|000|No");
     // Poll data saved meanwhile makes plan 2 final at once.
     Workspace& workspace = mother->workspace();
-    ASSERT_TRUE(workspace.savePoll(workspace.plan(2)->id, {}, {{true, false, false}}).ok());
+    ASSERT_TRUE(workspace.savePoll(workspace.plan(2)->id, 0, {}, {{true, false, false}}).ok());
     EXPECT_EQ(plan(2), "2|1|Home Loan|2|Retired|100|No");
     clickPlan(2);
     EXPECT_EQ(boxes.take(), says({"final"}));

@@ -1,6 +1,7 @@
 #include "poll/ui/poll_window.h"
 #include "shell/ui/main_window.h"
 #include "widgets/grid_view.h"
+#include "workspace/plan_codecs.h"
 
 #include "poll/survey_import_support.h"
 #include "poll/ui/import_window_support.h"
@@ -104,7 +105,7 @@ protected:
         ASSERT_NE(window, nullptr);
         before = files();
         for (int k = 0; k < 3; ++k)
-            tables[size_t(k)] = poll::bytes(window->entry().tabs[size_t(k)].table);
+            tables[size_t(k)] = poll::productCounts(window->entry().tabs[size_t(k)].table);
     }
     // Each line of a data file: a file name, a tab, the message it gets.
     void expectRefusals(const QString& list, const std::function<QString(const QString&)>& path) {
@@ -122,7 +123,8 @@ protected:
             EXPECT_EQ(boxes.take(), QStringList(parts[1]));
             EXPECT_EQ(files(), before) << qPrintable(parts[0]);
             for (int k = 0; k < 3; ++k) {
-                EXPECT_EQ(poll::bytes(window->entry().tabs[size_t(k)].table), tables[size_t(k)]);
+                EXPECT_EQ(poll::productCounts(window->entry().tabs[size_t(k)].table),
+                          tables[size_t(k)]);
                 EXPECT_FALSE(window->entry().completeFlag(k));
             }
         }
@@ -131,7 +133,7 @@ protected:
     MessageBoxes boxes;
     PollDataEntryWindow* window = nullptr;
     std::map<QString, QByteArray> before;
-    std::array<QByteArray, 3> tables;
+    std::array<ProductCounts, 3> tables;
 };
 
 // Files that cannot be read, and one whose mapping counts nobody, each with
@@ -262,7 +264,7 @@ TEST_F(ImportWindow, TheSheetPickedIsImported) {
         reconciliation,
         importFile(surveyData(QStringLiteral("one_header.csv"))).counts.reconciliation.text());
     for (int k = 0; k < 3; ++k)
-        EXPECT_EQ(poll::bytes(window->entry().tabs[size_t(k)].table),
+        EXPECT_EQ(plancodec::pollBytes(poll::productCounts(window->entry().tabs[size_t(k)].table)),
                   readFile(surveyData(QStringLiteral("expected/") + poll::fileName(1, 1, k))));
     EXPECT_EQ(boxes.texts(), QStringList());
 }
@@ -359,7 +361,7 @@ TEST_F(CompletePoll, AsksBeforeASecondWaveReplacesTheStoredCounts) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(boxes.take(), QStringList(question));
     for (int k = 0; k < 3; ++k)
-        EXPECT_EQ(poll::bytes(window->entry().tabs[size_t(k)].table),
+        EXPECT_EQ(plancodec::pollBytes(poll::productCounts(window->entry().tabs[size_t(k)].table)),
                   stored.at(poll::fileName(1, 1, k)));
     EXPECT_EQ(files(), stored);
 
