@@ -1,10 +1,18 @@
 #include "widgets/grid_view.h"
 
+#include "spreadsheet/cell_text.h"
 #include "storage/shown_text.h"
 
 #include <algorithm>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMetaMethod>
+#include <QMimeData>
 #include <QStyle>
 #include <QTimer>
 
@@ -114,7 +122,9 @@ void GridView::setUp(QAbstractItemModel* model, const QString& objectName) {
     setObjectName(objectName);
     setModel(model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows may be selected (Shift, Ctrl, Ctrl+A) to be copied; a
+    // click still makes its row the current one.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setAlternatingRowColors(true);
     verticalHeader()->hide();
@@ -173,6 +183,61 @@ int GridView::currentGridRow() const {
 void GridView::setCurrentGridRow(int row) {
     const int column = std::max(currentIndex().column(), 0);
     setCurrentIndex(model()->index(row - 1, column));
+}
+
+std::vector<QStringList> GridView::selectedCells() const {
+    const QAbstractItemModel* m = model();
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    if (rows.empty() && currentIndex().isValid())
+        rows.push_back(currentIndex().row());
+    std::sort(rows.begin(), rows.end());
+    std::vector<QStringList> cells;
+    QStringList headings;
+    for (int c = 0; c < m->columnCount(); ++c)
+        headings << m->headerData(c, Qt::Horizontal).toString();
+    cells.push_back(headings);
+    for (int r : rows) {
+        QStringList row;
+        for (int c = 0; c < m->columnCount(); ++c)
+            row << m->index(r, c).data().toString();
+        cells.push_back(row);
+    }
+    return cells;
+}
+
+void GridView::copySelection() const {
+    const std::vector<QStringList> cells = selectedCells();
+    auto* data = new QMimeData;
+    data->setText(spreadsheet::tabSeparatedText(cells));
+    data->setHtml(spreadsheet::htmlTable(cells, true));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    if (event == QKeySequence::Copy) {
+        copySelection();
+        event->accept();
+        return;
+    }
+    if (event == QKeySequence::Paste &&
+        isSignalConnected(QMetaMethod::fromSignal(&GridView::pasteRequested))) {
+        const QModelIndex at = currentIndex();
+        emit pasteRequested(spreadsheet::parseTabSeparated(QApplication::clipboard()->text()),
+                            at.isValid() ? at.row() + 1 : 1, at.isValid() ? at.column() : 0);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void GridView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(tr("Copy"), this, [this] { copySelection(); })->setShortcut(QKeySequence::Copy);
+    menu.addAction(tr("Select All"), this, [this] { selectAll(); })
+        ->setShortcut(QKeySequence::SelectAll);
+    menu.exec(event->globalPos());
 }
 
 } // namespace lendora::ui

@@ -3,7 +3,10 @@
 #include "storage/grid.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
 #include <QTableView>
+
+#include <vector>
 
 namespace lendora::ui {
 
@@ -55,8 +58,23 @@ public:
     // Columns follow their contents (the default) or keep the widths set.
     void setAutoFitColumns(bool on) { autoFit_ = on; }
 
+    // The selected rows (the current one when none is selected) under the
+    // headings, as a spreadsheet takes them: on the clipboard as
+    // tab-separated text and as an HTML table. Ctrl+C and the context
+    // menu's "Copy" do this.
+    void copySelection() const;
+    // The cells copySelection() puts on the clipboard, headings first.
+    std::vector<QStringList> selectedCells() const;
+
 signals:
     void gridRowClicked(int row);
+    // Ctrl+V with a block of cells on the clipboard, for the Grid row and
+    // column of the current cell; a view nobody listens to ignores it.
+    void pasteRequested(const std::vector<QStringList>& cells, int gridRow, int column);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void setUp(QAbstractItemModel* model, const QString& objectName);

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace lendora::plancodec {
 
 using namespace Qt::StringLiterals;
@@ -206,6 +208,56 @@ analysisFileBytes(int plan, const std::vector<SavedStrategy>& strategies) {
             {planfiles::featuresFile(plan), encodeRecords(features)},
             {planfiles::flagsFile(plan), encodeRecords(flags)},
             {planfiles::segmentsFile(plan), encodeRecords(segments)}};
+}
+
+namespace {
+const QString businessCaseTag = u"Lendora business case"_s;
+constexpr int businessCaseHeaderItems = 5;
+constexpr int borrowerItems = 2;
+} // namespace
+
+std::optional<BusinessCase> parseBusinessCase(const QByteArray& bytes) {
+    RecordReader reader(bytes);
+    QStringList items;
+    if (!reader.readItems(businessCaseHeaderItems, items) || items[0] != businessCaseTag ||
+        items[1] != u"1"_s)
+        return std::nullopt;
+    const std::optional<double> u = parseWholeNumber(items[2]);
+    const std::optional<double> c = parseWholeNumber(items[3]);
+    const std::optional<double> k = parseWholeNumber(items[4]);
+    if (!u || !c || !k)
+        return std::nullopt;
+    BusinessCase inputs;
+    inputs.averageLoanPercent = *u;
+    inputs.costOfFunds = *c;
+    inputs.acquisitionCost = *k;
+    while (!reader.atEnd()) {
+        if (!reader.readItems(borrowerItems, items))
+            return std::nullopt;
+        const std::optional<double> number = parseWholeNumber(items[0]);
+        const std::optional<double> borrowers = parseWholeNumber(items[1]);
+        if (!number || *number != double(inputs.borrowers.size() + 1) || !borrowers ||
+            *borrowers != std::floor(*borrowers) || *borrowers < 0 || *borrowers > 9e15)
+            return std::nullopt;
+        inputs.borrowers.push_back(std::int64_t(*borrowers));
+    }
+    return inputs;
+}
+
+QByteArray businessCaseBytes(const BusinessCase& inputs) {
+    RecordWriter writer;
+    writer.text(businessCaseTag);
+    writer.whole(1);
+    writer.item(Item::number(inputs.averageLoanPercent));
+    writer.item(Item::number(inputs.costOfFunds));
+    writer.item(Item::number(inputs.acquisitionCost));
+    writer.endRecord();
+    for (size_t s = 0; s < inputs.borrowers.size(); ++s) {
+        writer.whole(qint64(s) + 1);
+        writer.whole(inputs.borrowers[s]);
+        writer.endRecord();
+    }
+    return writer.take();
 }
 
 } // namespace lendora::plancodec

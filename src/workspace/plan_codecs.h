@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -62,5 +63,13 @@ std::vector<SavedStrategy> parseAnalysis(const AnalysisFileBytes& files, int seg
 // estimate the files did not hold is written as 0).
 std::vector<std::pair<QString, QByteArray>>
 analysisFileBytes(int plan, const std::vector<SavedStrategy>& strategies);
+
+// "3_0bc.lnd": the business case of plan 3, the program's own file (the
+// record format, read strictly): a first record "Lendora business case", the
+// format 1, u, c and K; then one record per segment, its number and its
+// borrowers per year.
+// No value for a file that is damaged or not a business case.
+std::optional<BusinessCase> parseBusinessCase(const QByteArray& bytes);
+QByteArray businessCaseBytes(const BusinessCase& inputs);
 
 } // namespace lendora::plancodec

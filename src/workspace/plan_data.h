@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -100,6 +101,17 @@ struct SavedStrategy {
     std::vector<std::optional<double>> segmentEstimates;
 
     bool operator==(const SavedStrategy&) const = default;
+};
+
+// What a plan's strategies are worth in money: the lender's own figures,
+// entered in the Analysis window's business case.
+struct BusinessCase {
+    std::vector<std::int64_t> borrowers; // per year in each segment, from segment 1
+    double averageLoanPercent = 100;     // u: the average loan, % of the maximum loan value
+    double costOfFunds = 0;              // c: % per year
+    double acquisitionCost = 0;          // K: per new loan
+
+    bool operator==(const BusinessCase&) const = default;
 };
 
 } // namespace lendora

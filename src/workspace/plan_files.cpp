@@ -27,6 +27,14 @@ QStringList analysisFiles(int plan) {
     return {strategiesFile(plan), featuresFile(plan), flagsFile(plan), segmentsFile(plan)};
 }
 
+QString businessCaseFile(int plan) {
+    return planFile(plan, "_0bc.lnd");
+}
+
+QStringList numberedFiles(int plan) {
+    return analysisFiles(plan) << businessCaseFile(plan);
+}
+
 std::vector<FileStep> analysisFileSteps(const std::vector<int>& storedNumbers, int storedCount) {
     std::vector<FileStep> steps;
     std::set<int> kept;

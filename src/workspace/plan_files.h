@@ -17,6 +17,12 @@ QString featuresFile(int plan);
 QString flagsFile(int plan);
 QString segmentsFile(int plan);
 QStringList analysisFiles(int plan);
+// "n_0bc.lnd": the business case of plan n.
+QString businessCaseFile(int plan);
+// Every file that belongs to plan n by its number: the analysis files and
+// the business case. They follow the plan when it is renumbered and go with
+// it when it is deleted.
+QStringList numberedFiles(int plan);
 
 // One step of carrying the analysis files along: the files of plan number
 // `from` become those of plan number `to`. from = 0: number `to` goes to a

@@ -434,8 +434,8 @@ WriteStatus Workspace::savePlans(const std::vector<PlanDraft>& drafts) {
     changes.write(registry::plansFile, registry::plansBytes(next));
     for (const planfiles::FileStep& step :
          planfiles::analysisFileSteps(storedNumbers, planCount())) {
-        const QStringList targets = planfiles::analysisFiles(step.to);
-        const QStringList sources = planfiles::analysisFiles(step.from);
+        const QStringList targets = planfiles::numberedFiles(step.to);
+        const QStringList sources = planfiles::numberedFiles(step.from);
         for (int i = 0; i < sources.size(); ++i) {
             if (step.to == 0)
                 changes.remove(sources[i]);
@@ -535,6 +535,29 @@ std::vector<SavedStrategy> Workspace::strategies(PlanId id) const {
         bytesOf(planfiles::strategiesFile(number)), bytesOf(planfiles::featuresFile(number)),
         bytesOf(planfiles::flagsFile(number)), bytesOf(planfiles::segmentsFile(number))};
     return plancodec::parseAnalysis(files, int(segments(current->audience).size()));
+}
+
+Workspace::StoredBusinessCase Workspace::businessCase(PlanId id) const {
+    const int number = planNumber(id);
+    const QString name = planfiles::businessCaseFile(number);
+    if (number == 0 || !folder_.exists(name))
+        return {};
+    const std::optional<QByteArray> bytes = folder_.readBytes(name);
+    std::optional<BusinessCase> inputs =
+        bytes ? plancodec::parseBusinessCase(*bytes) : std::nullopt;
+    return {inputs, !inputs.has_value()};
+}
+
+WriteStatus Workspace::saveBusinessCase(PlanId id, const BusinessCase& inputs) {
+    const int number = planNumber(id);
+    if (number == 0)
+        return WriteStatus::failure(registry::plansFile, u"the plan is no longer listed"_s);
+    FolderChanges changes;
+    changes.write(planfiles::businessCaseFile(number), plancodec::businessCaseBytes(inputs));
+    WriteStatus status = apply(changes);
+    if (status.ok())
+        emit businessCaseChanged(id);
+    return status;
 }
 
 WriteStatus Workspace::savePoll(PlanId id, int product, const ProductCounts& counts,

@@ -155,6 +155,16 @@ public:
     // segments) and the plan's new completion in "pptb.lnd".
     WriteStatus savePoll(PlanId plan, int product, const ProductCounts& counts,
                          PollCompletion completion);
+    // The plan's business case as stored: none when it has no file yet, and
+    // `damaged` when its file cannot be read as one.
+    struct StoredBusinessCase {
+        std::optional<BusinessCase> inputs;
+        bool damaged = false;
+    };
+    StoredBusinessCase businessCase(PlanId plan) const;
+    // Stores the plan's business case in "n_0bc.lnd".
+    WriteStatus saveBusinessCase(PlanId plan, const BusinessCase& inputs);
+
     // An analysis save: the plan's four analysis files and its flag "Yes".
     // No strategy leaves the files as they are.
     WriteStatus saveAnalysis(PlanId plan, const std::vector<SavedStrategy>& strategies);
@@ -188,6 +198,7 @@ signals:
     void planChanged(PlanId plan);     // its poll or analysis flag
     void pollChanged(PlanId plan);     // a product's counts were saved
     void analysisChanged(PlanId plan); // its strategies were saved or withdrawn
+    void businessCaseChanged(PlanId plan);
     void selectionChanged();
     // The registries were read again: every window shows them afresh.
     void reloaded();

@@ -5,7 +5,7 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREF
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-foreach(path bin/lendora share/applications/lendora.desktop
+foreach(path bin/lendora libexec/lendora/lendora-workbook share/applications/lendora.desktop
         share/icons/hicolor/scalable/apps/lendora.svg
         share/icons/hicolor/48x48/apps/lendora.png share/icons/hicolor/256x256/apps/lendora.png)
     if(NOT EXISTS "${PREFIX}/${path}")

@@ -7,7 +7,7 @@
 #include <vector>
 
 // Workbooks for the tests, written by libxlsxwriter (through the
-// lendora_workbook_writer program, whose script is described in
+// lendora-workbook program, whose script is described in
 // tests/support/workbook_writer_tool.cpp): an independent writer, so the
 // reader is tried on files as spreadsheet programs make them.
 namespace lendora::test {

@@ -202,6 +202,9 @@ TEST(WorkspacePlans, ASaveRenumbersPlansAndTheirFilesFollow) {
     EXPECT_NE(workspace.plan(3)->id, deleted);
     EXPECT_EQ(workspace.selectedPlanRow(), 2) << "the selection follows its plan";
     EXPECT_EQ(workspace.selectedPlan(), third);
+    EXPECT_EQ(workspace.businessCase(second).inputs, (BusinessCase{{2000, 300}, 75, 5.5, 120}))
+        << "the business case went with its plan";
+    EXPECT_FALSE(workspace.businessCase(third).inputs);
 
     // The plan given another audience is another plan; the selected one is gone.
     workspace.selectPlan(3);
@@ -281,6 +284,22 @@ TEST(WorkspacePlans, PollAndAnalysisSavesStoreTheFlagWithTheirFiles) {
     EXPECT_FALSE(reopened.plan(2)->analysed);
     EXPECT_EQ(model.text(2, 6), "No");
     EXPECT_EQ(changed.count(), 3);
+}
+
+TEST(WorkspacePlans, TheBusinessCaseIsStoredWholeAndADamagedOneIsTold) {
+    Opened opened("workspace/plan_save");
+    Workspace& workspace = opened.workspace;
+    const PlanId plan = workspace.plan(3)->id;
+    EXPECT_EQ(workspace.businessCase(plan).inputs, std::nullopt);
+    EXPECT_FALSE(workspace.businessCase(plan).damaged) << "no file is no damage";
+    QSignalSpy saved(&workspace, &Workspace::businessCaseChanged);
+    const BusinessCase inputs{{10, 20, 30}, 50, 0, 0};
+    ASSERT_TRUE(workspace.saveBusinessCase(plan, inputs).ok());
+    EXPECT_EQ(saved.count(), 1);
+    EXPECT_EQ(workspace.businessCase(plan).inputs, inputs);
+    opened.folder.write("3_0bc.lnd", "1,\"Young\"\r\n");
+    EXPECT_TRUE(workspace.businessCase(plan).damaged);
+    EXPECT_FALSE(workspace.businessCase(plan).inputs);
 }
 
 TEST(WorkspaceSelection, OnlyARowWithAProjectNameSelectsAPlan) {

@@ -1,0 +1,247 @@
+#include "spreadsheet/workbook.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lendora::spreadsheet {
+
+using namespace Qt::StringLiterals;
+
+Cell Cell::ofText(QString text, bool bold) {
+    Cell cell;
+    cell.kind = Kind::Text;
+    cell.text = std::move(text);
+    cell.bold = bold;
+    return cell;
+}
+
+Cell Cell::ofNumber(double number, QString numberFormat) {
+    Cell cell;
+    cell.kind = Kind::Number;
+    cell.number = number;
+    cell.numberFormat = std::move(numberFormat);
+    return cell;
+}
+
+Cell& Sheet::at(int row, int column) {
+    if (int(rows.size()) <= row)
+        rows.resize(size_t(row) + 1);
+    std::vector<Cell>& cells = rows[size_t(row)];
+    if (int(cells.size()) <= column)
+        cells.resize(size_t(column) + 1);
+    return cells[size_t(column)];
+}
+
+Sheet& Workbook::addSheet(const QString& wantedName) {
+    std::vector<QString> taken;
+    for (const Sheet& sheet : sheets)
+        taken.push_back(sheet.name);
+    sheets.push_back(Sheet{sheetName(wantedName, taken), {}, 0, 0, {}});
+    return sheets.back();
+}
+
+QString sheetName(const QString& wanted, const std::vector<QString>& taken) {
+    constexpr int longest = 31;
+    QString name;
+    for (QChar c : wanted)
+        name +=
+            QStringView(u"[]:*?/\\").contains(c) || c.category() == QChar::Other_Control ? u' ' : c;
+    name = name.simplified();
+    while (name.startsWith(u'\''))
+        name.remove(0, 1);
+    while (name.endsWith(u'\''))
+        name.chop(1);
+    if (name.isEmpty())
+        name = u"Sheet"_s;
+    const auto isTaken = [&](const QString& candidate) {
+        return std::any_of(taken.begin(), taken.end(), [&](const QString& t) {
+            return t.compare(candidate, Qt::CaseInsensitive) == 0;
+        });
+    };
+    QString candidate = name.left(longest).trimmed();
+    for (int n = 2; isTaken(candidate); ++n) {
+        const QString suffix = u" ("_s + QString::number(n) + u')';
+        candidate = name.left(longest - int(suffix.size())).trimmed() + suffix;
+    }
+    return candidate;
+}
+
+QString columnLetters(int column) {
+    QString letters;
+    for (int c = column + 1; c > 0; c = (c - 1) / 26)
+        letters.prepend(QChar(u'A' + (c - 1) % 26));
+    return letters;
+}
+
+namespace {
+QString sheetPrefix(const QString& sheet) {
+    QString quoted = sheet;
+    quoted.replace(u'\'', u"''"_s);
+    return u"='"_s + quoted + u"'!"_s;
+}
+QString absolute(int row, int column) {
+    return u'$' + columnLetters(column) + u'$' + QString::number(row + 1);
+}
+} // namespace
+
+QString rangeReference(const QString& sheet, const Range& range) {
+    return sheetPrefix(sheet) + absolute(range.firstRow, range.firstColumn) + u':' +
+           absolute(range.lastRow, range.lastColumn);
+}
+
+QString cellReference(const QString& sheet, const CellAt& cell) {
+    return sheetPrefix(sheet) + absolute(cell.row, cell.column);
+}
+
+namespace {
+
+QString field(QString text) {
+    return text.replace(u'\\', u"\\\\"_s)
+        .replace(u'\t', u"\\t"_s)
+        .replace(u'\n', u"\\n"_s)
+        .replace(u'\r', u"\\r"_s);
+}
+
+QString line(const QStringList& fields) {
+    QStringList escaped;
+    for (const QString& f : fields)
+        escaped << field(f);
+    return escaped.join(u'\t') + u'\n';
+}
+
+// How many characters the cell shows: its text, or its number in its format.
+int shownLength(const Cell& cell) {
+    switch (cell.kind) {
+    case Cell::Kind::Empty:
+        return 0;
+    case Cell::Kind::Text:
+        return int(std::min<qsizetype>(cell.text.size(), 200));
+    case Cell::Kind::Number: {
+        const qsizetype point = cell.numberFormat.indexOf(u'.');
+        const int decimals = point < 0 ? 0 : int(cell.numberFormat.size() - point - 1);
+        return int(
+            QString::number(cell.number, 'f', cell.numberFormat.isEmpty() ? 2 : decimals).size());
+    }
+    }
+    return 0;
+}
+
+QString cellLine(int row, int column, const Cell& cell) {
+    const QString at[] = {QString::number(row), QString::number(column)};
+    const QString style = cell.bold ? u"bold"_s : QString();
+    switch (cell.kind) {
+    case Cell::Kind::Empty:
+        return cell.bold ? line({u"cell"_s, at[0], at[1], u"blank"_s, QString(), QString(), style})
+                         : QString();
+    case Cell::Kind::Text:
+        return line({u"cell"_s, at[0], at[1], u"string"_s, cell.text.left(longestCellText),
+                     QString(), style});
+    case Cell::Kind::Number:
+        // No infinity or NaN reaches a file: such a cell stays empty.
+        if (!std::isfinite(cell.number))
+            return QString();
+        return line({u"cell"_s, at[0], at[1], u"number"_s, QString::number(cell.number, 'g', 17),
+                     cell.numberFormat, style});
+    }
+    return QString();
+}
+
+const char* chartKind(Chart::Kind kind) {
+    switch (kind) {
+    case Chart::Kind::Bar:
+        return "bar";
+    case Chart::Kind::Line:
+        return "line";
+    case Chart::Kind::Column:
+        break;
+    }
+    return "column";
+}
+
+} // namespace
+
+QByteArray workbookScript(const Workbook& workbook) {
+    QString script;
+    for (const Sheet& sheet : workbook.sheets) {
+        script += line({u"sheet"_s, sheet.name});
+        std::vector<int> widths;
+        for (size_t r = 0; r < sheet.rows.size(); ++r)
+            for (size_t c = 0; c < sheet.rows[r].size(); ++c) {
+                script += cellLine(int(r), int(c), sheet.rows[r][c]);
+                if (widths.size() <= c)
+                    widths.resize(c + 1, 0);
+                widths[c] = std::max(widths[c], shownLength(sheet.rows[r][c]));
+            }
+        // A little room beside the longest entry, within reason.
+        for (size_t c = 0; c < widths.size(); ++c)
+            script += line({u"width"_s, QString::number(c),
+                            QString::number(std::clamp(widths[c] + 2, 8, 60))});
+        if (sheet.frozenRows > 0 || sheet.frozenColumns > 0)
+            script += line({u"freeze"_s, QString::number(sheet.frozenRows),
+                            QString::number(sheet.frozenColumns)});
+        for (const Chart& chart : sheet.charts) {
+            script += line({u"chart"_s, QString::fromLatin1(chartKind(chart.kind)),
+                            QString::number(chart.row), QString::number(chart.column),
+                            QString::number(chart.width), QString::number(chart.height),
+                            chart.title, chart.categoryTitle, chart.valueTitle});
+            for (const Chart::Series& series : chart.series)
+                script += line(
+                    {u"series"_s,
+                     series.nameCell ? cellReference(sheet.name, *series.nameCell) : series.name,
+                     rangeReference(sheet.name, series.categories),
+                     rangeReference(sheet.name, series.values)});
+        }
+    }
+    return script.toUtf8();
+}
+
+QString writerProgram() {
+    const QDir here(QCoreApplication::applicationDirPath());
+    const QString candidates[] = {
+        here.filePath(u"lendora-workbook"_s),
+        here.filePath(u"../"_s + QStringLiteral(LENDORA_WORKBOOK_WRITER_INSTALLED)),
+        QStringLiteral(LENDORA_WORKBOOK_WRITER_BUILT),
+    };
+    for (const QString& candidate : candidates)
+        if (QFileInfo(candidate).isExecutable() && QFileInfo(candidate).isFile())
+            return QFileInfo(candidate).absoluteFilePath();
+    return {};
+}
+
+WrittenWorkbook writeWorkbook(const Workbook& workbook) {
+    const auto failed = [](const QString& reason) { return WrittenWorkbook{{}, reason}; };
+    const QString program = writerProgram();
+    if (program.isEmpty())
+        return failed(QCoreApplication::translate(
+            "lendora::spreadsheet", "the workbook writer (lendora-workbook) is not installed"));
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return failed(dir.errorString());
+    const QString path = dir.filePath(u"workbook.xlsx"_s);
+    QProcess writer;
+    writer.start(program, {path});
+    if (!writer.waitForStarted())
+        return failed(writer.errorString());
+    writer.write(workbookScript(workbook));
+    writer.closeWriteChannel();
+    if (!writer.waitForFinished(-1) || writer.exitStatus() != QProcess::NormalExit ||
+        writer.exitCode() != 0) {
+        // The writer's own reason comes last, after any warning of the library.
+        const QString said =
+            QString::fromLocal8Bit(writer.readAllStandardError()).trimmed().split(u'\n').last();
+        return failed(said.isEmpty() ? writer.errorString() : said);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(file.errorString());
+    return {file.readAll(), {}};
+}
+
+} // namespace lendora::spreadsheet
