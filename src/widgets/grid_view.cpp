@@ -118,6 +118,12 @@ void GridModel::gridRowsRemoved(const Grid&, int, int) {
     resetting_ = false;
 }
 
+void GridModel::gridDestroyed(const Grid&) {
+    beginResetModel();
+    grid_ = &none_;
+    endResetModel();
+}
+
 GridView::GridView(Grid& grid, const QString& objectName, QWidget* parent)
     : QTableView(parent)
     , gridModel_(new GridModel(grid, this)) {
