@@ -137,11 +137,8 @@ GridView::GridView(QAbstractItemModel* model, const QString& objectName, QWidget
 
 void GridView::setUp(QAbstractItemModel* model, const QString& objectName) {
     setObjectName(objectName);
-    setModel(model);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setAlternatingRowColors(true);
+    // The headers are set up before the model comes: set afterwards, every
+    // row of a large table would be resized one by one.
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -149,6 +146,11 @@ void GridView::setUp(QAbstractItemModel* model, const QString& objectName) {
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setDefaultSectionSize(110);
+    setModel(model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(true);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& index) { emit gridRowClicked(index.row() + 1); });
     connect(model, &QAbstractItemModel::modelReset, this, &GridView::scheduleFit);

@@ -193,11 +193,6 @@ WriteStatus Workspace::apply(const FolderChanges& changes) {
     return status;
 }
 
-void Workspace::stampRegistries() {
-    for (const QString& name : registryFiles)
-        stamps_[name] = FileStamp::of(folder_, name, true);
-}
-
 void Workspace::stampWritten(const FolderChanges& changes) {
     if (stamps_.empty())
         return;
@@ -252,16 +247,31 @@ WriteStatus Workspace::load() {
     projects_.clear();
     audiences_.clear();
     plans_.clear();
-    stampRegistries(); // before reading: a change made meanwhile counts as a change
-    if (folder_.readFlag(registry::projectsFlag) == 1)
-        if (auto bytes = folder_.readBytes(registry::projectsFile))
+    // Every registry and flag file is stamped as it is read: the stamps are
+    // what this copy knows.
+    stamps_.clear();
+    auto read = [this](const QString& name) {
+        std::optional<QByteArray> bytes;
+        stamps_[name] = FileStamp::read(folder_, name, bytes);
+        return bytes;
+    };
+    auto flag = [&](const QString& name) {
+        const std::optional<QByteArray> bytes = read(name);
+        return bytes ? flagValue(*bytes) : 0.0;
+    };
+    if (flag(registry::projectsFlag) == 1)
+        if (auto bytes = read(registry::projectsFile))
             projects_ = registry::parseProjects(*bytes);
-    if (folder_.readFlag(registry::audiencesFlag) == 1)
-        if (auto bytes = folder_.readBytes(registry::audiencesFile))
+    if (flag(registry::audiencesFlag) == 1)
+        if (auto bytes = read(registry::audiencesFile))
             audiences_ = registry::parseAudiences(*bytes);
-    if (toWhole(folder_.readFlag(registry::plansFlag)) == 1)
-        if (auto bytes = folder_.readBytes(registry::plansFile))
+    if (toWhole(flag(registry::plansFlag)) == 1)
+        if (auto bytes = read(registry::plansFile))
             plans_ = registry::parsePlans(*bytes);
+    // A registry its flag leaves unread is stamped all the same.
+    for (const QString& name : registryFiles)
+        if (!stamps_.count(name))
+            (void)read(name);
     for (auto& plan : plans_)
         if (plan)
             plan->id = newId();

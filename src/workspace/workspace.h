@@ -215,7 +215,6 @@ private:
     QString changedRegistry(bool content) const;
     // The reason a save is refused, empty when it may go ahead.
     QString refusal();
-    void stampRegistries();
     void stampWritten(const FolderChanges& changes);
     PlanId newId() { return PlanId{++lastId_}; }
     int indexOf(PlanId id) const;
