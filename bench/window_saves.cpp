@@ -6,7 +6,7 @@
 //  - a poll Save (poll file plus plan registry rewrite) with 100,000 plans.
 #include "analysis/plan_analysis.h"
 #include "audience/segment_file.h"
-#include "poll/poll_entry.h"
+#include "poll/poll_session.h"
 #include "poll/poll_tables.h"
 #include "shell/startup.h"
 #include "shell/ui/main_window.h"
@@ -211,16 +211,17 @@ void BM_PollSaveWith100000Plans(benchmark::State& state) {
     setRow(segments, 2, {"2", "Married"});
     const Plan& plan = *workspace.plan(5000);
     (void)folder.writeBytes(segments::fileName(plan.audience), segments::bytes(segments));
-    poll::PollEntry entry;
-    entry.layOut(folder, plan, 5000);
-    Grid& table = entry.tabs[0].table;
-    for (int r = 1; r <= 2; ++r)
-        for (int f = 1; f <= poll::featureCount; ++f)
-            table.setText(r, f, QString::number(r + f));
-    poll::computeTotals(table);
-    entry.completeFlag(poll::product::own) = true;
+    // Both segments entered as the window enters them: the own product is complete.
+    poll::PollSession session(workspace, plan.id);
+    for (int r = 1; r <= 2; ++r) {
+        for (int f = 1; f <= poll::featureCount; ++f) {
+            session.setFieldText(poll::product::own, f, QString::number(r + f));
+            (void)session.confirmField(poll::product::own, f);
+        }
+        session.next(poll::product::own);
+    }
     for (auto _ : state) {
-        if (!entry.save(workspace, plan.id, poll::product::own).ok())
+        if (!session.save(poll::product::own).ok())
             state.SkipWithError("save failed");
     }
 }

@@ -19,6 +19,13 @@ bool isSegmentRow(const Grid& table, int row) {
     return row >= 1 && row <= count(table);
 }
 
+SegmentDescriptions descriptions(const Grid& table) {
+    SegmentDescriptions all;
+    for (int i = 1; i <= count(table); ++i)
+        all.push_back(table.text(i, descriptionColumn));
+    return all;
+}
+
 int add(Grid& table, const QString& description) {
     const int i = table.rowCount() - 1;
     table.setText(i, idColumn, QString::number(i));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/grid.h"
+#include "workspace/plan_data.h"
 
 #include <QString>
 
@@ -20,6 +21,9 @@ int count(const Grid& table);
 
 // Whether the row holds a segment (not the heading and not the trailing row).
 bool isSegmentRow(const Grid& table, int row);
+
+// The descriptions of rows 1 to N.
+SegmentDescriptions descriptions(const Grid& table);
 
 // Puts a new segment into the trailing row and appends a fresh empty row.
 // Returns the new segment's number.

@@ -16,23 +16,23 @@ QString competitor2Cell(const QString& fieldText) {
     return value ? floatText(float(*value)) : u"0"_s;
 }
 
-Grid detailsTable(const wizard::FieldTexts& t) {
-    Grid table(detailsRows, details::columnCount);
-    table.setHeadings(detailsHeadings());
-    table.setText(1, details::name, t.projectName());
-    table.setText(2, details::name, t.competitor(1));
-    table.setText(3, details::name, t.competitor(2));
-    for (int row = 1; row <= 3; ++row)
-        table.setText(row, details::brand, t.brandOf(row - 1));
-    // Steps 4 to 11 fill columns 2 to 9, one brand per row.
-    for (int step = 4; step <= wizard::stepCount; ++step) {
-        const int column = details::marketShare + (step - 4);
-        for (int brand = 0; brand < 3; ++brand) {
-            const QString& text = t.at(step, brand);
-            table.setText(brand + 1, column, brand == 2 ? competitor2Cell(text) : text);
-        }
+ProjectDetails projectDetails(const wizard::FieldTexts& t) {
+    ProjectDetails details;
+    const QString names[brandCount] = {t.projectName(), t.competitor(1), t.competitor(2)};
+    for (int b = 0; b < brandCount; ++b) {
+        BrandDetails& brand = details.brands[size_t(b)];
+        brand.name = names[b];
+        brand.brand = t.brandOf(b);
+        // Steps 4 to 11: the market share, then the seven features.
+        auto value = [&](int step) {
+            const QString& text = t.at(step, b);
+            return TypedNumber(b == 2 ? competitor2Cell(text) : text);
+        };
+        brand.marketShare = value(4);
+        for (int f = 0; f < featureCount; ++f)
+            brand.features[size_t(f)] = value(5 + f);
     }
-    return table;
+    return details;
 }
 
 Project project(const wizard::FieldTexts& t) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "basic_details/wizard_steps.h"
-#include "storage/grid.h"
+#include "workspace/plan_data.h"
 #include "workspace/records.h"
 
 #include <QString>
@@ -11,8 +11,6 @@
 // projects table and the Basic Details table that Save stores.
 namespace lendora::finish {
 
-constexpr int detailsRows = 4;
-
 // The ten headings of a Basic Details table, in the fixed feature order.
 QStringList detailsHeadings();
 
@@ -21,10 +19,10 @@ QStringList detailsHeadings();
 // text is not a number as a whole.
 QString competitor2Cell(const QString& fieldText);
 
-// The 4 x 10 Basic Details table: headings, then the own product, competitor
-// 1 and competitor 2. Cells hold the field texts as typed, except the
-// competitor 2 values, which are converted.
-Grid detailsTable(const wizard::FieldTexts& texts);
+// The project's details: the own product, competitor 1 and competitor 2.
+// Values keep the field texts as typed, except the competitor 2 values, which
+// are converted.
+ProjectDetails projectDetails(const wizard::FieldTexts& texts);
 
 // The project as Finish lists it: its names and status "KickOff".
 Project project(const wizard::FieldTexts& texts);

@@ -178,13 +178,13 @@ FeatureCodes featureCodesOf(const SurveyColumn& column) {
     return highest == featureCount ? FeatureCodes::PollTable : FeatureCodes::Questionnaire;
 }
 
-ImportChoices importChoices(const Grid& pollTable, const Grid& details) {
+ImportChoices importChoices(const SegmentDescriptions& segments, const ProjectDetails& details) {
     ImportChoices choices;
-    for (int r = 1; r < pollTable.rowCount() - 1; ++r)
-        choices.segments.append(pollTable.text(r, 0));
+    for (const QString& segment : segments)
+        choices.segments.append(segment);
     for (int k = 0; k < productCount; ++k)
-        choices.productNames[size_t(k)] = {details.text(k + 1, details::name),
-                                           details.text(k + 1, details::brand)};
+        choices.productNames[size_t(k)] = {details.brands[size_t(k)].name,
+                                           details.brands[size_t(k)].brand};
     return choices;
 }
 

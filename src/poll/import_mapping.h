@@ -2,7 +2,7 @@
 
 #include "poll/poll_tables.h"
 #include "poll/survey_responses.h"
-#include "storage/grid.h"
+#include "workspace/plan_data.h"
 
 #include <QHash>
 #include <QString>
@@ -30,9 +30,9 @@ struct ImportChoices {
     QString targetText(Role role, int target) const;
 };
 
-// The choices of a plan: the segments of a laid-out poll table (column 0 of
-// its segment rows) and the products' names and brands of its details table.
-ImportChoices importChoices(const Grid& pollTable, const Grid& details);
+// The choices of a plan: its audience's segments and the products' names
+// and brands of its project.
+ImportChoices importChoices(const SegmentDescriptions& segments, const ProjectDetails& details);
 
 // How the numbers of a feature column are read: the questionnaire's six
 // options (no EMI: 1 Interest ... 5 Repayment Period, 6 Freebies), or, when

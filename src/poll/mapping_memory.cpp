@@ -27,9 +27,9 @@ bool RememberedMapping::empty() const {
     return true;
 }
 
-RememberedMapping recallMapping(const RecordFolder& folder, long long project, long long audience) {
+RememberedMapping recallMapping(const QByteArray& mappings, long long project, long long audience) {
     RememberedMapping remembered;
-    for (const QStringList& items : folder.readRecords(mappingFile, mappingItemCount)) {
+    for (const QStringList& items : readAllRecords(mappings, mappingItemCount)) {
         if (!samePlan(items, project, audience))
             continue;
         for (int r = 0; r < roleCount; ++r) {
@@ -79,10 +79,10 @@ ImportMapping mappingFor(const RememberedMapping& remembered, const SurveyRespon
     return mapping;
 }
 
-QByteArray rememberMapping(const RecordFolder& folder, long long project, long long audience,
+QByteArray rememberMapping(const QByteArray& mappings, long long project, long long audience,
                            const ImportMapping& mapping, const SurveyResponses& responses) {
     RecordWriter writer;
-    for (const QStringList& items : folder.readRecords(mappingFile, mappingItemCount)) {
+    for (const QStringList& items : readAllRecords(mappings, mappingItemCount)) {
         if (samePlan(items, project, audience))
             continue;
         writer.whole(toWhole(leadingNumber(items[0])));

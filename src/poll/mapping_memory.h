@@ -2,7 +2,6 @@
 
 #include "poll/import_mapping.h"
 #include "poll/survey_responses.h"
-#include "storage/record_file.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -10,8 +9,9 @@
 
 #include <array>
 
-// The last import mapping of each plan, kept in "pollmap.lnd" so that the
-// next wave of the same survey imports in one step. A plan is named by its
+// The last import mapping of each plan, kept in the Workspace's import
+// mappings file ("pollmap.lnd") so that the next wave of the same survey
+// imports in one step. A plan is named by its
 // project and audience numbers, as its poll files are. Records of 5 items:
 // the project number, the audience number, a role text, a text and a number:
 //   "Segment column", the field name of the segment column, 0
@@ -20,7 +20,6 @@
 // 1 to 7).
 namespace lendora::poll {
 
-inline const QString mappingFile = QStringLiteral("pollmap.lnd");
 constexpr int mappingItemCount = 5;
 
 struct RememberedMapping {
@@ -31,7 +30,8 @@ struct RememberedMapping {
     bool empty() const;
 };
 
-RememberedMapping recallMapping(const RecordFolder& folder, long long project, long long audience);
+// The plan's mapping in the bytes of the mappings file.
+RememberedMapping recallMapping(const QByteArray& mappings, long long project, long long audience);
 
 // The mapping for a file: the remembered columns where the file has a column
 // of that name (the defaults otherwise), every answer given its remembered
@@ -39,9 +39,9 @@ RememberedMapping recallMapping(const RecordFolder& folder, long long project, l
 ImportMapping mappingFor(const RememberedMapping& remembered, const SurveyResponses& responses,
                          const ImportChoices& choices);
 
-// The bytes of the mapping file with this plan's records replaced by the
+// The bytes of the mappings file with this plan's records replaced by the
 // mapping; the other plans' records stay as they were.
-QByteArray rememberMapping(const RecordFolder& folder, long long project, long long audience,
+QByteArray rememberMapping(const QByteArray& mappings, long long project, long long audience,
                            const ImportMapping& mapping, const SurveyResponses& responses);
 
 } // namespace lendora::poll

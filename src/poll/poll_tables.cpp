@@ -81,6 +81,38 @@ void computeTotals(Grid& table) {
     }
 }
 
+std::array<float, totalColumn> columnTotals(const ProductCounts& counts) {
+    std::array<float, totalColumn> sums{};
+    auto add = [](float& sum, const PollCount& count) {
+        if (std::optional<float> next = toSingle(double(sum) + count.value_or(0)))
+            sum = *next;
+    };
+    for (const SegmentCounts& segment : counts.segments) {
+        for (int f = 0; f < featureCount; ++f)
+            add(sums[size_t(f)], segment.features[size_t(f)]);
+        add(sums[totalColumn - 1], segment.total);
+    }
+    return sums;
+}
+
+QString countText(const PollCount& count) {
+    return count ? doubleText(*count) : QString();
+}
+
+SegmentCounts enteredCounts(const std::array<QString, featureCount>& fieldTexts) {
+    // A count keeps the digits its cell and its file show (15 significant).
+    auto shown = [](double value) { return leadingNumber(doubleText(value)); };
+    SegmentCounts segment;
+    double total = 0;
+    for (int f = 0; f < featureCount; ++f) {
+        const double count = leadingNumber(fieldTexts[size_t(f)]);
+        segment.features[size_t(f)] = shown(count);
+        total += count;
+    }
+    segment.total = shown(total);
+    return segment;
+}
+
 void writeCounts(Grid& table, int row, const std::array<QString, featureCount>& fieldTexts) {
     double total = 0;
     for (int f = 0; f < featureCount; ++f) {

@@ -69,6 +69,19 @@ ProductCounts productCounts(const Grid& table);
 // leading numbers of the segment rows (empty cells count as 0).
 void computeTotals(Grid& table);
 
+// The same for typed counts: columns 1 to 7 the features, column 8 the
+// segment totals (index 0 stands for column 1). A count not entered adds 0;
+// an addition whose result does not fit a float is left out.
+std::array<float, totalColumn> columnTotals(const ProductCounts& counts);
+
+// A count as its cell shows it: its shortest decimal form, empty when it was
+// not entered.
+QString countText(const PollCount& count);
+
+// The counts of a segment as the entry fields give them: each field's leading
+// number ("007" counts 7, a word 0) and their sum as the segment total.
+SegmentCounts enteredCounts(const std::array<QString, featureCount>& fieldTexts);
+
 // Writes the seven counts of segment row `row` from the entry field texts
 // (their leading numbers, so "007" becomes "7") and the segment total.
 void writeCounts(Grid& table, int row, const std::array<QString, featureCount>& fieldTexts);

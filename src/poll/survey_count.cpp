@@ -183,15 +183,14 @@ QString skippedNotice(const PollCounts& counts, const SurveyResponses& responses
              parts.join(QStringLiteral("; ")));
 }
 
-void putCounts(const PollCounts& counts, int product, Grid& table) {
-    const int rows = std::min(table.rowCount() - 2, counts.segments);
-    for (int r = 1; r <= rows; ++r) {
+void putCounts(const PollCounts& counts, int product, ProductCounts& into) {
+    const int segments = std::min(int(into.segments.size()), counts.segments);
+    for (int r = 1; r <= segments; ++r) {
         std::array<QString, featureCount> texts;
         for (int f = 1; f <= featureCount; ++f)
             texts[size_t(f - 1)] = QString::number(counts.at(product, r, f));
-        writeCounts(table, r, texts);
+        into.segments[size_t(r - 1)] = enteredCounts(texts);
     }
-    computeTotals(table);
 }
 
 } // namespace lendora::poll

@@ -2,7 +2,7 @@
 
 #include "poll/import_mapping.h"
 #include "poll/survey_responses.h"
-#include "storage/grid.h"
+#include "workspace/plan_data.h"
 
 #include <QString>
 
@@ -49,8 +49,8 @@ PollCounts countResponses(const SurveyResponses& responses, const ImportMapping&
 QString skippedNotice(const PollCounts& counts, const SurveyResponses& responses,
                       const ImportMapping& mapping);
 
-// Writes the product's counts into the count cells of a laid-out poll table,
-// as typing them and pressing Next writes them, and recomputes its totals.
-void putCounts(const PollCounts& counts, int product, Grid& table);
+// Puts the product's counts into its segments (those both have), as typing
+// them and pressing Next puts them.
+void putCounts(const PollCounts& counts, int product, ProductCounts& into);
 
 } // namespace lendora::poll

@@ -1,6 +1,5 @@
 #include "questionnaire/preview_texts.h"
 
-#include "storage/details_file.h"
 #include "storage/numbers.h"
 
 namespace lendora::questionnaire {
@@ -20,14 +19,15 @@ QString freebiesText(const QString& stored) {
     return floatText(float(leadingNumber(stored)));
 }
 
-QStringList featureCaptions(const Grid& details, int product) {
-    const auto value = [&](int column) { return details.text(product, column); };
-    return {u"Interest - "_s + value(details::interest),
-            u"Maximum Eligible Income - "_s + value(details::minIncome),
-            u"Maximum Loan Value - "_s + value(details::loanValue),
-            u"Maximum Loan Percentage - "_s + value(details::loanPercentage),
-            u"Repament Period - "_s + value(details::repaymentPeriod),
-            u"Freebies - "_s + freebiesText(value(details::freebies))};
+QStringList featureCaptions(const ProjectDetails& details, int product) {
+    static const BrandDetails none;
+    const BrandDetails& brand =
+        product >= 1 && product <= brandCount ? details.brands[size_t(product - 1)] : none;
+    // The features in their order; the EMI (index 5) is left out.
+    const auto value = [&](int feature) { return brand.features[size_t(feature)].text; };
+    return {u"Interest - "_s + value(0),           u"Maximum Eligible Income - "_s + value(1),
+            u"Maximum Loan Value - "_s + value(2), u"Maximum Loan Percentage - "_s + value(3),
+            u"Repament Period - "_s + value(4),    u"Freebies - "_s + freebiesText(value(6))};
 }
 
 QString recordMessage(const QString& segment, const QString& product, const QString& feature) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/grid.h"
+#include "workspace/plan_data.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,10 +19,10 @@ QString productCaption(int product);
 // holds no number (an empty or missing value).
 QString freebiesText(const QString& stored);
 
-// The captions of the six feature options for product k, taken from row k of
-// a details table (1 own product, 2 competitor 1, 3 competitor 2). The EMI is
+// The captions of the six feature options for product k (1 own product, 2
+// competitor 1, 3 competitor 2), with the brand's values as typed. The EMI is
 // not offered.
-QStringList featureCaptions(const Grid& details, int product);
+QStringList featureCaptions(const ProjectDetails& details, int product);
 
 // Record's message: the chosen segment, product and feature on four lines.
 QString recordMessage(const QString& segment, const QString& product, const QString& feature);

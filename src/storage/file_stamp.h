@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 namespace lendora {
 
 // How a file of a record folder stood when this copy read or wrote it:
@@ -20,6 +22,11 @@ struct FileStamp {
     // The file as it is now; without `content` its bytes are not read and the
     // checksum stays 0.
     static FileStamp of(const RecordFolder& folder, const QString& name, bool content);
+    // The file as it is now, and its bytes read with it (no value when it
+    // is missing or cannot be read): it is stamped before it is read, so a
+    // change made meanwhile counts as a change.
+    static FileStamp read(const RecordFolder& folder, const QString& name,
+                          std::optional<QByteArray>& bytes);
     // The file just written with these bytes.
     static FileStamp written(const RecordFolder& folder, const QString& name,
                              const QByteArray& bytes);

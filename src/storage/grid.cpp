@@ -30,7 +30,12 @@ Grid& Grid::operator=(const Grid& other) {
     return *this;
 }
 
-Grid::~Grid() = default;
+Grid::~Grid() {
+    // An observer may remove itself while it is told.
+    const std::vector<GridObserver*> observers = observers_;
+    for (GridObserver* o : observers)
+        o->gridDestroyed(*this);
+}
 
 bool Grid::contains(int row, int column) const {
     return row >= 0 && row < rows_ && column >= 0 && column < columns_;

@@ -24,6 +24,9 @@ public:
     virtual void gridRowsInserted(const Grid&, int first, int count) = 0;
     virtual void gridRowsAboutToBeRemoved(const Grid&, int first, int count) = 0;
     virtual void gridRowsRemoved(const Grid&, int first, int count) = 0;
+    // The grid goes; the observer must not touch it any more. A view may
+    // outlive the grid it shows (a window's members go before its children).
+    virtual void gridDestroyed(const Grid&) = 0;
 };
 
 // A table of text cells: row 0 is the heading row, records follow, and most

@@ -230,6 +230,20 @@ bool RecordReader::readItems(int k, QStringList& items) {
     return complete;
 }
 
+qsizetype lineFeeds(QByteArrayView bytes) {
+    qsizetype count = 0;
+    const char* at = bytes.data();
+    const char* const end = at + bytes.size();
+    while (at < end) {
+        at = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
+        if (!at)
+            break;
+        ++count;
+        ++at;
+    }
+    return count;
+}
+
 std::vector<QStringList> readAllRecords(const QByteArray& bytes, int itemCount) {
     std::vector<QStringList> records;
     forEachRecord(bytes, itemCount,

@@ -109,6 +109,10 @@ private:
     ItemScanner scanner_;
 };
 
+// The number of line feeds in the bytes: about one record a line, to make
+// room for the records before reading them.
+qsizetype lineFeeds(QByteArrayView bytes);
+
 // Every complete or partial record of k items in the bytes, in file order.
 std::vector<QStringList> readAllRecords(const QByteArray& bytes, int itemCount);
 

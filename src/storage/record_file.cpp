@@ -53,12 +53,14 @@ std::vector<QStringList> RecordFolder::readRecords(const QString& name, int item
     return readAllRecords(*bytes, itemCount);
 }
 
+double flagValue(const QByteArray& bytes) {
+    RecordReader reader(bytes);
+    return leadingNumber(reader.readItem());
+}
+
 double RecordFolder::readFlag(const QString& name) const {
     auto bytes = readBytes(name);
-    if (!bytes)
-        return 0;
-    RecordReader reader(*bytes);
-    return leadingNumber(reader.readItem());
+    return bytes ? flagValue(*bytes) : 0;
 }
 
 WriteStatus RecordFolder::writeBytes(const QString& name, const QByteArray& bytes) const {

@@ -24,6 +24,9 @@ struct WriteStatus {
     }
 };
 
+// The value of a flag file's bytes: the first item as a number, 0 when none.
+double flagValue(const QByteArray& bytes);
+
 // Keeps the first failure of a sequence of writes.
 inline WriteStatus& operator<<(WriteStatus& first, const WriteStatus& next) {
     if (first.ok())

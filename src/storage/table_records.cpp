@@ -31,7 +31,9 @@ void placeRecords(Grid& grid, const std::vector<QStringList>& records, int first
         placeRecord(grid, items, firstItem, firstColumn, appendRowAfterEach);
 }
 
-int recordRow(const TextSource& source, const ItemScanner::Span& span) {
+namespace {
+// The row of an item that is more than plain digits, decoded as text.
+int recordRowOfText(const TextSource& source, const ItemScanner::Span& span) {
     constexpr qsizetype shortItem = 64;
     if (span.length > shortItem)
         return lendora::recordRow(source.decode(span.offset, span.length));
@@ -41,11 +43,26 @@ int recordRow(const TextSource& source, const ItemScanner::Span& span) {
         text[i] = char16_t(static_cast<unsigned char>(bytes[i])); // digits are ASCII
     return toWhole(leadingNumber(QStringView(text, bytes.size())));
 }
+} // namespace
+
+int recordRow(const TextSource& source, const ItemScanner::Span& span) {
+    const QByteArrayView bytes = source.view(span.offset, span.length);
+    // Most items are plain digits, as the program writes numbers.
+    if (bytes.size() < 1 || bytes.size() > 9)
+        return recordRowOfText(source, span);
+    int whole = 0;
+    for (char c : bytes) {
+        if (c < '0' || c > '9')
+            return recordRowOfText(source, span);
+        whole = whole * 10 + (c - '0');
+    }
+    return whole;
+}
 
 void placeRecords(Grid& grid, const QByteArray& bytes, int itemCount, int firstItem,
                   int firstColumn, bool appendRowAfterEach) {
     if (appendRowAfterEach) // about one record a line
-        grid.reserveRows(grid.rowCount() + int(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+        grid.reserveRows(grid.rowCount() + int(lineFeeds(bytes)) + 1);
     // The cells keep spans of the file's bytes, decoded when first read.
     auto source = std::make_shared<const TextSource>(bytes);
     const int sourceNumber = grid.addSource(source);

@@ -107,6 +107,12 @@ void GridModel::gridRowsRemoved(const Grid&, int, int) {
     resetting_ = false;
 }
 
+void GridModel::gridDestroyed(const Grid&) {
+    beginResetModel();
+    grid_ = &none_;
+    endResetModel();
+}
+
 GridView::GridView(Grid& grid, const QString& objectName, QWidget* parent)
     : QTableView(parent)
     , gridModel_(new GridModel(grid, this)) {
@@ -120,13 +126,8 @@ GridView::GridView(QAbstractItemModel* model, const QString& objectName, QWidget
 
 void GridView::setUp(QAbstractItemModel* model, const QString& objectName) {
     setObjectName(objectName);
-    setModel(model);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Several rows may be selected (Shift, Ctrl, Ctrl+A) to be copied; a
-    // click still makes its row the current one.
-    setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setAlternatingRowColors(true);
+    // The headers are set up before the model comes: set afterwards, every
+    // row of a large table would be resized one by one.
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -134,6 +135,13 @@ void GridView::setUp(QAbstractItemModel* model, const QString& objectName) {
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setDefaultSectionSize(110);
+    setModel(model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Several rows may be selected (Shift, Ctrl, Ctrl+A) to be copied; a
+    // click still makes its row the current one.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(true);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& index) { emit gridRowClicked(index.row() + 1); });
     connect(model, &QAbstractItemModel::modelReset, this, &GridView::scheduleFit);

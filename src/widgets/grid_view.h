@@ -35,8 +35,11 @@ private:
     void gridRowsInserted(const Grid&, int first, int count) override;
     void gridRowsAboutToBeRemoved(const Grid&, int first, int count) override;
     void gridRowsRemoved(const Grid&, int first, int count) override;
+    void gridDestroyed(const Grid&) override;
 
     Grid* grid_;
+    // Shown once the grid went.
+    Grid none_;
     bool resetting_ = false;
 };
 

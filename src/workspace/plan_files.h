@@ -9,6 +9,10 @@
 // plan when a save of the plans numbers them anew.
 namespace lendora::planfiles {
 
+// The last import mapping of every plan ("pollmap.lnd"), so that the next
+// wave of the same survey imports in one step.
+inline const QString importMappingsFile = QStringLiteral("pollmap.lnd");
+
 // The four analysis files of plan n: "n_0ff.lnd" (strategy values),
 // "n_0anf.lnd" (per-feature estimates), "n_0fgf.lnd" (change flags) and
 // "n_0sgf.lnd" (per-segment estimates).

@@ -88,7 +88,7 @@ struct Items {
 template <class T, class Make>
 Slots<T> parse(const QByteArray& bytes, int itemCount, Make&& make) {
     Slots<T> entries;
-    entries.reserve(size_t(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+    entries.reserve(size_t(lineFeeds(bytes)) + 1);
     const TextSource source(bytes);
     ItemScanner scanner(source.bytes());
     Items items{source, {}};
@@ -167,13 +167,45 @@ Slots<Audience> parseAudiences(const QByteArray& bytes) {
     });
 }
 
+namespace {
+// The names of the plans' projects or audiences, by number: the plans name
+// each project and audience many times over, and all of them share one text.
+class SharedNames {
+public:
+    QString name(const Items& items, long long number, int item) {
+        const QByteArrayView bytes = items.bytes(item);
+        if (bytes.isEmpty())
+            return QString();
+        // Numbers beyond the registries of everyday use are decoded each time.
+        if (number < 1 || number > 65536)
+            return items.text(item);
+        if (size_t(number) >= names_.size())
+            names_.resize(size_t(number) + 1);
+        Named& named = names_[size_t(number)];
+        if (named.bytes != bytes) {
+            named.bytes = bytes;
+            named.text = items.text(item);
+        }
+        return named.text;
+    }
+
+private:
+    struct Named {
+        QByteArrayView bytes;
+        QString text;
+    };
+    std::vector<Named> names_;
+};
+} // namespace
+
 Slots<Plan> parsePlans(const QByteArray& bytes) {
-    return parse<Plan>(bytes, planItems, [](const Items& items) {
+    SharedNames projects, audiences;
+    return parse<Plan>(bytes, planItems, [&](const Items& items) {
         Plan plan;
         plan.project = items.number(1);
-        plan.projectName = items.text(2);
+        plan.projectName = projects.name(items, plan.project, 2);
         plan.audience = items.number(3);
-        plan.audienceName = items.text(4);
+        plan.audienceName = audiences.name(items, plan.audience, 4);
         plan.poll = parsePoll(items.bytes(5));
         plan.analysed = parseAnalysed(items.bytes(6));
         return plan;

@@ -193,11 +193,6 @@ WriteStatus Workspace::apply(const FolderChanges& changes) {
     return status;
 }
 
-void Workspace::stampRegistries() {
-    for (const QString& name : registryFiles)
-        stamps_[name] = FileStamp::of(folder_, name, true);
-}
-
 void Workspace::stampWritten(const FolderChanges& changes) {
     if (stamps_.empty())
         return;
@@ -252,16 +247,31 @@ WriteStatus Workspace::load() {
     projects_.clear();
     audiences_.clear();
     plans_.clear();
-    stampRegistries(); // before reading: a change made meanwhile counts as a change
-    if (folder_.readFlag(registry::projectsFlag) == 1)
-        if (auto bytes = folder_.readBytes(registry::projectsFile))
+    // Every registry and flag file is stamped as it is read: the stamps are
+    // what this copy knows.
+    stamps_.clear();
+    auto read = [this](const QString& name) {
+        std::optional<QByteArray> bytes;
+        stamps_[name] = FileStamp::read(folder_, name, bytes);
+        return bytes;
+    };
+    auto flag = [&](const QString& name) {
+        const std::optional<QByteArray> bytes = read(name);
+        return bytes ? flagValue(*bytes) : 0.0;
+    };
+    if (flag(registry::projectsFlag) == 1)
+        if (auto bytes = read(registry::projectsFile))
             projects_ = registry::parseProjects(*bytes);
-    if (folder_.readFlag(registry::audiencesFlag) == 1)
-        if (auto bytes = folder_.readBytes(registry::audiencesFile))
+    if (flag(registry::audiencesFlag) == 1)
+        if (auto bytes = read(registry::audiencesFile))
             audiences_ = registry::parseAudiences(*bytes);
-    if (toWhole(folder_.readFlag(registry::plansFlag)) == 1)
-        if (auto bytes = folder_.readBytes(registry::plansFile))
+    if (toWhole(flag(registry::plansFlag)) == 1)
+        if (auto bytes = read(registry::plansFile))
             plans_ = registry::parsePlans(*bytes);
+    // A registry its flag leaves unread is stamped all the same.
+    for (const QString& name : registryFiles)
+        if (!stamps_.count(name))
+            (void)read(name);
     for (auto& plan : plans_)
         if (plan)
             plan->id = newId();
@@ -345,7 +355,7 @@ std::optional<QByteArray> Workspace::withRecord(const QString& name, int itemCou
     return bytes;
 }
 
-WriteStatus Workspace::saveProject(int number, const Grid& details) {
+WriteStatus Workspace::saveProject(int number, const ProjectDetails& details) {
     const Project stored = project(number) ? *project(number) : Project{};
     const std::optional<QByteArray> registryBytes =
         withRecord(registry::projectsFile, registry::projectItems, number,
@@ -354,7 +364,7 @@ WriteStatus Workspace::saveProject(int number, const Grid& details) {
         return WriteStatus::failure(registry::projectsFile, u"the file cannot be read"_s);
     FolderChanges changes;
     changes.write(registry::projectsFile, *registryBytes);
-    changes.write(details::fileName(number), details::bytes(details));
+    changes.write(details::fileName(number), plancodec::detailsBytes(details));
     changes.write(registry::projectsFlag, registry::flagBytes());
     return apply(changes);
 }
@@ -380,7 +390,7 @@ bool Workspace::withdrawAudience(int number) {
     return true;
 }
 
-WriteStatus Workspace::saveAudience(int number, const OwnFiles& files) {
+WriteStatus Workspace::saveAudience(int number, const SegmentDescriptions& segments) {
     const Audience stored = audience(number) ? *audience(number) : Audience{};
     const std::optional<QByteArray> registryBytes =
         withRecord(registry::audiencesFile, registry::audienceItems, number,
@@ -389,8 +399,7 @@ WriteStatus Workspace::saveAudience(int number, const OwnFiles& files) {
         return WriteStatus::failure(registry::audiencesFile, u"the file cannot be read"_s);
     FolderChanges changes;
     changes.write(registry::audiencesFile, *registryBytes);
-    for (const auto& [name, bytes] : files)
-        changes.write(name, bytes);
+    changes.write(plancodec::segmentFileName(number), plancodec::segmentsBytes(segments));
     changes.write(registry::audiencesFlag, registry::flagBytes());
     return apply(changes);
 }
@@ -481,9 +490,13 @@ WriteStatus Workspace::storePlan(PlanId id, const Plan& changed, const OwnFiles&
     return {};
 }
 
-WriteStatus Workspace::saveFile(const QString& name, const QByteArray& bytes) {
+QByteArray Workspace::importMappings() const {
+    return folder_.readBytes(planfiles::importMappingsFile).value_or(QByteArray());
+}
+
+WriteStatus Workspace::saveImportMappings(const QByteArray& bytes) {
     FolderChanges changes;
-    changes.write(name, bytes);
+    changes.write(planfiles::importMappingsFile, bytes);
     return apply(changes);
 }
 
@@ -511,16 +524,19 @@ SegmentDescriptions Workspace::segments(long long audience) const {
 
 PlanPoll Workspace::pollCounts(PlanId id) const {
     PlanPoll poll;
-    const Plan* current = plan(id);
-    if (!current)
-        return poll;
-    const int n = int(segments(current->audience).size());
     for (int product = 0; product < brandCount; ++product)
-        poll.products[size_t(product)] = plancodec::parsePoll(
-            folder_.readBytes(plancodec::pollFileName(current->project, current->audience, product))
-                .value_or(QByteArray()),
-            n);
+        poll.products[size_t(product)] = pollCounts(id, product);
     return poll;
+}
+
+ProductCounts Workspace::pollCounts(PlanId id, int product) const {
+    const Plan* current = plan(id);
+    if (!current || product < 0 || product >= brandCount)
+        return {};
+    return plancodec::parsePoll(
+        folder_.readBytes(plancodec::pollFileName(current->project, current->audience, product))
+            .value_or(QByteArray()),
+        int(segments(current->audience).size()));
 }
 
 std::vector<SavedStrategy> Workspace::strategies(PlanId id) const {

@@ -47,7 +47,12 @@ public:
     Workspace(RecordFolder folder, LockHolder me, QObject* parent = nullptr);
     ~Workspace() override;
 
+    // The record folder. Windows never read or write its files themselves:
+    // they go through the typed data below (the Analysis window is the last
+    // to move onto it).
     const RecordFolder& folder() const { return folder_; }
+    // The working folder's path, for messages and file dialogs.
+    const QString& folderPath() const { return folder_.path(); }
 
     // Takes the folder for this copy against the other copies, on this
     // machine and on others (storage/folder_lock.h): true when it was free,
@@ -97,9 +102,9 @@ public:
     // Finish of the wizard: the project becomes the next number, in memory.
     int addProject(const Project& project);
     // Save of the wizard: the record of project n ("Prj.lnd", appended, or
-    // replacing a record n the file already holds), its details file (rows 1
-    // to 3 of the table) and "flag.lnd".
-    WriteStatus saveProject(int number, const Grid& details);
+    // replacing a record n the file already holds), its details file and
+    // "flag.lnd".
+    WriteStatus saveProject(int number, const ProjectDetails& details);
 
     // Audiences, numbered from 1.
     int audienceCount() const { return int(audiences_.size()); }
@@ -110,9 +115,8 @@ public:
     bool placeAudience(int number, const Audience& audience);
     // Takes back the last audience (one listed but no longer storable).
     bool withdrawAudience(int number);
-    // The record of audience n in "ta.lnd", its own files (the segment file)
-    // and "tfag.lnd".
-    WriteStatus saveAudience(int number, const OwnFiles& files);
+    // The record of audience n in "ta.lnd", its segment file and "tfag.lnd".
+    WriteStatus saveAudience(int number, const SegmentDescriptions& segments);
 
     // Plans, numbered from 1.
     int planCount() const { return int(plans_.size()); }
@@ -148,6 +152,8 @@ public:
     // The counts of the plan's three products, one entry per segment of its
     // audience; empty for an unknown plan.
     PlanPoll pollCounts(PlanId plan) const;
+    // The counts of one product (0 to 2) of the plan.
+    ProductCounts pollCounts(PlanId plan, int product) const;
     // The plan's saved strategies; none while the plan is not analysed.
     std::vector<SavedStrategy> strategies(PlanId plan) const;
 
@@ -169,9 +175,11 @@ public:
     // No strategy leaves the files as they are.
     WriteStatus saveAnalysis(PlanId plan, const std::vector<SavedStrategy>& strategies);
 
-    // A file that belongs to no registry record (the remembered import
-    // mappings of the plans), replaced whole.
-    WriteStatus saveFile(const QString& name, const QByteArray& bytes);
+    // The remembered import mappings of the plans (workspace/plan_files.h):
+    // the file's bytes, empty when it is missing. Their form belongs to the
+    // survey import, which reads and writes the whole file.
+    QByteArray importMappings() const;
+    WriteStatus saveImportMappings(const QByteArray& bytes);
 
     // The selection of the All Projects window: the rows last clicked, 0
     // before the first click. A plan is selected by a click on its row; a
@@ -218,7 +226,6 @@ private:
     QString changedRegistry(bool content) const;
     // The reason a save is refused, empty when it may go ahead.
     QString refusal();
-    void stampRegistries();
     void stampWritten(const FolderChanges& changes);
     PlanId newId() { return PlanId{++lastId_}; }
     int indexOf(PlanId id) const;

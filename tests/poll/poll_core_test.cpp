@@ -1,4 +1,4 @@
-#include "poll/poll_entry.h"
+#include "poll/poll_tables.h"
 #include "workspace/registry_codec.h"
 
 #include "support/feature_texts.h"
@@ -97,74 +97,6 @@ TEST(PollTables, OpenLoadsTheSavedProductsAndPicksTheFirstOpenTab) {
             loads << QString::number(product);
         EXPECT_EQ(loads.join(u' ') + u'|' + QString::number(steps.tab), c[1]) << qPrintable(c[0]);
     }
-}
-
-// An entry whose three tabs show two segments each.
-struct Entry : poll::PollEntry {
-    Entry() {
-        for (poll::TabState& tab : tabs)
-            poll::layOut(tab.table, segmentRecords(2));
-    }
-    void enterSegment(int product, const QString& count) {
-        for (int f = 1; f <= 7; ++f) {
-            tabs[size_t(product)].fields[size_t(f - 1)] = count;
-            EXPECT_EQ(confirmField(product, f), QString());
-        }
-        next(product);
-    }
-};
-
-TEST(PollEntry, OnlyTheOwnProductsFirstFieldRefusesTypingOnceCompleteOutsideEditMode) {
-    Entry e;
-    for (int k = 0; k < 3; ++k)
-        for (int state = 0; state < 4; ++state)
-            for (int f = 1; f <= 7; ++f) {
-                e.completeFlag(k) = state & 1;
-                e.editFlag(k) = state & 2;
-                EXPECT_EQ(e.refusesTyping(k, f), k == 0 && f == 1 && state == 1) << k << state << f;
-            }
-}
-
-// The three tabs are entered in any order: each keeps its own counter and flags.
-TEST(PollEntry, EachProductKeepsItsOwnCountAndFlags) {
-    Entry e;
-    for (int k = 0; k < 3; ++k) {
-        e.count(k) = 10 + k;
-        e.completeFlag(k) = k == 1;
-        e.editFlag(k) = k == 2;
-    }
-    EXPECT_EQ(std::vector<int>({e.lblBCount, e.lblC1Count, e.lblC2Count}),
-              std::vector<int>({10, 11, 12}));
-    EXPECT_EQ(std::vector<bool>({e.lblBCompleteFlag, e.lblC1CompleteFlag, e.lblC2CompleteFlag}),
-              std::vector<bool>({false, true, false}));
-    EXPECT_EQ(std::vector<bool>({e.lblBFlag, e.lblC1Flag, e.lblC2Flag}),
-              std::vector<bool>({false, false, true}));
-}
-
-// Picks and corrections act on segment rows only, never the headings or totals.
-TEST(PollEntry, PickAndEditStayInsideTheSegmentRows) {
-    Entry e;
-    e.enterSegment(0, "1");
-    e.enterSegment(0, "2");
-    EXPECT_EQ(e.count(0), 3);
-    for (int row : {0, 3})
-        EXPECT_EQ(e.pick(0, row), dataTexts("poll/texts.tsv")["noSegment"]) << row;
-    ASSERT_EQ(e.pick(0, 1), QString());
-    e.cancel(0);
-    EXPECT_EQ(e.tabs[0].segmentIndex, "");
-    const Grid before = e.tabs[0].table;
-    e.edit(0);
-    for (int r = 0; r < before.rowCount(); ++r)
-        EXPECT_EQ(e.tabs[0].table.rowTexts(r), before.rowTexts(r));
-    // Only the own product's Cancel switches itself off.
-    e.enterSegment(1, "1");
-    e.enterSegment(1, "2");
-    ASSERT_EQ(e.pick(1, 2), QString());
-    e.cancel(1);
-    EXPECT_TRUE(e.tabs[1].cancelEnabled && !e.tabs[0].cancelEnabled);
-    e.reset();
-    EXPECT_FALSE(e.completeFlag(0) || e.editFlag(0) || e.onDisk(0));
-    EXPECT_EQ(e.count(0), 1);
 }
 
 } // namespace

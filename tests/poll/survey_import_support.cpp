@@ -4,7 +4,6 @@
 
 #include "storage/details_file.h"
 #include "storage/record_file.h"
-#include "workspace/records.h"
 
 #include "support/workspace.h"
 
@@ -20,14 +19,9 @@ QString surveyData(const QString& name) {
 
 ImportChoices planChoices(const QString& path) {
     const RecordFolder folder(path);
-    Plan plan;
-    plan.project = 1;
-    plan.audience = 1;
-    Grid table;
-    layOut(folder, plan, table);
-    Grid details(2, details::columnCount);
-    details::readInto(folder, 1, details, true);
-    return importChoices(table, details);
+    auto bytes = [&](const QString& name) { return folder.readBytes(name).value_or(QByteArray()); };
+    return importChoices(plancodec::parseSegments(bytes(plancodec::segmentFileName(1))),
+                         plancodec::parseDetails(bytes(details::fileName(1))));
 }
 
 Imported importWith(SurveyFile file, const ImportMapping& mapping, const ImportChoices& choices) {
@@ -36,14 +30,11 @@ Imported importWith(SurveyFile file, const ImportMapping& mapping, const ImportC
     if (!result.file.responses)
         return result;
     result.counts = countResponses(*result.file.responses, mapping, int(choices.segments.size()));
-    std::vector<QStringList> segments;
-    for (qsizetype r = 0; r < choices.segments.size(); ++r)
-        segments.push_back({QString::number(r + 1), choices.segments[r]});
     for (int k = 0; k < productCount; ++k) {
-        Grid table;
-        layOut(table, segments);
-        putCounts(result.counts, k, table);
-        result.pollFiles[size_t(k)] = plancodec::pollBytes(productCounts(table));
+        ProductCounts counts;
+        counts.segments.resize(size_t(choices.segments.size()));
+        putCounts(result.counts, k, counts);
+        result.pollFiles[size_t(k)] = plancodec::pollBytes(counts);
     }
     return result;
 }

@@ -23,6 +23,7 @@ struct Recorder : GridObserver {
     void gridRowsInserted(const Grid&, int f, int n) override { note("insert ", f, n); }
     void gridRowsAboutToBeRemoved(const Grid&, int f, int n) override { note("remove? ", f, n); }
     void gridRowsRemoved(const Grid&, int f, int n) override { note("remove ", f, n); }
+    void gridDestroyed(const Grid&) override { events.push_back("gone"); }
 };
 
 // Row arithmetic of the trailing empty row; inserts and removals keep the
@@ -92,6 +93,11 @@ TEST(Grid, ObserversSeeEveryChangeAndStayWithTheirGrid) {
     table.removeObserver(&recorder);
     table.setText(1, 1, "c");
     EXPECT_EQ(recorder.events.size(), 11u);
+    {
+        Grid member(2, 2);
+        member.addObserver(&recorder);
+    }
+    EXPECT_EQ(recorder.events.back(), "gone") << "a view may outlive the grid it shows";
 }
 
 TEST(Grid, SpansAreDecodedWhenFirstReadAndBehaveAsTexts) {

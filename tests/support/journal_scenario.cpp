@@ -50,16 +50,21 @@ std::vector<MultiFileSave> multiFileSaves() {
         {"project Finish",
          [](Workspace& w) {
              w.addProject({"Car Loan Drive", "Quick Car Loan", "QuickCar", ProjectStatus::KickOff});
-             Grid details(5, details::columnCount);
-             for (int r = 1; r <= 3; ++r)
-                 for (int c = 0; c < details::columnCount; ++c)
-                     details.setText(r, c, QString::number(r * 10 + c));
+             ProjectDetails details;
+             for (int b = 0; b < brandCount; ++b) {
+                 BrandDetails& brand = details.brands[size_t(b)];
+                 brand.name = QString::number(b * 10 + 10);
+                 brand.brand = QString::number(b * 10 + 11);
+                 brand.marketShare = TypedNumber(QString::number(b * 10 + 12));
+                 for (int f = 0; f < featureCount; ++f)
+                     brand.features[size_t(f)] = TypedNumber(QString::number(b * 10 + 13 + f));
+             }
              return w.saveProject(2, details);
          }},
         {"audience save",
          [](Workspace& w) {
              w.placeAudience(2, {"Retired, rural", "2"});
-             return w.saveAudience(2, {{"2-segFile.lnd", "1,\"Farmers\"\r\n2,\"Teachers\"\r\n"}});
+             return w.saveAudience(2, {"Farmers", "Teachers"});
          }},
         {"plan save deleting plan 1",
          [](Workspace& w) {
@@ -80,10 +85,11 @@ std::vector<MultiFileSave> multiFileSaves() {
 }
 
 WriteStatus saveVersion(Workspace& workspace, int version) {
-    const QByteArray segments =
-        version == 0 ? filesBefore().at("1-segFile.lnd") : "1,\"Young\"\r\n2,\"Married\"\r\n";
+    const SegmentDescriptions segments =
+        version == 0 ? plancodec::parseSegments(filesBefore().at("1-segFile.lnd"))
+                     : SegmentDescriptions{"Young", "Married"};
     workspace.placeAudience(1, {"Salaried home buyers", version == 0 ? "3" : "2"});
-    WriteStatus status = workspace.saveAudience(1, {{"1-segFile.lnd", segments}});
+    WriteStatus status = workspace.saveAudience(1, segments);
     return status << workspace.saveAnalysis(workspace.plan(3)->id, analysisOf(version + 1));
 }
 

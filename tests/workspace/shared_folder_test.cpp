@@ -26,8 +26,7 @@ const Audience urban{"Students, urban", "1"};
 WriteStatus addAudience(Workspace& workspace, const Audience& audience) {
     const int n = workspace.nextAudienceNumber();
     workspace.placeAudience(n, audience);
-    return workspace.saveAudience(n, {{QString::number(n) + "-segFile.lnd",
-                                       "1,\"" + audience.definition.toUtf8() + "\"\r\n"}});
+    return workspace.saveAudience(n, {audience.definition});
 }
 
 // Replaces a file's bytes and gives it back its time to the nanosecond, as a

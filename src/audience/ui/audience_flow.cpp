@@ -1,6 +1,5 @@
 #include "audience/ui/audience_flow.h"
 
-#include "audience/segment_file.h"
 #include "audience/segment_table.h"
 #include "audience/ui/audience_window.h"
 #include "audience/ui/segments_window.h"
@@ -116,9 +115,8 @@ void AudienceFlow::save() {
     if (!defining_ || !audience_ || !segments_)
         return;
     workspace_.placeAudience(number_, audienceOf(audience_->definition(), segments_->table()));
-    const Grid& table = segments_->table();
     const WriteStatus status =
-        workspace_.saveAudience(number_, {{segments::fileName(number_), segments::bytes(table)}});
+        workspace_.saveAudience(number_, segments::descriptions(segments_->table()));
     if (!ui::reportWrite(segments_, status))
         return;
     saved_ = true;
@@ -145,7 +143,7 @@ void AudienceFlow::openAudience() {
     // The shown audience is already on disk; it is not defined anew.
     endDefinition();
     SegmentsWindow* segments = segmentsWindow();
-    segments->showStored(workspace_.folder(), t);
+    segments->showStored(t >= 1 ? workspace_.segments(t) : SegmentDescriptions());
     desk_.place(segments, desk_.projectsSize().width(), 0);
     desk_.showChild(segments, false);
 

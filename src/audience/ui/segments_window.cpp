@@ -6,6 +6,7 @@
 #include "storage/shown_text.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
+#include "workspace/plan_tables.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -84,11 +85,6 @@ SegmentsWindow::SegmentsWindow()
     startAudience();
 }
 
-// The table's view goes first: its model still observes the table.
-SegmentsWindow::~SegmentsWindow() {
-    delete view_;
-}
-
 QSize SegmentsWindow::sizeHint() const {
     const QSize layoutSize = QWidget::sizeHint();
     return {std::max(layoutSize.width(), 500), std::max(layoutSize.height(), 320)};
@@ -124,10 +120,8 @@ void SegmentsWindow::startAudience() {
     cmdBack_->setEnabled(true);
 }
 
-void SegmentsWindow::showStored(const RecordFolder& folder, int audience) {
-    segments::startTable(table_);
-    if (audience >= 1)
-        segments::readInto(folder, audience, table_);
+void SegmentsWindow::showStored(const SegmentDescriptions& stored) {
+    table_ = plantables::segmentsTable(stored, segments::headings());
     // The rows a selection or the next number referred to are gone.
     toTrailingRow();
     lblSegSel_ = 0;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "storage/grid.h"
-#include "storage/record_file.h"
+#include "workspace/plan_data.h"
 
 #include <QWidget>
 
@@ -22,7 +22,6 @@ class SegmentsWindow : public QWidget {
     Q_OBJECT
 public:
     SegmentsWindow();
-    ~SegmentsWindow() override;
 
     // Room for the table and the buttons beside it.
     QSize sizeHint() const override;
@@ -38,10 +37,9 @@ public:
     // A new audience: an empty table, adding mode and the start states of the
     // buttons (only Back enabled).
     void startAudience();
-    // Shows the segments of a stored audience (none when the audience is 0 or
-    // its file is missing): the table is cleared and reloaded, and the window
-    // is in adding mode with no row selected.
-    void showStored(const RecordFolder& folder, int audience);
+    // Shows the segments of a stored audience: the table is cleared and
+    // reloaded, and the window is in adding mode with no row selected.
+    void showStored(const SegmentDescriptions& stored);
     // Whether the audience in the window can still be finished and saved.
     // When it cannot, Finish and Save are off and Next does not enable Finish.
     void setStorable(bool storable);

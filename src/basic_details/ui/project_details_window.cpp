@@ -1,9 +1,9 @@
 #include "basic_details/ui/project_details_window.h"
 
 #include "basic_details/project_finish.h"
-#include "storage/details_file.h"
 #include "storage/shown_text.h"
 #include "widgets/grid_view.h"
+#include "workspace/plan_tables.h"
 
 #include <QHeaderView>
 #include <QVBoxLayout>
@@ -11,11 +11,10 @@
 namespace lendora {
 
 ProjectDetailsWindow::ProjectDetailsWindow()
-    : table_(finish::detailsRows, details::columnCount)
+    : table_(plantables::detailsTable(ProjectDetails(), finish::detailsHeadings()))
     , view_(nullptr) {
     setObjectName(QStringLiteral("frmProjectDetails"));
     setWindowTitle(QStringLiteral("Basic Details"));
-    table_.setHeadings(finish::detailsHeadings());
     view_ = new ui::GridView(table_, QStringLiteral("MSFlexGrid1"), this);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -25,9 +24,12 @@ ProjectDetailsWindow::ProjectDetailsWindow()
     layout->addWidget(view_);
 }
 
-ProjectDetailsWindow::~ProjectDetailsWindow() {
-    // The view watches the table: it goes first.
-    delete view_;
+void ProjectDetailsWindow::showFinished(const ProjectDetails& details) {
+    table_ = plantables::detailsTable(details, finish::detailsHeadings());
+}
+
+void ProjectDetailsWindow::showStored(const ProjectDetails& details) {
+    table_ = plantables::growingDetailsTable(details, finish::detailsHeadings());
 }
 
 void ProjectDetailsWindow::setProjectName(const QString& projectName) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/grid.h"
+#include "workspace/plan_data.h"
 
 #include <QWidget>
 
@@ -14,14 +15,16 @@ class GridView;
 // market shares and loan features for the own product and both competitors,
 // in the table `MSFlexGrid1` (row 0 the headings, rows 1 to 3 the brands).
 // Finish fills it from the wizard; the Basic Details viewer from a project's
-// details file.
+// stored details.
 class ProjectDetailsWindow : public QWidget {
     Q_OBJECT
 public:
     ProjectDetailsWindow();
-    ~ProjectDetailsWindow() override;
 
-    Grid& table() { return table_; }
+    // The details Finish assembled: all three brands.
+    void showFinished(const ProjectDetails& details);
+    // A project's stored details: the brands its file holds.
+    void showStored(const ProjectDetails& details);
     ui::GridView* view() const { return view_; }
     // Shows "Basic Details for " followed by the project name as caption.
     void setProjectName(const QString& projectName);

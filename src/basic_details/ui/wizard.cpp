@@ -167,8 +167,8 @@ void BasicDetailsWizard::finish() {
     desk_.place(window, right, 0);
     window->setProjectName(texts.projectName());
     desk_.showChild(window, false);
-    finished_ = Finished{n, project, finish::detailsTable(texts)};
-    window->table() = finished_->table;
+    finished_ = Finished{n, project, finish::projectDetails(texts)};
+    window->showFinished(finished_->details);
 
     if (StepWindow* last = loadedStep(wizard::lastStep)) {
         last->cmdSave()->setEnabled(true);
@@ -193,7 +193,7 @@ void BasicDetailsWizard::save() {
     StepWindow* last = loadedStep(wizard::lastStep);
     // "Prj.lnd", the details file and "flag.lnd" are written as a whole; a
     // failure is reported and a second Save tries them again.
-    if (!ui::reportWrite(last, workspace_.saveProject(finished_->number, finished_->table)))
+    if (!ui::reportWrite(last, workspace_.saveProject(finished_->number, finished_->details)))
         return;
     finished_.reset();
     if (last)

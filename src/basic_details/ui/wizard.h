@@ -1,7 +1,7 @@
 #pragma once
 
 #include "basic_details/wizard_steps.h"
-#include "storage/grid.h"
+#include "workspace/plan_data.h"
 #include "workspace/records.h"
 
 #include <QObject>
@@ -54,12 +54,12 @@ private:
     void showGuru(const wizard::GuruText& text);
     int belowProjects();
 
-    // What Finish assembled, kept for Save: the number and the details table
-    // (the Basic Details window may show another project by then).
+    // What Finish assembled, kept for Save: the number and the details (the
+    // Basic Details window may show another project by then).
     struct Finished {
         int number;
         Project project;
-        Grid table;
+        ProjectDetails details;
     };
     // After a reload the finished project, not saved yet, takes the next
     // free number again: its old number may belong to a project another

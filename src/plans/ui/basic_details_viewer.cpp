@@ -1,9 +1,7 @@
 #include "plans/ui/basic_details_viewer.h"
 
-#include "basic_details/project_finish.h"
 #include "basic_details/ui/project_details_window.h"
 #include "basic_details/ui/wizard.h"
-#include "storage/details_file.h"
 #include "widgets/desk.h"
 #include "widgets/guru_window.h"
 #include "workspace/workspace.h"
@@ -18,11 +16,7 @@ void openBasicDetails(ui::Desk& desk, const Workspace& workspace, BasicDetailsWi
     const Project* listed = workspace.project(project);
     const QString name = listed ? listed->name : QString();
 
-    // The table is emptied first, so no value of an earlier project stays.
-    Grid& table = window->table();
-    table.reset(2, details::columnCount);
-    table.setHeadings(finish::detailsHeadings());
-    details::readInto(workspace.folder(), project, table, true);
+    window->showStored(workspace.projectDetails(project));
 
     desk.place(window, all.width(), 0);
     window->setProjectName(name);

@@ -8,6 +8,7 @@
 #include "widgets/grid_view.h"
 #include "widgets/guru_window.h"
 #include "widgets/messages.h"
+#include "workspace/plan_tables.h"
 #include "workspace/workspace.h"
 
 #include <QFontMetrics>
@@ -143,11 +144,6 @@ QSize ProjectPlanWindow::sizeHint() const {
     return {980, 500};
 }
 
-// The views observe the window's grids: they go before the grids do.
-ProjectPlanWindow::~ProjectPlanWindow() {
-    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
-}
-
 void ProjectPlanWindow::reload() {
     const int p = workspace_.projectCount() + 2;
     projects_.reset(p, 3);
@@ -179,7 +175,7 @@ void ProjectPlanWindow::projectClicked(int row) {
     }
     lblBASelect_ = row;
     fraBA_->setTitle(shownText(u"Basic Details for "_s + projects_.text(row, 1)));
-    details::readInto(workspace_.folder(), row, details_, false);
+    details_ = plantables::detailsTable(workspace_.projectDetails(row), plans::detailHeadings());
     desk_.guru().setText(guru::planProjectSelected());
 }
 
@@ -188,11 +184,9 @@ void ProjectPlanWindow::audienceClicked(int row) {
         ui::inform(this, u"No Target Audience Selected"_s);
         return;
     }
-    segments_.reset(2, 2);
-    segments_.setHeadings(segments::headings());
     lblTASelect_ = row;
     fraTASegment_->setTitle(shownText(u"Segments of "_s + audiences_.text(row, 1)));
-    segments::readInto(workspace_.folder(), row, segments_);
+    segments_ = plantables::segmentsTable(workspace_.segments(row), segments::headings());
     desk_.guru().setText(guru::planAudienceSelected());
 }
 

@@ -24,7 +24,6 @@ class ProjectPlanWindow : public QWidget {
     Q_OBJECT
 public:
     ProjectPlanWindow(ui::Desk& desk, Workspace& workspace);
-    ~ProjectPlanWindow() override;
 
     QSize sizeHint() const override;
 

@@ -1,14 +1,16 @@
 #include "poll/ui/poll_window.h"
 
 #include "basic_details/wizard_steps.h"
-#include "poll/mapping_memory.h"
 #include "poll/survey_file.h"
 #include "poll/ui/import_dialog.h"
+#include "poll/ui/poll_names.h"
+#include "poll/ui/poll_table_model.h"
 #include "poll/ui/sheet_dialog.h"
 #include "storage/shown_text.h"
 #include "widgets/desk.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
+#include "workspace/plan_tables.h"
 #include "workspace/workspace.h"
 
 #include <QApplication>
@@ -26,63 +28,9 @@
 
 namespace lendora {
 
+using namespace Qt::StringLiterals;
+
 namespace {
-
-// The names and captions of one tab's controls; they differ from tab to tab.
-struct TabNames {
-    const char* caption;
-    const char* captionText;
-    const char* segmentIndex;
-    const char* segmentName;
-    const char* table;
-    const char* buttons[4]; // Next, Edit, Cancel, Save
-    const char* labels[poll::featureCount];
-    const char* labelTexts[poll::featureCount];
-    const char* fields[poll::featureCount];
-};
-
-const TabNames tabNames[poll::productCount] = {
-    {"Label1",
-     "Segment:",
-     "lblBSegmentIndex",
-     "lblBSegmentName",
-     "MSFG_Brand",
-     {"cmdBNext", "cmdBEdit", "cmdBCancel", "cmdBSave"},
-     {"lblBInterest", "lblBMEI", "lblBMLV", "lblBMLP", "lblBRepaymentPeriod", "lblBEMI",
-      "lblBFreebies"},
-     {"Interest ", "Min. Eligible Income ", "Max. Loan Value ", "Max. Loan Percentage ",
-      "Repayment Period ", "EMI ", "Freebies "},
-     {"txtBInterest", "txtBMIE", "txtBMLV", "txtBMLP", "txtBRepaymenyPeriod", "txtBEMI",
-      "txtBFreebies"}},
-    {"Label10",
-     "Segment ",
-     "lblC1SegIndex",
-     "lblC1SegName",
-     "MSFG_C1",
-     {"cmdC1Next", "cmdC1Edit", "cmdC1Cancel", "cmdC1Save"},
-     {"lblC1Interest", "lblC1MEI", "lblC1MLV", "lblC1MLP", "lblC1RepaymentPeriod", "lblC1EMI",
-      "lblC1Freebies"},
-     {"Interest  ", "Min. Eligilbe Income  ", "Max. Loan Value ", "Max. Loan Pecentage ",
-      "Repayment Period ", "EMI ", "Freebies "},
-     {"txtC1Interest", "txtC1MEI", "txtC1MLV", "txtC1MLP", "txtC1RepaymentPeriod", "txtC1EMI",
-      "txtC1Freebies"}},
-    {"Label2",
-     "Segment ",
-     "lblC2SegIndex",
-     "lblC2SegName",
-     "MSFG_C2",
-     {"cmdC2Next", "cmdC2Edit", "cmdC2Cancel", "cmdC2Save"},
-     {"lblC2Interest", "lblC2MEI", "lblC2MLV", "lblC2MLP", "lblC2RepaymentPeriod", "lblC2EMI",
-      "lblC2Freebies"},
-     {"Interest ", "Min. Eligible Income ", "Max. Loan Value ", "Max. Loan Percentage ",
-      "Repayment Period", "EMI", "Freebies"},
-     {"txtC2Interest", "txtC2MEI", "txtC2MLV", "txtC2MLP", "txtC2RepaymentPeriod", "txtC2EMI",
-      "txtC2Freebies"}},
-};
-
-QString name(const char* text) {
-    return QString::fromLatin1(text);
-}
 
 // Hidden controls keep their place, so the tab does not jump while the
 // fields appear one by one.
@@ -112,38 +60,29 @@ PollDataEntryWindow::PollDataEntryWindow(ui::Desk& desk, Workspace& workspace)
     : desk_(desk)
     , workspace_(workspace)
     , tabs_(new QTabWidget(this))
-    , importReconciliation_(new QLabel(this)) {
-    setObjectName(QStringLiteral("frmPollDataEntry"));
-    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    , importSummary_(new QLabel(this)) {
+    setObjectName(poll::names::window);
+    tabs_->setObjectName(poll::names::tabs);
     for (int k = 0; k < poll::productCount; ++k)
         tabs_->addTab(buildTab(k), QString());
 
-    // The project details serve only the tab captions; the table is not shown.
-    auto* details = new ui::GridView(entry_.details, QStringLiteral("MSFG_ProjectDetails"), this);
+    auto* details = new ui::GridView(detailsTable_, poll::names::details, this);
     details->hide();
 
-    auto* import = new QPushButton(QStringLiteral("Import Responses..."), this);
-    import->setObjectName(QStringLiteral("cmdImportResponses"));
+    auto* import = new QPushButton(tr(poll::names::importText), this);
+    import->setObjectName(poll::names::importButton);
     import->setAutoDefault(false);
     connect(import, &QPushButton::clicked, this, &PollDataEntryWindow::importResponses);
-    importReconciliation_->setObjectName(QStringLiteral("lblImportReconciliation"));
+    importSummary_->setObjectName(poll::names::importSummary);
     auto* importRow = new QHBoxLayout;
     importRow->addWidget(import);
-    importRow->addWidget(importReconciliation_, 1);
+    importRow->addWidget(importSummary_, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(importRow);
     layout->addWidget(tabs_);
-    refreshAll();
-    connect(&workspace_, &Workspace::plansReplaced, this, &PollDataEntryWindow::followSavedPlans);
-    connect(&workspace_, &Workspace::reloaded, this, &PollDataEntryWindow::followReload);
-}
-
-PollDataEntryWindow::~PollDataEntryWindow() {
-    // The table views observe the Grids held in entry_, so they must go
-    // before entry_ does.
-    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    showEntries();
 }
 
 QSize PollDataEntryWindow::sizeHint() const {
@@ -151,18 +90,18 @@ QSize PollDataEntryWindow::sizeHint() const {
 }
 
 QWidget* PollDataEntryWindow::buildTab(int product) {
-    const TabNames& names = tabNames[product];
+    const poll::names::TabNames& names = poll::names::tab[product];
     TabWidgets& w = widgets_[size_t(product)];
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("tab%1").arg(product));
+    page->setObjectName(names.page);
 
-    auto* caption = new QLabel(name(names.captionText));
-    caption->setObjectName(name(names.caption));
+    auto* caption = new QLabel(tr(names.segmentCaptionText));
+    caption->setObjectName(names.segmentCaption);
     w.segmentIndex = new QLabel;
-    w.segmentIndex->setObjectName(name(names.segmentIndex));
+    w.segmentIndex->setObjectName(names.segmentIndex);
     w.segmentIndex->setMinimumWidth(36);
     w.segmentName = new QLabel;
-    w.segmentName->setObjectName(name(names.segmentName));
+    w.segmentName->setObjectName(names.segmentName);
     for (QLabel* shown : {w.segmentIndex, w.segmentName}) {
         QFont font = shown->font();
         font.setBold(true);
@@ -177,11 +116,11 @@ QWidget* PollDataEntryWindow::buildTab(int product) {
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);
     for (int f = 0; f < poll::featureCount; ++f) {
-        QLabel* label = steady(new QLabel(name(names.labelTexts[f])));
-        label->setObjectName(name(names.labels[f]));
+        QLabel* label = steady(new QLabel(tr(names.labelTexts[f])));
+        label->setObjectName(names.labels[f]);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QLineEdit* field = steady(new QLineEdit);
-        field->setObjectName(name(names.fields[f]));
+        field->setObjectName(names.fields[f]);
         field->setFixedWidth(80);
         field->installEventFilter(this);
         label->setBuddy(field);
@@ -189,50 +128,43 @@ QWidget* PollDataEntryWindow::buildTab(int product) {
         fields->addWidget(field, f / 4, (f % 4) * 2 + 1);
         w.labels[size_t(f)] = label;
         w.fields[size_t(f)] = field;
+        connect(field, &QLineEdit::textChanged, this, [this, product, f](const QString& text) {
+            if (session_)
+                session_->setFieldText(product, f + 1, text);
+        });
     }
     fields->setColumnStretch(8, 1);
 
-    auto button = [&](int i, const QString& text) {
-        auto* b = new QPushButton(text);
-        b->setObjectName(name(names.buttons[i]));
+    auto button = [&](poll::names::Button which) {
+        auto* b = new QPushButton(tr(poll::names::buttonTexts[which]));
+        b->setObjectName(names.buttons[which]);
         b->setAutoDefault(false);
         return b;
     };
-    w.next = button(0, QStringLiteral("Next"));
-    w.edit = button(1, QStringLiteral("Edit"));
-    w.cancel = button(2, QStringLiteral("Cancel"));
-    w.save = button(3, QStringLiteral("Save"));
+    w.next = button(poll::names::next);
+    w.edit = button(poll::names::edit);
+    w.cancel = button(poll::names::cancel);
+    w.save = button(poll::names::save);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton* b : {w.next, w.edit, w.cancel, w.save})
         buttons->addWidget(b);
 
-    w.table = new ui::GridView(entry_.tabs[size_t(product)].table, name(names.table));
+    w.model = new ui::PollTableModel(product, this);
+    w.table = new ui::GridView(w.model, names.table);
     w.table->setAutoFitColumns(false); // steady widths, set when the plan is laid out
     w.table->horizontalHeader()->setStretchLastSection(false);
 
-    connect(w.next, &QPushButton::clicked, this, [this, product] {
-        pull(product);
-        entry_.next(product);
-        refresh(product);
+    connect(w.next, &QPushButton::clicked, this, [this, product] { session_->next(product); });
+    connect(w.edit, &QPushButton::clicked, this, [this, product] { session_->correct(product); });
+    connect(w.cancel, &QPushButton::clicked, this, [this, product] { session_->cancel(product); });
+    connect(w.save, &QPushButton::clicked, this, [this, product] {
+        // A poll file that could not be written is reported, and its
+        // product's completion is not recorded.
+        ui::reportWrite(this, session_->save(product));
     });
-    connect(w.edit, &QPushButton::clicked, this, [this, product] {
-        pull(product);
-        entry_.edit(product);
-        refresh(product);
-    });
-    connect(w.cancel, &QPushButton::clicked, this, [this, product] {
-        pull(product);
-        entry_.cancel(product);
-        refresh(product);
-    });
-    connect(w.save, &QPushButton::clicked, this, [this, product] { save(product); });
-    connect(w.table, &ui::GridView::gridRowClicked, this, [this, product](int row) {
-        pull(product);
-        const QString refusal = entry_.pick(product, row);
-        refresh(product);
-        tell(refusal);
-    });
+    connect(w.table, &ui::GridView::gridRowClicked, this,
+            [this, product](int row) { tell(session_->pick(product, row)); });
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -245,22 +177,39 @@ QWidget* PollDataEntryWindow::buildTab(int product) {
 }
 
 void PollDataEntryWindow::startFor(PlanId plan) {
-    entry_.reset();
-    importReconciliation_->clear();
-    plan_ = plan;
-    if (const Plan* opened = workspace_.plan(plan))
-        entry_.layOut(workspace_.folder(), *opened, workspace_.planNumber(plan));
+    auto session = std::make_unique<poll::PollSession>(workspace_, plan);
+    for (TabWidgets& w : widgets_)
+        w.model->setSession(session.get());
+    session_ = std::move(session);
+    connect(session_.get(), &poll::PollSession::entryChanged, this,
+            &PollDataEntryWindow::showEntry);
+    connect(session_.get(), &poll::PollSession::focusRequested, this,
+            &PollDataEntryWindow::focusField);
+    connect(session_.get(), &poll::PollSession::reopened, this, &PollDataEntryWindow::showReopened);
+    // The plan was deleted or changed: its counts have no place any more.
+    connect(session_.get(), &poll::PollSession::planGone, this, [this] { desk_.closeChild(this); });
+    importSummary_->clear();
+    showProject();
+    showEntries();
+}
+
+void PollDataEntryWindow::showProject() {
+    detailsTable_ = plantables::growingDetailsTable(session_->details(), QStringList());
     for (int k = 0; k < poll::productCount; ++k) {
-        tabs_->setTabText(k, shownText(entry_.tabCaption(k)));
+        tabs_->setTabText(k, shownText(session_->productCaption(k)));
         fitColumns(widgets_[size_t(k)].table);
     }
-    refreshAll();
+}
+
+void PollDataEntryWindow::showReopened() {
+    importSummary_->clear();
+    showProject();
 }
 
 void PollDataEntryWindow::importResponses() {
-    QFileDialog dialog(this, QStringLiteral("Import Responses"), workspace_.folder().path(),
-                       tr("Survey exports (*.csv *.xlsx *.sav);;All files (*)"));
-    dialog.setObjectName(QStringLiteral("dlgImportResponses"));
+    QFileDialog dialog(this, tr(poll::names::importTitle), workspace_.folderPath(),
+                       tr(poll::names::importFilter));
+    dialog.setObjectName(poll::names::importFileDialog);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -269,8 +218,7 @@ void PollDataEntryWindow::importResponses() {
 }
 
 void PollDataEntryWindow::importFile(const QString& path) {
-    const Plan* plan = workspace_.plan(plan_);
-    if (!plan)
+    if (!session_ || !workspace_.plan(session_->plan()))
         return;
     int sheet = 0;
     if (const QStringList sheets = poll::surveySheets(path); sheets.size() > 1) {
@@ -284,76 +232,34 @@ void PollDataEntryWindow::importFile(const QString& path) {
         tell(file.error);
         return;
     }
-    const poll::ImportChoices choices = poll::importChoices(entry_.tabs[0].table, entry_.details);
-    const poll::RememberedMapping remembered =
-        poll::recallMapping(workspace_.folder(), plan->project, plan->audience);
-    ImportResponsesDialog page(this, *file.responses, choices,
-                               poll::mappingFor(remembered, *file.responses, choices),
-                               QFileInfo(path).fileName());
+    const poll::ImportChoices choices = session_->importChoices();
+    ImportResponsesDialog page(
+        this, *file.responses, choices,
+        poll::mappingFor(session_->rememberedMapping(), *file.responses, choices),
+        QFileInfo(path).fileName());
     if (page.exec() != QDialog::Accepted || !mayReplaceStoredCounts())
         return;
-    entry_.applyImport(page.counts());
-    importReconciliation_->setText(page.counts().reconciliation.text());
-    refreshAll();
-    ui::reportWrite(this,
-                    workspace_.saveFile(poll::mappingFile,
-                                        poll::rememberMapping(workspace_.folder(), plan->project,
-                                                              plan->audience, page.mapping(),
-                                                              *file.responses)));
+    session_->applyImport(page.counts());
+    importSummary_->setText(page.counts().reconciliation.text());
+    ui::reportWrite(this, session_->rememberMapping(page.mapping(), *file.responses));
 }
 
 bool PollDataEntryWindow::mayReplaceStoredCounts() {
     QStringList stored;
     for (int k = 0; k < poll::productCount; ++k)
-        if (entry_.onDisk(k))
-            stored.append(entry_.tabCaption(k));
+        if (session_->entry(k).onDisk)
+            stored.append(session_->productCaption(k));
     if (stored.isEmpty())
         return true;
-    QString question = tr("Counts are already stored for %1. Replace them with the imported "
-                          "counts? The stored files change only when you save each product again.")
-                           .arg(shownText(stored.join(QStringLiteral("; "))));
-    const Plan* plan = workspace_.plan(plan_);
+    QString question = tr(poll::names::replaceQuestion).arg(shownText(stored.join(u"; "_s)));
+    const Plan* plan = workspace_.plan(session_->plan());
     if (plan && plan->analysed)
-        question += u' ' + tr("The plan's saved analysis was worked out from the stored counts.");
+        question += u' ' + tr(poll::names::analysisNote);
     return ui::askYesNo(this, question);
 }
 
-void PollDataEntryWindow::followSavedPlans() {
-    entry_.lblProjectIndex = workspace_.planNumber(plan_);
-    if (entry_.lblProjectIndex == 0)
-        desk_.closeChild(this);
-}
-
-void PollDataEntryWindow::followReload() {
-    const Plan* plan = workspace_.plan(plan_);
-    if (!plan) {
-        desk_.closeChild(this);
-        return;
-    }
-    const int tab = tabs_->currentIndex();
-    startFor(plan_);
-    for (int product : poll::openSteps(plan->poll).loads)
-        loadProduct(product);
-    selectTab(tab);
-}
-
-void PollDataEntryWindow::BPD_Load() {
-    loadProduct(poll::product::own);
-}
-
-void PollDataEntryWindow::C1PD_Load() {
-    loadProduct(poll::product::competitor1);
-}
-
-void PollDataEntryWindow::C2PD_Load() {
-    loadProduct(poll::product::competitor2);
-}
-
-void PollDataEntryWindow::loadProduct(int product) {
-    pull(product);
-    if (const Plan* plan = workspace_.plan(plan_))
-        entry_.load(workspace_.folder(), *plan, product);
-    refresh(product);
+void PollDataEntryWindow::loadStored(int product) {
+    session_->loadStored(product);
 }
 
 void PollDataEntryWindow::selectTab(int product) {
@@ -362,41 +268,39 @@ void PollDataEntryWindow::selectTab(int product) {
 
 void PollDataEntryWindow::focusEntry() {
     const int k = tabs_->currentIndex();
-    if (k >= 0 && entry_.tabs[size_t(k)].fieldShown[0])
+    if (k >= 0 && session_ && session_->entry(k).fieldShown[0])
         widgets_[size_t(k)].fields[0]->setFocus();
 }
 
-void PollDataEntryWindow::pull(int product) {
-    poll::TabState& state = entry_.tabs[size_t(product)];
-    for (int f = 0; f < poll::featureCount; ++f)
-        state.fields[size_t(f)] = widgets_[size_t(product)].fields[size_t(f)]->text();
-}
-
-void PollDataEntryWindow::refresh(int product) {
-    poll::TabState& state = entry_.tabs[size_t(product)];
+void PollDataEntryWindow::showEntry(int product) {
     TabWidgets& w = widgets_[size_t(product)];
-    w.segmentIndex->setText(state.segmentIndex);
-    w.segmentName->setText(shownText(state.segmentName));
+    // Before the first plan: nothing entered, segment 1 of no audience.
+    static const poll::ProductEntry start;
+    const poll::ProductEntry& entry = session_ ? session_->entry(product) : start;
+    w.segmentIndex->setText(session_ ? session_->segmentIndexText(product) : u"1"_s);
+    w.segmentName->setText(session_ ? shownText(session_->segmentName(product)) : QString());
     for (int f = 0; f < poll::featureCount; ++f) {
         QLineEdit* field = w.fields[size_t(f)];
-        if (field->text() != state.fields[size_t(f)])
-            field->setText(state.fields[size_t(f)]);
-        field->setVisible(state.fieldShown[size_t(f)]);
-        w.labels[size_t(f)]->setVisible(f == 0 || state.fieldShown[size_t(f)]);
+        if (field->text() != entry.fields[size_t(f)])
+            field->setText(entry.fields[size_t(f)]);
+        field->setVisible(entry.fieldShown[size_t(f)]);
+        w.labels[size_t(f)]->setVisible(f == 0 || entry.fieldShown[size_t(f)]);
     }
-    w.next->setEnabled(state.nextEnabled);
-    w.edit->setEnabled(state.editEnabled);
-    w.cancel->setEnabled(state.cancelEnabled);
-    w.save->setEnabled(state.saveEnabled);
-    // A focus request to a hidden field is ignored.
-    if (state.focusField > 0 && state.fieldShown[size_t(state.focusField - 1)])
-        w.fields[size_t(state.focusField - 1)]->setFocus();
-    state.focusField = 0;
+    w.next->setEnabled(entry.mayGoNext);
+    w.edit->setEnabled(entry.mayCorrect);
+    w.cancel->setEnabled(entry.mayCancel);
+    w.save->setEnabled(entry.maySave);
 }
 
-void PollDataEntryWindow::refreshAll() {
+void PollDataEntryWindow::showEntries() {
     for (int k = 0; k < poll::productCount; ++k)
-        refresh(k);
+        showEntry(k);
+}
+
+void PollDataEntryWindow::focusField(int product, int field) {
+    // A focus request to a hidden field is ignored.
+    if (session_ && session_->entry(product).fieldShown[size_t(field - 1)])
+        widgets_[size_t(product)].fields[size_t(field - 1)]->setFocus();
 }
 
 void PollDataEntryWindow::tell(const QString& message) {
@@ -410,7 +314,7 @@ void PollDataEntryWindow::tell(const QString& message) {
 }
 
 bool PollDataEntryWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress || !session_)
         return QWidget::eventFilter(watched, event);
     for (int k = 0; k < poll::productCount; ++k)
         for (int f = 0; f < poll::featureCount; ++f)
@@ -428,30 +332,21 @@ void PollDataEntryWindow::keyInField(int product, int field, QEvent* event, bool
     // Keys that type a character (Enter and Backspace included); Delete and
     // the cursor keys type none.
     const bool typing = enter || (!key->text().isEmpty() && key->key() != Qt::Key_Delete);
-    if (typing && entry_.refusesTyping(product, field)) {
+    if (typing && session_->refusesTyping(product, field)) {
         handled = true;
-        tell(poll::allFieldsFilledMessage);
+        tell(poll::allFieldsFilledMessage());
         return;
     }
     if (!enter)
         return;
     handled = true;
-    pull(product);
-    const QString refusal = entry_.confirmField(product, field);
-    refresh(product);
-    tell(refusal);
-}
-
-void PollDataEntryWindow::save(int product) {
-    // A poll file that could not be written is reported and its product's
-    // flag character is not recorded.
-    ui::reportWrite(this, entry_.save(workspace_, plan_, product));
+    tell(session_->confirmField(product, field));
 }
 
 namespace {
 // The windows that make way for the poll window: the Basic Details steps
 // and the questionnaire preview.
-const QStringList windowsToHide = wizard::windowNames() << QStringLiteral("frmQuestionairePreview");
+const QStringList windowsToHide = wizard::windowNames() << u"frmQuestionairePreview"_s;
 } // namespace
 
 void openPollResults(ui::Desk& desk, Workspace& workspace, QPointer<PollDataEntryWindow>& slot,
@@ -463,11 +358,8 @@ void openPollResults(ui::Desk& desk, Workspace& workspace, QPointer<PollDataEntr
     PollDataEntryWindow* window = desk.obtain(slot, desk, workspace);
     window->startFor(id);
     if (stored) {
-        const poll::OpenSteps steps = poll::openSteps(plan->poll);
-        for (int product : steps.loads)
-            window->loadProduct(product);
-        if (steps.tab >= 0)
-            window->selectTab(steps.tab);
+        if (const int tab = window->session()->loadStoredProducts(); tab >= 0)
+            window->selectTab(tab);
     } else {
         window->selectTab(poll::product::own);
     }
@@ -491,7 +383,7 @@ void importPollResponses(ui::Desk& desk, Workspace& workspace,
     // imported over all of them.
     if (complete)
         for (int k = 0; k < poll::productCount; ++k)
-            slot->loadProduct(k);
+            slot->loadStored(k);
     slot->importResponses();
 }
 

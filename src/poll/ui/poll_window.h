@@ -1,11 +1,13 @@
 #pragma once
 
-#include "poll/poll_entry.h"
+#include "poll/poll_session.h"
+#include "storage/grid.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -18,31 +20,30 @@ class Workspace;
 namespace ui {
 class Desk;
 class GridView;
+class PollTableModel;
 } // namespace ui
 
 // The poll data entry window "frmPollDataEntry": one tab per product (own
 // product, competitor 1, competitor 2) on which the survey counts of a plan
-// are entered segment by segment and saved to the product's poll file.
+// are entered segment by segment and saved to the product's poll file. It
+// shows a poll session and hands it every action; what the window shows
+// follows the session's signals.
 class PollDataEntryWindow : public QWidget {
     Q_OBJECT
 public:
     PollDataEntryWindow(ui::Desk& desk, Workspace& workspace);
-    ~PollDataEntryWindow() override;
 
-    // The tables, displays and hidden state fields the window shows.
-    poll::PollEntry& entry() { return entry_; }
+    // The session of the plan the window was started for; null before.
+    poll::PollSession* session() const { return session_.get(); }
     QTabWidget* tabs() const { return tabs_; }
 
-    // Starts afresh for the plan: every state field back to its initial
-    // value, the tables and displays laid out from the plan's details and
-    // segment files, the tab captions set. The selected tab is left as it is.
+    // Starts afresh for the plan with a new session: nothing entered, the
+    // tables laid out for its segments, the tab captions set. The selected
+    // tab is left as it is.
     void startFor(PlanId plan);
-    // Load the own product's, competitor 1's and competitor 2's poll file
-    // and put its tab into the completed state.
-    void BPD_Load();
-    void C1PD_Load();
-    void C2PD_Load();
-    void loadProduct(int product);
+    // Loads the product's stored counts and puts its tab into the completed
+    // state.
+    void loadStored(int product);
     void selectTab(int product);
     // Puts the focus into the first entry field of the shown tab, when it is visible.
     void focusEntry();
@@ -64,15 +65,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // After a save of the plans: the window follows its plan to its new
-    // number, or closes when the plan was deleted or changed.
-    void followSavedPlans();
     // Asks before imported counts replace the stored counts of any product.
     bool mayReplaceStoredCounts();
-    // After a reload: the window opens its plan afresh as Open does (what
-    // was typed and not saved goes), on the tab it showed; it closes when
-    // its plan is gone.
-    void followReload();
+    // After a reload the session started afresh: the window shows it on the
+    // tab it showed.
+    void showReopened();
 
     struct TabWidgets {
         QLabel* segmentIndex = nullptr;
@@ -84,24 +81,25 @@ private:
         QPushButton* cancel = nullptr;
         QPushButton* save = nullptr;
         ui::GridView* table = nullptr;
+        ui::PollTableModel* model = nullptr;
     };
 
     QWidget* buildTab(int product);
-    // Field texts into the entry state before an operation, the state back
-    // into the widgets after it.
-    void pull(int product);
-    void refresh(int product);
-    void refreshAll();
+    // The product's tab as its entry stands.
+    void showEntry(int product);
+    void showEntries();
+    // The tab captions and the hidden details table of the session's project.
+    void showProject();
+    void focusField(int product, int field);
     void tell(const QString& message);
     void keyInField(int product, int field, QEvent* event, bool& handled);
-    void save(int product);
 
     ui::Desk& desk_;
     Workspace& workspace_;
-    poll::PollEntry entry_;
-    PlanId plan_; // the plan the window was started for
+    std::unique_ptr<poll::PollSession> session_;
+    Grid detailsTable_; // shown hidden: the details behind the tab captions
     QTabWidget* tabs_;
-    QLabel* importReconciliation_;
+    QLabel* importSummary_;
     std::array<TabWidgets, poll::productCount> widgets_;
 };
 

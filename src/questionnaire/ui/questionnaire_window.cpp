@@ -2,12 +2,12 @@
 
 #include "audience/segment_file.h"
 #include "questionnaire/preview_texts.h"
-#include "storage/details_file.h"
 #include "storage/numbers.h"
 #include "storage/shown_text.h"
 #include "widgets/desk.h"
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
+#include "workspace/plan_tables.h"
 #include "workspace/workspace.h"
 
 #include <QGridLayout>
@@ -37,10 +37,9 @@ QGroupBox* frame(const QString& name, const QString& caption, bool visible) {
 
 QuestionnairePreviewWindow::QuestionnairePreviewWindow(const Workspace& workspace)
     : workspace_(workspace)
-    , segments_(2, 2)
-    , details_(2, details::columnCount) {
+    , segments_(plantables::segmentsTable({}, segments::headings()))
+    , detailsTable_(plantables::growingDetailsTable({}, QStringList())) {
     setObjectName(u"frmQuestionairePreview"_s);
-    segments_.setHeadings(segments::headings());
 
     auto* frame1 = frame(u"Frame1"_s, u"Select the Description that suits you best"_s, true);
     auto* segmentView = new ui::GridView(segments_, u"MSFG_Segments"_s);
@@ -85,7 +84,7 @@ QuestionnairePreviewWindow::QuestionnairePreviewWindow(const Workspace& workspac
     featureLayout->setVerticalSpacing(8);
 
     // The values behind the options; hidden, as the options never name a product.
-    auto* detailView = new ui::GridView(details_, u"MSFG_ProjectDetails"_s);
+    auto* detailView = new ui::GridView(detailsTable_, u"MSFG_ProjectDetails"_s);
     detailView->hide();
 
     auto* cmdRecord = new QPushButton(u"Record"_s);
@@ -110,17 +109,10 @@ QSize QuestionnairePreviewWindow::sizeHint() const {
     return {640, 480};
 }
 
-// The views observe the window's grids: they go before the grids do.
-QuestionnairePreviewWindow::~QuestionnairePreviewWindow() {
-    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
-}
-
 void QuestionnairePreviewWindow::load(long long project, long long audience) {
-    details_.reset(2, details::columnCount);
-    segments_.reset(2, 2);
-    details::readInto(workspace_.folder(), project, details_, true);
-    segments_.setHeadings(segments::headings());
-    segments::readInto(workspace_.folder(), audience, segments_);
+    details_ = workspace_.projectDetails(project);
+    detailsTable_ = plantables::growingDetailsTable(details_, QStringList());
+    segments_ = plantables::segmentsTable(workspace_.segments(audience), segments::headings());
 }
 
 void QuestionnairePreviewWindow::segmentClicked(int row) {

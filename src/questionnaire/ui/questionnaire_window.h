@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/grid.h"
+#include "workspace/plan_data.h"
 
 #include <QPointer>
 #include <QString>
@@ -26,13 +27,11 @@ class QuestionnairePreviewWindow : public QWidget {
     Q_OBJECT
 public:
     explicit QuestionnairePreviewWindow(const Workspace& workspace);
-    ~QuestionnairePreviewWindow() override;
 
     QSize sizeHint() const override;
 
-    // Fills the details table from project p's details file and the segments
-    // table from audience t's segment file. The frames, options and labels
-    // keep what the previous preview left.
+    // Shows project p's details and audience t's segments. The frames,
+    // options and labels keep what the previous preview left.
     void load(long long project, long long audience);
 
     // The captions of the chosen product and feature options; empty until chosen.
@@ -46,8 +45,9 @@ private:
     void record();
 
     const Workspace& workspace_;
+    ProjectDetails details_;
     Grid segments_;
-    Grid details_;
+    Grid detailsTable_; // shown hidden: the values behind the options
     QLabel* lblSegment_;
     QGroupBox* frame2_;
     QGroupBox* frameFeatures_;

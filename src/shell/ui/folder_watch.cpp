@@ -43,7 +43,7 @@ void FolderWatch::follow() {
     if (lock.kind == LockState::Kind::Silent || lock.kind == LockState::Kind::OlderCopy)
         offered_ = lock.bytes;
     if (watcher_->directories().isEmpty())
-        watcher_->addPath(workspace_.folder().path());
+        watcher_->addPath(workspace_.folderPath());
     poll_->start();
     qApp->installEventFilter(this);
 }
@@ -62,7 +62,7 @@ bool FolderWatch::offer(const LockState& lock) {
     if (offered_ == lock.bytes)
         return false;
     offered_ = lock.bytes;
-    const QString path = workspace_.folder().path();
+    const QString path = workspace_.folderPath();
     asking_ = true;
     const bool yes = ui::askYesNo(window_, free ? folder::takeFreeQuestion(path, lastHolder_)
                                                 : folder::takeOverQuestion(path, lock));

@@ -61,7 +61,7 @@ void MainWindow::openFolder() {
     if (workspace_.takeFolder())
         return;
     const LockState lock = workspace_.folderLock();
-    const QString path = workspace_.folder().path();
+    const QString path = workspace_.folderPath();
     if (lock.kind == LockState::Kind::Silent) {
         if (ui::askYesNo(this, folder::takeOverQuestion(path, lock)) && workspace_.takeFolderOver())
             return;

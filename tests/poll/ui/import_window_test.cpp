@@ -106,7 +106,7 @@ protected:
         ASSERT_NE(window, nullptr);
         before = files();
         for (int k = 0; k < 3; ++k)
-            tables[size_t(k)] = poll::productCounts(window->entry().tabs[size_t(k)].table);
+            tables[size_t(k)] = window->session()->counts(k);
     }
     // Each line of a data file: a file name, a tab, the message it gets.
     void expectRefusals(const QString& list, const std::function<QString(const QString&)>& path) {
@@ -124,9 +124,8 @@ protected:
             EXPECT_EQ(boxes.take(), QStringList(parts[1]));
             EXPECT_EQ(files(), before) << qPrintable(parts[0]);
             for (int k = 0; k < 3; ++k) {
-                EXPECT_EQ(poll::productCounts(window->entry().tabs[size_t(k)].table),
-                          tables[size_t(k)]);
-                EXPECT_FALSE(window->entry().completeFlag(k));
+                EXPECT_EQ(window->session()->counts(k), tables[size_t(k)]);
+                EXPECT_FALSE(window->session()->entry(k).completed);
             }
         }
     }
@@ -246,7 +245,7 @@ TEST_F(ImportWindow, TheSheetPickedIsImported) {
     window->importFile(path);
     settle();
     EXPECT_EQ(offered, QStringList({"Notes", "Responses"}));
-    EXPECT_FALSE(window->entry().completeFlag(0)) << "Cancel imports nothing";
+    EXPECT_FALSE(window->session()->entry(0).completed) << "Cancel imports nothing";
 
     QString reconciliation;
     sheets = whenShown(QStringLiteral("frmChooseSheet"), [](QWidget* dialog) {
@@ -265,7 +264,7 @@ TEST_F(ImportWindow, TheSheetPickedIsImported) {
         reconciliation,
         importFile(surveyData(QStringLiteral("one_header.csv"))).counts.reconciliation.text());
     for (int k = 0; k < 3; ++k)
-        EXPECT_EQ(plancodec::pollBytes(poll::productCounts(window->entry().tabs[size_t(k)].table)),
+        EXPECT_EQ(plancodec::pollBytes(window->session()->counts(k)),
                   readFile(surveyData(QStringLiteral("expected/") + poll::fileName(1, 1, k))));
     EXPECT_EQ(boxes.texts(), QStringList());
 }
@@ -362,7 +361,7 @@ TEST_F(CompletePoll, AsksBeforeASecondWaveReplacesTheStoredCounts) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(boxes.take(), QStringList(question));
     for (int k = 0; k < 3; ++k)
-        EXPECT_EQ(plancodec::pollBytes(poll::productCounts(window->entry().tabs[size_t(k)].table)),
+        EXPECT_EQ(plancodec::pollBytes(window->session()->counts(k)),
                   stored.at(poll::fileName(1, 1, k)));
     EXPECT_EQ(files(), stored);
 

@@ -207,7 +207,7 @@ TEST_F(PollWindow, APlanSaveRenumbersOrClosesTheOpenWindow) {
         click(find<QPushButton>("cmdSave", plans));
         settle();
         EXPECT_EQ(boxes.take().last(), "Project Plan Saved");
-        EXPECT_TRUE(deleted == 2 || window->entry().lblProjectIndex == 2);
+        EXPECT_TRUE(deleted == 2 || window->session()->planNumber() == 2);
     }
     EXPECT_EQ(mother->form("frmPollDataEntry"), nullptr);
     EXPECT_EQ(mother->workspace().selectedPlanRow(), 0);
