@@ -116,3 +116,42 @@ TEST(RecordReading, EmptyBlankOrGarbageFilesNeverCrashAndAlwaysEnd) {
 }
 
 } // namespace
+
+// The scanner stops at the end of the bytes it was given, even when the
+// memory behind them goes on: each case is scanned alone and as the head of
+// a longer buffer whose tail would change every item it reached.
+TEST(RecordReading, TheScannerNeverReadsPastItsBytes) {
+    const std::pair<QByteArray, QList<QByteArray>> cases[] = {
+        {"", {}},
+        {"   \r\n ", {}},
+        {"1", {"1"}},
+        {" 12 ", {"12"}},
+        {"\"ab\"", {"ab"}},
+        {"\"ab", {"ab"}},
+        {"\"ab\"junk", {"ab"}},
+        {"\"\"", {""}},
+        {"1,2", {"1", "2"}},
+        {"1,", {"1"}},
+        {"1\r", {"1"}},
+        {"\"a\"\r", {"a"}},
+        {"1\r\n2", {"1", "2"}},
+        {"\"a,b\",c", {"a,b", "c"}},
+        {"a\r\n\r\n", {"a"}},
+    };
+    for (const QByteArray& tail : {QByteArray(), QByteArray("Z\"Q,\nR")}) {
+        for (const auto& [bytes, expected] : cases) {
+            const QByteArray buffer = bytes + tail;
+            const QByteArrayView view = QByteArrayView(buffer).first(bytes.size());
+            ItemScanner scanner(view);
+            QList<QByteArray> items;
+            while (!scanner.atEnd() && items.size() <= expected.size()) {
+                const ItemScanner::Span span = scanner.next();
+                ASSERT_LE(span.offset + span.length, view.size()) << bytes.constData();
+                items.append(view.sliced(span.offset, span.length).toByteArray());
+            }
+            EXPECT_EQ(items, expected)
+                << '[' << bytes.constData() << "] before [" << tail.constData() << ']';
+            EXPECT_EQ(scanner.next().length, 0) << bytes.constData();
+        }
+    }
+}

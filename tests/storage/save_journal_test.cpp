@@ -4,6 +4,7 @@
 #include "support/journal_seam.h"
 #include "support/workspace.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -43,6 +44,60 @@ TEST(SaveJournal, AJournalCutAtAnyByteRollsTheSaveBack) {
         ASSERT_TRUE(journal::recover(RecordFolder(ws.path())).ok());
         ASSERT_EQ(filesOf(ws.path()), before) << "journal cut after " << size << " bytes";
     }
+}
+
+// A journal is carried out only when every line is one the program writes:
+// each altered journal below keeps a true checksum and is dropped whole, the
+// save undone. The unaltered lines are carried out (the control case).
+TEST(SaveJournal, AJournalWithALineTheProgramNeverWritesIsDropped) {
+    const QByteArray header = "Lendora save journal 1\n";
+    const QByteArray steps = "replace\tA.lnd.lendora-new\tA.lnd\n"
+                             "replace\tb.lnd.lendora-new\tb.lnd\n"
+                             "remove\tc.lnd\n";
+    auto sealed = [](const QByteArray& body, const QByteArray& count) {
+        const QByteArray sum = QCryptographicHash::hash(body, QCryptographicHash::Sha1).toHex();
+        return body + "end\t" + count + '\t' + sum.left(16) + '\n';
+    };
+    ASSERT_EQ(sealed(header + steps, "3"), journal) << "the control is the program's own journal";
+    const std::pair<const char*, QByteArray> altered[] = {
+        {"another version", sealed("Lendora save journal 2\n" + steps, "3")},
+        {"one step too many counted", sealed(header + steps, "4")},
+        {"one step too few counted", sealed(header + steps, "2")},
+        {"an end line with a field more", sealed(header + steps, "3\tx")},
+        {"an end word of another case",
+         QByteArray(sealed(header + steps, "3")).replace("end\t", "End\t")},
+        {"a checksum of other bytes",
+         sealed(header + steps + "remove\td.lnd\n", "3").replace("remove\td.lnd\n", "")},
+        {"no line end after the end", sealed(header + steps, "3").chopped(1)},
+        {"a temporary of another target",
+         sealed(header + "replace\tx.lendora-new\tA.lnd\n" + steps, "4")},
+        {"a replace without its temporary", sealed(header + "replace\tA.lnd\n" + steps, "4")},
+        {"a replace with a field more",
+         sealed(header + "replace\tA.lnd.lendora-new\tA.lnd\tx\n" + steps, "4")},
+        {"a remove with a field more", sealed(header + "remove\tc.lnd\tx\n" + steps, "4")},
+        {"an unknown step", sealed(header + "rename\tc.lnd\n" + steps, "4")},
+        {"a name in another folder", sealed(header + "remove\tsub/c.lnd\n" + steps, "4")},
+        {"the folder itself", sealed(header + "remove\t.\n" + steps, "4")},
+        {"the folder above", sealed(header + "remove\t..\n" + steps, "4")},
+        {"an empty name", sealed(header + "remove\t\n" + steps, "4")},
+        {"an empty line", sealed(header + "\n" + steps, "4")},
+    };
+    for (const auto& [what, bytes] : altered) {
+        TempWorkspace ws;
+        interruptedSave(ws, bytes);
+        EXPECT_TRUE(journal::recover(RecordFolder(ws.path())).ok()) << what;
+        EXPECT_EQ(filesOf(ws.path()), before) << what;
+    }
+}
+
+// The program's temporaries are the names with its suffix after at least
+// one letter of the target's name.
+TEST(SaveJournal, OnlyANameBeforeTheSuffixMakesATemporary) {
+    EXPECT_TRUE(journal::isTemporaryName("a.lendora-new"));
+    EXPECT_TRUE(journal::isTemporaryName("Prj.lnd.lendora-new"));
+    EXPECT_FALSE(journal::isTemporaryName(".lendora-new"));
+    EXPECT_FALSE(journal::isTemporaryName("Prj.lnd.lendora-new.bak"));
+    EXPECT_FALSE(journal::isTemporaryName("Prj.lnd.LENDORA-NEW"));
 }
 
 // A recovery killed after any of its operations and run again ends where an
