@@ -339,9 +339,18 @@ protected:
                 auto* files = static_cast<QFileDialog*>(dialog);
                 files->selectFile(surveyData(QStringLiteral("every_cell.csv")));
                 static_cast<QDialog*>(files)->accept();
+                // A dialog that stays open fails the test instead of hanging it.
+                if (dialog->isVisible()) {
+                    ADD_FAILURE() << "the file dialog did not take the file";
+                    static_cast<QDialog*>(files)->reject();
+                }
             });
         const auto page = whenShown(QStringLiteral("frmImportResponses"), [](QWidget* page) {
             click(find<QPushButton>("cmdImport", page));
+            if (page->isVisible()) {
+                ADD_FAILURE() << "the import page stayed open";
+                static_cast<QDialog*>(page)->reject();
+            }
         });
         QAction* entry = mother->entry(QStringLiteral("mnuImportResponses"));
         ASSERT_TRUE(entry->isEnabled());
