@@ -42,6 +42,8 @@ TEST(BusinessCase, WithoutCostOfFundsThePresentValueIsTheSumOfTheInstalments) {
     const MoneyForecast none = moneyForecast(lender({}), flatTwelve, {}, {});
     EXPECT_EQ(none.customers, 0);
     EXPECT_EQ(none.marketShare, 0) << "no borrowers: no share, and no division by zero";
+    const MoneyForecast one = moneyForecast(lender({1}), flatTwelve, {10}, {5});
+    EXPECT_DOUBLE_EQ(one.marketShare, 0.5) << "a market of one borrower";
 }
 
 TEST(BusinessCase, EffectiveAnnualRateOfAFlatRate) {

@@ -124,6 +124,10 @@ TEST(SharedFolder, ASaveAfterTheFolderWasTakenOverIsRefusedAndNamesTheNewHolder)
     EXPECT_EQ(bob.folderLock().holder.user, "Anna Lee");
     ASSERT_TRUE(bob.takeFolderOver());
     bob.load();
+    // The watch's check notices it before any save.
+    EXPECT_EQ(anna.checkFolderLock().kind, LockState::Kind::Held);
+    EXPECT_TRUE(anna.readOnly());
+    EXPECT_EQ(lost.count(), 1);
 
     const Files before = filesOf(ws.path());
     const WriteStatus refused = addAudience(anna, urban);
