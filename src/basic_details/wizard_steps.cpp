@@ -229,29 +229,29 @@ GuruText enteringText(int step, int projectNumber, const FieldTexts& t) {
     const int help = helpContext(step, 0);
     switch (step) {
     case 1:
-        return {Guru_Project_Name(projectNumber), help};
+        return {projectName(projectNumber), help};
     case 2:
-        return {Guru_Comp1(), help};
+        return {firstCompetitor(), help};
     case 3:
-        return {Guru_BN1(t.productName(), t.competitor(1)), help};
+        return {firstCompetitorBrand(t.productName(), t.competitor(1)), help};
     case 4:
-        return {Guru_MktShare_0(t.brandOf(0), t.competitor(1), t.brandOf(1), t.competitor(2),
-                                t.brandOf(2)),
+        return {marketShareOwn(t.brandOf(0), t.competitor(1), t.brandOf(1), t.competitor(2),
+                               t.brandOf(2)),
                 help};
     case 5:
-        return {Guru_Interest_0(t.brandOf(0)), help};
+        return {interestOwn(t.brandOf(0)), help};
     case 6:
-        return {Guru_MEI_0(t.brandOf(0)), help};
+        return {incomeOwn(t.brandOf(0)), help};
     case 7:
-        return {Guru_MLV_0(t.brandOf(0)), help};
+        return {loanValueOwn(t.brandOf(0)), help};
     case 8:
-        return {Guru_MLP_0(t.brandOf(0)), help};
+        return {loanPercentageOwn(t.brandOf(0)), help};
     case 9:
-        return {Guru_RP_0(t.brandOf(0)), help};
+        return {repaymentOwn(t.brandOf(0)), help};
     case 10:
-        return {Guru_EMI_0(t.at(10, 0), t.at(10, 1), t.at(10, 2)), help};
+        return {emiComputed(t.at(10, 0), t.at(10, 1), t.at(10, 2)), help};
     default:
-        return {Guru_FR_0(t.brandOf(0), t.brandOf(1), t.brandOf(2)), help};
+        return {freebiesOwn(t.brandOf(0), t.brandOf(1), t.brandOf(2)), help};
     }
 }
 
@@ -263,25 +263,25 @@ std::optional<GuruText> acceptedText(int step, int field, const FieldTexts& t) {
     if (last) {
         switch (step) {
         case 1:
-            return GuruText{Guru_NewProject_Next()};
+            return GuruText{namesNext()};
         case 2:
-            return GuruText{Guru_Comp_Next()};
+            return GuruText{competitorsNext()};
         case 3:
-            return GuruText{Guru_BN_Next(t.competitor(1), t.competitor(2))};
+            return GuruText{competitorBrandsNext(t.competitor(1), t.competitor(2))};
         case 4:
-            return GuruText{Guru_Mkt_Share_next()};
+            return GuruText{marketShareNext()};
         case 5:
-            return GuruText{Guru_Interest_Next()};
+            return GuruText{interestNext()};
         case 6:
-            return GuruText{Guru_MEI_Next()};
+            return GuruText{incomeNext()};
         case 7:
-            return GuruText{Guru_MLV_Next()};
+            return GuruText{loanValueNext()};
         case 8:
-            return GuruText{Guru_MLP_Next()};
+            return GuruText{loanPercentageNext()};
         case 9:
-            return GuruText{Guru_RP_Next()};
+            return GuruText{repaymentNext()};
         default:
-            return GuruText{Guru_Fr_next()};
+            return GuruText{freebiesNext()};
         }
     }
     const int next = field + 1; // the field the text is about
@@ -289,27 +289,31 @@ std::optional<GuruText> acceptedText(int step, int field, const FieldTexts& t) {
     const QString& brand = t.brandOf(next);
     switch (step) {
     case 1:
-        return GuruText{next == 1 ? Guru_Product_Name() : Guru_Brand_name(t.productName()), help};
+        return GuruText{next == 1 ? productName() : brandName(t.productName()), help};
     case 2:
-        return GuruText{Guru_Comp2(t.competitor(1)), help};
+        return GuruText{secondCompetitor(t.competitor(1)), help};
     case 3:
-        return GuruText{Guru_BN2(t.competitor(2)), help};
+        return GuruText{secondCompetitorBrand(t.competitor(2)), help};
     case 4:
-        return GuruText{next == 1 ? Guru_MktShare_1(brand) : Guru_MktShare_2(brand), help};
+        return GuruText{next == 1 ? marketShareCompetitor1(brand) : marketShareCompetitor2(brand),
+                        help};
     case 5:
-        return GuruText{next == 1 ? Guru_Interest_1(t.competitor(1), brand)
-                                  : Guru_Interest_2(t.competitor(2), brand),
+        return GuruText{next == 1 ? interestCompetitor1(t.competitor(1), brand)
+                                  : interestCompetitor2(t.competitor(2), brand),
                         help};
     case 6:
-        return GuruText{next == 1 ? Guru_MEI_1(brand) : Guru_MEI_2(brand), help};
+        return GuruText{next == 1 ? incomeCompetitor1(brand) : incomeCompetitor2(brand), help};
     case 7:
-        return GuruText{next == 1 ? Guru_MLV_1(brand) : Guru_MLV_2(brand), help};
+        return GuruText{next == 1 ? loanValueCompetitor1(brand) : loanValueCompetitor2(brand),
+                        help};
     case 8:
-        return GuruText{next == 1 ? Guru_MLP_1(brand) : Guru_MLP_2(brand), help};
+        return GuruText{
+            next == 1 ? loanPercentageCompetitor1(brand) : loanPercentageCompetitor2(brand), help};
     case 9:
-        return GuruText{next == 1 ? Guru_RP_1(brand) : Guru_RP_2(brand), help};
+        return GuruText{next == 1 ? repaymentCompetitor1(brand) : repaymentCompetitor2(brand),
+                        help};
     default:
-        return GuruText{next == 1 ? Guru_FR_1(brand) : Guru_FR_2(brand), help};
+        return GuruText{next == 1 ? freebiesCompetitor1(brand) : freebiesCompetitor2(brand), help};
     }
 }
 
@@ -319,23 +323,23 @@ std::optional<GuruText> backText(int step, const FieldTexts& t) {
     auto before = [&](int field) -> const QString& { return t.at(step - 1, field); };
     switch (step) {
     case 2:
-        return GuruText{Guru_Comp_Back()};
+        return GuruText{competitorsBack()};
     case 3:
-        return GuruText{Guru_BN_Back()};
+        return GuruText{competitorBrandsBack()};
     case 4:
-        return GuruText{Guru_MkShare_Back(t.brandOf(0), t.brandOf(1), t.brandOf(2))};
+        return GuruText{marketShareBack(t.brandOf(0), t.brandOf(1), t.brandOf(2))};
     case 5:
-        return GuruText{Guru_Interest_Back(before(0), before(1), before(2))};
+        return GuruText{interestBack(before(0), before(1), before(2))};
     case 6:
-        return GuruText{Guru_MEI_Back(before(0), before(1), before(2))};
+        return GuruText{incomeBack(before(0), before(1), before(2))};
     case 7:
-        return GuruText{Guru_MLV_ack(before(0), before(1), before(2))};
+        return GuruText{loanValueBack(before(0), before(1), before(2))};
     case 8:
-        return GuruText{Guru_MLP_Back(before(0), before(1), before(2))};
+        return GuruText{loanPercentageBack(before(0), before(1), before(2))};
     case 9:
-        return GuruText{Guru_Back(before(0), before(1), before(2))};
+        return GuruText{repaymentBack(before(0), before(1), before(2))};
     case lastStep:
-        return GuruText{Guru_Back()};
+        return GuruText{freebiesBack()};
     default:
         return std::nullopt;
     }

@@ -175,7 +175,7 @@ void BasicDetailsWizard::finish() {
         last->cmdFinish()->setEnabled(false);
     }
     finishUsed_ = true;
-    desk_.guru().showAt(guru::Guru_Finish(texts.projectName()), right,
+    desk_.guru().showAt(guru::finished(texts.projectName()), right,
                         desk_.childSize(window).height());
 }
 
