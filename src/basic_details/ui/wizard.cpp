@@ -106,9 +106,9 @@ void BasicDetailsWizard::next(int step) {
     to->field(0)->setFocus();
     if (step == 9) {
         const wizard::FieldTexts t = fieldTexts();
-        const auto emi =
-            EMI_values({t.at(7, 0), t.at(7, 1), t.at(7, 2)}, {t.at(5, 0), t.at(5, 1), t.at(5, 2)},
-                       {t.at(9, 0), t.at(9, 1), t.at(9, 2)});
+        const auto emi = monthlyInstalments({t.at(7, 0), t.at(7, 1), t.at(7, 2)},
+                                            {t.at(5, 0), t.at(5, 1), t.at(5, 2)},
+                                            {t.at(9, 0), t.at(9, 1), t.at(9, 2)});
         if (emi)
             for (int b = 0; b < 3; ++b)
                 to->field(b)->setText((*emi)[size_t(b)]);
