@@ -127,7 +127,7 @@ void addPlan(PlanTable& table, const Grid& projects, const Grid& audiences, int 
     g.setText(n, plan::audienceId, audiences.text(audience, 0));
     g.setText(n, plan::audienceName, audiences.text(audience, 1));
     g.setText(n, plan::pollFlag, editableFlag);
-    g.setText(n, plan::analysisFlag, QStringLiteral("No"));
+    g.setText(n, plan::analysisFlag, u"No"_s);
     if (size_t(n) < table.ids.size())
         table.ids[size_t(n)] = PlanId();
     g.addRow();
