@@ -1,6 +1,8 @@
 #include "shell/ui/main_window.h"
+#include "widgets/grid_view.h"
 
 #include "support/feature_window.h"
+#include "support/golden.h"
 #include "support/program.h"
 
 #include <QAbstractButton>
@@ -87,6 +89,27 @@ TEST_F(Translation, EveryShownTextPassesTheTranslation) {
          {"frmProjects", "frmHelp", "frmNewProject", "frmTragetAudience", "frmProjectPlan"})
         EXPECT_NE(mother->form(QString::fromLatin1(window)), nullptr) << window;
     EXPECT_TRUE(mother->windowTitle().contains(u'<'));
+    EXPECT_EQ(untranslated(mother).join(u'\n'), QString());
+}
+
+// The windows that show a selected record: the Basic Details window, the
+// audience and its segments, and the questionnaire preview.
+TEST_F(Translation, WindowsOfSelectedRecordsPassTheTranslation) {
+    copyFolder(dataFolder("shell/workspace"), ws);
+    start();
+    auto* tabs = find<QTabWidget>("SSTab1", find("frmProjects", mother));
+    auto table = [this](const char* name) { return find<ui::GridView>(name, mother); };
+    clickRow(table("MSFG_Projects"), 1);
+    press(Qt::Key_F2, Qt::ControlModifier);
+    tabs->setCurrentIndex(1);
+    clickRow(table("MSFG_TargetAudience"), 1);
+    press(Qt::Key_F3, Qt::ControlModifier);
+    tabs->setCurrentIndex(2);
+    clickRow(table("MSFG_ProjectPlans"), 1);
+    press(Qt::Key_F5, Qt::ControlModifier);
+    for (const char* window :
+         {"frmProjectDetails", "frmTragetAudience", "frmTASegment", "frmQuestionairePreview"})
+        EXPECT_NE(mother->form(QString::fromLatin1(window)), nullptr) << window;
     EXPECT_EQ(untranslated(mother).join(u'\n'), QString());
 }
 
