@@ -2,14 +2,20 @@
 
 #include "storage/table_records.h"
 
+#include <QCoreApplication>
+
 namespace lendora::segments {
 
+using namespace Qt::StringLiterals;
+
 QString fileName(long long audience) {
-    return QString::number(audience) + QStringLiteral("-segFile.lnd");
+    return QString::number(audience) + u"-segFile.lnd"_s;
 }
 
 QStringList headings() {
-    return {QStringLiteral("ID"), QStringLiteral("Discription")};
+    // "Discription" is how users know the column: it stays so.
+    return {QCoreApplication::translate("SegmentTable", "ID"),
+            QCoreApplication::translate("SegmentTable", "Discription")};
 }
 
 std::vector<QStringList> read(const RecordFolder& folder, long long audience) {

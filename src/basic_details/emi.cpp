@@ -4,8 +4,8 @@
 
 namespace lendora {
 
-std::optional<BrandTexts> EMI_values(const BrandTexts& loanValue, const BrandTexts& interest,
-                                     const BrandTexts& period) {
+std::optional<BrandTexts> monthlyInstalments(const BrandTexts& loanValue,
+                                             const BrandTexts& interest, const BrandTexts& period) {
     BrandTexts result;
     for (int b = 0; b < 2; ++b) {
         const double l = leadingNumber(loanValue[size_t(b)]);

@@ -11,7 +11,7 @@ namespace lendora {
 // competitors.
 using BrandTexts = std::array<QString, 3>;
 
-// `EMI_values`: the flat-rate instalments (L / N) x (1 + N x I / 1200) of the
+// The flat-rate instalments (L / N) x (1 + N x I / 1200) of the
 // three brands from the loan value, annual interest (per cent) and
 // repayment period (months) field texts, read by the leading-number rule.
 // Brands 0 and 1 are computed in double precision and shown in the pattern
@@ -20,7 +20,7 @@ using BrandTexts = std::array<QString, 3>;
 // pattern text read back (no trailing point). No value at all, so that no
 // field changes, when any period is 0 or brand 2's text does not read back
 // as a number.
-std::optional<BrandTexts> EMI_values(const BrandTexts& loanValue, const BrandTexts& interest,
-                                     const BrandTexts& period);
+std::optional<BrandTexts> monthlyInstalments(const BrandTexts& loanValue,
+                                             const BrandTexts& interest, const BrandTexts& period);
 
 } // namespace lendora

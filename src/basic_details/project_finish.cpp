@@ -3,12 +3,15 @@
 #include "storage/details_file.h"
 #include "storage/numbers.h"
 
+#include <QCoreApplication>
+
 namespace lendora::finish {
 
 using namespace Qt::StringLiterals;
 
 QStringList detailsHeadings() {
-    return details::headings(u"Product and Competitors"_s);
+    return details::headings(
+        QCoreApplication::translate("lendora::ProjectDetailsWindow", "Product and Competitors"));
 }
 
 QString competitor2Cell(const QString& fieldText) {

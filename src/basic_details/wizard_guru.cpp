@@ -2,307 +2,357 @@
 
 #include "storage/numbers.h"
 
+#include <QCoreApplication>
+
 namespace lendora::guru {
 
-using namespace Qt::StringLiterals;
-
 namespace {
-const QString nextButton = u"Now, click the 'Next' Button on the Form"_s;
-const QString tab = u"\t"_s;
-const QString lineBreak = u"\r\n"_s;
+// A text of the Guru: the translation of its source, or the source itself.
+// Names and values are inserted by arg() in one pass, so a name holding
+// "%1" is shown as typed.
+QString text(const char* source) {
+    return QCoreApplication::translate("WizardGuru", source);
+}
 } // namespace
 
 QString fieldNumber(const QString& fieldText) {
     return floatText(float(leadingNumber(fieldText)));
 }
 
-QString Guru_NewProject() {
-    return u"This is first step in creating a new project."_s;
+QString firstStep() {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "This is first step in creating a new project."));
 }
 
-QString Guru_Project_Name(int projectNumber) {
-    return u"This is first step in creating a new project."_s + lineBreak +
-           u"Now, start by giving a name for the new project. This is project #"_s +
-           QString::number(projectNumber);
+QString projectName(int projectNumber) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "This is first step in creating a new project.\r\nNow, start by "
+                                  "giving a name for the new project. This is project #%1"))
+        .arg(QString::number(projectNumber));
 }
 
-QString Guru_Product_Name() {
-    return u"Next, enter the name of the product for which this project is created."_s;
+QString productName() {
+    return text(QT_TRANSLATE_NOOP(
+        "WizardGuru", "Next, enter the name of the product for which this project is created."));
 }
 
-QString Guru_Brand_name(const QString& productName) {
-    return u"Now, "_s + productName + u" must be having a brand name. Enter this brand name."_s;
+QString brandName(const QString& productName) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "Now, %1 must be having a brand name. Enter this brand name."))
+        .arg(productName);
 }
 
-QString Guru_NewProject_Next() {
-    return nextButton;
+QString namesNext() {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, click the 'Next' Button on the Form"));
 }
 
-QString Guru_Comp1() {
-    return u"At this, stage you have identify your competitors"_s + lineBreak +
-           u"Identifying 2 competitors will be enough. Identifying more competitors only "
-           u"comlicates your strategy."_s +
-           lineBreak + u"Competitors can be identified in two ways - "_s + lineBreak + tab +
-           u"1. Your nearest competitor. "_s + lineBreak + tab +
-           u"2. The enterprise you have identified as the one whose market you are planning to "
-           u"attack"_s +
-           lineBreak +
-           u"Start by enterin the name of the first competitor. In Lendora 2012, both "
-           u"competitors are given equal weightage"_s;
+QString firstCompetitor() {
+    return text(QT_TRANSLATE_NOOP(
+        "WizardGuru",
+        "At this, stage you have identify your competitors\r\nIdentifying 2 competitors will be "
+        "enough. Identifying more competitors only comlicates your strategy.\r\nCompetitors can be "
+        "identified in two ways - \r\n\t1. Your nearest competitor. \r\n\t2. The enterprise you "
+        "have identified as the one whose market you are planning to attack\r\nStart by enterin "
+        "the name of the first competitor. In Lendora 2012, both competitors are given equal "
+        "weightage"));
 }
 
-QString Guru_Comp2(const QString& competitor1) {
-    return u"Now, "_s + competitor1 +
-           u" has been named as Competitor 1, enter the name of Competitor 2."_s;
+QString secondCompetitor(const QString& competitor1) {
+    return text(QT_TRANSLATE_NOOP(
+                    "WizardGuru",
+                    "Now, %1 has been named as Competitor 1, enter the name of Competitor 2."))
+        .arg(competitor1);
 }
 
-QString Guru_Comp_Next() {
-    return nextButton;
+QString competitorsNext() {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, click the 'Next' Button on the Form"));
 }
 
-QString Guru_Comp_Back() {
-    return u"You can edit the new project details, by typing the details in the respective field "
-           u"and pressing Enteron the keyboard."_s;
+QString competitorsBack() {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "You can edit the new project details, by typing the details in "
+                                  "the respective field and pressing Enteron the keyboard."));
 }
 
-QString Guru_BN1(const QString& productName, const QString& competitor1) {
-    return u"Each competitor must be having a brand name for a product similar to "_s +
-           productName + u". Enter the brand name for "_s + competitor1 + u"'s product"_s;
+QString firstCompetitorBrand(const QString& productName, const QString& competitor1) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "Each competitor must be having a brand name for a product "
+                                  "similar to %1. Enter the brand name for %2's product"))
+        .arg(productName, competitor1);
 }
 
-QString Guru_BN2(const QString& competitor2) {
-    return u"Now,enter the brand name for "_s + competitor2 + u"'s product."_s;
+QString secondCompetitorBrand(const QString& competitor2) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now,enter the brand name for %1's product."))
+        .arg(competitor2);
 }
 
-QString Guru_BN_Next(const QString& competitor1, const QString& competitor2) {
-    return u"Now, click the 'Next' Button on the Form."_s + lineBreak +
-           u"Incase you want to edit "_s + competitor1 + u" or "_s + competitor2 +
-           u" click the 'Back' button on the Form."_s;
+QString competitorBrandsNext(const QString& competitor1, const QString& competitor2) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "Now, click the 'Next' Button on the Form.\r\nIncase you want to "
+                                  "edit %1 or %2 click the 'Back' button on the Form."))
+        .arg(competitor1, competitor2);
 }
 
-QString Guru_BN_Back() {
-    return u"To edit the competitors' names, Type a new name in the respective field and press "
-           u"Enter on the keyboard."_s;
+QString competitorBrandsBack() {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "To edit the competitors' names, Type a new name in the "
+                                  "respective field and press Enter on the keyboard."));
 }
 
-QString Guru_MktShare_0(const QString& ownBrand, const QString& competitor1,
-                        const QString& competitor1Brand, const QString& competitor2,
+QString marketShareOwn(const QString& ownBrand, const QString& competitor1,
+                       const QString& competitor1Brand, const QString& competitor2,
+                       const QString& competitor2Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "Each brand name viz. Your brand name-%1, %2's brand name-%3,and "
+                                  "%4's brand name-%5 enjoy some market share right now. Start by "
+                                  "entering the market share for %1"))
+        .arg(ownBrand, competitor1, competitor1Brand, competitor2, competitor2Brand);
+}
+
+QString marketShareCompetitor1(const QString& competitor1Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, enter the market share for %1"))
+        .arg(competitor1Brand);
+}
+
+QString marketShareCompetitor2(const QString& competitor2Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Enter the market share for %1"))
+        .arg(competitor2Brand);
+}
+
+QString marketShareNext() {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, click the 'Next' Button on the Form"));
+}
+
+QString marketShareBack(const QString& ownBrand, const QString& competitor1Brand,
                         const QString& competitor2Brand) {
-    return u"Each brand name viz. Your brand name-"_s + ownBrand + u", "_s + competitor1 +
-           u"'s brand name-"_s + competitor1Brand + u",and "_s + competitor2 + u"'s brand name-"_s +
-           competitor2Brand +
-           u" enjoy some market share right now. Start by entering the market share for "_s +
-           ownBrand;
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "To edit the brand names %1 or %2 or %3 type a new brand name in "
+                                  "the respective field. Then press Enter on the keyboard"))
+        .arg(ownBrand, competitor1Brand, competitor2Brand);
 }
 
-QString Guru_MktShare_1(const QString& competitor1Brand) {
-    return u"Now, enter the market share for "_s + competitor1Brand;
+QString interestOwn(const QString& ownBrand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "Start by entering the interest you charge for %1.Please enter "
+                                  "the annual interest in percentage.\r\nFor example, if the "
+                                  "interest is 11.25%, enter 11.25 and press enter."))
+        .arg(ownBrand);
 }
 
-QString Guru_MktShare_2(const QString& competitor2Brand) {
-    return u"Enter the market share for "_s + competitor2Brand;
+QString interestCompetitor1(const QString& competitor1, const QString& competitor1Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, enter the interest %1 is charging for %2"))
+        .arg(competitor1, competitor1Brand);
 }
 
-QString Guru_Mkt_Share_next() {
-    return nextButton;
+QString interestCompetitor2(const QString& competitor2, const QString& competitor2Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Enter the interest charged by %1for %2"))
+        .arg(competitor2, competitor2Brand);
 }
 
-QString Guru_MkShare_Back(const QString& ownBrand, const QString& competitor1Brand,
-                          const QString& competitor2Brand) {
-    return u"To edit the brand names "_s + ownBrand + u" or "_s + competitor1Brand + u" or "_s +
-           competitor2Brand +
-           u" type a new brand name in the respective field. Then press Enter on the keyboard"_s;
+QString interestNext() {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, click the 'Next' Button on the Form"));
 }
 
-QString Guru_Interest_0(const QString& ownBrand) {
-    return u"Start by entering the interest you charge for "_s + ownBrand +
-           u".Please enter the annual interest in percentage."_s + lineBreak +
-           u"For example, if the interest is 11.25%, enter 11.25 and press enter."_s;
+QString interestBack(const QString& ownShare, const QString& competitor1Share,
+                     const QString& competitor2Share) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, you can edit %1 or %2or %3."))
+        .arg(fieldNumber(ownShare), fieldNumber(competitor1Share), fieldNumber(competitor2Share));
 }
 
-QString Guru_Interest_1(const QString& competitor1, const QString& competitor1Brand) {
-    return u"Now, enter the interest "_s + competitor1 + u" is charging for "_s + competitor1Brand;
+QString incomeOwn(const QString& ownBrand) {
+    return text(QT_TRANSLATE_NOOP(
+                    "WizardGuru",
+                    "Now, enter the Minimum Eligible Income (Monthly) needed to avail this loan. "
+                    "The value to be entered is the monthly income. Divide annual income by "
+                    "12.\r\nStart by entering the value for %1 and press Enter."))
+        .arg(ownBrand);
 }
 
-QString Guru_Interest_2(const QString& competitor2, const QString& competitor2Brand) {
-    return u"Enter the interest charged by "_s + competitor2 + u"for "_s + competitor2Brand;
+QString incomeCompetitor1(const QString& competitor1Brand) {
+    return text(QT_TRANSLATE_NOOP(
+                    "WizardGuru",
+                    "Enter the Minimum Eligible Income (Monthly) for %1 and press Enter."))
+        .arg(competitor1Brand);
 }
 
-QString Guru_Interest_Next() {
-    return nextButton;
+QString incomeCompetitor2(const QString& competitor2Brand) {
+    return text(QT_TRANSLATE_NOOP(
+                    "WizardGuru",
+                    "Finally, enter Minimum Eligible Income (Monthly) for %1 and press Enter."))
+        .arg(competitor2Brand);
 }
 
-QString Guru_Interest_Back(const QString& ownShare, const QString& competitor1Share,
-                           const QString& competitor2Share) {
-    return u"Now, you can edit "_s + fieldNumber(ownShare) + u" or "_s +
-           fieldNumber(competitor1Share) + u"or "_s + fieldNumber(competitor2Share) + u"."_s;
+QString incomeNext() {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, click the 'Next' Button on the Form"));
 }
 
-QString Guru_MEI_0(const QString& ownBrand) {
-    return u"Now, enter the Minimum Eligible Income (Monthly) needed to avail this loan. The "
-           u"value to be entered is the monthly income. Divide annual income by 12."_s +
-           lineBreak + u"Start by entering the value for "_s + ownBrand + u" and press Enter."_s;
+QString incomeBack(const QString& ownInterest, const QString& competitor1Interest,
+                   const QString& competitor2Interest) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "Now, to edit the Interest values %1 or %2 or %3 click inside "
+                                  "the respective field and type a new value for interest. Then "
+                                  "Press Enter on the keboard. and press Enter."))
+        .arg(fieldNumber(ownInterest), fieldNumber(competitor1Interest),
+             fieldNumber(competitor2Interest));
 }
 
-QString Guru_MEI_1(const QString& competitor1Brand) {
-    return u"Enter the Minimum Eligible Income (Monthly) for "_s + competitor1Brand +
-           u" and press Enter."_s;
+QString loanValueOwn(const QString& ownBrand) {
+    return text(QT_TRANSLATE_NOOP(
+                    "WizardGuru",
+                    "Maximum Loan Value is the actual amount available through loan/credit. For "
+                    "example, the Maximum Loan Value that can be availed through %1 is say 150000, "
+                    "enter the value 150000 in the field for %1. Currency symbol has not been "
+                    "included in the design. So, please do not add any currency symbol."))
+        .arg(ownBrand);
 }
 
-QString Guru_MEI_2(const QString& competitor2Brand) {
-    return u"Finally, enter Minimum Eligible Income (Monthly) for "_s + competitor2Brand +
-           u" and press Enter."_s;
+QString loanValueCompetitor1(const QString& competitor1Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Enter the Maximum Loan Value for %1."))
+        .arg(competitor1Brand);
 }
 
-QString Guru_MEI_Next() {
-    return nextButton;
+QString loanValueCompetitor2(const QString& competitor2Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Enter the Maximum Loan Value for %1."))
+        .arg(competitor2Brand);
 }
 
-QString Guru_MEI_Back(const QString& ownInterest, const QString& competitor1Interest,
-                      const QString& competitor2Interest) {
-    return u"Now, to edit the Interest values "_s + fieldNumber(ownInterest) + u" or "_s +
-           fieldNumber(competitor1Interest) + u" or "_s + fieldNumber(competitor2Interest) +
-           u" click inside the respective field and type a new value for interest. Then Press "
-           u"Enter on the keboard."_s +
-           u" and press Enter."_s;
+QString loanValueNext() {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, click the 'Next' Button on the Form"));
 }
 
-QString Guru_MLV_0(const QString& ownBrand) {
-    return u"Maximum Loan Value is the actual amount available through loan/credit."_s +
-           u" For example, the Maximum Loan Value that can be availed through "_s + ownBrand +
-           u" is say 150000, enter the value 150000 in the field for "_s + ownBrand + u"."_s +
-           u" Currency symbol has not been included in the design. So, please do not add any "
-           u"currency symbol."_s;
+QString loanValueBack(const QString& ownIncome, const QString& competitor1Income,
+                      const QString& competitor2Income) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "Now, to edit %1 or %2 or %3 click inside the respective field "
+                                  "and type a new value. Then press Enter on the keyboard."))
+        .arg(fieldNumber(ownIncome), fieldNumber(competitor1Income),
+             fieldNumber(competitor2Income));
 }
 
-QString Guru_MLV_1(const QString& competitor1Brand) {
-    return u"Enter the Maximum Loan Value for "_s + competitor1Brand + u"."_s;
+QString loanPercentageOwn(const QString& ownBrand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "Maximum Loan percentage is the percentage vaule of the "
+                                  "product/service the customer will avail thruogh your loan. For "
+                                  "example, if the customer can get a maximum of 85% of the "
+                                  "product value by availing  then, enter 85 in the field for %1,"))
+        .arg(ownBrand);
 }
 
-QString Guru_MLV_2(const QString& competitor2Brand) {
-    return u"Enter the Maximum Loan Value for "_s + competitor2Brand + u"."_s;
+QString loanPercentageCompetitor1(const QString& competitor1Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, enter the Maximum Percentage value for %1."))
+        .arg(competitor1Brand);
 }
 
-QString Guru_MLV_Next() {
-    return nextButton;
+QString loanPercentageCompetitor2(const QString& competitor2Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Last, enter the Maximum Percentage value for %1."))
+        .arg(competitor2Brand);
 }
 
-QString Guru_MLV_ack(const QString& ownIncome, const QString& competitor1Income,
-                     const QString& competitor2Income) {
-    return u"Now, to edit "_s + fieldNumber(ownIncome) + u" or "_s +
-           fieldNumber(competitor1Income) + u" or "_s + fieldNumber(competitor2Income) +
-           u" click inside the respective field and type a new value. Then press Enter on the "
-           u"keyboard."_s;
+QString loanPercentageNext() {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, click the 'Next' Button on the Form"));
 }
 
-QString Guru_MLP_0(const QString& ownBrand) {
-    return u"Maximum Loan percentage is the percentage vaule of the product/service the customer "
-           u"will avail thruogh your loan."_s +
-           u" For example, if the customer can get a maximum of 85% of the product value by "
-           u"availing "_s +
-           u" then, enter 85 in the field for "_s + ownBrand + u","_s;
+QString loanPercentageBack(const QString& ownLoanValue, const QString& competitor1LoanValue,
+                           const QString& competitor2LoanValue) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "Now,you can edit Maximum Loan Vaules %1, %2 and %3. Click on "
+                                  "the field you want to edit and proceed to type in a new value. "
+                                  "Then press Enter on the keyboard."))
+        .arg(fieldNumber(ownLoanValue), fieldNumber(competitor1LoanValue),
+             fieldNumber(competitor2LoanValue));
 }
 
-QString Guru_MLP_1(const QString& competitor1Brand) {
-    return u"Now, enter the Maximum Percentage value for "_s + competitor1Brand + u"."_s;
+QString repaymentOwn(const QString& ownBrand) {
+    return text(QT_TRANSLATE_NOOP(
+                    "WizardGuru",
+                    "Now, enter the repayment period (in months) for %1. For example, if the "
+                    "repayment period for %1 is 48 months, enter 48 in the field for %1."))
+        .arg(ownBrand);
 }
 
-QString Guru_MLP_2(const QString& competitor2Brand) {
-    return u"Last, enter the Maximum Percentage value for "_s + competitor2Brand + u"."_s;
+QString repaymentCompetitor1(const QString& competitor1Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Enter the repayment period (in months) for %1. "
+                                                "And click 'Next' button on the form."))
+        .arg(competitor1Brand);
 }
 
-QString Guru_MLP_Next() {
-    return nextButton;
+QString repaymentCompetitor2(const QString& competitor2Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Enter the repayment period for %1."))
+        .arg(competitor2Brand);
 }
 
-QString Guru_MLP_Back(const QString& ownLoanValue, const QString& competitor1LoanValue,
-                      const QString& competitor2LoanValue) {
-    return u"Now,you can edit Maximum Loan Vaules "_s + fieldNumber(ownLoanValue) + u", "_s +
-           fieldNumber(competitor1LoanValue) + u" and "_s + fieldNumber(competitor2LoanValue) +
-           u". Click on the field you want to edit and proceed to type in a new value. Then "
-           u"press Enter on the keyboard."_s;
+QString repaymentNext() {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, click the 'Next' Button on the Form"));
 }
 
-QString Guru_RP_0(const QString& ownBrand) {
-    return u"Now, enter the repayment period (in months) for "_s + ownBrand + u"."_s +
-           u" For example, if the repayment period for "_s + ownBrand +
-           u" is 48 months, enter 48 in the field for "_s + ownBrand + u"."_s;
+QString repaymentBack(const QString& ownPercentage, const QString& competitor1Percentage,
+                      const QString& competitor2Percentage) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "To edit %1or %2or %3, enter a new value in the respective "
+                                  "fields and click the 'Next' button on the Form."))
+        .arg(fieldNumber(ownPercentage), fieldNumber(competitor1Percentage),
+             fieldNumber(competitor2Percentage));
 }
 
-QString Guru_RP_1(const QString& competitor1Brand) {
-    return u"Enter the repayment period (in months) for "_s + competitor1Brand +
-           u". And click 'Next' button on the form."_s;
+QString emiComputed(const QString& ownEmi, const QString& competitor1Emi,
+                    const QString& competitor2Emi) {
+    return text(QT_TRANSLATE_NOOP(
+                    "WizardGuru",
+                    "The Equeal Monthly Installments (EMI), %1, %2 and %3 have been calulated by "
+                    "Lendora 2012.You can proceed to the final step by clicking the 'Next' button "
+                    "on the form. In case you want to edit the EMI value, you have to edit either "
+                    "one or more of the following-\r\n1) Repayment Period\r\n2) Maximum Loan "
+                    "Value\r\n3) Rate of Interest\r\nThis can be done by going back step by step. "
+                    "Start by clicking the 'Back' button on the form."))
+        .arg(ownEmi, competitor1Emi, competitor2Emi);
 }
 
-QString Guru_RP_2(const QString& competitor2Brand) {
-    return u"Enter the repayment period for "_s + competitor2Brand + u"."_s;
-}
-
-QString Guru_RP_Next() {
-    return nextButton;
-}
-
-QString Guru_Back(const QString& ownPercentage, const QString& competitor1Percentage,
-                  const QString& competitor2Percentage) {
-    return u"To edit "_s + fieldNumber(ownPercentage) + u"or "_s +
-           fieldNumber(competitor1Percentage) + u"or "_s + fieldNumber(competitor2Percentage) +
-           u", enter a new value in the respective fields and click the 'Next' button on the "
-           u"Form."_s;
-}
-
-QString Guru_EMI_0(const QString& ownEmi, const QString& competitor1Emi,
-                   const QString& competitor2Emi) {
-    return u"The Equeal Monthly Installments (EMI), "_s + ownEmi + u", "_s + competitor1Emi +
-           u" and "_s + competitor2Emi +
-           u" have been calulated by Lendora 2012.You can proceed to the final step by clicking "
-           u"the 'Next' button on the form."_s +
-           u" In case you want to edit the EMI value, you have to edit either one or more of the "
-           u"following-"_s +
-           lineBreak + u"1) Repayment Period"_s + lineBreak + u"2) Maximum Loan Value"_s +
-           lineBreak + u"3) Rate of Interest"_s + lineBreak +
-           u"This can be done by going back step by step. Start by clicking the 'Back' button on "
-           u"the form."_s;
-}
-
-QString Guru_EMI_1() {
+QString emiCompetitor1() {
     return {};
 }
 
-QString Guru_EMI_2() {
+QString emiCompetitor2() {
     return {};
 }
 
-QString Guru_EMI_Next() {
-    return nextButton;
+QString emiNext() {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, click the 'Next' Button on the Form"));
 }
 
-QString Guru_FR_0(const QString& ownBrand, const QString& competitor1Brand,
-                  const QString& competitor2Brand) {
-    return u"Enter the value of freebies that come along with "_s + ownBrand + u", "_s +
-           competitor1Brand + u" and "_s + competitor2Brand + u"."_s +
-           u"Start by entering value of freebies for "_s + ownBrand + u"."_s;
+QString freebiesOwn(const QString& ownBrand, const QString& competitor1Brand,
+                    const QString& competitor2Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "Enter the value of freebies that come along with %1, %2 and "
+                                  "%3.Start by entering value of freebies for %1."))
+        .arg(ownBrand, competitor1Brand, competitor2Brand);
 }
 
-QString Guru_FR_1(const QString& competitor1Brand) {
-    return u"Now,continue by entering value of freebies for "_s + competitor1Brand + u"."_s;
+QString freebiesCompetitor1(const QString& competitor1Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru",
+                                  "Now,continue by entering value of freebies for %1."))
+        .arg(competitor1Brand);
 }
 
-QString Guru_FR_2(const QString& competitor2Brand) {
-    return u"Now, enter value of freebies for "_s + competitor2Brand + u"."_s;
+QString freebiesCompetitor2(const QString& competitor2Brand) {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "Now, enter value of freebies for %1."))
+        .arg(competitor2Brand);
 }
 
-QString Guru_Fr_next() {
-    return u"Now, click the 'Finish' Button on the Form, to finish the process.Incase you want to "
-           u"edit EMI on an after thought, click 'Back' button on the form."_s;
+QString freebiesNext() {
+    return text(QT_TRANSLATE_NOOP(
+        "WizardGuru",
+        "Now, click the 'Finish' Button on the Form, to finish the process.Incase you want to edit "
+        "EMI on an after thought, click 'Back' button on the form."));
 }
 
-QString Guru_Back() {
-    return u"You can now edit the repayment values."_s;
+QString freebiesBack() {
+    return text(QT_TRANSLATE_NOOP("WizardGuru", "You can now edit the repayment values."));
 }
 
-QString Guru_Finish(const QString& projectName) {
-    return u"All details pertaining to "_s + projectName +
-           u" are displayed in the Project Details window."_s;
+QString finished(const QString& projectName) {
+    return text(QT_TRANSLATE_NOOP(
+                    "WizardGuru",
+                    "All details pertaining to %1 are displayed in the Project Details window."))
+        .arg(projectName);
 }
 
 } // namespace lendora::guru

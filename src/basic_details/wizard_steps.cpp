@@ -7,103 +7,22 @@
 
 namespace lendora::wizard {
 
-using namespace Qt::StringLiterals;
+using names::text;
 
 namespace {
 
-constexpr std::array<const char*, 3> brandLabels = {"lblMktShare_0", "lblMktShare_1",
-                                                    "lblMktShare_2"};
-constexpr std::array<const char*, 3> noTexts = {"", "", ""};
-
 const std::array<StepInfo, stepCount> steps = {{
-    {"frmNewProject",
-     "New Project",
-     3,
-     {"txtProjectName", "txtProductName", "txtBrandName"},
-     {"Label2", "Label3", "Label4"},
-     {"Project Name", "Product Name", "Brand Name"},
-     FieldKind::name,
-     1},
-    {"frmCompetitors",
-     "Competitors",
-     2,
-     {"txtComp_1", "txtComp_2", nullptr},
-     {"Label1", "Label2", nullptr},
-     {"Competitor #1", "Competitor #2", ""},
-     FieldKind::name,
-     4},
-    {"frmBrandNames",
-     "Brand Names",
-     2,
-     {"TXTbRAND_1", "TXTbRAND_2", nullptr},
-     {"lblBrand_1", "LBLbRAND_2", nullptr},
-     noTexts,
-     FieldKind::name,
-     6},
-    {"frmMarketShare",
-     "Market Shares",
-     3,
-     {"txtMktShare_0", "txtMktShare_1", "txtMktShare_2"},
-     brandLabels,
-     noTexts,
-     FieldKind::number,
-     8},
-    {"frmInterest",
-     "Rate Of Interest",
-     3,
-     {"txtInterest_0", "txtInterest_1", "txtInterest_2"},
-     brandLabels,
-     noTexts,
-     FieldKind::number,
-     11},
-    {"frmMEI",
-     "Minimum Elilgiblee Income",
-     3,
-     {"txtMEI_0", "txtMEI_1", "txtMEI_2"},
-     brandLabels,
-     noTexts,
-     FieldKind::number,
-     14},
-    {"frmMLV",
-     "Maximym Loan Value",
-     3,
-     {"txtMLV_0", "txtMLV_1", "txtMLV_2"},
-     brandLabels,
-     noTexts,
-     FieldKind::number,
-     17},
-    {"frmMLP",
-     "Maximum Loan Percentage",
-     3,
-     {"txtMLP_0", "txtMLP_1", "txtMLP_2"},
-     brandLabels,
-     noTexts,
-     FieldKind::number,
-     20},
-    {"frmRepaymentPeriod",
-     "Repayment Period",
-     3,
-     {"txtRP_0", "txtRP_1", "txtRP_2"},
-     brandLabels,
-     noTexts,
-     FieldKind::number,
-     23},
-    {"frmEMI",
-     "EMI",
-     3,
-     {"txtEMI_0", "txtEMI_1", "txtEMI_2"},
-     brandLabels,
-     noTexts,
-     FieldKind::number,
-     26},
-    {"frmFreebies",
-     "Freebies",
-     3,
-     {"txtFreebies_0", "txtFreebies_1", "txtFreebies_2"},
-     brandLabels,
-     noTexts,
-     FieldKind::number,
-     29},
+    {names::steps[0], 3, FieldKind::name, 1},
+    {names::steps[1], 2, FieldKind::name, 4},
+    {names::steps[2], 2, FieldKind::name, 6},
+    {names::steps[3], 3, FieldKind::number, 8},
+    {names::steps[4], 3, FieldKind::number, 11},
+    {names::steps[5], 3, FieldKind::number, 14},
+    {names::steps[6], 3, FieldKind::number, 17},
+    {names::steps[7], 3, FieldKind::number, 20},
+    {names::steps[8], 3, FieldKind::number, 23},
+    {names::steps[9], 3, FieldKind::number, 26},
+    {names::steps[10], 3, FieldKind::number, 29},
 }};
 
 // The three brand labels of a number step: the own brand followed by
@@ -119,18 +38,6 @@ QStringList prefixedLabelTexts(const FieldTexts& t, const QString& prefix) {
     return {prefix + t.brandOf(0), prefix + t.brandOf(1), prefix + t.brandOf(2)};
 }
 
-// The refusal texts of the number steps 4 to 11, followed by the column's brand.
-const QString numberRefusals[] = {
-    u"Enter Market Share for "_s,
-    u"Enter rate of Interest in % for "_s,
-    u"Enter Minimm Eligible Income for "_s,
-    u"Enter Maximum Loan Value for "_s,
-    u"Enter Maximum Loan Percentage for "_s,
-    u"Enter Repayment Period in Months, for "_s,
-    u"Enter EMI for "_s,
-    u"Enter value of freebies, for "_s,
-};
-
 } // namespace
 
 const StepInfo& step(int number) {
@@ -138,15 +45,15 @@ const StepInfo& step(int number) {
 }
 
 QStringList windowNames() {
-    QStringList names;
+    QStringList windows;
     for (int s = 1; s <= stepCount; ++s)
-        names << QString::fromLatin1(step(s).window);
-    return names;
+        windows << QString::fromLatin1(step(s).names.window);
+    return windows;
 }
 
 int stepOfWindow(const QString& window) {
     for (int s = 1; s <= stepCount; ++s)
-        if (window == QLatin1String(step(s).window))
+        if (window == QLatin1String(step(s).names.window))
             return s;
     return 0;
 }
@@ -162,13 +69,13 @@ int helpContext(int step, int field) {
 std::optional<QString> enteredCaption(int step, const FieldTexts& t) {
     switch (step) {
     case 2:
-        return u"Competitors for "_s + t.projectName();
+        return text(names::competitorsFor) + t.projectName();
     case 3:
-        return u"Competitors' Brand namse for "_s + t.projectName();
+        return text(names::brandNamesFor) + t.projectName();
     case 4:
-        return u"Market Shares for "_s + t.projectName();
+        return text(names::marketSharesFor) + t.projectName();
     case 5:
-        return u"Rate of Interest for "_s + t.projectName();
+        return text(names::interestFor) + t.projectName();
     default:
         return std::nullopt;
     }
@@ -177,23 +84,24 @@ std::optional<QString> enteredCaption(int step, const FieldTexts& t) {
 QStringList enteredLabels(int step, const FieldTexts& t) {
     switch (step) {
     case 3:
-        return {t.competitor(1) + u"'s Brand name:"_s, t.competitor(2) + u"'s Brand name:"_s};
+        return {t.competitor(1) + text(names::brandNameOf),
+                t.competitor(2) + text(names::brandNameOf)};
     case 4:
-        return brandLabelTexts(t, u"'s Market Share"_s, u"s' Market Share"_s);
+        return brandLabelTexts(t, text(names::ownMarketShare), text(names::competitorMarketShare));
     case 5:
-        return brandLabelTexts(t, u"'s Rate of Interest"_s, u"s' Rate of Interest"_s);
+        return brandLabelTexts(t, text(names::ownInterest), text(names::competitorInterest));
     case 6:
-        return prefixedLabelTexts(t, u"Minimum Eligible Income for "_s);
+        return prefixedLabelTexts(t, text(names::incomeFor));
     case 7:
-        return prefixedLabelTexts(t, u"Maximum Loan Value for "_s);
+        return prefixedLabelTexts(t, text(names::loanValueFor));
     case 8:
-        return prefixedLabelTexts(t, u"Maximum Loan Percentage for "_s);
+        return prefixedLabelTexts(t, text(names::loanPercentageFor));
     case 9:
-        return prefixedLabelTexts(t, u"Repament Period in Months for "_s);
+        return prefixedLabelTexts(t, text(names::repaymentFor));
     case 10:
-        return prefixedLabelTexts(t, u"Value of EMI  "_s);
+        return prefixedLabelTexts(t, text(names::emiOf));
     case 11:
-        return prefixedLabelTexts(t, u"Value of freebies  "_s);
+        return prefixedLabelTexts(t, text(names::freebiesOf));
     default:
         return {};
     }
@@ -210,17 +118,15 @@ QString refusal(int step, int field, const FieldTexts& t) {
     switch (step) {
     case 1:
         if (field == 0)
-            return u"Enter a Name for the new project"_s;
-        return (field == 1 ? u"Enter the Product name for "_s : u"Enter the Brand name for "_s) +
-               t.projectName();
+            return text(names::noProjectName);
+        return text(field == 1 ? names::noProductName : names::noBrandName) + t.projectName();
     case 2:
-        return (field == 0 ? u"Enter the name of the first competitor for "_s
-                           : u"Enter the name of the second competitor for "_s) +
+        return text(field == 0 ? names::noFirstCompetitor : names::noSecondCompetitor) +
                t.projectName();
     case 3:
-        return u"Enter brand name for "_s + t.competitor(field + 1);
+        return text(names::noCompetitorBrand) + t.competitor(field + 1);
     default:
-        return numberRefusals[std::clamp(step, 4, stepCount) - 4] + t.brandOf(field);
+        return text(names::numberRefusals[std::clamp(step, 4, stepCount) - 4]) + t.brandOf(field);
     }
 }
 
@@ -229,29 +135,29 @@ GuruText enteringText(int step, int projectNumber, const FieldTexts& t) {
     const int help = helpContext(step, 0);
     switch (step) {
     case 1:
-        return {Guru_Project_Name(projectNumber), help};
+        return {projectName(projectNumber), help};
     case 2:
-        return {Guru_Comp1(), help};
+        return {firstCompetitor(), help};
     case 3:
-        return {Guru_BN1(t.productName(), t.competitor(1)), help};
+        return {firstCompetitorBrand(t.productName(), t.competitor(1)), help};
     case 4:
-        return {Guru_MktShare_0(t.brandOf(0), t.competitor(1), t.brandOf(1), t.competitor(2),
-                                t.brandOf(2)),
+        return {marketShareOwn(t.brandOf(0), t.competitor(1), t.brandOf(1), t.competitor(2),
+                               t.brandOf(2)),
                 help};
     case 5:
-        return {Guru_Interest_0(t.brandOf(0)), help};
+        return {interestOwn(t.brandOf(0)), help};
     case 6:
-        return {Guru_MEI_0(t.brandOf(0)), help};
+        return {incomeOwn(t.brandOf(0)), help};
     case 7:
-        return {Guru_MLV_0(t.brandOf(0)), help};
+        return {loanValueOwn(t.brandOf(0)), help};
     case 8:
-        return {Guru_MLP_0(t.brandOf(0)), help};
+        return {loanPercentageOwn(t.brandOf(0)), help};
     case 9:
-        return {Guru_RP_0(t.brandOf(0)), help};
+        return {repaymentOwn(t.brandOf(0)), help};
     case 10:
-        return {Guru_EMI_0(t.at(10, 0), t.at(10, 1), t.at(10, 2)), help};
+        return {emiComputed(t.at(10, 0), t.at(10, 1), t.at(10, 2)), help};
     default:
-        return {Guru_FR_0(t.brandOf(0), t.brandOf(1), t.brandOf(2)), help};
+        return {freebiesOwn(t.brandOf(0), t.brandOf(1), t.brandOf(2)), help};
     }
 }
 
@@ -263,25 +169,25 @@ std::optional<GuruText> acceptedText(int step, int field, const FieldTexts& t) {
     if (last) {
         switch (step) {
         case 1:
-            return GuruText{Guru_NewProject_Next()};
+            return GuruText{namesNext()};
         case 2:
-            return GuruText{Guru_Comp_Next()};
+            return GuruText{competitorsNext()};
         case 3:
-            return GuruText{Guru_BN_Next(t.competitor(1), t.competitor(2))};
+            return GuruText{competitorBrandsNext(t.competitor(1), t.competitor(2))};
         case 4:
-            return GuruText{Guru_Mkt_Share_next()};
+            return GuruText{marketShareNext()};
         case 5:
-            return GuruText{Guru_Interest_Next()};
+            return GuruText{interestNext()};
         case 6:
-            return GuruText{Guru_MEI_Next()};
+            return GuruText{incomeNext()};
         case 7:
-            return GuruText{Guru_MLV_Next()};
+            return GuruText{loanValueNext()};
         case 8:
-            return GuruText{Guru_MLP_Next()};
+            return GuruText{loanPercentageNext()};
         case 9:
-            return GuruText{Guru_RP_Next()};
+            return GuruText{repaymentNext()};
         default:
-            return GuruText{Guru_Fr_next()};
+            return GuruText{freebiesNext()};
         }
     }
     const int next = field + 1; // the field the text is about
@@ -289,27 +195,31 @@ std::optional<GuruText> acceptedText(int step, int field, const FieldTexts& t) {
     const QString& brand = t.brandOf(next);
     switch (step) {
     case 1:
-        return GuruText{next == 1 ? Guru_Product_Name() : Guru_Brand_name(t.productName()), help};
+        return GuruText{next == 1 ? productName() : brandName(t.productName()), help};
     case 2:
-        return GuruText{Guru_Comp2(t.competitor(1)), help};
+        return GuruText{secondCompetitor(t.competitor(1)), help};
     case 3:
-        return GuruText{Guru_BN2(t.competitor(2)), help};
+        return GuruText{secondCompetitorBrand(t.competitor(2)), help};
     case 4:
-        return GuruText{next == 1 ? Guru_MktShare_1(brand) : Guru_MktShare_2(brand), help};
+        return GuruText{next == 1 ? marketShareCompetitor1(brand) : marketShareCompetitor2(brand),
+                        help};
     case 5:
-        return GuruText{next == 1 ? Guru_Interest_1(t.competitor(1), brand)
-                                  : Guru_Interest_2(t.competitor(2), brand),
+        return GuruText{next == 1 ? interestCompetitor1(t.competitor(1), brand)
+                                  : interestCompetitor2(t.competitor(2), brand),
                         help};
     case 6:
-        return GuruText{next == 1 ? Guru_MEI_1(brand) : Guru_MEI_2(brand), help};
+        return GuruText{next == 1 ? incomeCompetitor1(brand) : incomeCompetitor2(brand), help};
     case 7:
-        return GuruText{next == 1 ? Guru_MLV_1(brand) : Guru_MLV_2(brand), help};
+        return GuruText{next == 1 ? loanValueCompetitor1(brand) : loanValueCompetitor2(brand),
+                        help};
     case 8:
-        return GuruText{next == 1 ? Guru_MLP_1(brand) : Guru_MLP_2(brand), help};
+        return GuruText{
+            next == 1 ? loanPercentageCompetitor1(brand) : loanPercentageCompetitor2(brand), help};
     case 9:
-        return GuruText{next == 1 ? Guru_RP_1(brand) : Guru_RP_2(brand), help};
+        return GuruText{next == 1 ? repaymentCompetitor1(brand) : repaymentCompetitor2(brand),
+                        help};
     default:
-        return GuruText{next == 1 ? Guru_FR_1(brand) : Guru_FR_2(brand), help};
+        return GuruText{next == 1 ? freebiesCompetitor1(brand) : freebiesCompetitor2(brand), help};
     }
 }
 
@@ -319,23 +229,23 @@ std::optional<GuruText> backText(int step, const FieldTexts& t) {
     auto before = [&](int field) -> const QString& { return t.at(step - 1, field); };
     switch (step) {
     case 2:
-        return GuruText{Guru_Comp_Back()};
+        return GuruText{competitorsBack()};
     case 3:
-        return GuruText{Guru_BN_Back()};
+        return GuruText{competitorBrandsBack()};
     case 4:
-        return GuruText{Guru_MkShare_Back(t.brandOf(0), t.brandOf(1), t.brandOf(2))};
+        return GuruText{marketShareBack(t.brandOf(0), t.brandOf(1), t.brandOf(2))};
     case 5:
-        return GuruText{Guru_Interest_Back(before(0), before(1), before(2))};
+        return GuruText{interestBack(before(0), before(1), before(2))};
     case 6:
-        return GuruText{Guru_MEI_Back(before(0), before(1), before(2))};
+        return GuruText{incomeBack(before(0), before(1), before(2))};
     case 7:
-        return GuruText{Guru_MLV_ack(before(0), before(1), before(2))};
+        return GuruText{loanValueBack(before(0), before(1), before(2))};
     case 8:
-        return GuruText{Guru_MLP_Back(before(0), before(1), before(2))};
+        return GuruText{loanPercentageBack(before(0), before(1), before(2))};
     case 9:
-        return GuruText{Guru_Back(before(0), before(1), before(2))};
+        return GuruText{repaymentBack(before(0), before(1), before(2))};
     case lastStep:
-        return GuruText{Guru_Back()};
+        return GuruText{freebiesBack()};
     default:
         return std::nullopt;
     }

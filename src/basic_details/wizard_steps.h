@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basic_details/wizard_names.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,14 +21,8 @@ constexpr int lastStep = 11;
 enum class FieldKind { name, number };
 
 struct StepInfo {
-    const char* window;  // objectName of the step window
-    const char* caption; // caption the window is built with
-    int fieldCount;      // 2 or 3
-    std::array<const char*, 3> fields;
-    // Labels beside the fields: objectName and the text the window is built
-    // with (steps 3 to 11 set theirs when the step is entered).
-    std::array<const char*, 3> labels;
-    std::array<const char*, 3> labelTexts;
+    const names::StepNames& names; // window, caption, fields and labels
+    int fieldCount;                // 2 or 3
     FieldKind kind;
     // Help context number of field 0; the other fields follow on.
     int helpContext;

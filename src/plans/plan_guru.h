@@ -2,16 +2,19 @@
 
 #include <QString>
 
-// The Guru texts of the project plan window.
+// The Guru texts of the project plan window. The texts are translation
+// sources (context "PlanGuru") and keep their spelling exactly as users and
+// tests know it: "upto", and the sentences of the window's first text that
+// meet without a blank ("group.For", "groups.You", "groups.Start").
 namespace lendora::guru {
 
-// `Guru_Project_Plan`: shown when the window opens while the Guru is on.
+// Shown when the window opens while the Guru is on.
 QString projectPlan();
 
-// `Guru_PP_Basic_Details`: after a project was selected.
+// After a project was selected.
 QString planProjectSelected();
 
-// `Guru_PP_Target_Audience`: after an audience was selected.
+// After an audience was selected.
 QString planAudienceSelected();
 
 } // namespace lendora::guru

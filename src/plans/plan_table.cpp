@@ -4,21 +4,31 @@
 #include "storage/numbers.h"
 #include "workspace/registry_codec.h"
 
+#include <QCoreApplication>
+
 namespace lendora::plans {
 
 using namespace Qt::StringLiterals;
 namespace plan = column;
 
+namespace {
+// A heading of the plan window's tables: its translation, or the heading.
+QString heading(const char* source) {
+    return QCoreApplication::translate("lendora::ProjectPlanWindow", source);
+}
+} // namespace
+
 QStringList projectHeadings() {
-    return {u"#"_s, u"Project Name"_s, u"Product Name"_s};
+    return {u"#"_s, heading(QT_TRANSLATE_NOOP("lendora::ProjectPlanWindow", "Project Name")),
+            heading(QT_TRANSLATE_NOOP("lendora::ProjectPlanWindow", "Product Name"))};
 }
 
 QStringList detailHeadings() {
-    return details::headings(u"Names"_s);
+    return details::headings(heading(QT_TRANSLATE_NOOP("lendora::ProjectPlanWindow", "Names")));
 }
 
 QStringList audienceHeadings() {
-    return {u"#"_s, u"Definition"_s};
+    return {u"#"_s, heading(QT_TRANSLATE_NOOP("lendora::ProjectPlanWindow", "Definition"))};
 }
 
 PlanTable::PlanTable()
@@ -117,7 +127,7 @@ void addPlan(PlanTable& table, const Grid& projects, const Grid& audiences, int 
     g.setText(n, plan::audienceId, audiences.text(audience, 0));
     g.setText(n, plan::audienceName, audiences.text(audience, 1));
     g.setText(n, plan::pollFlag, editableFlag);
-    g.setText(n, plan::analysisFlag, QStringLiteral("No"));
+    g.setText(n, plan::analysisFlag, u"No"_s);
     if (size_t(n) < table.ids.size())
         table.ids[size_t(n)] = PlanId();
     g.addRow();

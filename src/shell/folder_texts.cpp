@@ -5,6 +5,8 @@
 
 namespace lendora::folder {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString tr(const char* text) {
@@ -58,9 +60,9 @@ QString readOnlyStatus(const LockState& lock) {
 QString reloadedStatus(const QTime& at, const LockHolder& holder) {
     if (holder.machine.isEmpty())
         return tr("Read-only: reloaded at %1 after a change in the folder.")
-            .arg(at.toString(QStringLiteral("HH:mm:ss")));
+            .arg(at.toString(u"HH:mm:ss"_s));
     return tr("Read-only: reloaded at %1 after a save by %2.")
-        .arg(at.toString(QStringLiteral("HH:mm:ss")), holderName(holder));
+        .arg(at.toString(u"HH:mm:ss"_s), holderName(holder));
 }
 
 QString lostStatus(const LockState& lock) {

@@ -8,10 +8,12 @@
 
 namespace lendora {
 
+using namespace Qt::StringLiterals;
+
 void startUp() {
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/lendora-%1.png").arg(size), QSize(size, size));
+        icon.addFile(u":/icons/lendora-%1.png"_s.arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     auto* intro = new IntroWindow(QDir::currentPath());
     intro->show();

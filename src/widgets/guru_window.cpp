@@ -1,7 +1,9 @@
 #include "widgets/guru_window.h"
 
+#include "basic_details/wizard_names.h"
 #include "storage/shown_text.h"
 #include "widgets/desk.h"
+#include "widgets/guru_window_names.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -9,17 +11,19 @@
 
 namespace lendora::ui {
 
+using namespace Qt::StringLiterals;
+
 GuruWindow::GuruWindow(Desk& desk)
     : desk_(desk)
-    , txtHelp_(new QPlainTextEdit(this)) {
-    setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Lendora 2012-Guru"));
-    txtHelp_->setObjectName(QStringLiteral("txtHelp"));
-    txtHelp_->setReadOnly(true);
-    txtHelp_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    , textView_(new QPlainTextEdit(this)) {
+    setObjectName(QString::fromLatin1(guru_names::window));
+    setWindowTitle(tr(guru_names::caption));
+    textView_->setObjectName(QString::fromLatin1(guru_names::text));
+    textView_->setReadOnly(true);
+    textView_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(txtHelp_);
+    layout->addWidget(textView_);
     resize(420, 290);
 }
 
@@ -38,22 +42,23 @@ void GuruWindow::showAt(const QString& text, int left, int top, int helpContext)
 void GuruWindow::setText(const QString& text) {
     text_ = text;
     // Each line is cut for showing: a name of megabytes would stall the layout.
-    QStringList lines = text.split(QLatin1String("\r\n"));
+    QStringList lines = text.split(u"\r\n"_s);
     for (QString& line : lines)
         line = shownText(line);
-    txtHelp_->setPlainText(lines.join(u'\n'));
+    textView_->setPlainText(lines.join(u'\n'));
 }
 
 void GuruWindow::setLblHID(int helpContext) {
-    if (helpContext == lblHID_)
+    if (helpContext == helpContext_)
         return;
-    lblHID_ = helpContext;
-    const char* field = helpContext == 1   ? "txtProjectName"
-                        : helpContext == 2 ? "txtProductName"
-                                           : nullptr;
-    if (!field)
+    helpContext_ = helpContext;
+    // The help contexts 1 and 2 are the first two fields of the wizard's
+    // first step.
+    const wizard::names::StepNames& first = wizard::names::steps[0];
+    if (helpContext != 1 && helpContext != 2)
         return;
-    if (QWidget* step = desk_.form(QStringLiteral("frmNewProject")))
+    const char* field = first.fields[size_t(helpContext - 1)];
+    if (QWidget* step = desk_.form(QString::fromLatin1(first.window)))
         if (auto* edit = step->findChild<QLineEdit*>(QString::fromLatin1(field)))
             edit->setFocus();
 }

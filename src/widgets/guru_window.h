@@ -28,14 +28,14 @@ public:
     // The help context number of the field the text is about. Changing it to
     // 1 or 2 puts the focus back on the project or product name field of the
     // wizard's first step.
-    int lblHID() const { return lblHID_; }
+    int lblHID() const { return helpContext_; }
     void setLblHID(int helpContext);
 
 private:
     Desk& desk_;
-    QPlainTextEdit* txtHelp_;
+    QPlainTextEdit* textView_;
     QString text_;
-    int lblHID_ = 0;
+    int helpContext_ = 0;
 };
 
 } // namespace lendora::ui

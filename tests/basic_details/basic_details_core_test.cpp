@@ -17,7 +17,7 @@ TEST(EmiValues, FlatRateInstalmentsOfTheThreeBrandsOrNoneAtAll) {
         const auto brands = [&c](int from) {
             return BrandTexts{c[from], c[from + 1], c[from + 2]};
         };
-        const auto result = EMI_values(brands(0), brands(3), brands(6));
+        const auto result = monthlyInstalments(brands(0), brands(3), brands(6));
         if (c[9] == "none")
             EXPECT_EQ(result, std::nullopt) << qPrintable(c.join(u'|'));
         else

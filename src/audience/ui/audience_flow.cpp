@@ -67,7 +67,7 @@ void AudienceFlow::newAudience() {
     const int n = workspace_.nextAudienceNumber();
     AudienceWindow* window = audienceWindow();
     desk_.place(window, 0, belowProjects());
-    window->setLblTAIndex(n);
+    window->setAudienceNumber(n);
     desk_.showChild(window);
     window->focusDefinition();
     desk_.hideChildren(wizard::windowNames()); // the wizard makes way
@@ -131,7 +131,7 @@ void AudienceFlow::followReload() {
     if (rowPlaced_ && audience_ && segments_)
         workspace_.placeAudience(number_, audienceOf(audience_->definition(), segments_->table()));
     if (audience_)
-        audience_->setLblTAIndex(number_);
+        audience_->setAudienceNumber(number_);
 }
 
 void AudienceFlow::openAudience() {

@@ -1,5 +1,6 @@
 #include "audience/ui/audience_window.h"
 
+#include "audience/ui/audience_window_names.h"
 #include "storage/numbers.h"
 
 #include <QGridLayout>
@@ -14,35 +15,38 @@
 
 namespace lendora {
 
+using namespace Qt::StringLiterals;
+namespace names = audience::names;
+
 AudienceWindow::AudienceWindow()
-    : lblTAIndex_(new QLabel(QStringLiteral("1")))
-    , txtTADefine_(new QLineEdit)
-    , cmdNext_(new QPushButton(QStringLiteral("Next"))) {
-    setObjectName(QStringLiteral("frmTragetAudience"));
-    setWindowTitle(QStringLiteral("Target Audience"));
-    auto* frame = new QGroupBox(QStringLiteral("Defining Target Audience"));
-    frame->setObjectName(QStringLiteral("Frame1"));
-    auto* label = new QLabel(QStringLiteral("Serial # :"));
-    label->setObjectName(QStringLiteral("Label1"));
-    lblTAIndex_->setObjectName(QStringLiteral("lblTAIndex"));
-    txtTADefine_->setObjectName(QStringLiteral("txtTADefine"));
-    cmdNext_->setObjectName(QStringLiteral("cmdNext"));
-    cmdNext_->setAutoDefault(false);
+    : number_(new QLabel(u"1"_s))
+    , definition_(new QLineEdit)
+    , next_(new QPushButton(tr(names::nextText))) {
+    setObjectName(QString::fromLatin1(names::window));
+    setWindowTitle(tr(names::caption));
+    auto* frame = new QGroupBox(tr(names::frameText));
+    frame->setObjectName(QString::fromLatin1(names::frame));
+    auto* label = new QLabel(tr(names::numberCaptionText));
+    label->setObjectName(QString::fromLatin1(names::numberCaption));
+    number_->setObjectName(QString::fromLatin1(names::number));
+    definition_->setObjectName(QString::fromLatin1(names::definition));
+    next_->setObjectName(QString::fromLatin1(names::nextButton));
+    next_->setAutoDefault(false);
 
     auto* grid = new QGridLayout(frame);
     grid->addWidget(label, 0, 0);
-    grid->addWidget(lblTAIndex_, 0, 1);
-    grid->addWidget(txtTADefine_, 1, 0, 1, 3);
+    grid->addWidget(number_, 0, 1);
+    grid->addWidget(definition_, 1, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdNext_);
+    buttons->addWidget(next_);
     grid->addLayout(buttons, 2, 0, 1, 3);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(frame);
-    connect(cmdNext_, &QPushButton::clicked, this, &AudienceWindow::nextClicked);
+    connect(next_, &QPushButton::clicked, this, &AudienceWindow::nextClicked);
 }
 
 QSize AudienceWindow::sizeHint() const {
@@ -50,24 +54,24 @@ QSize AudienceWindow::sizeHint() const {
     return {std::max(layoutSize.width(), 460), layoutSize.height()};
 }
 
-int AudienceWindow::lblTAIndex() const {
-    return toWhole(leadingNumber(lblTAIndex_->text()));
+int AudienceWindow::audienceNumber() const {
+    return toWhole(leadingNumber(number_->text()));
 }
 
-void AudienceWindow::setLblTAIndex(int number) {
-    lblTAIndex_->setText(QString::number(number));
+void AudienceWindow::setAudienceNumber(int number) {
+    number_->setText(QString::number(number));
 }
 
 QString AudienceWindow::definition() const {
-    return txtTADefine_->text();
+    return definition_->text();
 }
 
 void AudienceWindow::setDefinition(const QString& definition) {
-    txtTADefine_->setText(definition);
+    definition_->setText(definition);
 }
 
 void AudienceWindow::focusDefinition() {
-    txtTADefine_->setFocus();
+    definition_->setFocus();
 }
 
 } // namespace lendora

@@ -18,9 +18,9 @@ public:
     // Wide enough for a long description.
     QSize sizeHint() const override;
 
-    // The audience number shown beside "Serial # :".
-    int lblTAIndex() const;
-    void setLblTAIndex(int number);
+    // The audience number shown beside "Serial # :" (`lblTAIndex`).
+    int audienceNumber() const;
+    void setAudienceNumber(int number);
 
     QString definition() const;
     void setDefinition(const QString& definition);
@@ -30,9 +30,9 @@ signals:
     void nextClicked();
 
 private:
-    QLabel* lblTAIndex_;
-    QLineEdit* txtTADefine_;
-    QPushButton* cmdNext_;
+    QLabel* number_;
+    QLineEdit* definition_;
+    QPushButton* next_;
 };
 
 } // namespace lendora

@@ -2,6 +2,7 @@
 
 #include "audience/segment_file.h"
 #include "audience/segment_table.h"
+#include "audience/ui/segments_window_names.h"
 #include "storage/numbers.h"
 #include "storage/shown_text.h"
 #include "widgets/grid_view.h"
@@ -21,44 +22,47 @@
 
 namespace lendora {
 
+using namespace Qt::StringLiterals;
+namespace names = segments::names;
+
 SegmentsWindow::SegmentsWindow()
-    : lblSegIndex_(new QLabel(QStringLiteral("1")))
-    , txtSegment_(new QLineEdit) {
-    setObjectName(QStringLiteral("frmTASegment"));
-    setWindowTitle(QStringLiteral("Target Audience Segments"));
+    : number_(new QLabel(u"1"_s))
+    , description_(new QLineEdit) {
+    setObjectName(QString::fromLatin1(names::window));
+    setWindowTitle(tr(names::caption));
     segments::startTable(table_);
-    view_ = new ui::GridView(table_, QStringLiteral("MSFG_TASegment"));
+    view_ = new ui::GridView(table_, QString::fromLatin1(names::table));
     view_->setColumnWidth(segments::idColumn, 40);
 
     auto* frame = new QGroupBox;
-    frame->setObjectName(QStringLiteral("fraTASegments"));
-    auto* indexCaption = new QLabel(QStringLiteral("Segment #:"));
-    indexCaption->setObjectName(QStringLiteral("Label1"));
-    lblSegIndex_->setObjectName(QStringLiteral("lblSegIndex"));
-    auto* descriptionCaption = new QLabel(QStringLiteral("Segment Discription:"));
-    descriptionCaption->setObjectName(QStringLiteral("Label3"));
-    txtSegment_->setObjectName(QStringLiteral("txtSegment"));
+    frame->setObjectName(QString::fromLatin1(names::frame));
+    auto* indexCaption = new QLabel(tr(names::numberCaptionText));
+    indexCaption->setObjectName(QString::fromLatin1(names::numberCaption));
+    number_->setObjectName(QString::fromLatin1(names::number));
+    auto* descriptionCaption = new QLabel(tr(names::descriptionCaptionText));
+    descriptionCaption->setObjectName(QString::fromLatin1(names::descriptionCaption));
+    description_->setObjectName(QString::fromLatin1(names::description));
 
-    cmdNext_ = addButton("cmdNext", QStringLiteral("Next"));
-    cmdEdit_ = addButton("cmdEdit", QStringLiteral("Edit"));
-    cmdCancel_ = addButton("cmdCancel", QStringLiteral("Cancel"));
-    cmdDelete_ = addButton("cmdDelete", QStringLiteral("Delete"));
-    cmdSave_ = addButton("cmdSave", QStringLiteral("Save"));
-    cmdBack_ = addButton("cmdBack", QStringLiteral("Back"));
-    cmdFinish_ = addButton("cmdFinish", QStringLiteral("Finish"));
+    next_ = addButton(names::nextButton);
+    edit_ = addButton(names::editButton);
+    cancel_ = addButton(names::cancelButton);
+    delete_ = addButton(names::deleteButton);
+    save_ = addButton(names::saveButton);
+    back_ = addButton(names::backButton);
+    finish_ = addButton(names::finishButton);
 
     auto* fields = new QGridLayout;
     fields->addWidget(indexCaption, 0, 0);
-    fields->addWidget(lblSegIndex_, 0, 1);
+    fields->addWidget(number_, 0, 1);
     fields->addWidget(descriptionCaption, 1, 0);
-    fields->addWidget(txtSegment_, 1, 1);
+    fields->addWidget(description_, 1, 1);
     fields->setColumnStretch(1, 1);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {cmdNext_, cmdEdit_, cmdCancel_, cmdDelete_})
+    for (QPushButton* button : {next_, edit_, cancel_, delete_})
         buttons->addWidget(button);
     buttons->addStretch();
-    for (QPushButton* button : {cmdBack_, cmdFinish_, cmdSave_})
+    for (QPushButton* button : {back_, finish_, save_})
         buttons->addWidget(button);
 
     auto* body = new QHBoxLayout;
@@ -73,15 +77,15 @@ SegmentsWindow::SegmentsWindow()
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(frame);
 
-    connect(txtSegment_, &QLineEdit::returnPressed, this, &SegmentsWindow::enterPressed);
-    connect(cmdNext_, &QPushButton::clicked, this, &SegmentsWindow::nextClicked);
+    connect(description_, &QLineEdit::returnPressed, this, &SegmentsWindow::enterPressed);
+    connect(next_, &QPushButton::clicked, this, &SegmentsWindow::nextClicked);
     connect(view_, &ui::GridView::gridRowClicked, this, &SegmentsWindow::rowClicked);
-    connect(cmdEdit_, &QPushButton::clicked, this, &SegmentsWindow::editClicked);
-    connect(cmdDelete_, &QPushButton::clicked, this, &SegmentsWindow::deleteClicked);
-    connect(cmdCancel_, &QPushButton::clicked, this, &SegmentsWindow::cancelClicked);
-    connect(cmdBack_, &QPushButton::clicked, this, &SegmentsWindow::backClicked);
-    connect(cmdFinish_, &QPushButton::clicked, this, &SegmentsWindow::finishClicked);
-    connect(cmdSave_, &QPushButton::clicked, this, &SegmentsWindow::saveClicked);
+    connect(edit_, &QPushButton::clicked, this, &SegmentsWindow::editClicked);
+    connect(delete_, &QPushButton::clicked, this, &SegmentsWindow::deleteClicked);
+    connect(cancel_, &QPushButton::clicked, this, &SegmentsWindow::cancelClicked);
+    connect(back_, &QPushButton::clicked, this, &SegmentsWindow::backClicked);
+    connect(finish_, &QPushButton::clicked, this, &SegmentsWindow::finishClicked);
+    connect(save_, &QPushButton::clicked, this, &SegmentsWindow::saveClicked);
     startAudience();
 }
 
@@ -90,87 +94,87 @@ QSize SegmentsWindow::sizeHint() const {
     return {std::max(layoutSize.width(), 500), std::max(layoutSize.height(), 320)};
 }
 
-QPushButton* SegmentsWindow::addButton(const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QString::fromLatin1(name));
+QPushButton* SegmentsWindow::addButton(const segments::names::Button& which) {
+    auto* button = new QPushButton(tr(which.text));
+    button->setObjectName(QString::fromLatin1(which.name));
     button->setAutoDefault(false);
     return button;
 }
 
-int SegmentsWindow::lblSegIndex() const {
-    return toWhole(leadingNumber(lblSegIndex_->text()));
+int SegmentsWindow::segmentNumber() const {
+    return toWhole(leadingNumber(number_->text()));
 }
 
-void SegmentsWindow::setLblSegIndex(int row) {
-    lblSegIndex_->setText(QString::number(row));
+void SegmentsWindow::setSegmentNumber(int row) {
+    number_->setText(QString::number(row));
 }
 
 // The trailing empty row: where the next segment goes.
 void SegmentsWindow::toTrailingRow() {
-    setLblSegIndex(table_.rowCount() - 1);
+    setSegmentNumber(table_.rowCount() - 1);
 }
 
 void SegmentsWindow::startAudience() {
     segments::startTable(table_);
-    setLblSegIndex(1);
-    lblSegSel_ = 0;
-    txtSegment_->clear();
-    for (QPushButton* button : {cmdNext_, cmdEdit_, cmdCancel_, cmdDelete_, cmdSave_, cmdFinish_})
+    setSegmentNumber(1);
+    rowSelected_ = false;
+    description_->clear();
+    for (QPushButton* button : {next_, edit_, cancel_, delete_, save_, finish_})
         button->setEnabled(false);
-    cmdBack_->setEnabled(true);
+    back_->setEnabled(true);
 }
 
 void SegmentsWindow::showStored(const SegmentDescriptions& stored) {
     table_ = plantables::segmentsTable(stored, segments::headings());
     // The rows a selection or the next number referred to are gone.
     toTrailingRow();
-    lblSegSel_ = 0;
-    for (QPushButton* button : {cmdNext_, cmdEdit_, cmdCancel_, cmdDelete_})
+    rowSelected_ = false;
+    for (QPushButton* button : {next_, edit_, cancel_, delete_})
         button->setEnabled(false);
 }
 
 void SegmentsWindow::setStorable(bool storable) {
     storable_ = storable;
     if (!storable) {
-        cmdFinish_->setEnabled(false);
-        cmdSave_->setEnabled(false);
+        finish_->setEnabled(false);
+        save_->setEnabled(false);
     }
 }
 
 void SegmentsWindow::setCaptionFor(const QString& definition) {
-    setWindowTitle(shownText(QStringLiteral("Target Audience for ") + definition));
+    setWindowTitle(shownText(tr(names::captionFor) + definition));
 }
 
 void SegmentsWindow::prepareEntry() {
-    txtSegment_->clear();
-    txtSegment_->setFocus();
+    description_->clear();
+    description_->setFocus();
 }
 
 void SegmentsWindow::finished() {
-    cmdSave_->setEnabled(true);
-    cmdFinish_->setEnabled(false);
+    save_->setEnabled(true);
+    finish_->setEnabled(false);
 }
 
 void SegmentsWindow::saved() {
-    cmdSave_->setEnabled(false);
-    cmdFinish_->setEnabled(false);
+    save_->setEnabled(false);
+    finish_->setEnabled(false);
 }
 
 void SegmentsWindow::enterPressed() {
-    if (txtSegment_->text().isEmpty()) {
-        ui::inform(this, QStringLiteral("Enter Discription of segment"));
+    if (description_->text().isEmpty()) {
+        ui::inform(this, tr(names::noDescriptionMessage));
         return;
     }
-    if (lblSegSel_ == 0)
-        cmdNext_->setEnabled(true);
+    if (!rowSelected_)
+        next_->setEnabled(true);
 }
 
 void SegmentsWindow::nextClicked() {
-    const int i = segments::add(table_, txtSegment_->text());
-    setLblSegIndex(i + 1);
+    const int i = segments::add(table_, description_->text());
+    setSegmentNumber(i + 1);
     prepareEntry();
-    cmdFinish_->setEnabled(storable_);
-    cmdNext_->setEnabled(false);
+    finish_->setEnabled(storable_);
+    next_->setEnabled(false);
 }
 
 // Selects a row for Edit and Delete. The description is not copied into the
@@ -178,45 +182,45 @@ void SegmentsWindow::nextClicked() {
 // adding mode, so it can never write over the selected row; the empty row
 // holds no segment to edit or delete.
 void SegmentsWindow::rowClicked(int row) {
-    lblSegSel_ = 1;
-    setLblSegIndex(row);
+    rowSelected_ = true;
+    setSegmentNumber(row);
     const bool segment = segments::isSegmentRow(table_, row);
-    cmdCancel_->setEnabled(true);
-    cmdEdit_->setEnabled(segment);
-    cmdDelete_->setEnabled(segment);
-    cmdNext_->setEnabled(false);
+    cancel_->setEnabled(true);
+    edit_->setEnabled(segment);
+    delete_->setEnabled(segment);
+    next_->setEnabled(false);
 }
 
 void SegmentsWindow::editClicked() {
-    if (!segments::edit(table_, lblSegIndex(), txtSegment_->text()))
+    if (!segments::edit(table_, segmentNumber(), description_->text()))
         return;
     toTrailingRow();
-    cmdEdit_->setEnabled(false);
-    cmdCancel_->setEnabled(false);
-    cmdDelete_->setEnabled(false);
-    lblSegSel_ = 0;
+    edit_->setEnabled(false);
+    cancel_->setEnabled(false);
+    delete_->setEnabled(false);
+    rowSelected_ = false;
     prepareEntry();
 }
 
 // The window stays in editing mode (Cancel leaves it), but with the segment
 // gone no row is selected, so Edit and Delete wait for the next click.
 void SegmentsWindow::deleteClicked() {
-    const int i = lblSegIndex();
+    const int i = segmentNumber();
     if (!segments::isSegmentRow(table_, i))
         return;
-    if (!ui::askYesNo(this, QStringLiteral("Are you sure you want to delete this segment?")))
+    if (!ui::askYesNo(this, tr(names::deleteQuestion)))
         return;
     segments::remove(table_, i);
     toTrailingRow();
-    cmdEdit_->setEnabled(false);
-    cmdDelete_->setEnabled(false);
+    edit_->setEnabled(false);
+    delete_->setEnabled(false);
 }
 
 void SegmentsWindow::cancelClicked() {
     toTrailingRow();
-    lblSegSel_ = 0;
-    cmdDelete_->setEnabled(false);
-    cmdEdit_->setEnabled(false);
+    rowSelected_ = false;
+    delete_->setEnabled(false);
+    edit_->setEnabled(false);
     prepareEntry();
 }
 

@@ -11,6 +11,10 @@ class QPushButton;
 
 namespace lendora {
 
+namespace segments::names {
+struct Button;
+}
+
 namespace ui {
 class GridView;
 }
@@ -29,10 +33,11 @@ public:
     Grid& table() { return table_; }
     const Grid& table() const { return table_; }
 
-    // The row the next action works on, shown beside "Segment #:".
-    int lblSegIndex() const;
-    // 0 while adding, 1 once a row was clicked (editing).
-    int lblSegSel() const { return lblSegSel_; }
+    // The row the next action works on, shown beside "Segment #:"
+    // (`lblSegIndex`).
+    int segmentNumber() const;
+    // False while adding, true once a row was clicked (editing).
+    bool rowSelected() const { return rowSelected_; }
 
     // A new audience: an empty table, adding mode and the start states of the
     // buttons (only Back enabled).
@@ -65,23 +70,23 @@ private:
     void editClicked();
     void deleteClicked();
     void cancelClicked();
-    void setLblSegIndex(int row);
+    void setSegmentNumber(int row);
     void toTrailingRow();
-    QPushButton* addButton(const char* name, const QString& caption);
+    QPushButton* addButton(const segments::names::Button& which);
 
     Grid table_;
-    int lblSegSel_ = 0;
+    bool rowSelected_ = false;
     bool storable_ = false;
-    QLabel* lblSegIndex_;
-    QLineEdit* txtSegment_;
+    QLabel* number_;
+    QLineEdit* description_;
     ui::GridView* view_;
-    QPushButton* cmdNext_;
-    QPushButton* cmdEdit_;
-    QPushButton* cmdCancel_;
-    QPushButton* cmdDelete_;
-    QPushButton* cmdSave_;
-    QPushButton* cmdBack_;
-    QPushButton* cmdFinish_;
+    QPushButton* next_;
+    QPushButton* edit_;
+    QPushButton* cancel_;
+    QPushButton* delete_;
+    QPushButton* save_;
+    QPushButton* back_;
+    QPushButton* finish_;
 };
 
 } // namespace lendora

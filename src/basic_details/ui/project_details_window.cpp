@@ -1,6 +1,7 @@
 #include "basic_details/ui/project_details_window.h"
 
 #include "basic_details/project_finish.h"
+#include "basic_details/ui/project_details_window_names.h"
 #include "storage/shown_text.h"
 #include "widgets/grid_view.h"
 #include "workspace/plan_tables.h"
@@ -10,12 +11,14 @@
 
 namespace lendora {
 
+namespace names = projectdetails::names;
+
 ProjectDetailsWindow::ProjectDetailsWindow()
     : table_(plantables::detailsTable(ProjectDetails(), finish::detailsHeadings()))
     , view_(nullptr) {
-    setObjectName(QStringLiteral("frmProjectDetails"));
-    setWindowTitle(QStringLiteral("Basic Details"));
-    view_ = new ui::GridView(table_, QStringLiteral("MSFlexGrid1"), this);
+    setObjectName(QString::fromLatin1(names::window));
+    setWindowTitle(tr(names::caption));
+    view_ = new ui::GridView(table_, QString::fromLatin1(names::table), this);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     view_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -33,7 +36,7 @@ void ProjectDetailsWindow::showStored(const ProjectDetails& details) {
 }
 
 void ProjectDetailsWindow::setProjectName(const QString& projectName) {
-    setWindowTitle(shownText(QStringLiteral("Basic Details for ") + projectName));
+    setWindowTitle(shownText(tr(names::captionFor) + projectName));
 }
 
 } // namespace lendora

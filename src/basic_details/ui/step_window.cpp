@@ -12,6 +12,8 @@
 
 namespace lendora {
 
+using wizard::names::text;
+
 namespace {
 constexpr int labelWidth = 240;
 constexpr int fieldWidth = 220;
@@ -21,8 +23,8 @@ constexpr int stepWidth = 540;
 StepWindow::StepWindow(int step)
     : step_(step) {
     const wizard::StepInfo& info = wizard::step(step);
-    setObjectName(QString::fromLatin1(info.window));
-    setWindowTitle(QString::fromLatin1(info.caption));
+    setObjectName(QString::fromLatin1(info.names.window));
+    setWindowTitle(text(info.names.caption));
 
     auto* rows = new QGridLayout;
     rows->setHorizontalSpacing(12);
@@ -30,19 +32,20 @@ StepWindow::StepWindow(int step)
     rows->setColumnMinimumWidth(0, labelWidth);
     int row = 0;
     if (step == 1) {
-        auto* caption = new QLabel(QStringLiteral("Proejct #"), this);
-        caption->setObjectName(QStringLiteral("Label1"));
-        lblProjectID_ = new QLabel(this);
-        lblProjectID_->setObjectName(QStringLiteral("lblProjectID"));
+        auto* caption = new QLabel(text(wizard::names::projectNumberText), this);
+        caption->setObjectName(QString::fromLatin1(wizard::names::projectNumberCaption));
+        projectNumber_ = new QLabel(this);
+        projectNumber_->setObjectName(QString::fromLatin1(wizard::names::projectNumber));
         rows->addWidget(caption, row, 0);
-        rows->addWidget(lblProjectID_, row, 1);
+        rows->addWidget(projectNumber_, row, 1);
         ++row;
     }
     for (int f = 0; f < info.fieldCount; ++f, ++row) {
-        auto* label = new QLabel(QString::fromLatin1(info.labelTexts[size_t(f)]), this);
-        label->setObjectName(QString::fromLatin1(info.labels[size_t(f)]));
+        const char* labelText = info.names.labelTexts[size_t(f)];
+        auto* label = new QLabel(*labelText ? text(labelText) : QString(), this);
+        label->setObjectName(QString::fromLatin1(info.names.labels[size_t(f)]));
         auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromLatin1(info.fields[size_t(f)]));
+        edit->setObjectName(QString::fromLatin1(info.names.fields[size_t(f)]));
         edit->setMinimumWidth(fieldWidth);
         label->setBuddy(edit);
         rows->addWidget(label, row, 0);
@@ -54,14 +57,14 @@ StepWindow::StepWindow(int step)
     buttons_ = new QHBoxLayout;
     buttons_->addStretch();
     if (step > 1)
-        cmdBack_ = addButton("cmdBack", QStringLiteral("Back"), true);
+        backButton_ = addButton(wizard::names::backButton, true);
     if (step < wizard::lastStep) {
         // The repayment period step can be left at once; every other step
         // waits for an accepted Enter in its last field.
-        cmdNext_ = addButton("cmdNext", QStringLiteral("Next"), step == 9);
+        nextButton_ = addButton(wizard::names::nextButton, step == 9);
     } else {
-        cmdFinish_ = addButton("cmdFinish", QStringLiteral("Finish"), false);
-        cmdSave_ = addButton("cmdSave", QStringLiteral("Save"), false);
+        finishButton_ = addButton(wizard::names::finishButton, false);
+        saveButton_ = addButton(wizard::names::saveButton, false);
     }
 
     auto* layout = new QVBoxLayout(this);
@@ -72,9 +75,9 @@ StepWindow::StepWindow(int step)
     layout->addLayout(buttons_);
 }
 
-QPushButton* StepWindow::addButton(const char* name, const QString& caption, bool enabled) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QString::fromLatin1(name));
+QPushButton* StepWindow::addButton(const wizard::names::Button& which, bool enabled) {
+    auto* button = new QPushButton(text(which.text), this);
+    button->setObjectName(QString::fromLatin1(which.name));
     button->setEnabled(enabled);
     button->setMinimumWidth(84);
     buttons_->addWidget(button);

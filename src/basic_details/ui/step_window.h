@@ -28,14 +28,15 @@ public:
     // The label beside a field.
     QLabel* label(int index) const { return labels_[size_t(index)]; }
 
-    // Step 1 only (null elsewhere): the number of the project being entered.
-    QLabel* lblProjectID() const { return lblProjectID_; }
+    // Step 1 only (null elsewhere): the number of the project being entered
+    // (`lblProjectID`).
+    QLabel* projectNumber() const { return projectNumber_; }
     // Null where the step has no such button: Back in step 1, Next in step
     // 11, Finish and Save outside step 11.
-    QPushButton* cmdBack() const { return cmdBack_; }
-    QPushButton* cmdNext() const { return cmdNext_; }
-    QPushButton* cmdFinish() const { return cmdFinish_; }
-    QPushButton* cmdSave() const { return cmdSave_; }
+    QPushButton* backButton() const { return backButton_; }
+    QPushButton* nextButton() const { return nextButton_; }
+    QPushButton* finishButton() const { return finishButton_; }
+    QPushButton* saveButton() const { return saveButton_; }
 
     // The caption and labels set when the step is entered through Next.
     void enter(const wizard::FieldTexts& texts);
@@ -45,16 +46,16 @@ public:
     QSize sizeHint() const override;
 
 private:
-    QPushButton* addButton(const char* name, const QString& caption, bool enabled);
+    QPushButton* addButton(const wizard::names::Button& which, bool enabled);
 
     int step_;
     std::array<QLineEdit*, 3> fields_{};
     std::array<QLabel*, 3> labels_{};
-    QLabel* lblProjectID_ = nullptr;
-    QPushButton* cmdBack_ = nullptr;
-    QPushButton* cmdNext_ = nullptr;
-    QPushButton* cmdFinish_ = nullptr;
-    QPushButton* cmdSave_ = nullptr;
+    QLabel* projectNumber_ = nullptr;
+    QPushButton* backButton_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+    QPushButton* finishButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
     QHBoxLayout* buttons_ = nullptr;
 };
 

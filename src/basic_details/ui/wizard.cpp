@@ -5,6 +5,7 @@
 #include "basic_details/ui/project_details_window.h"
 #include "basic_details/ui/step_window.h"
 #include "basic_details/wizard_guru.h"
+#include "plans/ui/project_plan_names.h"
 #include "widgets/desk.h"
 #include "widgets/guru_window.h"
 #include "widgets/messages.h"
@@ -16,15 +17,13 @@
 
 namespace lendora {
 
-namespace {
-const QString planWindow = QStringLiteral("frmProjectPlan");
-} // namespace
+using namespace Qt::StringLiterals;
 
 BasicDetailsWizard::BasicDetailsWizard(ui::Desk& desk, Workspace& workspace, QObject* parent)
     : QObject(parent)
     , desk_(desk)
     , workspace_(workspace) {
-    setObjectName(QStringLiteral("basicDetailsWizard"));
+    setObjectName(u"basicDetailsWizard"_s);
     connect(&workspace_, &Workspace::reloaded, this, &BasicDetailsWizard::followReload);
 }
 
@@ -50,16 +49,16 @@ void BasicDetailsWizard::connectStep(StepWindow* window) {
     for (int f = 0; f < window->fieldCount(); ++f)
         connect(window->field(f), &QLineEdit::returnPressed, this,
                 [this, step, f] { enterPressed(step, f); });
-    if (window->cmdBack())
-        connect(window->cmdBack(), &QPushButton::clicked, this, [this, step] { back(step); });
-    if (window->cmdNext())
-        connect(window->cmdNext(), &QPushButton::clicked, this, [this, step] { next(step); });
-    if (window->cmdFinish()) {
-        connect(window->cmdFinish(), &QPushButton::clicked, this, &BasicDetailsWizard::finish);
-        connect(window->cmdSave(), &QPushButton::clicked, this, &BasicDetailsWizard::save);
+    if (window->backButton())
+        connect(window->backButton(), &QPushButton::clicked, this, [this, step] { back(step); });
+    if (window->nextButton())
+        connect(window->nextButton(), &QPushButton::clicked, this, [this, step] { next(step); });
+    if (window->finishButton()) {
+        connect(window->finishButton(), &QPushButton::clicked, this, &BasicDetailsWizard::finish);
+        connect(window->saveButton(), &QPushButton::clicked, this, &BasicDetailsWizard::save);
         // A last step opened afresh after the user closed it can still store
         // the project that Finish assembled.
-        window->cmdSave()->setEnabled(finished_.has_value());
+        window->saveButton()->setEnabled(finished_.has_value());
     }
 }
 
@@ -84,7 +83,7 @@ void BasicDetailsWizard::showFirstStep(int projectNumber) {
     StepWindow* first = stepWindow(1);
     desk_.place(first, 0, belowProjects());
     desk_.showChild(first);
-    first->lblProjectID()->setText(QString::number(projectNumber));
+    first->projectNumber()->setText(QString::number(projectNumber));
     first->field(0)->setFocus();
 }
 
@@ -94,7 +93,7 @@ void BasicDetailsWizard::start() {
     for (int s = 2; s <= wizard::stepCount; ++s)
         desk_.hideChild(loadedStep(s));
     showFirstStep(number);
-    desk_.hideChildren({planWindow});
+    desk_.hideChildren({QString::fromLatin1(plans::names::window)});
     showGuru(wizard::enteringText(1, number, fieldTexts()));
 }
 
@@ -107,9 +106,9 @@ void BasicDetailsWizard::next(int step) {
     to->field(0)->setFocus();
     if (step == 9) {
         const wizard::FieldTexts t = fieldTexts();
-        const auto emi =
-            EMI_values({t.at(7, 0), t.at(7, 1), t.at(7, 2)}, {t.at(5, 0), t.at(5, 1), t.at(5, 2)},
-                       {t.at(9, 0), t.at(9, 1), t.at(9, 2)});
+        const auto emi = monthlyInstalments({t.at(7, 0), t.at(7, 1), t.at(7, 2)},
+                                            {t.at(5, 0), t.at(5, 1), t.at(5, 2)},
+                                            {t.at(9, 0), t.at(9, 1), t.at(9, 2)});
         if (emi)
             for (int b = 0; b < 3; ++b)
                 to->field(b)->setText((*emi)[size_t(b)]);
@@ -143,13 +142,13 @@ void BasicDetailsWizard::enterPressed(int step, int field) {
         window->field(field + 1)->setFocus();
         return;
     }
-    if (window->cmdNext())
-        window->cmdNext()->setEnabled(true);
+    if (window->nextButton())
+        window->nextButton()->setEnabled(true);
     // Finish serves once per pass of the wizard.
-    if (window->cmdFinish() && !finishUsed_)
-        window->cmdFinish()->setEnabled(true);
+    if (window->finishButton() && !finishUsed_)
+        window->finishButton()->setEnabled(true);
     if (step == 3)
-        window->cmdNext()->setFocus();
+        window->nextButton()->setFocus();
 }
 
 void BasicDetailsWizard::finish() {
@@ -160,7 +159,7 @@ void BasicDetailsWizard::finish() {
     const Project project = finish::project(texts);
     const int n = workspace_.addProject(project);
     StepWindow* first = stepWindow(1);
-    first->lblProjectID()->setText(QString::number(n));
+    first->projectNumber()->setText(QString::number(n));
 
     ProjectDetailsWindow* window = detailsWindow();
     const int right = desk_.projectsSize().width();
@@ -171,11 +170,11 @@ void BasicDetailsWizard::finish() {
     window->showFinished(finished_->details);
 
     if (StepWindow* last = loadedStep(wizard::lastStep)) {
-        last->cmdSave()->setEnabled(true);
-        last->cmdFinish()->setEnabled(false);
+        last->saveButton()->setEnabled(true);
+        last->finishButton()->setEnabled(false);
     }
     finishUsed_ = true;
-    desk_.guru().showAt(guru::Guru_Finish(texts.projectName()), right,
+    desk_.guru().showAt(guru::finished(texts.projectName()), right,
                         desk_.childSize(window).height());
 }
 
@@ -184,7 +183,7 @@ void BasicDetailsWizard::followReload() {
         return;
     finished_->number = workspace_.addProject(finished_->project);
     if (StepWindow* first = loadedStep(1))
-        first->lblProjectID()->setText(QString::number(finished_->number));
+        first->projectNumber()->setText(QString::number(finished_->number));
 }
 
 void BasicDetailsWizard::save() {
@@ -197,7 +196,7 @@ void BasicDetailsWizard::save() {
         return;
     finished_.reset();
     if (last)
-        last->cmdSave()->setEnabled(false);
+        last->saveButton()->setEnabled(false);
 }
 
 } // namespace lendora

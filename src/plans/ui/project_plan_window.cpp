@@ -2,6 +2,7 @@
 
 #include "audience/segment_file.h"
 #include "plans/plan_guru.h"
+#include "plans/ui/project_plan_names.h"
 #include "storage/details_file.h"
 #include "storage/shown_text.h"
 #include "widgets/desk.h"
@@ -24,22 +25,22 @@
 
 namespace lendora {
 
-using namespace Qt::StringLiterals;
+namespace names = plans::names;
 
 namespace {
 
-QGroupBox* frame(const QString& name, const QString& caption, QWidget* content) {
+QGroupBox* frame(const char* name, const QString& caption, QWidget* content) {
     auto* box = new QGroupBox(caption);
-    box->setObjectName(name);
+    box->setObjectName(QString::fromLatin1(name));
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->addWidget(content);
     return box;
 }
 
-QPushButton* button(const QString& name, const QString& caption, bool enabled) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
+QPushButton* button(const plans::names::Button& which, bool enabled) {
+    auto* b = new QPushButton(ProjectPlanWindow::tr(which.text));
+    b->setObjectName(QString::fromLatin1(which.name));
     b->setEnabled(enabled);
     b->setMinimumWidth(84);
     return b;
@@ -54,8 +55,8 @@ ProjectPlanWindow::ProjectPlanWindow(ui::Desk& desk, Workspace& workspace)
     , details_(4, details::columnCount)
     , audiences_(2, 2)
     , segments_(2, 2) {
-    setObjectName(u"frmProjectPlan"_s);
-    setWindowTitle(u"Project Plan"_s);
+    setObjectName(QString::fromLatin1(names::window));
+    setWindowTitle(tr(names::caption));
 
     // Headings of all five tables, written once when the window is made.
     projects_.setHeadings(plans::projectHeadings());
@@ -63,11 +64,11 @@ ProjectPlanWindow::ProjectPlanWindow(ui::Desk& desk, Workspace& workspace)
     audiences_.setHeadings(plans::audienceHeadings());
     segments_.setHeadings(segments::headings());
 
-    auto* projectView = new ui::GridView(projects_, u"MSFG_BasicDetails"_s);
-    auto* detailView = new ui::GridView(details_, u"MSFG_BA"_s);
-    auto* audienceView = new ui::GridView(audiences_, u"MSFG_TA"_s);
-    auto* segmentView = new ui::GridView(segments_, u"MSFG_Segments"_s);
-    planView_ = new ui::GridView(plans_.grid, u"MSFG_ProjectPlans"_s);
+    auto* projectView = new ui::GridView(projects_, QString::fromLatin1(names::projectsTable));
+    auto* detailView = new ui::GridView(details_, QString::fromLatin1(names::detailsTable));
+    auto* audienceView = new ui::GridView(audiences_, QString::fromLatin1(names::audiencesTable));
+    auto* segmentView = new ui::GridView(segments_, QString::fromLatin1(names::segmentsTable));
+    planView_ = new ui::GridView(plans_.grid, QString::fromLatin1(names::plansTable));
 
     projectView->setColumnWidth(0, 32);
     projectView->setColumnWidth(1, 150);
@@ -90,14 +91,14 @@ ProjectPlanWindow::ProjectPlanWindow(ui::Desk& desk, Workspace& workspace)
                                detailView->horizontalScrollBar()->sizeHint().height());
     planView_->setMinimumHeight(120);
 
-    cmdAdd_ = button(u"cmdAdd"_s, u"Add"_s, true);
-    cmdEdit_ = button(u"cmdEdit"_s, u"Edit"_s, false);
-    cmdDelete_ = button(u"cmdDelete"_s, u"Delete"_s, false);
-    cmdSave_ = button(u"cmdSave"_s, u"Save"_s, true);
-    cmdCancel_ = button(u"cmdCancel"_s, u"Cancel"_s, false);
+    addButton_ = button(names::addButton, true);
+    editButton_ = button(names::editButton, false);
+    deleteButton_ = button(names::deleteButton, false);
+    saveButton_ = button(names::saveButton, true);
+    cancelButton_ = button(names::cancelButton, false);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {cmdAdd_, cmdEdit_, cmdDelete_, cmdCancel_, cmdSave_})
+    for (QPushButton* b : {addButton_, editButton_, deleteButton_, cancelButton_, saveButton_})
         buttons->addWidget(b);
     buttons->addStretch();
     auto* planArea = new QWidget;
@@ -106,15 +107,15 @@ ProjectPlanWindow::ProjectPlanWindow(ui::Desk& desk, Workspace& workspace)
     planLayout->addWidget(planView_, 1);
     planLayout->addLayout(buttons);
 
-    fraBA_ = frame(u"fraBA"_s, u"Basic Details for "_s, detailView);
-    fraTASegment_ = frame(u"fraTASegment"_s, u"Segments of "_s, segmentView);
+    detailsFrame_ = frame(names::detailsFrame, tr(names::detailsFor), detailView);
+    segmentsFrame_ = frame(names::segmentsFrame, tr(names::segmentsOf), segmentView);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(frame(u"Frame1"_s, u"Basic Details"_s, projectView), 0, 0);
-    layout->addWidget(frame(u"Frame2"_s, u"Target Audience"_s, audienceView), 0, 1);
-    layout->addWidget(fraTASegment_, 0, 2);
-    layout->addWidget(fraBA_, 1, 0, 1, 3);
-    layout->addWidget(frame(u"Frame3"_s, u"Project Plan"_s, planArea), 2, 0, 1, 3);
+    layout->addWidget(frame(names::projectsFrame, tr(names::projectsText), projectView), 0, 0);
+    layout->addWidget(frame(names::audiencesFrame, tr(names::audiencesText), audienceView), 0, 1);
+    layout->addWidget(segmentsFrame_, 0, 2);
+    layout->addWidget(detailsFrame_, 1, 0, 1, 3);
+    layout->addWidget(frame(names::plansFrame, tr(names::plansText), planArea), 2, 0, 1, 3);
     layout->setColumnStretch(0, 4);
     layout->setColumnStretch(1, 3);
     layout->setColumnStretch(2, 3);
@@ -124,11 +125,11 @@ ProjectPlanWindow::ProjectPlanWindow(ui::Desk& desk, Workspace& workspace)
     connect(projectView, &ui::GridView::gridRowClicked, this, &ProjectPlanWindow::projectClicked);
     connect(audienceView, &ui::GridView::gridRowClicked, this, &ProjectPlanWindow::audienceClicked);
     connect(planView_, &ui::GridView::gridRowClicked, this, &ProjectPlanWindow::planClicked);
-    connect(cmdAdd_, &QPushButton::clicked, this, &ProjectPlanWindow::add);
-    connect(cmdEdit_, &QPushButton::clicked, this, &ProjectPlanWindow::edit);
-    connect(cmdDelete_, &QPushButton::clicked, this, &ProjectPlanWindow::remove);
-    connect(cmdCancel_, &QPushButton::clicked, this, &ProjectPlanWindow::endEditing);
-    connect(cmdSave_, &QPushButton::clicked, this, &ProjectPlanWindow::save);
+    connect(addButton_, &QPushButton::clicked, this, &ProjectPlanWindow::add);
+    connect(editButton_, &QPushButton::clicked, this, &ProjectPlanWindow::edit);
+    connect(deleteButton_, &QPushButton::clicked, this, &ProjectPlanWindow::remove);
+    connect(cancelButton_, &QPushButton::clicked, this, &ProjectPlanWindow::endEditing);
+    connect(saveButton_, &QPushButton::clicked, this, &ProjectPlanWindow::save);
     // Poll data or an analysis saved meanwhile: the plan's row shows its flags
     // (a plan with poll data is final).
     connect(&workspace_, &Workspace::planChanged, this, [this](PlanId id) {
@@ -164,46 +165,46 @@ void ProjectPlanWindow::reload() {
             audiences_.setText(i, 1, audience->definition);
     }
     plans_.load(workspace_);
-    lblPPIndex_ = plans_.trailingRow();
+    nextPlanRow_ = plans_.trailingRow();
     endEditing();
 }
 
 void ProjectPlanWindow::projectClicked(int row) {
     if (row == projects_.rowCount() - 1) {
-        ui::inform(this, u"No Basic Details selected"_s);
+        ui::inform(this, tr(names::noProjectMessage));
         return;
     }
-    lblBASelect_ = row;
-    fraBA_->setTitle(shownText(u"Basic Details for "_s + projects_.text(row, 1)));
+    selectedProject_ = row;
+    detailsFrame_->setTitle(shownText(tr(names::detailsFor) + projects_.text(row, 1)));
     details_ = plantables::detailsTable(workspace_.projectDetails(row), plans::detailHeadings());
     desk_.guru().setText(guru::planProjectSelected());
 }
 
 void ProjectPlanWindow::audienceClicked(int row) {
     if (row == audiences_.rowCount() - 1) {
-        ui::inform(this, u"No Target Audience Selected"_s);
+        ui::inform(this, tr(names::noAudienceMessage));
         return;
     }
-    lblTASelect_ = row;
-    fraTASegment_->setTitle(shownText(u"Segments of "_s + audiences_.text(row, 1)));
+    selectedAudience_ = row;
+    segmentsFrame_->setTitle(shownText(tr(names::segmentsOf) + audiences_.text(row, 1)));
     segments_ = plantables::segmentsTable(workspace_.segments(row), segments::headings());
     desk_.guru().setText(guru::planAudienceSelected());
 }
 
 void ProjectPlanWindow::planClicked(int row) {
     if (row == plans_.trailingRow()) {
-        ui::inform(this, u"No Project Plan selected!"_s);
+        ui::inform(this, tr(names::noPlanMessage));
         return;
     }
     if (!plans::editable(plans_.grid, row)) {
-        ui::inform(this, u"Project plan not editable anymore"_s);
+        ui::inform(this, tr(names::notEditableMessage));
         return;
     }
-    lblPPSelect_ = row;
-    cmdAdd_->setEnabled(false);
-    cmdEdit_->setEnabled(true);
-    cmdCancel_->setEnabled(true);
-    cmdDelete_->setEnabled(true);
+    selectedPlan_ = row;
+    addButton_->setEnabled(false);
+    editButton_->setEnabled(true);
+    cancelButton_->setEnabled(true);
+    deleteButton_->setEnabled(true);
 }
 
 bool ProjectPlanWindow::refused(plans::Refusal refusal) {
@@ -211,32 +212,33 @@ bool ProjectPlanWindow::refused(plans::Refusal refusal) {
     case plans::Refusal::None:
         return false;
     case plans::Refusal::NoProject:
-        ui::inform(this, u"No Basic Details selected"_s);
+        ui::inform(this, tr(names::noProjectMessage));
         break;
     case plans::Refusal::NoAudience:
-        ui::inform(this, u"No Target Audience Selected"_s);
+        ui::inform(this, tr(names::noAudienceMessage));
         break;
     case plans::Refusal::Duplicate:
-        ui::inform(this, u"This Project Plan already exists!"_s);
+        ui::inform(this, tr(names::duplicateMessage));
         break;
     }
     return true;
 }
 
 void ProjectPlanWindow::add() {
-    if (refused(plans::checkPlan(plans_.grid, projects_, audiences_, lblBASelect_, lblTASelect_)))
+    if (refused(plans::checkPlan(plans_.grid, projects_, audiences_, selectedProject_,
+                                 selectedAudience_)))
         return;
-    ui::inform(this, u"New Project Plan"_s);
-    const int n = lblPPIndex_;
-    plans::addPlan(plans_, projects_, audiences_, lblBASelect_, lblTASelect_, n);
-    lblPPIndex_ = n + 1;
+    ui::inform(this, tr(names::addedMessage));
+    const int n = nextPlanRow_;
+    plans::addPlan(plans_, projects_, audiences_, selectedProject_, selectedAudience_, n);
+    nextPlanRow_ = n + 1;
 }
 
 bool ProjectPlanWindow::selectionEditable() {
-    const int p = lblPPSelect_;
+    const int p = selectedPlan_;
     if (p >= 1 && p <= plans_.planCount() && plans::editable(plans_.grid, p))
         return true;
-    ui::inform(this, u"Project plan not editable anymore"_s);
+    ui::inform(this, tr(names::notEditableMessage));
     endEditing();
     return false;
 }
@@ -244,34 +246,31 @@ bool ProjectPlanWindow::selectionEditable() {
 void ProjectPlanWindow::edit() {
     if (!selectionEditable())
         return;
-    const int p = lblPPSelect_;
-    if (refused(
-            plans::checkPlan(plans_.grid, projects_, audiences_, lblBASelect_, lblTASelect_, p)))
+    const int p = selectedPlan_;
+    if (refused(plans::checkPlan(plans_.grid, projects_, audiences_, selectedProject_,
+                                 selectedAudience_, p)))
         return;
-    plans::editPlan(plans_, projects_, audiences_, p, lblBASelect_, lblTASelect_);
+    plans::editPlan(plans_, projects_, audiences_, p, selectedProject_, selectedAudience_);
     endEditing();
 }
 
 void ProjectPlanWindow::remove() {
-    const QString question =
-        u"Deleting cannot be undone.Do still you want to delete this project plan?\r\n"
-        "Deletion will not be updated unless saved."_s;
     if (!selectionEditable())
         return;
-    if (ui::askYesNo(this, question)) {
+    if (ui::askYesNo(this, tr(names::deleteQuestion))) {
         // The plan selected for editing goes, whichever row was clicked since.
-        if (plans::deletePlan(plans_, lblPPSelect_) == 0)
-            ui::inform(this, u"No project plans available        "_s);
-        lblPPIndex_ = plans_.trailingRow();
+        if (plans::deletePlan(plans_, selectedPlan_) == 0)
+            ui::inform(this, tr(names::noPlansLeftMessage));
+        nextPlanRow_ = plans_.trailingRow();
     }
     endEditing();
 }
 
 void ProjectPlanWindow::endEditing() {
-    cmdAdd_->setEnabled(true);
-    cmdEdit_->setEnabled(false);
-    cmdCancel_->setEnabled(false);
-    cmdDelete_->setEnabled(false);
+    addButton_->setEnabled(true);
+    editButton_->setEnabled(false);
+    cancelButton_->setEnabled(false);
+    deleteButton_->setEnabled(false);
 }
 
 void ProjectPlanWindow::save() {
@@ -281,9 +280,9 @@ void ProjectPlanWindow::save() {
         for (int row = 1; row <= plans_.planCount(); ++row)
             plans_.ids[size_t(row)] = workspace_.plan(row)->id;
     }
-    lblPPIndex_ = plans_.trailingRow();
+    nextPlanRow_ = plans_.trailingRow();
     if (ui::reportWrite(this, status))
-        ui::inform(this, u"Project Plan Saved"_s);
+        ui::inform(this, tr(names::savedMessage));
 }
 
 void openProjectPlan(ui::Desk& desk, Workspace& workspace, QPointer<ProjectPlanWindow>& slot) {

@@ -33,10 +33,10 @@ public:
 
     // The selected project and audience rows, the plan row being edited and
     // the row where the next plan goes; 0 until set.
-    int lblBASelect() const { return lblBASelect_; }
-    int lblTASelect() const { return lblTASelect_; }
-    int lblPPSelect() const { return lblPPSelect_; }
-    int lblPPIndex() const { return lblPPIndex_; }
+    int selectedProject() const { return selectedProject_; }
+    int selectedAudience() const { return selectedAudience_; }
+    int selectedPlan() const { return selectedPlan_; }
+    int nextPlanRow() const { return nextPlanRow_; }
 
     const plans::PlanTable& planTable() const { return plans_; }
 
@@ -65,19 +65,19 @@ private:
     Grid segments_;
     plans::PlanTable plans_;
 
-    QGroupBox* fraBA_;
-    QGroupBox* fraTASegment_;
+    QGroupBox* detailsFrame_;
+    QGroupBox* segmentsFrame_;
     ui::GridView* planView_;
-    QPushButton* cmdAdd_;
-    QPushButton* cmdEdit_;
-    QPushButton* cmdDelete_;
-    QPushButton* cmdCancel_;
-    QPushButton* cmdSave_;
+    QPushButton* addButton_;
+    QPushButton* editButton_;
+    QPushButton* deleteButton_;
+    QPushButton* cancelButton_;
+    QPushButton* saveButton_;
 
-    int lblBASelect_ = 0;
-    int lblTASelect_ = 0;
-    int lblPPSelect_ = 0;
-    int lblPPIndex_ = 0;
+    int selectedProject_ = 0;
+    int selectedAudience_ = 0;
+    int selectedPlan_ = 0;
+    int nextPlanRow_ = 0;
 };
 
 // Go > Projects: opens the window (created in slot when missing), reloads

@@ -1,5 +1,6 @@
 #include "poll/ui/import_dialog.h"
 
+#include "poll/ui/import_dialog_names.h"
 #include "storage/shown_text.h"
 #include "widgets/messages.h"
 
@@ -18,26 +19,20 @@
 
 namespace lendora {
 
+using namespace Qt::StringLiterals;
 using poll::Role;
-
-const QString noneCountedMessage =
-    QStringLiteral("No respondent is counted: choose the columns and the answers that name the "
-                   "plan's segments, products and features");
+namespace names = poll::import_names;
 
 namespace {
-
-const char* const roleNames[poll::roleCount] = {"Segment", "Product", "Feature"};
-const char* const roleTitles[poll::roleCount] = {"Segment of the respondent", "Liked product",
-                                                 "Liked feature"};
 
 QString layoutText(poll::SurveyLayout layout) {
     switch (layout) {
     case poll::SurveyLayout::OneHeader:
-        return QStringLiteral("one header row");
+        return ImportResponsesDialog::tr(names::oneHeader);
     case poll::SurveyLayout::ThreeHeaders:
-        return QStringLiteral("three header rows");
+        return ImportResponsesDialog::tr(names::threeHeaders);
     default:
-        return QStringLiteral("SPSS data file");
+        return ImportResponsesDialog::tr(names::spssFile);
     }
 }
 
@@ -46,17 +41,15 @@ QString layoutText(poll::SurveyLayout layout) {
 QString columnText(const poll::SurveyColumn& column) {
     if (column.question.isEmpty() || column.question == column.name)
         return shownText(column.name);
-    return shownText(shownText(column.name) + QStringLiteral(" - ") + shownText(column.question));
+    return shownText(shownText(column.name) + u" - "_s + shownText(column.question));
 }
 
 QString featureCodesText(poll::FeatureCodes codes) {
     switch (codes) {
     case poll::FeatureCodes::PollTable:
-        return ImportResponsesDialog::tr("Codes 1 to 7 are read in the order of the poll tables: "
-                                         "6 is EMI, 7 is Freebies.");
+        return ImportResponsesDialog::tr(names::pollTableCodes);
     case poll::FeatureCodes::Questionnaire:
-        return ImportResponsesDialog::tr("Codes 1 to 6 are read as the questionnaire's options, "
-                                         "which have no EMI: 6 is Freebies.");
+        return ImportResponsesDialog::tr(names::questionnaireCodes);
     default:
         return {};
     }
@@ -75,19 +68,19 @@ ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
     , reconciliation_(new QLabel)
     , skipped_(new QLabel)
     , featureCodes_(new QLabel) {
-    setObjectName(QStringLiteral("frmImportResponses"));
-    setWindowTitle(QStringLiteral("Import Responses"));
+    setObjectName(QString::fromLatin1(names::window));
+    setWindowTitle(tr(names::caption));
     auto* layout = new QVBoxLayout(this);
-    auto* file = new QLabel(QStringLiteral("%1 (%2): %3 respondents")
+    auto* file = new QLabel(tr(names::fileText)
                                 .arg(fileName, layoutText(responses.layout))
                                 .arg(responses.respondents()));
-    file->setObjectName(QStringLiteral("lblImportFile"));
+    file->setObjectName(QString::fromLatin1(names::file));
     layout->addWidget(file);
 
     // One list of the columns serves the three choices; it is filled at
     // once, and the choices do not measure every entry, so that a file of
     // thousands of columns shows at once.
-    QStringList columnTexts{QStringLiteral("(none)")};
+    QStringList columnTexts{tr(names::noColumn)};
     columnTexts.reserve(qsizetype(responses.columns.size()) + 1);
     for (const poll::SurveyColumn& column : responses.columns)
         columnTexts.append(columnText(column));
@@ -95,11 +88,11 @@ ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
 
     auto* roles = new QHBoxLayout;
     for (int r = 0; r < poll::roleCount; ++r) {
-        const QString name = QString::fromLatin1(roleNames[r]);
-        auto* box = new QGroupBox(QString::fromLatin1(roleTitles[r]));
+        const QString name = QString::fromLatin1(names::roleNames[r]);
+        auto* box = new QGroupBox(tr(names::roleTitles[r]));
         auto* form = new QVBoxLayout(box);
         QComboBox* column = new QComboBox;
-        column->setObjectName(QStringLiteral("cbo%1Column").arg(name));
+        column->setObjectName(QString::fromLatin1(names::columnChoice).arg(name));
         column->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         column->setMinimumContentsLength(20);
         if (auto* list = qobject_cast<QListView*>(column->view()))
@@ -108,16 +101,17 @@ ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
         // Entry c + 1 is column c; entry 0 is "(none)".
         column->setCurrentIndex(mapping_.roles[size_t(r)].column + 1);
         auto* answers = new QTableWidget(0, 3);
-        answers->setObjectName(QStringLiteral("tbl%1Answers").arg(name));
-        answers->setHorizontalHeaderLabels(
-            {QStringLiteral("Answer"), QStringLiteral("Respondents"), QStringLiteral("Counts as")});
+        answers->setObjectName(QString::fromLatin1(names::answersTable).arg(name));
+        answers->setHorizontalHeaderLabels({tr(names::answerHeadings[0]),
+                                            tr(names::answerHeadings[1]),
+                                            tr(names::answerHeadings[2])});
         answers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         answers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
         answers->verticalHeader()->hide();
         answers->setEditTriggers(QAbstractItemView::NoEditTriggers);
         form->addWidget(column);
         if (Role(r) == Role::Feature) {
-            featureCodes_->setObjectName(QStringLiteral("lblFeatureCodes"));
+            featureCodes_->setObjectName(QString::fromLatin1(names::featureCodes));
             featureCodes_->setWordWrap(true);
             form->addWidget(featureCodes_);
         }
@@ -134,24 +128,22 @@ ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
     }
     layout->addLayout(roles, 1);
 
-    reconciliation_->setObjectName(QStringLiteral("lblReconciliation"));
+    reconciliation_->setObjectName(QString::fromLatin1(names::reconciliation));
     reconciliation_->setWordWrap(true);
     layout->addWidget(reconciliation_);
     // Above the Import button, so that nobody imports without seeing it.
-    skipped_->setObjectName(QStringLiteral("lblSkippedNotice"));
+    skipped_->setObjectName(QString::fromLatin1(names::skippedNotice));
     skipped_->setWordWrap(true);
     QFont strong = skipped_->font();
     strong.setBold(true);
     skipped_->setFont(strong);
-    skipped_->setStyleSheet(QStringLiteral("color: #a00000"));
+    skipped_->setStyleSheet(u"color: #a00000"_s);
     layout->addWidget(skipped_);
     auto* buttons = new QDialogButtonBox;
-    QPushButton* import =
-        buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole);
-    import->setObjectName(QStringLiteral("cmdImport"));
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancelImport"));
+    QPushButton* import = buttons->addButton(tr(names::importText), QDialogButtonBox::AcceptRole);
+    import->setObjectName(QString::fromLatin1(names::importButton));
+    QPushButton* cancel = buttons->addButton(tr(names::cancelText), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QString::fromLatin1(names::cancelButton));
     connect(import, &QPushButton::clicked, this, &ImportResponsesDialog::tryImport);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -179,10 +171,10 @@ void ImportResponsesDialog::showAnswers(Role role) {
         const QString& answer = column.answers[a];
         table->setItem(
             a, 0,
-            new QTableWidgetItem(answer.isEmpty() ? QStringLiteral("(blank)") : shownText(answer)));
+            new QTableWidgetItem(answer.isEmpty() ? tr(names::blankAnswer) : shownText(answer)));
         table->setItem(a, 1, new QTableWidgetItem(QString::number(column.tally[size_t(a)])));
         auto* target = new QComboBox;
-        target->addItem(QStringLiteral("(not counted)"), 0);
+        target->addItem(tr(names::notCounted), 0);
         for (int t = 1; t <= choices_.targetCount(role); ++t)
             target->addItem(choices_.targetText(role, t), t);
         target->setCurrentIndex(target->findData(chosen.targets.value(answer, 0)));
@@ -212,7 +204,7 @@ void ImportResponsesDialog::recount() {
 
 void ImportResponsesDialog::tryImport() {
     if (counts_.reconciliation.counted == 0) {
-        ui::inform(this, noneCountedMessage);
+        ui::inform(this, tr(names::noneCountedMessage));
         return;
     }
     accept();

@@ -48,7 +48,4 @@ private:
     QLabel* featureCodes_;
 };
 
-// The message when a mapping counts no respondent.
-extern const QString noneCountedMessage;
-
 } // namespace lendora

@@ -1,5 +1,6 @@
 #include "poll/ui/sheet_dialog.h"
 
+#include "poll/ui/sheet_dialog_names.h"
 #include "storage/shown_text.h"
 
 #include <QDialogButtonBox>
@@ -10,29 +11,30 @@
 
 namespace lendora {
 
+namespace names = poll::sheet_names;
+
 ChooseSheetDialog::ChooseSheetDialog(QWidget* parent, const QString& fileName,
                                      const QStringList& sheets)
     : QDialog(parent)
     , sheets_(new QListWidget) {
-    setObjectName(QStringLiteral("frmChooseSheet"));
-    setWindowTitle(tr("Import Responses"));
+    setObjectName(QString::fromLatin1(names::window));
+    setWindowTitle(tr(names::caption));
     auto* layout = new QVBoxLayout(this);
-    auto* question =
-        new QLabel(tr("Which sheet of %1 holds the responses?").arg(shownText(fileName)));
-    question->setObjectName(QStringLiteral("lblChooseSheet"));
+    auto* question = new QLabel(tr(names::questionText).arg(shownText(fileName)));
+    question->setObjectName(QString::fromLatin1(names::question));
     question->setWordWrap(true);
     layout->addWidget(question);
-    sheets_->setObjectName(QStringLiteral("lstSheets"));
+    sheets_->setObjectName(QString::fromLatin1(names::sheets));
     for (const QString& sheet : sheets)
         sheets_->addItem(shownText(sheet));
     sheets_->setCurrentRow(0);
     layout->addWidget(sheets_, 1);
     auto* buttons = new QDialogButtonBox;
-    QPushButton* choose = buttons->addButton(tr("Choose"), QDialogButtonBox::AcceptRole);
-    choose->setObjectName(QStringLiteral("cmdChooseSheet"));
+    QPushButton* choose = buttons->addButton(tr(names::chooseText), QDialogButtonBox::AcceptRole);
+    choose->setObjectName(QString::fromLatin1(names::chooseButton));
     choose->setDefault(true);
-    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancelSheet"));
+    QPushButton* cancel = buttons->addButton(tr(names::cancelText), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QString::fromLatin1(names::cancelButton));
     connect(choose, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(sheets_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

@@ -2,6 +2,7 @@
 
 #include "audience/segment_file.h"
 #include "questionnaire/preview_texts.h"
+#include "questionnaire/questionnaire_names.h"
 #include "storage/numbers.h"
 #include "storage/shown_text.h"
 #include "widgets/desk.h"
@@ -20,13 +21,13 @@
 
 namespace lendora {
 
-using namespace Qt::StringLiterals;
+namespace names = questionnaire::names;
 
 namespace {
 // A frame that keeps its place in the layout while it is hidden.
-QGroupBox* frame(const QString& name, const QString& caption, bool visible) {
+QGroupBox* frame(const char* name, const QString& caption, bool visible) {
     auto* box = new QGroupBox(caption);
-    box->setObjectName(name);
+    box->setObjectName(QString::fromLatin1(name));
     QSizePolicy policy = box->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     box->setSizePolicy(policy);
@@ -39,42 +40,42 @@ QuestionnairePreviewWindow::QuestionnairePreviewWindow(const Workspace& workspac
     : workspace_(workspace)
     , segments_(plantables::segmentsTable({}, segments::headings()))
     , detailsTable_(plantables::growingDetailsTable({}, QStringList())) {
-    setObjectName(u"frmQuestionairePreview"_s);
+    setObjectName(QString::fromLatin1(names::window));
 
-    auto* frame1 = frame(u"Frame1"_s, u"Select the Description that suits you best"_s, true);
-    auto* segmentView = new ui::GridView(segments_, u"MSFG_Segments"_s);
+    auto* segmentsFrame = frame(names::segmentsFrame, tr(names::segmentsText), true);
+    auto* segmentView = new ui::GridView(segments_, QString::fromLatin1(names::segmentsTable));
     segmentView->setColumnWidth(0, 40);
     segmentView->setMinimumHeight(130);
-    auto* frame1Layout = new QVBoxLayout(frame1);
-    frame1Layout->addWidget(segmentView);
+    auto* segmentsLayout = new QVBoxLayout(segmentsFrame);
+    segmentsLayout->addWidget(segmentView);
     connect(segmentView, &ui::GridView::gridRowClicked, this,
             &QuestionnairePreviewWindow::segmentClicked);
 
-    lblSegment_ = new QLabel;
-    lblSegment_->setObjectName(u"lblSegment"_s);
-    lblSegment_->setWordWrap(true);
-    lblSegment_->setMinimumHeight(lblSegment_->fontMetrics().height() + 8);
-    QFont bold = lblSegment_->font();
+    chosenSegment_ = new QLabel;
+    chosenSegment_->setObjectName(QString::fromLatin1(names::chosenSegment));
+    chosenSegment_->setWordWrap(true);
+    chosenSegment_->setMinimumHeight(chosenSegment_->fontMetrics().height() + 8);
+    QFont bold = chosenSegment_->font();
     bold.setBold(true);
-    lblSegment_->setFont(bold);
+    chosenSegment_->setFont(bold);
 
-    frame2_ = frame(u"Frame2"_s, u"Select any product"_s, false);
-    auto* productLayout = new QHBoxLayout(frame2_);
+    productsFrame_ = frame(names::productsFrame, tr(names::productsText), false);
+    auto* productLayout = new QHBoxLayout(productsFrame_);
     for (int k = 1; k <= 3; ++k) {
         auto* option = new QRadioButton(questionnaire::productCaption(k));
-        option->setObjectName(u"Option"_s + QString::number(k));
+        option->setObjectName(QString::fromLatin1(names::productOption) + QString::number(k));
         option->setEnabled(false);
         productLayout->addWidget(option, 0, Qt::AlignLeft);
         products_[size_t(k - 1)] = option;
         connect(option, &QRadioButton::clicked, this, [this, k] { productChosen(k); });
     }
 
-    frameFeatures_ = frame(u"Frame_Features"_s, u"Features of "_s, false);
-    auto* featureLayout = new QGridLayout(frameFeatures_);
-    const QStringList names = questionnaire::featureOptionNames();
-    for (int i = 0; i < names.size(); ++i) {
+    featuresFrame_ = frame(names::featuresFrame, tr(names::featuresOf), false);
+    auto* featureLayout = new QGridLayout(featuresFrame_);
+    const QStringList optionNames = questionnaire::featureOptionNames();
+    for (int i = 0; i < optionNames.size(); ++i) {
         auto* option = new QRadioButton;
-        option->setObjectName(names[i]);
+        option->setObjectName(optionNames[i]);
         featureLayout->addWidget(option, i % 3, i / 3, Qt::AlignLeft);
         features_[size_t(i)] = option;
         connect(option, &QRadioButton::clicked, this, [this, option] { featureChosen(option); });
@@ -84,23 +85,23 @@ QuestionnairePreviewWindow::QuestionnairePreviewWindow(const Workspace& workspac
     featureLayout->setVerticalSpacing(8);
 
     // The values behind the options; hidden, as the options never name a product.
-    auto* detailView = new ui::GridView(detailsTable_, u"MSFG_ProjectDetails"_s);
+    auto* detailView = new ui::GridView(detailsTable_, QString::fromLatin1(names::detailsTable));
     detailView->hide();
 
-    auto* cmdRecord = new QPushButton(u"Record"_s);
-    cmdRecord->setObjectName(u"cmdRecord"_s);
-    cmdRecord->setMinimumWidth(96);
-    connect(cmdRecord, &QPushButton::clicked, this, &QuestionnairePreviewWindow::record);
+    auto* recordButton = new QPushButton(tr(names::recordText));
+    recordButton->setObjectName(QString::fromLatin1(names::recordButton));
+    recordButton->setMinimumWidth(96);
+    connect(recordButton, &QPushButton::clicked, this, &QuestionnairePreviewWindow::record);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
-    buttonRow->addWidget(cmdRecord);
+    buttonRow->addWidget(recordButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(frame1, 1);
-    layout->addWidget(lblSegment_);
-    layout->addWidget(frame2_);
-    layout->addWidget(frameFeatures_);
+    layout->addWidget(segmentsFrame, 1);
+    layout->addWidget(chosenSegment_);
+    layout->addWidget(productsFrame_);
+    layout->addWidget(featuresFrame_);
     layout->addWidget(detailView);
     layout->addLayout(buttonRow);
 }
@@ -117,11 +118,11 @@ void QuestionnairePreviewWindow::load(long long project, long long audience) {
 
 void QuestionnairePreviewWindow::segmentClicked(int row) {
     if (row == segments_.rowCount() - 1) {
-        ui::inform(this, u"No segment selected"_s);
+        ui::inform(this, tr(names::noSegmentMessage));
         return;
     }
-    lblSegment_->setText(shownText(u"You have selected "_s + segments_.text(row, 1)));
-    frame2_->show();
+    chosenSegment_->setText(shownText(tr(names::youHaveSelected) + segments_.text(row, 1)));
+    productsFrame_->show();
     for (QRadioButton* option : products_)
         option->setEnabled(true);
 }
@@ -130,20 +131,21 @@ void QuestionnairePreviewWindow::productChosen(int product) {
     for (int k = 1; k <= 3; ++k)
         if (k != product)
             products_[size_t(k - 1)]->setChecked(false);
-    lblProduct_ = products_[size_t(product - 1)]->text();
-    frameFeatures_->setTitle(u"Features of "_s + lblProduct_);
-    frameFeatures_->show();
+    chosenProduct_ = products_[size_t(product - 1)]->text();
+    featuresFrame_->setTitle(tr(names::featuresOf) + chosenProduct_);
+    featuresFrame_->show();
     const QStringList captions = questionnaire::featureCaptions(details_, product);
     for (size_t i = 0; i < features_.size(); ++i)
         features_[i]->setText(shownText(captions.value(qsizetype(i))));
 }
 
 void QuestionnairePreviewWindow::featureChosen(QRadioButton* option) {
-    lblOption_ = option->text();
+    chosenFeature_ = option->text();
 }
 
 void QuestionnairePreviewWindow::record() {
-    ui::inform(this, questionnaire::recordMessage(lblSegment_->text(), lblProduct_, lblOption_));
+    ui::inform(
+        this, questionnaire::recordMessage(chosenSegment_->text(), chosenProduct_, chosenFeature_));
 }
 
 void openQuestionnairePreview(ui::Desk& desk, const Workspace& workspace,

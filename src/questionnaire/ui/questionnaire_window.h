@@ -35,8 +35,8 @@ public:
     void load(long long project, long long audience);
 
     // The captions of the chosen product and feature options; empty until chosen.
-    const QString& lblProduct() const { return lblProduct_; }
-    const QString& lblOption() const { return lblOption_; }
+    const QString& chosenProduct() const { return chosenProduct_; }
+    const QString& chosenFeature() const { return chosenFeature_; }
 
 private:
     void segmentClicked(int row);
@@ -48,13 +48,13 @@ private:
     ProjectDetails details_;
     Grid segments_;
     Grid detailsTable_; // shown hidden: the values behind the options
-    QLabel* lblSegment_;
-    QGroupBox* frame2_;
-    QGroupBox* frameFeatures_;
+    QLabel* chosenSegment_;
+    QGroupBox* productsFrame_;
+    QGroupBox* featuresFrame_;
     std::array<QRadioButton*, 3> products_{};
     std::array<QRadioButton*, 6> features_{};
-    QString lblProduct_;
-    QString lblOption_;
+    QString chosenProduct_;
+    QString chosenFeature_;
 };
 
 // Go > Open > Questionaire Preview: shows the window (created in slot when

@@ -7,6 +7,7 @@
 #include "plans/ui/project_plan_window.h"
 #include "poll/ui/poll_window.h"
 #include "questionnaire/ui/questionnaire_window.h"
+#include "shell/menu_names.h"
 #include "shell/ui/main_window.h"
 
 #include <QAction>
@@ -24,29 +25,32 @@ void installCommands(MainWindow& mother) {
     };
 
     auto* wizard = new BasicDetailsWizard(desk, workspace, &mother);
-    on("mnuNewBD", [wizard] { wizard->start(); });
-    on("mnuXBD", [&desk, &workspace, wizard] { openBasicDetails(desk, workspace, *wizard); });
+    on(menu::newBasicDetails, [wizard] { wizard->start(); });
+    on(menu::openBasicDetails,
+       [&desk, &workspace, wizard] { openBasicDetails(desk, workspace, *wizard); });
 
     auto* audiences = new AudienceFlow(desk, workspace, &mother);
-    on("mnuNwPFD", [audiences] { audiences->newAudience(); });
-    on("mnuXPF", [audiences] { audiences->openAudience(); });
+    on(menu::newAudience, [audiences] { audiences->newAudience(); });
+    on(menu::openAudience, [audiences] { audiences->openAudience(); });
 
     auto plans = std::make_shared<QPointer<ProjectPlanWindow>>();
-    on("mnuNwProject", [&desk, &workspace, plans] { openProjectPlan(desk, workspace, *plans); });
+    on(menu::projectPlans,
+       [&desk, &workspace, plans] { openProjectPlan(desk, workspace, *plans); });
 
     auto preview = std::make_shared<QPointer<QuestionnairePreviewWindow>>();
-    on("mnuQP",
+    on(menu::questionnairePreview,
        [&desk, &workspace, preview] { openQuestionnairePreview(desk, workspace, *preview); });
 
     auto poll = std::make_shared<QPointer<PollDataEntryWindow>>();
-    on("mnuNPR", [&desk, &workspace, poll] { openPollResults(desk, workspace, *poll, false); });
-    on("mnuPRD", [&desk, &workspace, poll] { openPollResults(desk, workspace, *poll, true); });
-    on("mnuImportResponses",
+    on(menu::newPollResults,
+       [&desk, &workspace, poll] { openPollResults(desk, workspace, *poll, false); });
+    on(menu::openPollResults,
+       [&desk, &workspace, poll] { openPollResults(desk, workspace, *poll, true); });
+    on(menu::importResponses,
        [&desk, &workspace, poll] { importPollResponses(desk, workspace, *poll); });
 
     auto analysis = std::make_shared<QPointer<AnalysisWindow>>();
-    on("mnuNewAnalysis",
-       [&desk, &workspace, analysis] { openAnalysis(desk, workspace, *analysis); });
+    on(menu::analysis, [&desk, &workspace, analysis] { openAnalysis(desk, workspace, *analysis); });
 }
 
 } // namespace lendora

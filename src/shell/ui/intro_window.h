@@ -30,7 +30,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void tryLendora();
+    void startLendora();
 
     QString workingDirectory_;
 };

@@ -4,6 +4,7 @@
 #include "shell/guru_texts.h"
 #include "shell/ui/commands.h"
 #include "shell/ui/folder_watch.h"
+#include "shell/ui/main_window_names.h"
 #include "shell/ui/projects_window.h"
 #include "widgets/guru_window.h"
 #include "widgets/messages.h"
@@ -18,14 +19,16 @@
 
 namespace lendora {
 
+namespace names = mainwindow::names;
+
 MainWindow::MainWindow(QString workingDirectory, QWidget* parent)
     : QMainWindow(parent)
     , workspace_(RecordFolder(std::move(workingDirectory)))
     , mdi_(new QMdiArea(this)) {
-    setObjectName(QStringLiteral("frmMother"));
-    setWindowTitle(QStringLiteral("Lendora 2012"));
+    setObjectName(QString::fromLatin1(names::window));
+    setWindowTitle(tr(names::caption));
     setAttribute(Qt::WA_DeleteOnClose);
-    mdi_->setObjectName(QStringLiteral("mdiArea"));
+    mdi_->setObjectName(QString::fromLatin1(names::area));
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setBackground(QColor(0x8a, 0x9b, 0xb0));
@@ -41,7 +44,7 @@ MainWindow::MainWindow(QString workingDirectory, QWidget* parent)
         ui::inform(this, ui::unfinishedSaveMessage(recovered));
     ProjectsWindow& all = projects();
     all.selectTab(0);
-    setEntryEnabled(QStringLiteral("mnuNew"), true);
+    setEntryEnabled(QString::fromLatin1(menu::create), true);
     guru().show(guru::aboutGuru());
 }
 
@@ -81,9 +84,9 @@ void MainWindow::reloadFolder() {
 
 void MainWindow::tellFolderStatus(const QString& text) {
     if (!folderStatus_) {
-        statusBar()->setObjectName(QStringLiteral("staFolder"));
+        statusBar()->setObjectName(QString::fromLatin1(names::statusBar));
         folderStatus_ = new QLabel(this);
-        folderStatus_->setObjectName(QStringLiteral("lblFolderStatus"));
+        folderStatus_->setObjectName(QString::fromLatin1(names::folderStatus));
         statusBar()->addWidget(folderStatus_, 1);
     }
     folderStatus_->setText(text);
@@ -105,40 +108,41 @@ void MainWindow::buildMenus() {
     auto submenu = [this](QMenu* parent, const char* name, const QString& caption,
                           const char* parentName) {
         QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-        menu->setObjectName(QString::fromLatin1(name) + QStringLiteral("Menu"));
+        menu->setObjectName(QString::fromLatin1(name) + QString::fromLatin1(names::menuSuffix));
         QAction* action = menu->menuAction();
         action->setObjectName(QString::fromLatin1(name));
         entries_[action->objectName()] = action;
         parents_[action->objectName()] = QString::fromLatin1(parentName);
         return menu;
     };
-    QMenu* go = submenu(nullptr, "mnuStart", QStringLiteral("Go"), "");
-    QMenu* create = submenu(go, "mnuNew", QStringLiteral("New"), "mnuStart");
-    addEntry(create, "mnuNewBD", QStringLiteral("Basic Details"), Qt::Key_F2, true, "mnuNew");
-    addEntry(create, "mnuNwPFD", QStringLiteral("Target Audience"), Qt::Key_F3, true, "mnuNew");
-    addEntry(create, "mnuNPR", QStringLiteral("Poll Results"), Qt::Key_F5, false, "mnuNew");
-    QMenu* open = submenu(go, "mnuOpen", QStringLiteral("Open"), "mnuStart");
-    addEntry(open, "mnuXBD", QStringLiteral("Basic Details"), Qt::CTRL | Qt::Key_F2, false,
-             "mnuOpen");
-    addEntry(open, "mnuXPF", QStringLiteral("Target Audience"), Qt::CTRL | Qt::Key_F3, false,
-             "mnuOpen");
-    addEntry(open, "mnuQP", QStringLiteral("Questionaire Preview"), Qt::CTRL | Qt::Key_F5, false,
-             "mnuOpen");
-    addEntry(open, "mnuPRD", QStringLiteral("Poll Results"), Qt::CTRL | Qt::Key_F6, false,
-             "mnuOpen");
-    addEntry(open, "mnuImportResponses", QStringLiteral("Import Responses..."), QKeySequence(),
-             false, "mnuOpen");
-    addEntry(go, "mnuNwProject", QStringLiteral("Projects"), Qt::Key_F6, true, "mnuStart");
-    addEntry(go, "mnuNewAnalysis", QStringLiteral("Analysis"), Qt::Key_F7, false, "mnuStart");
+    using namespace names;
+    QMenu* go = submenu(nullptr, menu::go, tr(goCaption), "");
+    QMenu* create = submenu(go, menu::create, tr(newCaption), menu::go);
+    addEntry(create, menu::newBasicDetails, tr(newBasicDetailsCaption), Qt::Key_F2, true,
+             menu::create);
+    addEntry(create, menu::newAudience, tr(newAudienceCaption), Qt::Key_F3, true, menu::create);
+    addEntry(create, menu::newPollResults, tr(newPollResultsCaption), Qt::Key_F5, false,
+             menu::create);
+    QMenu* open = submenu(go, menu::open, tr(openCaption), menu::go);
+    addEntry(open, menu::openBasicDetails, tr(openBasicDetailsCaption), Qt::CTRL | Qt::Key_F2,
+             false, menu::open);
+    addEntry(open, menu::openAudience, tr(openAudienceCaption), Qt::CTRL | Qt::Key_F3, false,
+             menu::open);
+    addEntry(open, menu::questionnairePreview, tr(questionnairePreviewCaption),
+             Qt::CTRL | Qt::Key_F5, false, menu::open);
+    addEntry(open, menu::openPollResults, tr(openPollResultsCaption), Qt::CTRL | Qt::Key_F6, false,
+             menu::open);
+    addEntry(open, menu::importResponses, tr(importResponsesCaption), QKeySequence(), false,
+             menu::open);
+    addEntry(go, menu::projectPlans, tr(projectPlansCaption), Qt::Key_F6, true, menu::go);
+    addEntry(go, menu::analysis, tr(analysisCaption), Qt::Key_F7, false, menu::go);
     go->addSeparator();
     QAction* reload =
-        addEntry(go, "mnuReload", tr("Reload Folder"), QKeySequence(), true, "mnuStart");
+        addEntry(go, menu::reloadFolder, tr(reloadFolderCaption), QKeySequence(), true, menu::go);
     connect(reload, &QAction::triggered, this, &MainWindow::reloadFolder);
-    QMenu* help = submenu(nullptr, "mnuHelp", QStringLiteral("Help"), "");
-    addEntry(help, "mnuAbout", QStringLiteral("About Guru"), Qt::CTRL | Qt::Key_F1, true,
-             "mnuHelp");
-    QAction* guruEntry =
-        addEntry(help, "mnuGuru", QStringLiteral("Guru"), Qt::Key_F1, true, "mnuHelp");
+    QMenu* help = submenu(nullptr, menu::help, tr(helpCaption), "");
+    addEntry(help, menu::aboutGuru, tr(aboutGuruCaption), Qt::CTRL | Qt::Key_F1, true, menu::help);
+    QAction* guruEntry = addEntry(help, menu::guru, tr(guruCaption), Qt::Key_F1, true, menu::help);
     guruEntry->setCheckable(true);
     guruEntry->setChecked(true);
 }
@@ -165,7 +169,7 @@ void MainWindow::updateShortcuts() {
 }
 
 bool MainWindow::guruOn() const {
-    return entry(QStringLiteral("mnuGuru"))->isChecked();
+    return entry(QString::fromLatin1(menu::guru))->isChecked();
 }
 
 ProjectsWindow& MainWindow::projects() {
@@ -196,7 +200,7 @@ QSize MainWindow::areaSize() const {
 void MainWindow::addChild(QWidget* form) {
     QMdiSubWindow* child = mdi_->addSubWindow(form);
     child->setAttribute(Qt::WA_DeleteOnClose);
-    child->setObjectName(form->objectName() + QStringLiteral("Window"));
+    child->setObjectName(form->objectName() + QString::fromLatin1(names::childSuffix));
     // A form that set its own size keeps it; the frame is added around it.
     if (form->testAttribute(Qt::WA_Resized))
         child->resize(form->size() + (child->sizeHint() - form->sizeHint()));

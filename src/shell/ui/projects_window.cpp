@@ -1,8 +1,10 @@
 #include "shell/ui/projects_window.h"
 
 #include "shell/guru_texts.h"
+#include "shell/menu_names.h"
 #include "shell/menu_switching.h"
 #include "shell/ui/main_window.h"
+#include "shell/ui/projects_names.h"
 #include "storage/shown_text.h"
 #include "widgets/grid_view.h"
 #include "widgets/guru_window.h"
@@ -14,6 +16,8 @@
 
 namespace lendora {
 
+namespace names = projects::names;
+
 ProjectsWindow::ProjectsWindow(MainWindow& mother)
     : mother_(mother)
     , workspace_(mother.workspace())
@@ -21,16 +25,17 @@ ProjectsWindow::ProjectsWindow(MainWindow& mother)
     , projects_(workspace_, RegistryModel::Registry::Projects)
     , audiences_(workspace_, RegistryModel::Registry::Audiences)
     , plans_(workspace_, RegistryModel::Registry::Plans) {
-    setObjectName(QStringLiteral("frmProjects"));
-    setWindowTitle(QStringLiteral("All Projects"));
-    tabs_->setObjectName(QStringLiteral("SSTab1"));
-    auto* projects = projectsView_ = new ui::GridView(&projects_, QStringLiteral("MSFG_Projects"));
+    setObjectName(QString::fromLatin1(names::window));
+    setWindowTitle(tr(names::caption));
+    tabs_->setObjectName(QString::fromLatin1(names::tabs));
+    auto* projects = projectsView_ =
+        new ui::GridView(&projects_, QString::fromLatin1(names::projectsTable));
     auto* audiences = audiencesView_ =
-        new ui::GridView(&audiences_, QStringLiteral("MSFG_TargetAudience"));
-    plansView_ = new ui::GridView(&plans_, QStringLiteral("MSFG_ProjectPlans"));
-    tabs_->addTab(projects, QStringLiteral("Basic Details"));
-    tabs_->addTab(audiences, QStringLiteral("Target Audience"));
-    tabs_->addTab(plansView_, QStringLiteral("Project Details"));
+        new ui::GridView(&audiences_, QString::fromLatin1(names::audiencesTable));
+    plansView_ = new ui::GridView(&plans_, QString::fromLatin1(names::plansTable));
+    tabs_->addTab(projects, tr(names::projectsTab));
+    tabs_->addTab(audiences, tr(names::audiencesTab));
+    tabs_->addTab(plansView_, tr(names::plansTab));
     connect(projects, &ui::GridView::gridRowClicked, this, &ProjectsWindow::projectClicked);
     connect(audiences, &ui::GridView::gridRowClicked, this, &ProjectsWindow::audienceClicked);
     connect(plansView_, &ui::GridView::gridRowClicked, this, &ProjectsWindow::planClicked);
@@ -56,17 +61,17 @@ void ProjectsWindow::projectClicked(int row) {
     if (mother_.guruOn())
         mother_.guru().show(guru::basicDetails(
             shownText(project->name), shownText(project->product), shownText(project->brand)));
-    mother_.setEntryEnabled(QStringLiteral("mnuXBD"), true);
+    mother_.setEntryEnabled(QString::fromLatin1(menu::openBasicDetails), true);
 }
 
 void ProjectsWindow::audienceClicked(int row) {
     workspace_.selectAudience(row);
     const Audience* audience = workspace_.audience(row);
     if (!audience || audience->definition.isEmpty()) {
-        ui::inform(this, QStringLiteral("No Target Audience Selected!"));
+        ui::inform(this, tr(names::noAudienceMessage));
         return;
     }
-    mother_.setEntryEnabled(QStringLiteral("mnuXPF"), true);
+    mother_.setEntryEnabled(QString::fromLatin1(menu::openAudience), true);
     if (mother_.guruOn())
         mother_.guru().show(
             guru::targetAudience(shownText(audience->definition), shownText(audience->segments)));
@@ -76,7 +81,7 @@ void ProjectsWindow::planClicked(int row) {
     const Plan* plan = workspace_.selectPlan(row);
     if (!plan) {
         switchMenus(nullptr);
-        ui::inform(this, QStringLiteral("No project plan selected!"));
+        ui::inform(this, tr(names::noPlanMessage));
         return;
     }
     if (mother_.guruOn())

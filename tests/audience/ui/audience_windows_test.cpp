@@ -96,7 +96,7 @@ TEST_F(AudienceWindows, ButtonsFollowEachStep) {
             clickRow(segmentTable(), step[1].toInt());
         EXPECT_EQ(enabled(), step[2]);
         EXPECT_EQ(lblSegIndex(), step[3]);
-        EXPECT_EQ(segmentsForm()->lblSegSel(), step[4].toInt());
+        EXPECT_EQ(int(segmentsForm()->rowSelected()), step[4].toInt());
     }
     EXPECT_EQ(boxes.take(), QStringList());
     EXPECT_FILE_BYTES(ws, "1-segFile.lnd", "1,\"A\"\r\n2,\"x\"\r\n");

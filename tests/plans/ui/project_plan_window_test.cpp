@@ -91,7 +91,7 @@ TEST_F(PlanWindow, SelectionsAddPlansUntilAPairIsTakenAndSaveWritesThem) {
     add(3, 1);
     add(2, 2);
     EXPECT_EQ(boxes.take(), says({"added", "added", "added", "added", "duplicate"}));
-    EXPECT_EQ(window->lblPPIndex(), 5);
+    EXPECT_EQ(window->nextPlanRow(), 5);
     deletePlan(2, QMessageBox::No);
     EXPECT_EQ(enabled(), "Add Save");
     EXPECT_EQ(plan(4), "4|3|Education Loan|1|Salaried, 25 to 40|000|No");
@@ -146,7 +146,7 @@ TEST_F(PlanWindow, DeletingTheOnlyPlanAndAFailedSaveClaimNothing) {
     open(stored);
     deletePlan(1);
     EXPECT_EQ(boxes.take(), says({"deleteQuestion", "noPlansLeft"}));
-    EXPECT_EQ(window->lblPPIndex(), 1);
+    EXPECT_EQ(window->nextPlanRow(), 1);
     add(1, 2);
     EXPECT_EQ(plan(1), "1|1|Home Loan|2|Retired|000|No");
     boxes.take();
