@@ -117,14 +117,18 @@ TEST(BusinessCaseFile, KeepsItsInputsAndRefusesWhatItDidNotWrite) {
               (BusinessCase{{}, 80, 0, 0}));
     const QByteArray bad[] = {
         "",
-        "1,\"Young\"\r\n",                                  // a segment file
-        "\"Lendora business case\",2,80,0,0\r\n",           // a later format
-        "\"Lendora business case\",1,80,0\r\n",             // cut short
-        "\"Lendora business case\",1,eighty,0,0\r\n",       // not a number
-        "\"Lendora business case\",1,80,0,0\r\n2,10\r\n",   // out of order
-        "\"Lendora business case\",1,80,0,0\r\n1,10.5\r\n", // half a borrower
-        "\"Lendora business case\",1,80,0,0\r\n1,-3\r\n",   // below zero
-        "\"Lendora business case\",1,80,0,0\r\n1\r\n",      // a record cut short
+        "1,\"Young\"\r\n",                                    // a segment file
+        "\"Lendora business case\",2,80,0,0\r\n",             // a later format
+        "\"Lendora business case\",1,80,0\r\n",               // cut short
+        "\"Lendora business case\",1,eighty,0,0\r\n",         // not a number
+        "\"Lendora business case\",1,80,six,0\r\n",           // not a number
+        "\"Lendora business case\",1,80,0,many\r\n",          // not a number
+        "\"Lendora business case\",1,80,0,0\r\nfirst,10\r\n", // not a number
+        "\"Lendora business case\",1,80,0,0\r\n1,ten\r\n",    // not a number
+        "\"Lendora business case\",1,80,0,0\r\n2,10\r\n",     // out of order
+        "\"Lendora business case\",1,80,0,0\r\n1,10.5\r\n",   // half a borrower
+        "\"Lendora business case\",1,80,0,0\r\n1,-3\r\n",     // below zero
+        "\"Lendora business case\",1,80,0,0\r\n1\r\n",        // a record cut short
     };
     for (const QByteArray& file : bad)
         EXPECT_FALSE(plancodec::parseBusinessCase(file)) << file.constData();
