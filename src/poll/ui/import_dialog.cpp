@@ -2,6 +2,7 @@
 
 #include "storage/shown_text.h"
 #include "widgets/messages.h"
+#include "widgets/table_copy.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -115,6 +116,7 @@ ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
         answers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
         answers->verticalHeader()->hide();
         answers->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        ui::offerTableCopy(answers);
         form->addWidget(column);
         if (Role(r) == Role::Feature) {
             featureCodes_->setObjectName(QStringLiteral("lblFeatureCodes"));
