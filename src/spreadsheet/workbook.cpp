@@ -103,6 +103,12 @@ QString cellReference(const QString& sheet, const CellAt& cell) {
 namespace {
 
 QString field(QString text) {
+    // Most fields hold nothing to escape: they are passed as they are.
+    const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == u'\\' || c == u'\t' || c == u'\n' || c == u'\r';
+    });
+    if (plain)
+        return text;
     return text.replace(u'\\', u"\\\\"_s)
         .replace(u'\t', u"\\t"_s)
         .replace(u'\n', u"\\n"_s)
@@ -110,10 +116,13 @@ QString field(QString text) {
 }
 
 QString line(const QStringList& fields) {
-    QStringList escaped;
-    for (const QString& f : fields)
-        escaped << field(f);
-    return escaped.join(u'\t') + u'\n';
+    QString joined;
+    for (const QString& f : fields) {
+        if (&f != &fields.front())
+            joined += u'\t';
+        joined += field(f);
+    }
+    return joined + u'\n';
 }
 
 // How many characters the cell shows: its text, or its number in its format.
