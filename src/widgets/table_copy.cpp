@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTableView>
 
@@ -53,7 +54,33 @@ void copyCells(const std::vector<QStringList>& cells) {
     QApplication::clipboard()->setMimeData(data);
 }
 
+namespace {
+
+// Ctrl+C reaches the table as a key, as GridView takes it: the view's own
+// copy (the current cell's text alone) and any shortcut stand aside.
+class CopyKey : public QObject {
+public:
+    explicit CopyKey(QTableView* view) : QObject(view), view_(view) {}
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        const bool key =
+            event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+        if (!key || static_cast<QKeyEvent*>(event) != QKeySequence::Copy)
+            return false;
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            copyCells(selectedRowCells(*view_));
+        return true;
+    }
+
+private:
+    QTableView* view_;
+};
+
+} // namespace
+
 void offerTableCopy(QTableView* view) {
+    view->installEventFilter(new CopyKey(view));
     auto* copy = new QAction(QApplication::translate("TableCopy", "Copy"), view);
     copy->setObjectName(QStringLiteral("actCopyTable"));
     copy->setShortcut(QKeySequence::Copy);
