@@ -7,8 +7,8 @@
 // writer's own work.
 //
 // LENDORA_BENCH_WORKBOOK=<file> also saves the workbook, to look at.
-#include "analysis/analysis_export.h"
 #include "analysis/analysis_workbook.h"
+#include "analysis/analysis_export.h"
 #include "bench_plan.h"
 #include "seconds_reporter.h"
 
@@ -24,11 +24,12 @@ using namespace lendora::analysis;
 namespace {
 
 struct Analysed : bench::BenchPlan {
-    Analysed() : analysis(fresh()), resampled(details, poll, bench::segmentCount) {
+    Analysed()
+        : analysis(fresh())
+        , resampled(details, poll, bench::segmentCount) {
         for (int k = 1; k <= bench::strategyCount; ++k) {
             analysis.entry().changed.fill(true);
-            if (analysis.analyse(strategy(k)) != Novelty::New ||
-                analysis.add(strategy(k)) != k)
+            if (analysis.analyse(strategy(k)) != Novelty::New || analysis.add(strategy(k)) != k)
                 std::fprintf(stderr, "strategy %d was not added\n", k);
         }
         intervals = strategyIntervals(resampled, analysis.strategyInputs());
@@ -79,7 +80,8 @@ void BM_WorkbookWithoutEstimates(benchmark::State& state) {
 void BM_Tables(benchmark::State& state) {
     const Analysed& plan = analysed();
     for (auto _ : state)
-        benchmark::DoNotOptimize(comparisonTables(plan.analysis, plan.intervals, &plan.resampled).estimates.size());
+        benchmark::DoNotOptimize(
+            comparisonTables(plan.analysis, plan.intervals, &plan.resampled).estimates.size());
 }
 void BM_Model(benchmark::State& state) {
     const Analysed& plan = analysed();
@@ -125,7 +127,8 @@ int main(int argc, char** argv) {
     if (const QByteArray path = qgetenv("LENDORA_BENCH_WORKBOOK"); !path.isEmpty()) {
         QFile file(QString::fromLocal8Bit(path));
         if (file.open(QIODevice::WriteOnly))
-            file.write(spreadsheet::writeWorkbook(analysisWorkbook(analysed().content(true))).bytes);
+            file.write(
+                spreadsheet::writeWorkbook(analysisWorkbook(analysed().content(true))).bytes);
     }
     benchmark::Shutdown();
     return 0;

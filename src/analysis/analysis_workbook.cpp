@@ -81,10 +81,10 @@ void addComparison(spreadsheet::Workbook& book, const ComparisonTables& tables, 
     sheet.frozenColumns = 1;
     if (strategies == 0)
         return;
-    sheet.charts.push_back(summaryChart(names::featureWise(), 0, strategies, featureCount + 1,
-                                        end + 1));
     sheet.charts.push_back(
-        summaryChart(names::segmentWise(), segmentTop, strategies, segments + 1, end + 1 + chartRows));
+        summaryChart(names::featureWise(), 0, strategies, featureCount + 1, end + 1));
+    sheet.charts.push_back(summaryChart(names::segmentWise(), segmentTop, strategies, segments + 1,
+                                        end + 1 + chartRows));
 }
 
 void addEstimates(spreadsheet::Workbook& book, const ComparisonTables& tables) {
@@ -170,8 +170,8 @@ void addCurve(spreadsheet::Workbook& book, const PlanAnalysis& analysis,
     chart.valueTitle = tr("Respondents");
     chart.row = 4;
     chart.column = 3;
-    chart.series.push_back({QString(), spreadsheet::CellAt{0, 1}, Range{1, 0, points, 0},
-                            Range{1, 1, points, 1}});
+    chart.series.push_back(
+        {QString(), spreadsheet::CellAt{0, 1}, Range{1, 0, points, 0}, Range{1, 1, points, 1}});
     sheet.charts.push_back(chart);
 }
 
@@ -196,9 +196,9 @@ void addBusinessCase(spreadsheet::Workbook& book, const PlanAnalysis& analysis,
         current[size_t(f)] = analysis.details().own().features[size_t(f)].value;
 
     Sheet& sheet = book.addSheet(tr("Business Case"));
-    const QStringList headings{tr("Product"),         tr("Customers"), tr("Market share"),
-                               tr("Loan volume"),     tr("Margin per loan"),
-                               tr("Profit"),          tr("Gain"),      tr("Effective annual rate %")};
+    const QStringList headings{
+        tr("Product"),         tr("Customers"), tr("Market share"), tr("Loan volume"),
+        tr("Margin per loan"), tr("Profit"),    tr("Gain"),         tr("Effective annual rate %")};
     for (int c = 0; c < headings.size(); ++c)
         sheet.at(0, c) = Cell::ofText(headings[c], true);
     double currentProfit = 0;
@@ -263,9 +263,8 @@ Cell exportedCell(const QString& text) {
 spreadsheet::Workbook analysisWorkbook(const WorkbookContent& content) {
     const PlanAnalysis& analysis = *content.analysis;
     static const std::vector<StrategyIntervals> none;
-    const ComparisonTables tables =
-        comparisonTables(analysis, content.intervals ? *content.intervals : none,
-                         content.resampled);
+    const ComparisonTables tables = comparisonTables(
+        analysis, content.intervals ? *content.intervals : none, content.resampled);
     spreadsheet::Workbook book;
     addComparison(book, tables, int(analysis.strategies().size()), analysis.segmentCount());
     addEstimates(book, tables);

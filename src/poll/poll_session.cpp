@@ -248,7 +248,7 @@ void PollSession::cancel(int product) {
 }
 
 QString PollSession::paste(int product, int row, int column,
-                          const std::vector<QStringList>& cells) {
+                           const std::vector<QStringList>& cells) {
     using text::tr;
     ProductEntry& e = entries_[size_t(product)];
     if (e.completed && !e.correcting)
@@ -282,7 +282,8 @@ QString PollSession::paste(int product, int row, int column,
         const int segment = row + int(r);
         Touched t;
         for (int f = 0; f < featureCount; ++f)
-            t.fields[size_t(f)] = countText(counts.segments[size_t(segment - 1)].features[size_t(f)]);
+            t.fields[size_t(f)] =
+                countText(counts.segments[size_t(segment - 1)].features[size_t(f)]);
         for (int c = 0; c < int(width); ++c) {
             const int field = first + c;
             const QString cell = cells[r].value(c);

@@ -60,7 +60,9 @@ namespace {
 // copy (the current cell's text alone) and any shortcut stand aside.
 class CopyKey : public QObject {
 public:
-    explicit CopyKey(QTableView* view) : QObject(view), view_(view) {}
+    explicit CopyKey(QTableView* view)
+        : QObject(view)
+        , view_(view) {}
 
     bool eventFilter(QObject*, QEvent* event) override {
         const bool key =

@@ -24,8 +24,8 @@ protected:
                         {{14, 6, 5, 4, 3, 2, 1}, {8, 8, 8, 8, 8, 8, 8}, {3, 4, 5, 6, 7, 8, 9}},
                         {{6, 7, 8, 9, 10, 11, 12}, {5, 5, 5, 5, 5, 5, 5}, {2, 2, 2, 2, 2, 2, 2}}),
                {}, false) {
-        for (const auto& changes : {std::initializer_list<std::pair<int, double>>{{0, 11}},
-                                    {{0, 13}, {6, 4}}}) {
+        for (const auto& changes :
+             {std::initializer_list<std::pair<int, double>>{{0, 11}}, {{0, 13}, {6, 4}}}) {
             const FeatureValues values = changeFeatures(plan, changes);
             plan.analyse(values);
             plan.add(values);
@@ -88,15 +88,14 @@ TEST_F(AnalysisWorkbook, ChartsPointAtTheComparisonCells) {
 // numbers; texts stay texts however they look.
 TEST_F(AnalysisWorkbook, PollTablesBrandsAndCurveAreNumbers) {
     const WorkbookCells book = written();
-    EXPECT_EQ(book.row(u"Poll Brand 0"_s, 1),
-              QStringList({"s Segment 1", "n 10", "n 8", "n 6", "n 5", "n 4", "n 3", "n 2",
-                           "n 38"}));
-    EXPECT_EQ(book.row(u"Poll Brand 2"_s, 4),
-              QStringList({"s Totals", "n 13", "n 14", "n 15", "n 16", "n 17", "n 18", "n 19",
-                           "n 112"}));
+    EXPECT_EQ(book.row(u"Poll Brand 0"_s, 1), QStringList({"s Segment 1", "n 10", "n 8", "n 6",
+                                                           "n 5", "n 4", "n 3", "n 2", "n 38"}));
+    EXPECT_EQ(
+        book.row(u"Poll Brand 2"_s, 4),
+        QStringList({"s Totals", "n 13", "n 14", "n 15", "n 16", "n 17", "n 18", "n 19", "n 112"}));
     EXPECT_EQ(book.row(u"Basic Details"_s, 2),
-              QStringList({"s Product 1", "s Brand 1", "-", "n 12", "n 25000", "n 600000",
-                           "n 85", "n 180", "n 6000", "n 3"}));
+              QStringList({"s Product 1", "s Brand 1", "-", "n 12", "n 25000", "n 600000", "n 85",
+                           "n 180", "n 6000", "n 3"}));
     EXPECT_EQ(book.row(u"Sensitivity"_s, 0).mid(0, 2), QStringList({"s Value", "s Respondents"}));
     EXPECT_EQ(book.row(u"Sensitivity"_s, 11).value(1),
               u"n %1"_s.arg(curve.points.back().respondents));
@@ -141,11 +140,11 @@ TEST_F(AnalysisWorkbook, APlanWithoutStrategiesHasNoCharts) {
 
 TEST(ExportedCell, NumbersBecomeNumberCellsAndNothingElseDoes) {
     const std::pair<QString, QString> cases[] = {
-        {u"12"_s, u"n 12 0"_s},        {u"-3"_s, u"n -3 0"_s},
-        {u"2.5"_s, u"n 2.5 0.00"_s},   {u"12 apples"_s, u"s 12 apples"_s},
-        {u" 12"_s, u"s  12"_s},        {u"inf"_s, u"s inf"_s},
-        {u"nan"_s, u"s nan"_s},        {u"1e400"_s, u"s 1e400"_s},
-        {u"Totals"_s, u"s Totals"_s},  {u"0x10"_s, u"s 0x10"_s},
+        {u"12"_s, u"n 12 0"_s},       {u"-3"_s, u"n -3 0"_s},
+        {u"2.5"_s, u"n 2.5 0.00"_s},  {u"12 apples"_s, u"s 12 apples"_s},
+        {u" 12"_s, u"s  12"_s},       {u"inf"_s, u"s inf"_s},
+        {u"nan"_s, u"s nan"_s},       {u"1e400"_s, u"s 1e400"_s},
+        {u"Totals"_s, u"s Totals"_s}, {u"0x10"_s, u"s 0x10"_s},
     };
     for (const auto& [text, expected] : cases) {
         const spreadsheet::Cell cell = exportedCell(text);

@@ -46,7 +46,8 @@ struct CsvSections {
 
 class WorkbookCells {
 public:
-    explicit WorkbookCells(const QString& dump) : dump_(dump) {
+    explicit WorkbookCells(const QString& dump)
+        : dump_(dump) {
         static const QRegularExpression cellLine(u"^([A-Z]+)([0-9]+) ([a-z]) (.*)$"_s);
         QString sheet;
         for (const QString& line : dump.split(u'\n', Qt::SkipEmptyParts)) {
@@ -75,7 +76,9 @@ public:
 
     const QString& dump() const { return dump_; }
     const QStringList& sheets() const { return sheets_; }
-    QString freeze(const QString& sheet) const { return freeze_.count(sheet) ? freeze_.at(sheet) : QString(); }
+    QString freeze(const QString& sheet) const {
+        return freeze_.count(sheet) ? freeze_.at(sheet) : QString();
+    }
     QStringList charts(const QString& sheet) const {
         return charts_.count(sheet) ? charts_.at(sheet) : QStringList();
     }
@@ -126,9 +129,8 @@ public:
                 } else if (!cell) {
                     wrong << where + u"missing"_s;
                 } else if (isNumber) {
-                    if (cell->type != u"n"_s ||
-                        std::abs(cell->value.toDouble() - value) >
-                            1e-9 * std::max(1.0, std::abs(value)))
+                    if (cell->type != u"n"_s || std::abs(cell->value.toDouble() - value) >
+                                                    1e-9 * std::max(1.0, std::abs(value)))
                         wrong << where + cell->type + u' ' + cell->value;
                 } else if (cell->type != u"s"_s || cell->value != field) {
                     wrong << where + cell->type + u' ' + cell->value;

@@ -260,8 +260,8 @@ void ComparisonPanel::exportReport() {
 }
 
 void ComparisonPanel::exportExcel() {
-    const QString path = exports_.askFor(tr("Export Excel"), u".xlsx"_s,
-                                         tr("Excel workbook (*.xlsx)"), u"xlsx"_s);
+    const QString path =
+        exports_.askFor(tr("Export Excel"), u".xlsx"_s, tr("Excel workbook (*.xlsx)"), u"xlsx"_s);
     if (path.isEmpty())
         return;
     whenIntervalsReady([this, path] {

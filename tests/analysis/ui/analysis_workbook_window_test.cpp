@@ -28,7 +28,8 @@ namespace {
 // the dialog's title and the name it offered.
 class FileAnswers : public QObject {
 public:
-    explicit FileAnswers(const TempWorkspace& ws) : ws_(ws) {
+    explicit FileAnswers(const TempWorkspace& ws)
+        : ws_(ws) {
         connect(&timer_, &QTimer::timeout, this, [this] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (!dialog || dialog->property("answered").toBool())
@@ -91,8 +92,8 @@ TEST_F(AnalysisWorkbookWindow, ExportExcelHoldsTheNumbersOfTheCsvExport) {
     EXPECT_EQ(book.charts(u"Comparison"_s).filter(u"chart "_s),
               QStringList({"chart BarChart Feature wise Analysis",
                            "chart BarChart Segment wise Analysis"}));
-    EXPECT_EQ(book.sheets().mid(2, 4),
-              QStringList({"Poll Easy Home", "Poll City Home", "Poll Metro Nest", "Basic Details"}));
+    EXPECT_EQ(book.sheets().mid(2, 4), QStringList({"Poll Easy Home", "Poll City Home",
+                                                    "Poll Metro Nest", "Basic Details"}));
     EXPECT_EQ(book.text(u"Sensitivity"_s, 0, 4), u"Interest"_s) << "the curve shown";
 }
 
@@ -105,7 +106,8 @@ TEST_F(AnalysisWorkbookWindow, CopyPutsEachChartsPictureOnTheClipboard) {
     click(button("cmdSensitivity"));
     for (const char* name : {"MSCH_Segments", "MSCH_Features", "MSCH_Sensitivity"}) {
         auto* chart = find<QChartView>(name, window);
-        find<QTabWidget>("SSTab2", window)->setCurrentIndex(qstrcmp(name, "MSCH_Features") == 0 ? 1 : 0);
+        find<QTabWidget>("SSTab2", window)
+            ->setCurrentIndex(qstrcmp(name, "MSCH_Features") == 0 ? 1 : 0);
         settle();
         QApplication::clipboard()->clear();
         auto* copy = find<QAction>(ui::copyPictureAction, chart);
