@@ -77,26 +77,6 @@ void BM_WorkbookWithoutEstimates(benchmark::State& state) {
             spreadsheet::writeWorkbook(analysisWorkbook(plan.content(false))).bytes.size());
 }
 
-void BM_Tables(benchmark::State& state) {
-    const Analysed& plan = analysed();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(
-            comparisonTables(plan.analysis, plan.intervals, &plan.resampled).estimates.size());
-}
-void BM_Model(benchmark::State& state) {
-    const Analysed& plan = analysed();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(analysisWorkbook(plan.content(true)).sheets.size());
-}
-void BM_Script(benchmark::State& state) {
-    const Analysed& plan = analysed();
-    const auto book = analysisWorkbook(plan.content(true));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(spreadsheet::workbookScript(book).size());
-}
-BENCHMARK(BM_Tables)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Model)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Script)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CsvExport)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_WorkbookExport)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_WorkbookWithoutEstimates)->Unit(benchmark::kMillisecond)->MinTime(1);
@@ -119,11 +99,6 @@ int main(int argc, char** argv) {
                     workbook / csv);
     if (plain > 0)
         std::printf("The workbook without the estimates' section: %.0f ms\n", plain * 1e3);
-    if (const QByteArray path = qgetenv("LENDORA_BENCH_SCRIPT"); !path.isEmpty()) {
-        QFile file(QString::fromLocal8Bit(path));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(spreadsheet::workbookScript(analysisWorkbook(analysed().content(true))));
-    }
     if (const QByteArray path = qgetenv("LENDORA_BENCH_WORKBOOK"); !path.isEmpty()) {
         QFile file(QString::fromLocal8Bit(path));
         if (file.open(QIODevice::WriteOnly))
