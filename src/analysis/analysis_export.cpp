@@ -153,10 +153,6 @@ ComparisonTables comparisonTables(const PlanAnalysis& plan,
     return tables;
 }
 
-QString detailedEstimatesTitle() {
-    return tr("Detailed Estimates 90%");
-}
-
 QByteArray comparisonCsv(const PlanAnalysis& plan, const std::vector<StrategyIntervals>& intervals,
                          const ResampledPolls* resampled) {
     ComparisonTables tables = comparisonTables(plan, intervals, resampled);
@@ -167,7 +163,7 @@ QByteArray comparisonCsv(const PlanAnalysis& plan, const std::vector<StrategyInt
         records.push_back(std::move(row));
     if (!tables.estimates.empty()) {
         records.push_back({QString()});
-        records.push_back({detailedEstimatesTitle()});
+        records.push_back({tr("Detailed Estimates 90%")});
         for (QStringList& row : tables.estimates)
             records.push_back(std::move(row));
     }

@@ -61,8 +61,6 @@ struct ComparisonTables {
 ComparisonTables comparisonTables(const PlanAnalysis& plan,
                                   const std::vector<StrategyIntervals>& intervals,
                                   const ResampledPolls* resampled = nullptr);
-// The title line of the estimates' section.
-QString detailedEstimatesTitle();
 
 // A table of the report: a title, the column headings and the rows.
 struct ReportTable {

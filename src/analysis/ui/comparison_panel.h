@@ -25,8 +25,8 @@ struct WorkbookContent;
 // The comparison of all strategies, the page of the tab "Final Analsis":
 // the per-segment and per-feature tables with their charts on the tabs of
 // `SSTab2`, and beside them Save, Delete and Cancel and the exports (CSV,
-// chart pictures, the PDF report, the Excel workbook). The window puts other panels below the
-// tables and beside the buttons.
+// chart pictures, the PDF report, the Excel workbook). The window puts
+// other panels below the tables and beside the buttons.
 class ComparisonPanel : public QWidget {
     Q_OBJECT
 public:
