@@ -91,8 +91,10 @@ void addEstimates(spreadsheet::Workbook& book, const ComparisonTables& tables) {
     if (tables.estimates.empty())
         return;
     Sheet& sheet = book.addSheet(tr("Detailed Estimates"));
-    const int end = putTable(sheet, 0, tables.estimates, {1});
-    sheet.at(end + 1, 0) = Cell::ofText(tables.method);
+    putTable(sheet, 0, tables.estimates, {1});
+    // How the intervals were worked out, in view beside the headings (under
+    // the table it would widen the strategies' column).
+    sheet.at(0, int(tables.estimates.front().size()) + 1) = Cell::ofText(tables.method);
     sheet.frozenRows = 1;
     sheet.frozenColumns = 2;
 }
