@@ -132,33 +132,44 @@ std::vector<QStringList> estimateRows(const PlanAnalysis& plan,
 
 } // namespace
 
-QByteArray comparisonCsv(const PlanAnalysis& plan, const std::vector<StrategyIntervals>& intervals,
-                         const ResampledPolls* resampled) {
-    std::vector<QStringList> features =
-        shownRows(tableTexts(plan, AnalysisTable::FeatureEstimates));
-    std::vector<QStringList> segments =
-        shownRows(tableTexts(plan, AnalysisTable::SegmentEstimates));
+ComparisonTables comparisonTables(const PlanAnalysis& plan,
+                                  const std::vector<StrategyIntervals>& intervals,
+                                  const ResampledPolls* resampled) {
+    ComparisonTables tables;
+    tables.features = shownRows(tableTexts(plan, AnalysisTable::FeatureEstimates));
+    tables.segments = shownRows(tableTexts(plan, AnalysisTable::SegmentEstimates));
     // The per-segment rows get theirs only when the segments match.
     const bool segmentsMatch =
         !intervals.empty() && int(intervals.front().segments.size()) + 2 ==
                                   tableColumns(plan, AnalysisTable::SegmentEstimates);
-    addIntervalColumns(features, intervals, true);
+    addIntervalColumns(tables.features, intervals, true);
     if (segmentsMatch)
-        addIntervalColumns(segments, intervals, false);
-    std::vector<QStringList> records = std::move(features);
+        addIntervalColumns(tables.segments, intervals, false);
+    if (resampled && !intervals.empty()) {
+        if (segmentsMatch && resampled->segments() == plan.segmentCount())
+            tables.estimates = estimateRows(plan, intervals, *resampled);
+        tables.method = intervalMethodText(*resampled);
+    }
+    return tables;
+}
+
+QByteArray comparisonCsv(const PlanAnalysis& plan, const std::vector<StrategyIntervals>& intervals,
+                         const ResampledPolls* resampled) {
+    ComparisonTables tables = comparisonTables(plan, intervals, resampled);
+    std::vector<QStringList> records = std::move(tables.features);
     records.push_back({QString()});
     records.push_back({names::segmentWise()});
-    for (QStringList& row : segments)
+    for (QStringList& row : tables.segments)
         records.push_back(std::move(row));
-    if (resampled && !intervals.empty()) {
-        if (segmentsMatch && resampled->segments() == plan.segmentCount()) {
-            records.push_back({QString()});
-            records.push_back({tr("Detailed Estimates 90%")});
-            for (QStringList& row : estimateRows(plan, intervals, *resampled))
-                records.push_back(std::move(row));
-        }
+    if (!tables.estimates.empty()) {
         records.push_back({QString()});
-        records.push_back({intervalMethodText(*resampled)});
+        records.push_back({tr("Detailed Estimates 90%")});
+        for (QStringList& row : tables.estimates)
+            records.push_back(std::move(row));
+    }
+    if (!tables.method.isEmpty()) {
+        records.push_back({QString()});
+        records.push_back({tables.method});
     }
     return csvRecords(records);
 }

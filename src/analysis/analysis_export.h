@@ -47,6 +47,21 @@ QByteArray comparisonCsv(const PlanAnalysis& plan);
 QByteArray comparisonCsv(const PlanAnalysis& plan, const std::vector<StrategyIntervals>& intervals,
                          const ResampledPolls* resampled = nullptr);
 
+// The tables of that CSV file, each its heading row first: the per-feature
+// and the per-segment table with their interval columns, every strategy's
+// estimates by segment with their intervals ("Detailed Estimates 90%",
+// empty without the resamples or when the segments changed), and how the
+// intervals were worked out (empty without the resamples).
+struct ComparisonTables {
+    std::vector<QStringList> features;
+    std::vector<QStringList> segments;
+    std::vector<QStringList> estimates;
+    QString method;
+};
+ComparisonTables comparisonTables(const PlanAnalysis& plan,
+                                  const std::vector<StrategyIntervals>& intervals,
+                                  const ResampledPolls* resampled = nullptr);
+
 // A table of the report: a title, the column headings and the rows.
 struct ReportTable {
     QString title;

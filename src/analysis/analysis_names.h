@@ -75,6 +75,7 @@ inline constexpr char cancelButton[] = "cmdCancel";
 inline constexpr char exportCsvButton[] = "cmdExportCsv";
 inline constexpr char saveChartButton[] = "cmdSaveCharts";
 inline constexpr char reportPdfButton[] = "cmdReportPdf";
+inline constexpr char exportExcelButton[] = "cmdExportExcel";
 inline constexpr char sensitivityButton[] = "cmdSensitivity";
 inline constexpr char sensitivityFrame[] = "fraSensitivity";
 inline constexpr char sensitivityFeature[] = "cboSensitivityFeature";

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace lendora::poll {
 
 using namespace Qt::StringLiterals;
@@ -243,6 +245,94 @@ void PollSession::cancel(int product) {
     }
     e.totalsShown = true;
     changed(product, true, e.fieldShown[0] ? 1 : 0);
+}
+
+QString PollSession::paste(int product, int row, int column,
+                           const std::vector<QStringList>& cells) {
+    using text::tr;
+    ProductEntry& e = entries_[size_t(product)];
+    if (e.completed && !e.correcting)
+        return tr("Counts are pasted while they are entered, or after a segment was picked "
+                  "for correction.");
+    if (row < 1 || row > segmentCount())
+        return text::tr(text::noSegment);
+    const int first = std::max(column, 1);
+    qsizetype width = 0;
+    for (const QStringList& cellRow : cells)
+        width = std::max(width, cellRow.size());
+    if (cells.empty() || width == 0)
+        return {};
+    if (first + int(width) - 1 > featureCount || row + int(cells.size()) - 1 > segmentCount())
+        return tr("The %1 x %2 block of counts does not fit the table from segment %3, %4.")
+            .arg(cells.size())
+            .arg(width)
+            .arg(row)
+            .arg(headings().value(first));
+
+    // Every segment touched: its fields as typing would leave them, and
+    // which of them the block fills.
+    struct Touched {
+        std::array<QString, featureCount> fields;
+        std::array<bool, featureCount> pasted{};
+    };
+    std::vector<Touched> touched;
+    QStringList refused;
+    ProductCounts& counts = counts_[size_t(product)];
+    for (size_t r = 0; r < cells.size(); ++r) {
+        const int segment = row + int(r);
+        Touched t;
+        for (int f = 0; f < featureCount; ++f)
+            t.fields[size_t(f)] =
+                countText(counts.segments[size_t(segment - 1)].features[size_t(f)]);
+        for (int c = 0; c < int(width); ++c) {
+            const int field = first + c;
+            const QString cell = cells[r].value(c);
+            if (leadingNumber(cell) == 0)
+                refused << tr("Segment %1, %2: %3")
+                               .arg(segment)
+                               .arg(headings().value(field), fieldMessage(product, field));
+            t.fields[size_t(field - 1)] = cell;
+            t.pasted[size_t(field - 1)] = true;
+        }
+        touched.push_back(t);
+    }
+    if (!refused.isEmpty())
+        return refused.join(u'\n');
+
+    // A segment with all seven counts takes them as Next does; one still
+    // missing some keeps them missing, without a total, until they come.
+    for (size_t r = 0; r < touched.size(); ++r) {
+        const Touched& t = touched[r];
+        const SegmentCounts typed = enteredCounts(t.fields);
+        SegmentCounts& segment = counts.segments[size_t(row - 1) + r];
+        if (std::none_of(t.fields.begin(), t.fields.end(),
+                         [](const QString& field) { return field.isEmpty(); })) {
+            segment = typed;
+            continue;
+        }
+        for (int f = 0; f < featureCount; ++f)
+            if (t.pasted[size_t(f)])
+                segment.features[size_t(f)] = typed.features[size_t(f)];
+        segment.total.reset();
+    }
+    int resume = 1;
+    const auto entered = [](const SegmentCounts& segment) {
+        return std::all_of(segment.features.begin(), segment.features.end(),
+                           [](const PollCount& count) { return count.has_value(); });
+    };
+    while (resume <= segmentCount() && entered(counts.segments[size_t(resume - 1)]))
+        ++resume;
+    e.correcting = false;
+    e.mayCorrect = e.mayCancel = false;
+    e.nextSegment = resume;
+    e.fields.fill(QString());
+    e.fieldShown.fill(false);
+    e.fieldShown[0] = true;
+    showSegment(product, resume);
+    startSegmentEntry(product);
+    e.totalsShown = true;
+    changed(product, true, e.fieldShown[0] ? 1 : 0);
+    return {};
 }
 
 void PollSession::applyImport(const PollCounts& counts) {

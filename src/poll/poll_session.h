@@ -103,6 +103,19 @@ public:
     void correct(int product);
     void cancel(int product);
 
+    // Ctrl+V of a block of counts (rows of cells, as a spreadsheet copies
+    // them) from the segment `row` (1 to N) and the feature column `column`
+    // (1 to 7; 0, the segment's description, stands for 1). Allowed while
+    // the product's counts are entered or a segment is corrected. Every
+    // cell goes through the check of Enter in its field; one refused cell,
+    // or a block that does not fit the table, refuses the whole block and
+    // the message names every refused cell. Taken counts become the
+    // segments' counts as typing them would; the product stands completed
+    // once every segment holds its seven counts, and entry resumes at the
+    // first segment that does not otherwise. Returns the refusal message,
+    // empty when the block was taken.
+    QString paste(int product, int row, int column, const std::vector<QStringList>& cells);
+
     // Counts imported from a survey export: every product takes its counts
     // as typing them segment by segment puts them, and stands completed with
     // Save allowed, so that the user reviews them and saves each product.

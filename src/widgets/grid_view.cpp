@@ -1,5 +1,7 @@
 #include "widgets/grid_view.h"
 
+#include "widgets/table_copy.h"
+
 #include "spreadsheet/cell_text.h"
 #include "storage/shown_text.h"
 
@@ -194,33 +196,11 @@ void GridView::setCurrentGridRow(int row) {
 }
 
 std::vector<QStringList> GridView::selectedCells() const {
-    const QAbstractItemModel* m = model();
-    std::vector<int> rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows())
-        rows.push_back(index.row());
-    if (rows.empty() && currentIndex().isValid())
-        rows.push_back(currentIndex().row());
-    std::sort(rows.begin(), rows.end());
-    std::vector<QStringList> cells;
-    QStringList headings;
-    for (int c = 0; c < m->columnCount(); ++c)
-        headings << m->headerData(c, Qt::Horizontal).toString();
-    cells.push_back(headings);
-    for (int r : rows) {
-        QStringList row;
-        for (int c = 0; c < m->columnCount(); ++c)
-            row << m->index(r, c).data().toString();
-        cells.push_back(row);
-    }
-    return cells;
+    return selectedRowCells(*this);
 }
 
 void GridView::copySelection() const {
-    const std::vector<QStringList> cells = selectedCells();
-    auto* data = new QMimeData;
-    data->setText(spreadsheet::tabSeparatedText(cells));
-    data->setHtml(spreadsheet::htmlTable(cells, true));
-    QApplication::clipboard()->setMimeData(data);
+    copyCells(selectedCells());
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {

@@ -1,4 +1,5 @@
 #include "poll/poll_session.h"
+#include "spreadsheet/cell_text.h"
 #include "storage/numbers.h"
 #include "workspace/workspace.h"
 
@@ -260,6 +261,66 @@ TEST_F(Session, AnAudienceWithoutSegmentsNeverCompletes) {
     s.next(0);
     EXPECT_FALSE(s.entry(0).completed);
     EXPECT_EQ(s.pick(0, 1), texts["noSegment"]);
+}
+
+} // namespace
+
+namespace {
+
+using lendora::spreadsheet::parseTabSeparated;
+
+// A block pasted from a spreadsheet stores what typing the same counts
+// stores, byte for byte once saved; entry resumes where counts are missing.
+TEST_F(Session, PastedCountsSaveAsTypedOnes) {
+    PollSession& s = open(1);
+    type(1, {"12", "5", "3", "7", "2", "9", "1"});
+    s.next(1);
+    type(1, {"007", "2.5", "-3", "4", "5", "6", "8 apples"});
+    s.next(1);
+    ASSERT_TRUE(s.save(1).ok());
+    const QByteArray typed = ws.read("11_11.lnd");
+
+    // Column by column: the first three counts of both segments, then the rest.
+    EXPECT_EQ(s.paste(2, 1, 0, parseTabSeparated("12\t5\t3\n007\t2.5\t-3\n")), QString());
+    EXPECT_EQ(row(2, 2), QStringList({"7", "2.5", "-3", "", "", "", "", ""}));
+    EXPECT_EQ(s.segmentIndexText(2), "1") << "segment 1 still lacks four counts";
+    EXPECT_FALSE(s.entry(2).completed);
+    EXPECT_EQ(s.paste(2, 1, 4, parseTabSeparated("7\t2\t9\t1\r\n4\t5\t6\t8 apples\r\n")),
+              QString());
+    EXPECT_TRUE(s.entry(2).completed && s.entry(2).maySave);
+    EXPECT_EQ(row(2, 1), QStringList({"12", "5", "3", "7", "2", "9", "1", "39"}));
+    EXPECT_FALSE(ws.exists("11_21.lnd")) << "nothing is stored before Save";
+    ASSERT_TRUE(s.save(2).ok());
+    EXPECT_EQ(ws.read("11_21.lnd"), typed);
+}
+
+// Each cell is checked as Enter checks its field; one refusal refuses the
+// block, naming every refused cell; a block beyond the table, or one pasted
+// where no counts are being entered, changes nothing.
+TEST_F(Session, RefusedPastesChangeNothing) {
+    PollSession& s = open(1);
+    EXPECT_EQ(s.paste(0, 1, 1, parseTabSeparated("4\t0\t3\n\t5\tno\n")),
+              "Segment 1, Min. Eligible Income: Enter results for Min. Eligible Income\n"
+              "Segment 2, Interest: Enter results for interest\n"
+              "Segment 2, Max. Loan Value: Enter results for Max. Loan Value");
+    EXPECT_EQ(s.paste(0, 2, 1, parseTabSeparated("1\n2\n")),
+              "The 2 x 1 block of counts does not fit the table from segment 2, Interest.");
+    EXPECT_EQ(s.paste(0, 1, 6, parseTabSeparated("1\t2\t3\n")),
+              "The 1 x 3 block of counts does not fit the table from segment 1, EMI.");
+    EXPECT_EQ(s.paste(0, 3, 1, parseTabSeparated("1\n")), "No segment selected!");
+    EXPECT_EQ(row(0, 1), QStringList(8, QString()));
+    EXPECT_FALSE(s.entry(0).totalsShown);
+
+    complete(0);
+    EXPECT_EQ(s.paste(0, 1, 1, parseTabSeparated("9\n")),
+              "Counts are pasted while they are entered, or after a segment was picked for "
+              "correction.");
+    EXPECT_EQ(row(0, 1)[0], "1");
+    // After a segment is picked, a paste corrects it and the product stays complete.
+    ASSERT_EQ(s.pick(0, 2), QString());
+    EXPECT_EQ(s.paste(0, 2, 3, parseTabSeparated("9\t9\n")), QString());
+    EXPECT_EQ(row(0, 2), QStringList({"2", "2", "9", "9", "2", "2", "2", "28"}));
+    EXPECT_TRUE(s.entry(0).completed && !s.entry(0).correcting);
 }
 
 } // namespace

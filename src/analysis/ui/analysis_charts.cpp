@@ -1,5 +1,7 @@
 #include "analysis/ui/analysis_charts.h"
 
+#include "widgets/picture_copy.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
@@ -132,6 +134,7 @@ int errorBarCount(const QChartView* view) {
 QChartView* newChartView(QChart* chart) {
     auto* view = new QChartView(chart);
     view->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
+    ui::offerPictureCopy(view);
     return view;
 }
 

@@ -16,6 +16,7 @@ namespace lendora::analysis {
 // stays filed after it left the scene, and is painted after it is deleted.
 // The charts here are rebuilt whole, often, while their items move on every
 // layout; a list cannot keep an item the scene no longer holds.
+// It offers "Copy" of its picture (widgets/picture_copy.h).
 QChartView* newChartView(QChart* chart);
 
 // Shows the chart in the view and deletes the one it showed, once that one

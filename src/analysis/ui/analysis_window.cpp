@@ -4,6 +4,7 @@
 #include "analysis/analysis_models.h"
 #include "analysis/analysis_names.h"
 #include "analysis/analysis_session.h"
+#include "analysis/analysis_workbook.h"
 #include "analysis/ui/comparison_panel.h"
 #include "analysis/ui/estimates_panel.h"
 #include "analysis/ui/export_files.h"
@@ -113,6 +114,13 @@ QWidget* AnalysisWindow::finalPage() {
     sensitivity_->setVisible(false);
     connect(showSensitivity, &QPushButton::toggled, sensitivity_, &QWidget::setVisible);
     comparison_ = new ComparisonPanel(*exports_, sensitivity_, {showSensitivity, whichWins_});
+    // The workbook holds the curve the panel draws and the plan's business
+    // case as stored.
+    comparison_->setWorkbookExtras([this](WorkbookContent& content) {
+        content.curve = &sensitivity_->curve();
+        if (session_)
+            content.businessCase = workspace_.businessCase(session_->planId()).inputs;
+    });
     return comparison_;
 }
 

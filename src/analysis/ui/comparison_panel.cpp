@@ -4,6 +4,7 @@
 #include "analysis/analysis_models.h"
 #include "analysis/analysis_names.h"
 #include "analysis/analysis_session.h"
+#include "analysis/analysis_workbook.h"
 #include "analysis/ui/analysis_charts.h"
 #include "analysis/ui/chart_export_dialog.h"
 #include "analysis/ui/export_files.h"
@@ -13,6 +14,7 @@
 #include "widgets/grid_view.h"
 #include "widgets/messages.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSplitter>
@@ -58,12 +60,15 @@ ComparisonPanel::ComparisonPanel(ExportFiles& exports, QWidget* belowTables,
     exportCsv_ = newButton(names::exportCsvButton, tr("Export CSV..."));
     saveChart_ = newButton(names::saveChartButton, tr("Save Chart..."));
     reportPdf_ = newButton(names::reportPdfButton, tr("PDF Report..."));
+    exportExcel_ = newButton(names::exportExcelButton, tr("Export Excel..."));
     exportCsv_->setToolTip(tr("Save the feature wise and segment wise tables as a CSV file"));
     saveChart_->setToolTip(tr("Save a chart as a PNG picture or an SVG drawing"));
     reportPdf_->setToolTip(tr("Save a PDF report of this plan's strategies"));
+    exportExcel_->setToolTip(tr("Save the analysis as an Excel workbook with its charts"));
     connect(exportCsv_, &QPushButton::clicked, this, &ComparisonPanel::exportCsv);
     connect(saveChart_, &QPushButton::clicked, this, &ComparisonPanel::exportChart);
     connect(reportPdf_, &QPushButton::clicked, this, &ComparisonPanel::exportReport);
+    connect(exportExcel_, &QPushButton::clicked, this, &ComparisonPanel::exportExcel);
     auto* buttons = new QVBoxLayout;
     buttons->setContentsMargins(0, 28, 0, 0);
     buttons->addWidget(save_);
@@ -73,6 +78,7 @@ ComparisonPanel::ComparisonPanel(ExportFiles& exports, QWidget* belowTables,
     buttons->addWidget(exportCsv_);
     buttons->addWidget(saveChart_);
     buttons->addWidget(reportPdf_);
+    buttons->addWidget(exportExcel_);
     buttons->addSpacing(18);
     for (QWidget* widget : besideButtons)
         buttons->addWidget(widget);
@@ -158,7 +164,7 @@ void ComparisonPanel::redrawCharts() {
 
 void ComparisonPanel::updateExports() {
     const bool strategies = !session_->analysis().strategies().empty();
-    for (QPushButton* button : {exportCsv_, saveChart_, reportPdf_})
+    for (QPushButton* button : {exportCsv_, saveChart_, reportPdf_, exportExcel_})
         button->setEnabled(strategies);
 }
 
@@ -250,6 +256,29 @@ void ComparisonPanel::exportReport() {
         exports_.write(path,
                        reportPdf(report, {std::move(features), featuresChart_->chart()->title()},
                                  {std::move(segments), segmentsChart_->chart()->title()}));
+    });
+}
+
+void ComparisonPanel::exportExcel() {
+    const QString path =
+        exports_.askFor(tr("Export Excel"), u".xlsx"_s, tr("Excel workbook (*.xlsx)"), u"xlsx"_s);
+    if (path.isEmpty())
+        return;
+    whenIntervalsReady([this, path] {
+        WorkbookContent content;
+        content.analysis = &session_->analysis();
+        content.intervals = session_->intervals();
+        content.resampled = session_->intervalsResampled();
+        if (workbookExtras_)
+            workbookExtras_(content);
+        const spreadsheet::WrittenWorkbook written =
+            spreadsheet::writeWorkbook(analysisWorkbook(content));
+        // A workbook that could not be made is told with the writer's reason;
+        // the file is left as it was.
+        if (!written.error.isEmpty())
+            ui::reportWrite(this, WriteStatus::failure(QFileInfo(path).fileName(), written.error));
+        else
+            exports_.write(path, written.bytes);
     });
 }
 

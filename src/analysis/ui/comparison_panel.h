@@ -20,12 +20,13 @@ class AnalysisSession;
 class AnalysisTableModel;
 class ExportFiles;
 struct ChartData;
+struct WorkbookContent;
 
 // The comparison of all strategies, the page of the tab "Final Analsis":
 // the per-segment and per-feature tables with their charts on the tabs of
 // `SSTab2`, and beside them Save, Delete and Cancel and the exports (CSV,
-// chart pictures, the PDF report). The window puts other panels below the
-// tables and beside the buttons.
+// chart pictures, the PDF report, the Excel workbook). The window puts
+// other panels below the tables and beside the buttons.
 class ComparisonPanel : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +39,11 @@ public:
     // The tab of `SSTab2` shown: 0 by segment, 1 by feature.
     int shownTab() const;
     void showTab(int tab);
+    // What the window adds to the Excel workbook beyond the comparison (the
+    // sensitivity curve, the business case).
+    void setWorkbookExtras(std::function<void(WorkbookContent&)> extras) {
+        workbookExtras_ = std::move(extras);
+    }
 
 private:
     QWidget* comparisonTab(QWidget* first, QWidget* second, Qt::Orientation orientation);
@@ -54,6 +60,7 @@ private:
     void exportCsv();
     void exportChart();
     void exportReport();
+    void exportExcel();
 
     ExportFiles& exports_;
     AnalysisSession* session_ = nullptr;
@@ -70,6 +77,8 @@ private:
     QPushButton* exportCsv_ = nullptr;
     QPushButton* saveChart_ = nullptr;
     QPushButton* reportPdf_ = nullptr;
+    QPushButton* exportExcel_ = nullptr;
+    std::function<void(WorkbookContent&)> workbookExtras_;
 };
 
 } // namespace lendora::analysis

@@ -3,6 +3,7 @@
 #include "poll/ui/import_dialog_names.h"
 #include "storage/shown_text.h"
 #include "widgets/messages.h"
+#include "widgets/table_copy.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -109,6 +110,7 @@ ImportResponsesDialog::ImportResponsesDialog(QWidget* parent,
         answers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
         answers->verticalHeader()->hide();
         answers->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        ui::offerTableCopy(answers);
         form->addWidget(column);
         if (Role(r) == Role::Feature) {
             featureCodes_->setObjectName(QString::fromLatin1(names::featureCodes));

@@ -165,6 +165,11 @@ QWidget* PollDataEntryWindow::buildTab(int product) {
     });
     connect(w.table, &ui::GridView::gridRowClicked, this,
             [this, product](int row) { tell(session_->pick(product, row)); });
+    // Counts copied from a spreadsheet fill the table from the current cell.
+    connect(w.table, &ui::GridView::pasteRequested, this,
+            [this, product](const std::vector<QStringList>& cells, int row, int column) {
+                tell(session_->paste(product, row, column, cells));
+            });
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(8, 8, 8, 8);

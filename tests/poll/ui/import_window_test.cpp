@@ -14,6 +14,8 @@
 #include "support/workspace.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -23,6 +25,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QtEndian>
 
@@ -383,6 +386,29 @@ TEST_F(CompletePoll, AsksBeforeASecondWaveReplacesTheStoredCounts) {
         EXPECT_EQ(visible(ws.read(poll::fileName(1, 1, k))),
                   visible(expected.pollFiles[size_t(k)]));
     EXPECT_TRUE(ws.read(QStringLiteral("pptb.lnd")).contains("\"111\""));
+}
+
+} // namespace
+
+namespace {
+
+// The answers of the mapping page copy with Ctrl+C as every table does:
+// the headings and the selected rows, the choice of each answer included.
+TEST_F(ImportWindow, TheMappingPagesTablesCopyAsSpreadsheetsPaste) {
+    PollDataEntryWindow* window = openWindow();
+    ASSERT_NE(window, nullptr);
+    QString copied;
+    const auto page = whenShown(QStringLiteral("frmImportResponses"), [&](QWidget* page) {
+        auto* answers = find<QTableWidget>("tblProductAnswers", page);
+        answers->selectRow(0);
+        answers->setFocus();
+        QTest::keyClick(answers, Qt::Key_C, Qt::ControlModifier);
+        copied = QApplication::clipboard()->text();
+        click(find<QPushButton>("cmdCancelImport", page));
+    });
+    window->importFile(surveyData(QStringLiteral("every_cell.csv")));
+    settle();
+    EXPECT_EQ(copied, "Answer\tRespondents\tCounts as\nProduct 1\t42\tProduct 1\n");
 }
 
 } // namespace

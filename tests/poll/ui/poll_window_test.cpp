@@ -9,6 +9,8 @@
 #include "support/program.h"
 #include "support/workspace.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTest>
@@ -212,6 +214,44 @@ TEST_F(PollWindow, APlanSaveRenumbersOrClosesTheOpenWindow) {
     EXPECT_EQ(mother->form("frmPollDataEntry"), nullptr);
     EXPECT_EQ(mother->workspace().selectedPlanRow(), 0);
     EXPECT_EQ(ws.files().filter("_01.lnd"), QStringList());
+}
+
+} // namespace
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// Ctrl+V of counts copied from a spreadsheet fills the shown product's
+// table from the current cell; Save writes what typing them writes.
+TEST_F(PollWindow, CountsPastedFromASpreadsheetSaveAsTyped) {
+    open(1);
+    tabs()->setCurrentIndex(2);
+    QStringList lines;
+    for (const QStringList& counts : dataRows("poll/entries.tsv"))
+        if (counts[0] == "2")
+            lines << counts.mid(1, 7).join(u'\t');
+    QApplication::clipboard()->setText(u"1\tnone\r\n"_s);
+    table(2)->setCurrentIndex(table(2)->model()->index(0, 1));
+    QTest::keyClick(table(2), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(boxes.take(),
+              QStringList({"Segment 1, Min. Eligible Income: Enter results for Min. Eligible "
+                           "Income"}));
+    EXPECT_EQ(row(2, 1).mid(1), QStringList(8, QString()));
+
+    QApplication::clipboard()->setText(lines.join(u"\r\n"_s) + u"\r\n"_s);
+    QTest::keyClick(table(2), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(boxes.take(), QStringList());
+    EXPECT_EQ(segmentName(2), texts["completed"]);
+    EXPECT_EQ(state(2), "0000000 Save");
+    EXPECT_FALSE(ws.exists("11_21.lnd")) << "nothing is written before Save";
+    click(button(2, "Save"));
+    EXPECT_FILE_BYTES(ws, "11_21.lnd", expectedFile("11_21.lnd"));
+
+    // A product complete and not being corrected takes no paste.
+    QTest::keyClick(table(2), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(boxes.take().size(), 1);
+    EXPECT_FILE_BYTES(ws, "11_21.lnd", expectedFile("11_21.lnd"));
 }
 
 } // namespace
