@@ -316,6 +316,13 @@ void ResampledPolls::cellIntervals(const StrategyInput* strategies, size_t count
             }
 }
 
+void ResampledPolls::addSegmentSamples(const StrategyInput& strategy, int segment,
+                                       double* sums) const {
+    std::vector<double> unused(size_t(resamples_), 0.0);
+    for (int f = 0; f < featureCount; ++f)
+        addEstimates(strategy, segment, f, sums, unused.data());
+}
+
 std::vector<StrategyIntervals> strategyIntervals(const ResampledPolls& resampled,
                                                  const std::vector<StrategyInput>& strategies,
                                                  const ProgressCallback& progress,

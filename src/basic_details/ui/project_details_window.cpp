@@ -6,13 +6,15 @@
 #include "workspace/plan_tables.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace lendora {
 
 ProjectDetailsWindow::ProjectDetailsWindow()
     : table_(plantables::detailsTable(ProjectDetails(), finish::detailsHeadings()))
-    , view_(nullptr) {
+    , view_(nullptr)
+    , rates_(new QLabel) {
     setObjectName(QStringLiteral("frmProjectDetails"));
     setWindowTitle(QStringLiteral("Basic Details"));
     view_ = new ui::GridView(table_, QStringLiteral("MSFlexGrid1"), this);
@@ -22,10 +24,20 @@ ProjectDetailsWindow::ProjectDetailsWindow()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(view_);
+    rates_->setObjectName(QStringLiteral("lblEffectiveRates"));
+    rates_->setWordWrap(true);
+    rates_->setVisible(false);
+    layout->addWidget(rates_);
+}
+
+void ProjectDetailsWindow::showRates(const QString& text) {
+    rates_->setText(text);
+    rates_->setVisible(!text.isEmpty());
 }
 
 void ProjectDetailsWindow::showFinished(const ProjectDetails& details) {
     table_ = plantables::detailsTable(details, finish::detailsHeadings());
+    showRates(QString());
 }
 
 void ProjectDetailsWindow::showStored(const ProjectDetails& details) {
