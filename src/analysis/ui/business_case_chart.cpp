@@ -76,12 +76,15 @@ QScatterSeries* pointsOf(const QString& name, const QColor& colour, double size)
     return series;
 }
 
-// A value axis over the values with a little room, nice numbers, whole labels.
+// A value axis over the values with room around them (strategies often
+// differ by a few per cent, which an axis from 0 would squeeze into a dot),
+// nice numbers, whole labels.
 QValueAxis* axisOver(double low, double high, const QString& title) {
     auto* axis = new QValueAxis;
     axis->setTitleText(title);
-    const double room = std::max((high - low) * 0.08, std::max(std::abs(high), 1.0) * 0.02);
-    axis->setRange(std::min(low, 0.0) - (low < 0 ? room : 0), high + room);
+    const double span = high - low;
+    const double room = span > 0 ? span * 0.2 : std::max(std::abs(high) * 0.05, 1.0);
+    axis->setRange(low - room, high + room);
     axis->applyNiceNumbers();
     axis->setLabelFormat(QStringLiteral("%.0f"));
     return axis;
@@ -111,7 +114,8 @@ void drawBusinessCase(QChartView* view, const std::vector<BusinessCaseRow>& rows
     QScatterSeries* current = pointsOf(tr("Current product"), QColor(0x55, 0x5b, 0x66), 13);
     QScatterSeries* strategies = pointsOf(tr("Strategies"), QColor(0x4e, 0x79, 0xa7), 10);
     std::vector<std::pair<QPointF, QString>> labels;
-    double left = 0, right = 0, low = 0, high = 0;
+    double left = rows.front().money.customers, right = left;
+    double low = rows.front().money.profit, high = low;
     for (const BusinessCaseRow& row : rows) {
         const QPointF point(row.money.customers, row.money.profit);
         (row.strategy == 0 ? current : strategies)->append(point);

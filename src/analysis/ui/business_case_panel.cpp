@@ -24,6 +24,7 @@
 #include <QtCharts/QChartView>
 
 #include <cmath>
+#include <numeric>
 
 namespace lendora::analysis {
 
@@ -71,10 +72,10 @@ BusinessCasePanel::BusinessCasePanel(ui::Desk& desk, QWidget* parent)
     // One field per segment, in a scrolled box: audiences may have hundreds.
     borrowersBox_ = new QWidget;
     borrowersForm_ = new QFormLayout(borrowersBox_);
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(borrowersBox_);
-    scroll->setWidgetResizable(true);
-    scroll->setMinimumHeight(90);
+    scroll_ = new QScrollArea;
+    scroll_->setWidget(borrowersBox_);
+    scroll_->setWidgetResizable(true);
+    scroll_->setMinimumHeight(60);
 
     market_ = newField(names::marketSize);
     split_ = newButton(names::splitMarketButton, tr("Split"));
@@ -94,19 +95,23 @@ BusinessCasePanel::BusinessCasePanel(ui::Desk& desk, QWidget* parent)
     auto* inputs = new QWidget;
     inputs->setObjectName(QString::fromLatin1(names::businessCaseInputs));
     auto* form = new QFormLayout;
-    form->addRow(tr("Total market (borrowers a year)"), marketRow);
-    form->addRow(tr("Average loan (% of the maximum loan value)"), averageLoan_);
-    form->addRow(tr("Cost of funds (% a year)"), costOfFunds_);
-    form->addRow(tr("Acquisition cost per new loan"), acquisitionCost_);
+    form->addRow(tr("Total market"), marketRow);
+    form->addRow(tr("Average loan %"), averageLoan_);
+    form->addRow(tr("Cost of funds % a year"), costOfFunds_);
+    form->addRow(tr("Acquisition cost"), acquisitionCost_);
+    market_->setToolTip(tr("Borrowers a year in all the segments"));
+    averageLoan_->setToolTip(tr("The average loan, in per cent of the maximum loan value"));
+    costOfFunds_->setToolTip(tr("What the money lent costs you, in per cent a year"));
+    acquisitionCost_->setToolTip(tr("What winning one new loan costs you"));
     auto* column = new QVBoxLayout(inputs);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(rates_);
     column->addWidget(note_);
-    column->addWidget(new QLabel(tr("Borrowers a year in each segment")));
-    column->addWidget(scroll, 1);
     column->addLayout(form);
     column->addWidget(save_, 0, Qt::AlignRight);
-    inputs->setMaximumWidth(420);
+    column->addWidget(new QLabel(tr("Borrowers a year in each segment")));
+    column->addWidget(scroll_, 1);
+    inputs->setMaximumWidth(380);
 
     table_ = newTable(model_, names::businessCaseTable);
     connect(table_, &ui::GridView::clicked, this, [this](const QModelIndex& index) {
@@ -121,7 +126,7 @@ BusinessCasePanel::BusinessCasePanel(ui::Desk& desk, QWidget* parent)
     results->setChildrenCollapsible(false);
     results->addWidget(table_);
     results->addWidget(chart_);
-    results->setSizes({160, 260});
+    results->setSizes({140, 280});
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -159,8 +164,11 @@ void BusinessCasePanel::setSession(AnalysisSession* session) {
 }
 
 void BusinessCasePanel::showInputs() {
-    market_->clear();
     const std::optional<BusinessCase>& inputs = session_->businessCase();
+    // The total of the stored borrowers, to split again after a change.
+    market_->setText(inputs ? wholeText(std::accumulate(inputs->borrowers.begin(),
+                                                        inputs->borrowers.end(), std::int64_t(0)))
+                            : QString());
     for (size_t s = 0; s < borrowers_.size(); ++s)
         borrowers_[s]->setText(
             inputs && s < inputs->borrowers.size() ? wholeText(inputs->borrowers[s]) : QString());

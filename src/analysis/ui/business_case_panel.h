@@ -12,6 +12,7 @@ class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace lendora::ui {
 class Desk;
@@ -53,6 +54,7 @@ private:
     BusinessCaseModel* model_ = nullptr;
     QLabel* rates_ = nullptr;
     QLabel* note_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QWidget* borrowersBox_ = nullptr;
     QFormLayout* borrowersForm_ = nullptr;
     std::vector<QLineEdit*> borrowers_;

@@ -108,9 +108,11 @@ TEST_F(BusinessCaseWindowTest, BadValuesAreRefusedByNameAndWriteNothing) {
          "The average loan must be a number above 0 and at most 100 (per cent of the maximum "
          "loan value)."},
         {"txtAverageLoan", "0", nullptr},
-        {"txtCostOfFunds", "six", "The cost of funds must be a number, 0 or more (per cent a year)."},
+        {"txtCostOfFunds", "six",
+         "The cost of funds must be a number, 0 or more (per cent a year)."},
         {"txtAcquisitionCost", "-1", "The acquisition cost must be a number, 0 or more."},
-        {"txtMarketSize", "lots", "The total market must be a whole number of borrowers, 0 or more."},
+        {"txtMarketSize", "lots",
+         "The total market must be a whole number of borrowers, 0 or more."},
     };
     const char* previous = nullptr;
     for (const auto& c : cases) {
