@@ -167,15 +167,7 @@ std::vector<MoneyIntervals> businessCaseIntervals(const ResampledPolls& resample
 }
 
 double profitBeatChance(const MoneyIntervals& a, const MoneyIntervals& b) {
-    const size_t n = std::min(a.profitSamples.size(), b.profitSamples.size());
-    if (n == 0)
-        return 0.5;
-    double wins = 0;
-    for (size_t s = 0; s < n; ++s)
-        wins += a.profitSamples[s] > b.profitSamples[s]    ? 1.0
-                : a.profitSamples[s] == b.profitSamples[s] ? 0.5
-                                                           : 0.0;
-    return wins / double(n);
+    return shareAbove(a.profitSamples, b.profitSamples);
 }
 
 } // namespace lendora::analysis

@@ -367,15 +367,7 @@ QString intervalMethod(const ResampledPolls& resampled) {
 }
 
 double beatChance(const StrategyIntervals& a, const StrategyIntervals& b) {
-    const size_t n = std::min(a.totalSamples.size(), b.totalSamples.size());
-    if (n == 0)
-        return 0.5;
-    double wins = 0;
-    for (size_t s = 0; s < n; ++s)
-        wins += a.totalSamples[s] > b.totalSamples[s]    ? 1.0
-                : a.totalSamples[s] == b.totalSamples[s] ? 0.5
-                                                         : 0.0;
-    return wins / double(n);
+    return shareAbove(a.totalSamples, b.totalSamples);
 }
 
 } // namespace lendora::analysis

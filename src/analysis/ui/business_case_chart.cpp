@@ -5,7 +5,6 @@
 #include "analysis/ui/analysis_charts.h"
 
 #include <QCoreApplication>
-#include <QGraphicsObject>
 #include <QPainter>
 
 #include <QtCharts/QChart>
@@ -26,25 +25,14 @@ QString tr(const char* source) {
 // stay, their names go.
 constexpr size_t labelLimit = 40;
 
-// The names beside the points, drawn in the chart's own coordinates so that
-// they follow it when it is resized; the scene is told before the area
-// they cover changes (see ErrorBars in analysis_charts.cpp).
-class PointLabels : public QGraphicsObject {
+// The names beside the points.
+class PointLabels : public PlotAreaItem {
 public:
     PointLabels(QChart* chart, QScatterSeries* series,
                 std::vector<std::pair<QPointF, QString>> points)
-        : chart_(chart)
+        : PlotAreaItem(chart)
         , series_(series)
-        , points_(std::move(points))
-        , area_(chart->plotArea().normalized()) {
-        setZValue(100);
-        QObject::connect(chart, &QChart::plotAreaChanged, this, [this](const QRectF& area) {
-            const QRectF normalized = area.normalized();
-            if (normalized == area_)
-                return;
-            prepareGeometryChange();
-            area_ = normalized;
-        });
+        , points_(std::move(points)) {
         setParentItem(chart);
     }
     QStringList labels() const {
@@ -53,18 +41,19 @@ public:
             all << point.second;
         return all;
     }
-    QRectF boundingRect() const override { return area_.adjusted(-4, -20, 120, 4); }
+    // A name stands right of and above its point, beyond the area at its edges.
+    QRectF boundingRect() const override {
+        return PlotAreaItem::boundingRect().adjusted(-4, -20, 160, 4);
+    }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
         painter->setPen(QColor(0x22, 0x22, 0x22));
         for (const auto& [value, label] : points_)
-            painter->drawText(chart_->mapToPosition(value, series_) + QPointF(7, -5), label);
+            painter->drawText(chart()->mapToPosition(value, series_) + QPointF(7, -5), label);
     }
 
 private:
-    QChart* chart_;
     QScatterSeries* series_;
     std::vector<std::pair<QPointF, QString>> points_;
-    QRectF area_;
 };
 
 QScatterSeries* pointsOf(const QString& name, const QColor& colour, double size) {
@@ -100,14 +89,7 @@ QChartView* newBusinessCaseChart() {
 }
 
 void drawBusinessCase(QChartView* view, const std::vector<BusinessCaseRow>& rows) {
-    const QChart* old = view->chart();
-    auto* chart = new QChart;
-    chart->setTitle(old->title());
-    chart->setTitleFont(old->titleFont());
-    chart->legend()->setAlignment(old->legend()->alignment());
-    chart->setMargins(old->margins());
-    chart->setAnimationOptions(QChart::NoAnimation);
-    replaceChart(view, chart);
+    QChart* chart = freshChart(view);
     if (rows.empty())
         return;
 

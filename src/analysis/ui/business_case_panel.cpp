@@ -25,6 +25,7 @@
 
 #include <cmath>
 #include <numeric>
+#include <string>
 
 namespace lendora::analysis {
 

@@ -150,4 +150,29 @@ TEST_F(BusinessCaseWindowTest, ADamagedFileLeavesThePanelEmptyWithANote) {
     EXPECT_EQ(ws.read("1_0bc.lnd"), "\"Lendora business case\",1,80,6\r\n");
 }
 
+// Deleting plan 1 renumbers plan 2 to 1: its file goes with it, where the
+// window finds it; deleting that plan too takes the file along.
+TEST_F(BusinessCaseWindowTest, TheFileGoesWithItsPlanWhenPlansAreRenumberedOrDeleted) {
+    writeSavedPlan();
+    ws.write("1_0bc.lnd", "\"Lendora business case\",1,80,6,100\r\n1,1\r\n2,2\r\n3,3\r\n");
+    const QByteArray stored = "\"Lendora business case\",1,75,5.5,120\r\n1,7\r\n2,8\r\n";
+    ws.write("2_0bc.lnd", stored);
+    start();
+    Workspace& workspace = mother->workspace();
+    const Plan second = *workspace.plan(2);
+    const Workspace::PlanDraft kept{second.id, second.project, second.projectName, second.audience,
+                                    second.audienceName};
+    ASSERT_TRUE(workspace.savePlans({kept}).ok());
+    EXPECT_EQ(ws.read("1_0bc.lnd"), stored);
+    EXPECT_FALSE(ws.exists("2_0bc.lnd"));
+    open(1);
+    showBusinessCase();
+    EXPECT_EQ(find<QLineEdit>("txtBorrowers1", window)->text(), "7");
+    EXPECT_EQ(find<QLineEdit>("txtBorrowers2", window)->text(), "8");
+    EXPECT_EQ(input("txtCostOfFunds")->text(), "5.5");
+
+    ASSERT_TRUE(workspace.savePlans({}).ok());
+    EXPECT_FALSE(ws.exists("1_0bc.lnd")) << "deleted with its plan";
+}
+
 } // namespace
