@@ -119,4 +119,18 @@ TEST(BusinessCaseExport, CsvSectionOfItsOwn) {
         "analysis/business_case.csv");
 }
 
+TEST(BusinessCaseExport, AReportPageWithoutThePerSegmentColumns) {
+    const PlanAnalysis analysed = plan();
+    AnalysisReport report;
+    EXPECT_TRUE(report.businessCase.headings.isEmpty()) << "no page without a business case";
+    addBusinessCase(report, analysed, lender, businessCaseRows(analysed, lender), nullptr);
+    EXPECT_EQ(report.businessCase.headings.size(), 11);
+    EXPECT_EQ(report.businessCase.headings.last(), "Gain 90%");
+    ASSERT_EQ(report.businessCase.rows.size(), 3u);
+    EXPECT_EQ(report.businessCase.rows[2].value(7), "none");
+    EXPECT_EQ(report.businessCaseInputs.rows.size(), 6u) << "u, c, K and three segments";
+    EXPECT_EQ(report.businessCaseInputs.rows[4],
+              (QStringList{"Borrowers a year: Segment 2", "600"}));
+}
+
 } // namespace

@@ -6,6 +6,7 @@
 #include "analysis/ui/business_case_chart.h"
 
 #include "support/message_boxes.h"
+#include "widgets/guru_window.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -68,6 +69,12 @@ TEST_F(BusinessCaseWindowTest, InputsSavedAreShownWhenThePlanIsOpenedAgain) {
     EXPECT_EQ(tableRows(), 3) << "the current product and both strategies";
     EXPECT_EQ(analysis::businessCaseChartLabels(find<QChartView>("MSCH_BusinessCase", window)),
               (QStringList{"Current product", "1", "2"}));
+
+    // The Guru on a row, in the plan's own names and values.
+    clickRow(table("MSFG_BusinessCase"), 2);
+    EXPECT_TRUE(mother->guru().text().startsWith("Strategy 1 would win "))
+        << mother->guru().text().toStdString();
+    EXPECT_TRUE(mother->guru().text().contains("for Easy Home"));
 
     open(1);
     showBusinessCase();
