@@ -34,6 +34,34 @@ QString title() {
     return tr("Business case");
 }
 
+// The table as the CSV keeps it: each 90% interval in a low and a high
+// column, as the comparison's intervals are, numbers a spreadsheet reads.
+std::vector<QStringList> csvTable(const PlanAnalysis& plan,
+                                  const std::vector<BusinessCaseRow>& rows,
+                                  const std::vector<MoneyIntervals>* intervals) {
+    constexpr qsizetype first = 8; // the column of the first interval
+    std::vector<QStringList> texts = businessCaseTexts(plan.segments(), rows, nullptr);
+    QStringList& headings = texts.front();
+    QStringList split;
+    for (qsizetype c = first; c < first + 3; ++c)
+        split << tr("%1 low").arg(headings[c]) << tr("%1 high").arg(headings[c]);
+    headings = headings.mid(0, first) + split + headings.mid(first + 3);
+    const bool known = intervals && intervals->size() == rows.size();
+    for (size_t r = 0; r < rows.size(); ++r) {
+        QStringList cells;
+        if (known) {
+            const MoneyIntervals& money = (*intervals)[r];
+            for (const MoneyInterval& range : {money.customers, money.profit, money.gain})
+                cells << moneyText(range.low) << moneyText(range.high);
+        } else {
+            cells = QStringList(6, QString());
+        }
+        QStringList& row = texts[r + 1];
+        row = row.mid(0, first) + cells + row.mid(first + 3);
+    }
+    return texts;
+}
+
 } // namespace
 
 std::vector<QStringList> businessCaseRecords(const PlanAnalysis& plan, const BusinessCase& inputs,
@@ -43,7 +71,7 @@ std::vector<QStringList> businessCaseRecords(const PlanAnalysis& plan, const Bus
     for (QStringList& row : inputRows(plan, inputs))
         records.push_back(std::move(row));
     records.push_back({QString()});
-    for (QStringList& row : businessCaseTexts(plan.segments(), rows, intervals))
+    for (QStringList& row : csvTable(plan, rows, intervals))
         records.push_back(std::move(row));
     return records;
 }

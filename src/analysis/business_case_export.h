@@ -14,7 +14,8 @@ namespace lendora::analysis {
 
 // The CSV records of the section: an empty line, the title line "Business
 // case", the inputs (average loan, cost of funds, acquisition cost, then
-// each segment's borrowers), an empty line and the business case table.
+// each segment's borrowers), an empty line and the business case table,
+// each 90% interval in a low and a high column.
 std::vector<QStringList> businessCaseRecords(const PlanAnalysis& plan, const BusinessCase& inputs,
                                              const std::vector<BusinessCaseRow>& rows,
                                              const std::vector<MoneyIntervals>* intervals);
