@@ -10,6 +10,7 @@
 #include "analysis/ui/analysis_window.h"
 #include "shell/ui/main_window.h"
 #include "widgets/grid_view.h"
+#include "widgets/guru_window.h"
 
 #include "support/message_boxes.h"
 #include "support/program.h"
@@ -19,6 +20,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -208,6 +210,39 @@ TEST_F(Screenshots, ForecastToolsSensitivityErrorBarsAndSuggestions) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return table->rowCount() > 0; }, 30000));
     settle(200);
     save("12-suggest-strategies", dialog);
+}
+
+TEST_F(Screenshots, BusinessCaseOfTheStrategies) {
+    driver->selectPlan(1);
+    QWidget* window = driver->openAnalysis(road::demoProject(), road::demoAudience());
+    ASSERT_NE(window, nullptr);
+    child(window)->showMaximized();
+    road::Driver::clickTab(find<QTabWidget>("SSTab1", window), 2);
+    const std::pair<const char*, const char*> inputs[] = {{"txtMarketSize", "12000"},
+                                                          {"txtAverageLoan", "75"},
+                                                          {"txtCostOfFunds", "7"},
+                                                          {"txtAcquisitionCost", "2500"}};
+    for (const auto& [name, text] : inputs) {
+        auto* field = find<QLineEdit>(name, window);
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(text));
+        if (QByteArray(name) == "txtMarketSize")
+            click(find<QPushButton>("cmdSplitMarket", window));
+    }
+    click(find<QPushButton>("cmdSaveBusinessCase", window));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !find<ui::GridView>("MSFG_BusinessCase", window)
+                        ->model()
+                        ->index(0, 8)
+                        .data()
+                        .toString()
+                        .isEmpty();
+        },
+        30000));
+    // The user puts the Guru aside to see the whole table.
+    child(&mother->guru())->hide();
+    save("13-business-case");
 }
 
 } // namespace

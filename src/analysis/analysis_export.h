@@ -84,6 +84,10 @@ struct AnalysisReport {
     // tables above; without intervals they have no headings.
     ReportTable featureIntervals;
     ReportTable segmentIntervals;
+    // The business case's inputs and table, a page of its own; no headings
+    // for a plan without one (business_case_export.h).
+    ReportTable businessCaseInputs;
+    ReportTable businessCase;
     // A line under the title naming the report's owner, for the page foot.
     QString footer;
 };

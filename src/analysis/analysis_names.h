@@ -89,7 +89,24 @@ inline constexpr char whichWinsFrame[] = "fraBeatChance";
 inline constexpr char whichWinsFirst[] = "cboBeatA";
 inline constexpr char whichWinsSecond[] = "cboBeatB";
 inline constexpr char whichWinsChance[] = "lblBeatChance";
+inline constexpr char whichWinsMeasure[] = "cboBeatMeasure";
 inline constexpr char progressBar[] = "prgForecastTools";
+// The tab "Business case": the lender's inputs (a borrowers field per
+// segment, "txtBorrowers1" ...), the table and chart of the strategies in
+// money, and the brands' effective annual rates.
+inline constexpr char businessCasePage[] = "tabBusinessCase";
+inline constexpr char businessCaseInputs[] = "fraBusinessCaseInputs";
+inline constexpr char borrowersField[] = "txtBorrowers";
+inline constexpr char marketSize[] = "txtMarketSize";
+inline constexpr char splitMarketButton[] = "cmdSplitMarket";
+inline constexpr char averageLoan[] = "txtAverageLoan";
+inline constexpr char costOfFunds[] = "txtCostOfFunds";
+inline constexpr char acquisitionCost[] = "txtAcquisitionCost";
+inline constexpr char saveBusinessCaseButton[] = "cmdSaveBusinessCase";
+inline constexpr char businessCaseNote[] = "lblBusinessCaseNote";
+inline constexpr char effectiveRates[] = "lblEffectiveRates";
+inline constexpr char businessCaseTable[] = "MSFG_BusinessCase";
+inline constexpr char businessCaseChart[] = "MSCH_BusinessCase";
 // The dialog "Suggest strategies"; its per-feature controls end in the
 // feature's number, 1 to 7 ("chkSuggest1", "txtSuggestLow1" ...).
 inline constexpr char suggestDialog[] = "dlgSuggest";

@@ -23,7 +23,8 @@ AnalysisSession::AnalysisSession(Workspace& workspace, PlanId plan, QObject* par
     , plan_(plan)
     , analysis_(readPlan(workspace, plan))
     , intervalWork_(new BackgroundWork(this))
-    , estimateWork_(new BackgroundWork(this)) {
+    , estimateWork_(new BackgroundWork(this))
+    , moneyWork_(new BackgroundWork(this)) {
     intervalWork_->onProgress = [this](int percent) { emit intervalsProgress(percent); };
     connect(&workspace_, &Workspace::pollChanged, this, [this](PlanId id) {
         if (id == plan_)
@@ -33,8 +34,13 @@ AnalysisSession::AnalysisSession(Workspace& workspace, PlanId plan, QObject* par
         if (planNumber() == 0)
             emit planRemoved();
     });
+    connect(&workspace_, &Workspace::businessCaseChanged, this, [this](PlanId id) {
+        if (id == plan_)
+            readBusinessCase();
+    });
     startResampling();
     refreshIntervals();
+    readBusinessCase();
 }
 
 AnalysisSession::~AnalysisSession() {
@@ -43,6 +49,7 @@ AnalysisSession::~AnalysisSession() {
         *resampleCancel_ = true;
     delete intervalWork_;
     delete estimateWork_;
+    delete moneyWork_;
 }
 
 const Plan& AnalysisSession::plan() const {
@@ -76,6 +83,7 @@ int AnalysisSession::add(const FeatureValues& entered) {
     if (number == 0)
         return 0;
     refreshIntervals();
+    refreshBusinessCase();
     emit strategiesChanged();
     emit strategyAdded(number);
     return number;
@@ -91,6 +99,7 @@ AnalysisSession::Deletion AnalysisSession::deleteSelected() {
     if (deletion.outcome == DeleteOutcome::NotAStrategy)
         return deletion;
     refreshIntervals();
+    refreshBusinessCase();
     emit strategiesChanged();
     if (deletion.outcome == DeleteOutcome::NoneLeft)
         deletion.withdrawal = workspace_.withdrawAnalysis(plan_);
@@ -106,6 +115,7 @@ void AnalysisSession::followPoll() {
     startResampling();
     refreshIntervals();
     refreshEstimateIntervals();
+    refreshBusinessCase();
     emit pollFollowed();
     emit estimatesChanged();
 }
@@ -193,6 +203,51 @@ void AnalysisSession::refreshEstimateIntervals() {
             emit estimateIntervalsChanged();
         };
     });
+}
+
+void AnalysisSession::readBusinessCase() {
+    Workspace::StoredBusinessCase stored = workspace_.businessCase(plan_);
+    // Inputs out of range were not written by a save: the file is not ours.
+    if (stored.inputs && checkInputs(*stored.inputs)) {
+        stored.inputs.reset();
+        stored.damaged = true;
+    }
+    businessCase_ = std::move(stored.inputs);
+    businessCaseDamaged_ = stored.damaged;
+    refreshBusinessCase();
+}
+
+AnalysisSession::BusinessCaseSave AnalysisSession::saveBusinessCase(const BusinessCase& inputs) {
+    BusinessCaseSave save;
+    save.problem = checkInputs(inputs);
+    if (!save.problem)
+        save.written = workspace_.saveBusinessCase(plan_, inputs); // read back by its signal
+    return save;
+}
+
+const std::vector<MoneyIntervals>* AnalysisSession::businessCaseIntervals() const {
+    return moneyIntervals_ ? &*moneyIntervals_ : nullptr;
+}
+
+void AnalysisSession::refreshBusinessCase() {
+    moneyWork_->cancel();
+    moneyIntervals_.reset();
+    businessCaseRows_ = businessCase_ ? analysis::businessCaseRows(analysis_, *businessCase_)
+                                      : std::vector<BusinessCaseRow>();
+    emit businessCaseChanged();
+    if (!businessCase_)
+        return;
+    // From the same resamples as the respondents' intervals.
+    moneyWork_->start(
+        [this, plan = analysis_, inputs = *businessCase_, rows = businessCaseRows_,
+         resampled = resampled_](const std::atomic<bool>& cancel, const BackgroundWork::Progress&) {
+            const auto polls = resampled.get();
+            auto intervals = analysis::businessCaseIntervals(*polls, plan, inputs, rows, &cancel);
+            return [this, intervals = std::move(intervals)]() mutable {
+                moneyIntervals_ = std::move(intervals);
+                emit businessCaseIntervalsReady();
+            };
+        });
 }
 
 } // namespace lendora::analysis

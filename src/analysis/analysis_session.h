@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/business_case_rows.h"
 #include "analysis/intervals.h"
 #include "analysis/plan_analysis.h"
 #include "storage/record_file.h"
@@ -97,6 +98,22 @@ public:
     // strategy search).
     ResampledSource resampled() const { return resampled_; }
 
+    // The plan's business case: its inputs as stored (none without a file,
+    // or when the file is damaged or not one of ours), its rows for the
+    // current product and strategies 1 to K, and their 90% intervals (null
+    // while they are being worked out or without inputs).
+    const std::optional<BusinessCase>& businessCase() const { return businessCase_; }
+    bool businessCaseDamaged() const { return businessCaseDamaged_; }
+    const std::vector<BusinessCaseRow>& businessCaseRows() const { return businessCaseRows_; }
+    const std::vector<MoneyIntervals>* businessCaseIntervals() const;
+    // Save of the business case: inputs out of range are refused (nothing
+    // is written), others stored through the Workspace and shown.
+    struct BusinessCaseSave {
+        std::optional<InputProblem> problem;
+        WriteStatus written;
+    };
+    BusinessCaseSave saveBusinessCase(const BusinessCase& inputs);
+
 signals:
     void estimatesChanged();         // Analyse ran, or the estimates follow new counts;
                                      // their warnings come with them
@@ -107,8 +124,10 @@ signals:
     void intervalsStarted();
     void intervalsProgress(int percent); // 0 to 100; -1 when the work ended
     void intervalsReady();
-    void intervalsAwaited(); // a caller waits for the intervals
-    void planRemoved();      // a save of the plans deleted the plan
+    void intervalsAwaited();           // a caller waits for the intervals
+    void planRemoved();                // a save of the plans deleted the plan
+    void businessCaseChanged();        // its inputs or rows changed
+    void businessCaseIntervalsReady(); // the rows' intervals are known
 
 private:
     void followPoll();
@@ -116,6 +135,9 @@ private:
     // Works out the intervals of strategies 1 to K anew.
     void refreshIntervals();
     void refreshEstimateIntervals();
+    // Reads the business case from the Workspace; works out its rows again.
+    void readBusinessCase();
+    void refreshBusinessCase();
 
     Workspace& workspace_;
     PlanId plan_;
@@ -130,6 +152,11 @@ private:
     std::shared_ptr<const ResampledPolls> intervalsResampled_;
     std::vector<std::pair<QPointer<QObject>, std::function<void()>>> waiting_;
     std::optional<EstimateIntervals> estimateIntervals_;
+    std::optional<BusinessCase> businessCase_;
+    bool businessCaseDamaged_ = false;
+    std::vector<BusinessCaseRow> businessCaseRows_;
+    BackgroundWork* moneyWork_ = nullptr;
+    std::optional<std::vector<MoneyIntervals>> moneyIntervals_;
 };
 
 } // namespace lendora::analysis

@@ -29,6 +29,7 @@ struct LoanTerms {
     double period = 0;    // N, months
     double emi = 0;       // E
     double freebies = 0;  // F
+    bool operator==(const LoanTerms&) const = default;
 };
 
 // The terms of the brand's features (its maximum loan value, period, EMI
@@ -42,6 +43,7 @@ struct MoneyForecast {
     double volume = 0;
     double marginPerLoan = 0;
     double profit = 0;
+    bool operator==(const MoneyForecast&) const = default;
 };
 
 // The forecast in money of one strategy: `respondents` r_s and `chosen` e_s

@@ -316,6 +316,13 @@ void ResampledPolls::cellIntervals(const StrategyInput* strategies, size_t count
             }
 }
 
+void ResampledPolls::addSegmentSamples(const StrategyInput& strategy, int segment,
+                                       double* sums) const {
+    std::vector<double> unused(size_t(resamples_), 0.0);
+    for (int f = 0; f < featureCount; ++f)
+        addEstimates(strategy, segment, f, sums, unused.data());
+}
+
 std::vector<StrategyIntervals> strategyIntervals(const ResampledPolls& resampled,
                                                  const std::vector<StrategyInput>& strategies,
                                                  const ProgressCallback& progress,
@@ -360,15 +367,7 @@ QString intervalMethod(const ResampledPolls& resampled) {
 }
 
 double beatChance(const StrategyIntervals& a, const StrategyIntervals& b) {
-    const size_t n = std::min(a.totalSamples.size(), b.totalSamples.size());
-    if (n == 0)
-        return 0.5;
-    double wins = 0;
-    for (size_t s = 0; s < n; ++s)
-        wins += a.totalSamples[s] > b.totalSamples[s]    ? 1.0
-                : a.totalSamples[s] == b.totalSamples[s] ? 0.5
-                                                         : 0.0;
-    return wins / double(n);
+    return shareAbove(a.totalSamples, b.totalSamples);
 }
 
 } // namespace lendora::analysis

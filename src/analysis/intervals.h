@@ -2,6 +2,7 @@
 
 #include "analysis/forecast.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -75,6 +76,9 @@ public:
     // The same for `count` strategies at once, into results[0 .. count - 1].
     void cellIntervals(const StrategyInput* strategies, size_t count,
                        std::vector<std::array<Interval, featureCount>>* results) const;
+    // Adds the strategy's segment total of every resample to sums[0 ..
+    // resamples() - 1], for figures worked out from the segment totals.
+    void addSegmentSamples(const StrategyInput& strategy, int segment, double* sums) const;
 
 private:
     // The forecast of a segment and feature in every resample, or nothing
@@ -125,6 +129,19 @@ strategyCellIntervals(const ResampledPolls& resampled,
 QString intervalMethodLabel();
 QString intervalMethodText(const ResampledPolls& resampled);
 QString intervalMethod(const ResampledPolls& resampled);
+
+// The share of resamples in which a's figure is above b's, ties counting
+// half; one half without resamples.
+template <typename T>
+double shareAbove(const std::vector<T>& a, const std::vector<T>& b) {
+    const size_t n = std::min(a.size(), b.size());
+    if (n == 0)
+        return 0.5;
+    double wins = 0;
+    for (size_t s = 0; s < n; ++s)
+        wins += a[s] > b[s] ? 1.0 : a[s] == b[s] ? 0.5 : 0.0;
+    return wins / double(n);
+}
 
 // The chance that strategy a's grand total beats b's: the share of
 // resamples in which it is higher, ties counting half.

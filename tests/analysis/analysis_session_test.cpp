@@ -240,4 +240,60 @@ TEST_F(Session, ThePlanDeletedBySavingThePlansIsToldOfOnce) {
     EXPECT_EQ(session->planNumber(), 0);
 }
 
+// The business case follows its inputs, the strategies and the poll; its
+// intervals come after the respondents', from the same resamples; inputs
+// out of range and a file that is not one write nothing.
+TEST_F(Session, TheBusinessCaseFollowsItsInputsStrategiesAndPoll) {
+    open("plans_yes", "two_strategies");
+    EXPECT_FALSE(session->businessCase());
+    EXPECT_FALSE(session->businessCaseDamaged());
+    EXPECT_TRUE(session->businessCaseRows().empty());
+    QSignalSpy changed(&*session, &AnalysisSession::businessCaseChanged);
+
+    const BusinessCase refused{{100, -1, 5}, 80, 6, 100};
+    const auto problem = session->saveBusinessCase(refused).problem;
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->segment, 2);
+    EXPECT_FALSE(ws.exists("1_0bc.lnd")) << "nothing written";
+
+    const BusinessCase inputs{{3000, 2000, 1000}, 80, 6, 100};
+    ASSERT_TRUE(session->saveBusinessCase(inputs).written.ok());
+    ASSERT_EQ(session->businessCase(), inputs);
+    EXPECT_EQ(changed.count(), 1);
+    ASSERT_EQ(session->businessCaseRows().size(), 3u) << "the current product and 2 strategies";
+    EXPECT_EQ(session->businessCaseRows(), businessCaseRows(session->analysis(), inputs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return session->businessCaseIntervals(); }, 30000));
+    EXPECT_EQ(session->businessCaseIntervals()->size(), 3u);
+
+    // A strategy added is a row more, its intervals worked out again.
+    ASSERT_EQ(add(feature::interest, 11.25), 3);
+    EXPECT_EQ(session->businessCaseRows().size(), 4u);
+    EXPECT_EQ(session->businessCaseIntervals(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return session->businessCaseIntervals(); }, 30000));
+    waitForIntervals();
+    // The customers of every resample are those of the respondents' resamples.
+    const ResampledPolls& resampled = *session->intervalsResampled();
+    EXPECT_EQ(session->businessCaseIntervals()->at(3).profit.low,
+              businessCaseIntervals(resampled, session->analysis(), inputs,
+                                    session->businessCaseRows())[3]
+                  .profit.low);
+
+    // A poll saved again: the current product's customers follow.
+    ProductCounts own = session->analysis().poll().products[0];
+    own.segments[0].features[0] = 0;
+    const double before = session->businessCaseRows()[0].money.customers;
+    ASSERT_TRUE(workspace->savePoll(workspace->plan(1)->id, 0, own, {{true, true, true}}).ok());
+    EXPECT_LT(session->businessCaseRows()[0].money.customers, before);
+
+    // A file that is not a business case, or one with inputs out of range.
+    for (const QByteArray& bytes : {QByteArray("\"Lendora business case\",1,150,6,100\r\n"),
+                                    QByteArray("not a business case\r\n")}) {
+        ws.write("1_0bc.lnd", bytes);
+        AnalysisSession reopened(*workspace, workspace->plan(1)->id);
+        EXPECT_FALSE(reopened.businessCase()) << bytes.constData();
+        EXPECT_TRUE(reopened.businessCaseDamaged());
+        EXPECT_TRUE(reopened.businessCaseRows().empty());
+    }
+}
+
 } // namespace

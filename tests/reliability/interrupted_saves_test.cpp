@@ -170,8 +170,8 @@ TEST(InterruptedSaves, KilledWhileSavingEachSaveIsWholeOrAbsent) {
             versions[size_t(v)] = filesOf(reference.path());
         }
     }
-    const std::vector<QStringList> groups = {{"ta.lnd", "1-segFile.lnd"},
-                                             planfiles::analysisFiles(3)};
+    const std::vector<QStringList> groups = {
+        {"ta.lnd", "1-segFile.lnd"}, planfiles::analysisFiles(3), {planfiles::businessCaseFile(3)}};
     std::mt19937 random(20261207);
     std::uniform_int_distribution<int> delay(0, 30000); // microseconds
     int interrupted = 0;

@@ -90,7 +90,11 @@ WriteStatus saveVersion(Workspace& workspace, int version) {
                      : SegmentDescriptions{"Young", "Married"};
     workspace.placeAudience(1, {"Salaried home buyers", version == 0 ? "3" : "2"});
     WriteStatus status = workspace.saveAudience(1, segments);
-    return status << workspace.saveAnalysis(workspace.plan(3)->id, analysisOf(version + 1));
+    status = status << workspace.saveAnalysis(workspace.plan(3)->id, analysisOf(version + 1));
+    // A business case of many segments, so that a kill can land inside its write.
+    const BusinessCase inputs{std::vector<std::int64_t>(size_t(4000), 1000 + version),
+                              version == 0 ? 80.0 : 65.5, 6, 100};
+    return status << workspace.saveBusinessCase(workspace.plan(3)->id, inputs);
 }
 
 } // namespace lendora::test

@@ -34,7 +34,7 @@ struct MultiFileSave {
 std::vector<MultiFileSave> multiFileSaves();
 
 // One of two versions of audience 1 (its record and segment file) and of
-// plan 3's analysis (its four files and its flag): the saves the killed
+// plan 3's analysis (its four files and its flag) and business case: the saves the killed
 // writer repeats.
 WriteStatus saveVersion(Workspace& workspace, int version);
 

@@ -43,62 +43,33 @@ constexpr qsizetype denseBars = 2000;
 constexpr qsizetype legendLimit = 40;
 constexpr qsizetype labelLimit = 40;
 
-// A fresh chart with the look of the one the view shows, in its place:
-// rebuilding is faster than clearing one item per bar.
-QChart* freshChart(QChartView* view) {
-    const QChart* old = view->chart();
-    auto* chart = new QChart;
-    chart->setTitle(old->title());
-    chart->setTitleFont(old->titleFont());
-    chart->legend()->setAlignment(old->legend()->alignment());
-    chart->legend()->setShowToolTips(old->legend()->showToolTips());
-    chart->setMargins(old->margins());
-    chart->setAnimationOptions(QChart::NoAnimation);
-    replaceChart(view, chart);
-    return chart;
-}
-
-// Whiskers from low to high over the bars of a bar series, drawn in the
-// chart's own coordinates so that they follow it when it is resized. They
-// cover the plot area; the scene is told before that area changes, as it
-// must be before any item's bounding rectangle changes.
-class ErrorBars : public QGraphicsObject {
+// Whiskers from low to high over the bars of a bar series.
+class ErrorBars : public PlotAreaItem {
 public:
     ErrorBars(QChart* chart, QBarSeries* series, const ChartData& data)
-        : chart_(chart)
+        : PlotAreaItem(chart)
         , series_(series)
-        , sets_(int(data.columnLabels.size()))
-        , area_(chart->plotArea().normalized()) {
-        setZValue(100);
+        , sets_(int(data.columnLabels.size())) {
         for (size_t r = 0; r < data.ranges.size(); ++r)
             for (size_t c = 0; c < data.ranges[r].size(); ++c)
                 bars_.push_back(
                     {int(r), int(c), data.ranges[r][c].first, data.ranges[r][c].second});
-        // The whiskers' own connection: it ends with them, whatever the chart does after.
-        QObject::connect(chart, &QChart::plotAreaChanged, this, [this](const QRectF& area) {
-            const QRectF normalized = area.normalized();
-            if (normalized == area_)
-                return;
-            prepareGeometryChange();
-            area_ = normalized;
-        });
         setParentItem(chart);
     }
     int count() const { return int(bars_.size()); }
-    QRectF boundingRect() const override { return area_; }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
         if (bars_.empty())
             return;
         const double width = series_->barWidth();
         const double slot = width / std::max(sets_, 1);
-        const QPointF origin = chart_->mapToPosition(QPointF(0, 0), series_);
+        const QPointF origin = chart()->mapToPosition(QPointF(0, 0), series_);
         const double capHalf = std::clamp(
-            (chart_->mapToPosition(QPointF(slot, 0), series_) - origin).x() * 0.25, 0.0, 4.0);
+            (chart()->mapToPosition(QPointF(slot, 0), series_) - origin).x() * 0.25, 0.0, 4.0);
         painter->setPen(QPen(QColor(0x22, 0x22, 0x22), 1));
         for (const Bar& bar : bars_) {
             const double x = bar.row - width / 2 + (bar.column + 0.5) * slot;
-            const QPointF low = chart_->mapToPosition(QPointF(x, bar.low), series_);
-            const QPointF high = chart_->mapToPosition(QPointF(x, bar.high), series_);
+            const QPointF low = chart()->mapToPosition(QPointF(x, bar.low), series_);
+            const QPointF high = chart()->mapToPosition(QPointF(x, bar.high), series_);
             painter->drawLine(low, high);
             if (capHalf >= 1) {
                 painter->drawLine(low - QPointF(capHalf, 0), low + QPointF(capHalf, 0));
@@ -114,14 +85,26 @@ private:
         double low;
         double high;
     };
-    QChart* chart_;
     QBarSeries* series_;
     int sets_;
-    QRectF area_;
     std::vector<Bar> bars_;
 };
 
 } // namespace
+
+PlotAreaItem::PlotAreaItem(QChart* chart)
+    : chart_(chart)
+    , area_(chart->plotArea().normalized()) {
+    setZValue(100);
+    // The item's own connection: it ends with the item, whatever the chart does after.
+    QObject::connect(chart, &QChart::plotAreaChanged, this, [this](const QRectF& area) {
+        const QRectF normalized = area.normalized();
+        if (normalized == area_)
+            return;
+        prepareGeometryChange();
+        area_ = normalized;
+    });
+}
 
 int errorBarCount(const QChartView* view) {
     int count = 0;
@@ -136,6 +119,19 @@ QChartView* newChartView(QChart* chart) {
     view->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
     ui::offerPictureCopy(view);
     return view;
+}
+
+QChart* freshChart(QChartView* view) {
+    const QChart* old = view->chart();
+    auto* chart = new QChart;
+    chart->setTitle(old->title());
+    chart->setTitleFont(old->titleFont());
+    chart->legend()->setAlignment(old->legend()->alignment());
+    chart->legend()->setShowToolTips(old->legend()->showToolTips());
+    chart->setMargins(old->margins());
+    chart->setAnimationOptions(QChart::NoAnimation);
+    replaceChart(view, chart);
+    return chart;
 }
 
 void replaceChart(QChartView* view, QChart* chart) {

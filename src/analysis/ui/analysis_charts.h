@@ -4,11 +4,31 @@
 
 #include <QString>
 
+#include <QGraphicsObject>
+
 #include <QtCharts/QChartView>
 
 // The two comparison charts of the Analysis window: grouped bars, one group
 // per strategy, one bar set per feature or segment plus the totals.
 namespace lendora::analysis {
+
+// An item drawn over a chart's plot area in the chart's own coordinates, so
+// that it follows the chart when it is resized. It covers the plot area; the
+// scene is told before that area changes, as it must be before any item's
+// bounding rectangle changes. A subclass joins the chart (setParentItem) at
+// the end of its constructor.
+class PlotAreaItem : public QGraphicsObject {
+public:
+    explicit PlotAreaItem(QChart* chart);
+    QRectF boundingRect() const override { return area_; }
+
+protected:
+    QChart* chart() const { return chart_; }
+
+private:
+    QChart* chart_;
+    QRectF area_;
+};
 
 // A view of the chart whose scene keeps its items in a plain list, not in a
 // spatial index. Such an index files an item under the rectangle it had and
@@ -22,6 +42,11 @@ QChartView* newChartView(QChart* chart);
 // Shows the chart in the view and deletes the one it showed, once that one
 // has left the view's scene.
 void replaceChart(QChartView* view, QChart* chart);
+
+// A fresh chart with the look of the one the view shows (title, legend,
+// margins), in its place: rebuilding is faster than clearing one item per
+// bar or point.
+QChart* freshChart(QChartView* view);
 
 // A chart view with an empty chart, titled, with its legend below.
 QChartView* newComparisonChart(const QString& objectName, const QString& title);

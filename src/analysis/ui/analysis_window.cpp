@@ -5,6 +5,7 @@
 #include "analysis/analysis_names.h"
 #include "analysis/analysis_session.h"
 #include "analysis/analysis_workbook.h"
+#include "analysis/ui/business_case_panel.h"
 #include "analysis/ui/comparison_panel.h"
 #include "analysis/ui/estimates_panel.h"
 #include "analysis/ui/export_files.h"
@@ -40,6 +41,12 @@ AnalysisWindow::AnalysisWindow(ui::Desk& desk, Workspace& workspace)
     tabs_->setObjectName(QString::fromLatin1(names::outerTabs));
     tabs_->addTab(basicPage(), names::basicTab());
     tabs_->addTab(finalPage(), names::finalTab());
+    businessCase_ = new BusinessCasePanel(desk_);
+    tabs_->addTab(businessCase_, tr("Business case"));
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tabs_->widget(tab) == businessCase_)
+            businessCase_->explainInGuru();
+    });
 
     // The change flags of the strategies: the strategy values show what
     // each strategy changed, so the table stays out of sight.
@@ -170,6 +177,7 @@ void AnalysisWindow::openFor(PlanId plan) {
     comparison_->setSession(session_);
     sensitivity_->setSession(session_);
     whichWins_->setSession(session_);
+    businessCase_->setSession(session_);
     for (AnalysisTableModel* model : {baseModel_, valuesModel_, flagsModel_})
         model->setSession(session_);
     previous.reset();

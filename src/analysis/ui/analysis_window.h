@@ -21,6 +21,7 @@ class GridView;
 namespace analysis {
 class AnalysisSession;
 class AnalysisTableModel;
+class BusinessCasePanel;
 class ComparisonPanel;
 class EstimatesPanel;
 class ExportFiles;
@@ -33,7 +34,8 @@ class WhichWinsPanel;
 // session of the plan it was opened for. The tab "Basic Analysis" holds the
 // strategy entry, the brands' details, the detailed estimates and the
 // strategies' values; the tab "Final Analsis" the comparison of all
-// strategies, the sensitivity of the forecast and "Which wins?". The names
+// strategies, the sensitivity of the forecast and "Which wins?"; the tab
+// "Business case" the strategies in customers and money. The names
 // and texts of its controls are in analysis/analysis_names.h.
 class AnalysisWindow : public QWidget {
     Q_OBJECT
@@ -74,6 +76,7 @@ private:
     analysis::ComparisonPanel* comparison_ = nullptr;
     analysis::SensitivityPanel* sensitivity_ = nullptr;
     analysis::WhichWinsPanel* whichWins_ = nullptr;
+    analysis::BusinessCasePanel* businessCase_ = nullptr;
     analysis::AnalysisTableModel* baseModel_ = nullptr;
     analysis::AnalysisTableModel* valuesModel_ = nullptr;
     analysis::AnalysisTableModel* flagsModel_ = nullptr;

@@ -5,6 +5,7 @@
 #include "analysis/analysis_names.h"
 #include "analysis/analysis_session.h"
 #include "analysis/analysis_workbook.h"
+#include "analysis/business_case_export.h"
 #include "analysis/ui/analysis_charts.h"
 #include "analysis/ui/chart_export_dialog.h"
 #include "analysis/ui/export_files.h"
@@ -20,6 +21,8 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <memory>
 
 #include <QtCharts/QChart>
 
@@ -204,7 +207,19 @@ void ComparisonPanel::cancel() {
 }
 
 void ComparisonPanel::whenIntervalsReady(std::function<void()> write) {
-    session_->whenIntervalsReady(this, std::move(write));
+    session_->whenIntervalsReady(this, [this, write = std::move(write)] {
+        // The business case's intervals come from the same resamples, after them.
+        if (session_->businessCase() && !session_->businessCaseIntervals()) {
+            auto once = std::make_shared<QMetaObject::Connection>();
+            *once = connect(session_, &AnalysisSession::businessCaseIntervalsReady, this,
+                            [once, write] {
+                                disconnect(*once);
+                                write();
+                            });
+            return;
+        }
+        write();
+    });
 }
 
 void ComparisonPanel::exportCsv() {
@@ -213,8 +228,13 @@ void ComparisonPanel::exportCsv() {
     if (path.isEmpty())
         return;
     whenIntervalsReady([this, path] {
-        exports_.write(path, comparisonCsv(session_->analysis(), *session_->intervals(),
-                                           session_->intervalsResampled()));
+        QByteArray csv = comparisonCsv(session_->analysis(), *session_->intervals(),
+                                       session_->intervalsResampled());
+        if (const auto& inputs = session_->businessCase())
+            csv += csvRecords(businessCaseRecords(session_->analysis(), *inputs,
+                                                  session_->businessCaseRows(),
+                                                  session_->businessCaseIntervals()));
+        exports_.write(path, csv);
     });
 }
 
@@ -250,9 +270,12 @@ void ComparisonPanel::exportReport() {
         return;
     whenIntervalsReady([this, path] {
         auto [segments, features] = charts();
-        const AnalysisReport report =
+        AnalysisReport report =
             analysisReport(session_->analysis(), session_->plan(), session_->planNumber(),
                            *session_->intervals(), session_->intervalsResampled());
+        if (const auto& inputs = session_->businessCase())
+            addBusinessCase(report, session_->analysis(), *inputs, session_->businessCaseRows(),
+                            session_->businessCaseIntervals());
         exports_.write(path,
                        reportPdf(report, {std::move(features), featuresChart_->chart()->title()},
                                  {std::move(segments), segmentsChart_->chart()->title()}));

@@ -426,6 +426,11 @@ QByteArray reportPdf(const AnalysisReport& report, const ChartPicture& features,
         pages.table(report.segments);
         pages.table(report.segmentIntervals);
         pages.chart(segments);
+        if (!report.businessCase.headings.isEmpty()) {
+            pages.newPage();
+            pages.table(report.businessCaseInputs);
+            pages.table(report.businessCase);
+        }
         if (!pages.end())
             return {};
     }

@@ -2,6 +2,7 @@
 
 #include "analysis/analysis_names.h"
 #include "analysis/analysis_session.h"
+#include "analysis/business_case_guru.h"
 #include "analysis/forecast_tools_guru.h"
 #include "analysis/ui/panel_support.h"
 
@@ -23,9 +24,19 @@ WhichWinsPanel::WhichWinsPanel(ui::Desk& desk, QWidget* parent)
     chance_ = new QLabel;
     chance_->setObjectName(QString::fromLatin1(names::whichWinsChance));
     chance_->setWordWrap(true);
+    measure_ = new QComboBox;
+    measure_->setObjectName(QString::fromLatin1(names::whichWinsMeasure));
+    measure_->addItems({tr("Respondents"), tr("Profit")});
     // A choice of the user's shows the chance, and the Guru explains it.
     auto chosen = [this] {
-        if (const std::optional<double> chance = showChance())
+        const std::optional<double> chance = showChance();
+        if (chance && onProfit()) {
+            const auto& money = *session_->businessCaseIntervals();
+            const int a = first_->currentIndex() + 1;
+            const int b = second_->currentIndex() + 1;
+            showInGuru(desk_,
+                       guru::profitBeatChance(a, b, *chance, money[size_t(a)], money[size_t(b)]));
+        } else if (chance)
             showInGuru(
                 desk_,
                 guru::beatChance(first_->currentIndex() + 1, second_->currentIndex() + 1, *chance) +
@@ -35,9 +46,11 @@ WhichWinsPanel::WhichWinsPanel(ui::Desk& desk, QWidget* parent)
     };
     connect(first_, &QComboBox::activated, this, chosen);
     connect(second_, &QComboBox::activated, this, chosen);
+    connect(measure_, &QComboBox::activated, this, chosen);
     setTitle(tr("Which wins?"));
     setObjectName(QString::fromLatin1(names::whichWinsFrame));
     auto* form = new QFormLayout(this);
+    form->addRow(tr("On"), measure_);
     form->addRow(tr("Strategy"), first_);
     form->addRow(tr("against"), second_);
     form->addRow(chance_);
@@ -48,6 +61,9 @@ void WhichWinsPanel::setSession(const AnalysisSession* session) {
     session_ = session;
     connect(session, &AnalysisSession::intervalsReady, this, &WhichWinsPanel::fillChoices);
     connect(session, &AnalysisSession::strategiesChanged, this, &WhichWinsPanel::fillChoices);
+    connect(session, &AnalysisSession::businessCaseChanged, this, &WhichWinsPanel::showChance);
+    connect(session, &AnalysisSession::businessCaseIntervalsReady, this,
+            &WhichWinsPanel::showChance);
     fillChoices();
 }
 
@@ -83,11 +99,32 @@ std::optional<double> WhichWinsPanel::showChance() {
                                                : tr("Pick two different strategies."));
         return std::nullopt;
     }
+    if (onProfit()) {
+        const auto* money = session_->businessCaseIntervals();
+        if (!session_->businessCase()) {
+            chance_->setText(tr("Save a business case to compare on profit."));
+            return std::nullopt;
+        }
+        if (!money || money->size() != intervals->size() + 1) {
+            chance_->setText(tr("Working it out..."));
+            return std::nullopt;
+        }
+        // Row 0 of the business case is the current product.
+        const double chance = profitBeatChance((*money)[size_t(a) + 1], (*money)[size_t(b) + 1]);
+        chance_->setText(tr("Chance that strategy %1 makes more profit than strategy %2: %3%")
+                             .arg(QString::number(a + 1), QString::number(b + 1),
+                                  QString::number(std::lround(chance * 100))));
+        return chance;
+    }
     const double chance = beatChance((*intervals)[size_t(a)], (*intervals)[size_t(b)]);
     chance_->setText(tr("Chance that strategy %1 beats strategy %2: %3%")
                          .arg(QString::number(a + 1), QString::number(b + 1),
                               QString::number(std::lround(chance * 100))));
     return chance;
+}
+
+bool WhichWinsPanel::onProfit() const {
+    return measure_->currentIndex() == 1;
 }
 
 } // namespace lendora::analysis

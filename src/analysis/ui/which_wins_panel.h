@@ -16,8 +16,9 @@ namespace lendora::analysis {
 class AnalysisSession;
 
 // The frame `fraBeatChance`, "Which wins?": the chance, from the resamples
-// of the poll, that one strategy wins more respondents than another. The
-// Guru explains the chance the user asks for.
+// of the poll, that one strategy wins more respondents than another, or,
+// with a business case, makes more profit. The Guru explains the chance the
+// user asks for.
 class WhichWinsPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -33,6 +34,9 @@ private:
 
     ui::Desk& desk_;
     const AnalysisSession* session_ = nullptr;
+    bool onProfit() const;
+
+    QComboBox* measure_ = nullptr;
     QComboBox* first_ = nullptr;
     QComboBox* second_ = nullptr;
     QLabel* chance_ = nullptr;

@@ -7,6 +7,7 @@
 #include "workspace/plan_tables.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace lendora {
@@ -15,7 +16,8 @@ namespace names = projectdetails::names;
 
 ProjectDetailsWindow::ProjectDetailsWindow()
     : table_(plantables::detailsTable(ProjectDetails(), finish::detailsHeadings()))
-    , view_(nullptr) {
+    , view_(nullptr)
+    , rates_(new QLabel) {
     setObjectName(QString::fromLatin1(names::window));
     setWindowTitle(tr(names::caption));
     view_ = new ui::GridView(table_, QString::fromLatin1(names::table), this);
@@ -25,10 +27,20 @@ ProjectDetailsWindow::ProjectDetailsWindow()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(view_);
+    rates_->setObjectName(QString::fromLatin1(names::effectiveRates));
+    rates_->setWordWrap(true);
+    rates_->setVisible(false);
+    layout->addWidget(rates_);
+}
+
+void ProjectDetailsWindow::showRates(const QString& text) {
+    rates_->setText(text);
+    rates_->setVisible(!text.isEmpty());
 }
 
 void ProjectDetailsWindow::showFinished(const ProjectDetails& details) {
     table_ = plantables::detailsTable(details, finish::detailsHeadings());
+    showRates(QString());
 }
 
 void ProjectDetailsWindow::showStored(const ProjectDetails& details) {

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 namespace lendora {
 
 namespace ui {
@@ -26,6 +28,9 @@ public:
     // A project's stored details: the brands its file holds.
     void showStored(const ProjectDetails& details);
     ui::GridView* view() const { return view_; }
+    // A line under the table (`lblEffectiveRates`), hidden when empty: the
+    // brands' effective annual rates, shown by the Basic Details viewer.
+    void showRates(const QString& text);
     // Shows "Basic Details for " followed by the project name as caption.
     void setProjectName(const QString& projectName);
 
@@ -35,6 +40,7 @@ public:
 private:
     Grid table_;
     ui::GridView* view_;
+    QLabel* rates_;
 };
 
 } // namespace lendora

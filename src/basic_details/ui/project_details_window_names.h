@@ -12,6 +12,8 @@ namespace lendora::projectdetails::names {
 
 constexpr const char* window = "frmProjectDetails";
 constexpr const char* table = "MSFlexGrid1";
+// The effective annual rates of the three brands, below the table.
+constexpr const char* effectiveRates = "lblEffectiveRates";
 
 constexpr const char* caption = QT_TRANSLATE_NOOP("lendora::ProjectDetailsWindow", "Basic Details");
 // Followed by the project's name.

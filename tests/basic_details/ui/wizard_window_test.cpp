@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 using namespace lendora;
 using namespace lendora::test;
@@ -136,13 +137,17 @@ TEST_F(Wizard, TheLongestNamesKeepEveryStepWithinASecond) {
 }
 
 // Ctrl+F2 shows the selected project's details file: its records and one
-// empty row, nothing of the project shown before.
+// empty row, nothing of the project shown before; under them what each
+// brand's EMI costs a borrower a year (none without details).
 TEST_F(Wizard, TheViewerShowsOnlyTheSelectedProjectsDetails) {
     copyFolder(dataFolder("basic_details/second_project"), ws);
     start();
     auto* projects = find<ui::GridView>("MSFG_Projects", mother);
-    const std::pair<int, int> shown[] = {{1, 4}, {2, 4}, {2, 1}};
-    for (const auto& [project, rows] : shown) {
+    const std::tuple<int, int, QString> shown[] = {
+        {1, 4, "Effective annual rate: Easy Home 23.39%, CityHome 21.92%, RuralNest 20.56%"},
+        {2, 4, "Effective annual rate: Zoom 23.84%, CityHome 21.45%, RuralNest 19.61%"},
+        {2, 1, ""}};
+    for (const auto& [project, rows, rates] : shown) {
         if (rows == 1) {
             ASSERT_TRUE(QFile::remove(ws.filePath("2_pdtl.lnd")));
         }
@@ -160,6 +165,9 @@ TEST_F(Wizard, TheViewerShowsOnlyTheSelectedProjectsDetails) {
         EXPECT_EQ(rowTexts(view, 1).value(1), rows == 1 ? "" : project == 1 ? "Easy Home" : "Zoom");
         EXPECT_EQ(rowTexts(view, rows).join(""), "");
         EXPECT_EQ(projectNumber(), QString::number(project));
+        auto* label = find<QLabel>("lblEffectiveRates", details);
+        EXPECT_EQ(label->text(), rates);
+        EXPECT_EQ(label->isHidden(), rates.isEmpty());
     }
 }
 
