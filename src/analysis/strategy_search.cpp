@@ -4,12 +4,15 @@
 #include "analysis/strategy_entry.h"
 #include "storage/numbers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>
 #include <optional>
 #include <random>
+#include <set>
 
 namespace lendora::analysis {
 
@@ -25,15 +28,17 @@ bool recomputesEmi(const Suggestion& s) {
 }
 
 // Keeps the best `count` distinct strategies seen. A strategy is known by
-// its values (and so its total): offered again, it is kept once.
+// its values (and so its score): offered again, it is kept once.
 class Best {
 public:
-    explicit Best(int count)
-        : count_(size_t(std::max(count, 1))) {}
+    Best(int count, Objective objective)
+        : count_(size_t(std::max(count, 1)))
+        , objective_(objective) {}
     void offer(const Suggestion& s) {
-        if (kept_.size() == count_ && s.total <= kept_.begin()->first.first)
+        const double value = score(s, objective_);
+        if (kept_.size() == count_ && value <= kept_.begin()->first.first)
             return;
-        kept_.insert({{s.total, s.values}, s});
+        kept_.insert({{value, s.values}, s});
         if (kept_.size() > count_)
             kept_.erase(kept_.begin());
     }
@@ -45,37 +50,89 @@ public:
     }
 
 private:
-    // Lower totals first; among equal totals the higher values first, so
+    // Lower scores first; among equal scores the higher values first, so
     // that the list reads in a stable order.
+    using Key = std::pair<double, FeatureValues>;
     struct Order {
-        bool operator()(const std::pair<std::int64_t, FeatureValues>& a,
-                        const std::pair<std::int64_t, FeatureValues>& b) const {
+        bool operator()(const Key& a, const Key& b) const {
             if (a.first != b.first)
                 return a.first < b.first;
             return a.second > b.second;
         }
     };
     size_t count_;
-    std::map<std::pair<std::int64_t, FeatureValues>, Suggestion, Order> kept_;
+    Objective objective_;
+    std::map<Key, Suggestion, Order> kept_;
+};
+
+// The respondents of each segment: its seven counts summed over the three
+// products.
+std::vector<double> segmentRespondents(const PlanPoll& poll, int segments) {
+    std::vector<double> respondents(size_t(std::max(segments, 0)), 0.0);
+    for (int r = 0; r < segments; ++r)
+        for (int f = 0; f < featureCount; ++f)
+            for (double count : brandCounts(poll, r, f))
+                respondents[size_t(r)] += count;
+    return respondents;
+}
+
+// The strategies Analyse would refuse as already existing: only a candidate
+// whose flag pattern some stored strategy has can be one, and for those the
+// check of Analyse itself decides.
+class NoveltyCheck {
+public:
+    explicit NoveltyCheck(const std::vector<StrategyInput>& stored)
+        : stored_(stored) {
+        for (const StrategyInput& s : stored)
+            patterns_[mask(s.changed)] = true;
+    }
+    bool refuses(const Suggestion& s) const {
+        return patterns_[mask(s.changed)] &&
+               checkNovelty(stored_, {s.values, s.changed}) == Novelty::AlreadyExists;
+    }
+
+private:
+    static size_t mask(const PerFeature<bool>& changed) {
+        size_t bits = 0;
+        for (int f = 0; f < featureCount; ++f)
+            bits |= size_t(changed[size_t(f)]) << f;
+        return bits;
+    }
+    const std::vector<StrategyInput>& stored_;
+    std::array<bool, 1u << featureCount> patterns_{};
 };
 
 // The forecast grand total is the sum of the feature totals, and each
 // feature total depends only on that feature's value: every free feature's
 // totals are worked out once per grid value; the EMI's, which interest,
-// loan value and period move, as they come.
+// loan value and period move, as they come. Customers need each segment's
+// total (a share is held within 0 and 1): the segments' estimates are kept
+// per feature value the same way.
 class Forecaster {
 public:
     Forecaster(const ProjectDetails& details, const PlanPoll& poll, int segments,
-               const SearchSpace& space)
+               const SearchSpace& space, const BusinessCase* money,
+               const std::vector<StrategyInput>& stored)
         : details_(details)
         , poll_(poll)
         , segments_(segments)
         , space_(space)
+        , money_(money)
+        , novelty_(stored)
         , own_(freshEntryValues(details)) {
         for (int f = 0; f < featureCount; ++f) {
             ownTotals_[size_t(f)] = featureForecast(f, own_[size_t(f)], false);
             grids_[size_t(f)] = space[size_t(f)].free ? gridValues(space[size_t(f)])
                                                       : std::vector<double>{own_[size_t(f)]};
+        }
+        if (money_) {
+            respondents_ = segmentRespondents(poll, segments);
+            chosen_.assign(size_t(std::max(segments, 0)), 0.0);
+            for (int f = 0; f < featureCount; ++f) {
+                auto& own = ownSegments_[size_t(f)];
+                for (int r = 0; r < segments; ++r)
+                    own.push_back(toWhole(brandCounts(poll, r, f)[0]));
+            }
         }
     }
 
@@ -91,6 +148,10 @@ public:
         return int(nearest);
     }
     std::int64_t forecasts() const { return forecasts_; }
+    std::int64_t notNew() const { return std::int64_t(refused_.size()); }
+    std::vector<Candidate> takeCandidates() { return std::move(candidates_); }
+    // A coordinate ascent visits strategies again: each is a candidate once.
+    void setAscent() { ascent_ = true; }
 
     // The strategy of the grid point, or none when it is not to be suggested.
     std::optional<Suggestion> at(const std::vector<int>& point) {
@@ -104,13 +165,36 @@ public:
             return std::nullopt;
         if (s.pattern() == u"0000000"_s)
             return std::nullopt;
+        if (novelty_.refuses(s)) {
+            refused_.insert(s.values);
+            return std::nullopt;
+        }
         ++forecasts_;
         for (int f = 0; f < featureCount; ++f)
             s.total += featureTotal(f, s.values[size_t(f)], s.changed[size_t(f)]);
+        if (money_)
+            addMoney(s);
         return s;
     }
 
 private:
+    // Customers and profit of the strategy, and its place among the candidates.
+    void addMoney(Suggestion& s) {
+        const std::int32_t* features[featureCount];
+        for (int f = 0; f < featureCount; ++f)
+            features[f] = segmentEstimates(f, s.values[size_t(f)], s.changed[size_t(f)]).data();
+        for (size_t r = 0; r < chosen_.size(); ++r) {
+            std::int32_t total = 0;
+            for (const std::int32_t* estimates : features)
+                total += estimates[r];
+            chosen_[r] = total;
+        }
+        s.customers = customersOf(money_->borrowers, respondents_, chosen_);
+        s.profit = s.customers * marginPerLoan(*money_, loanTerms(s.values));
+        if (!ascent_ || recorded_.insert(s.values).second)
+            candidates_.push_back({s.values, s.customers, s.profit});
+    }
+
     std::int64_t featureTotal(int f, double v, bool changed) {
         if (!changed)
             return ownTotals_[size_t(f)];
@@ -132,16 +216,42 @@ private:
             sum += toWhole(brandCounts(poll_, r, f)[0]);
         return sum;
     }
+    // Each segment's estimate for the feature at v, as Analyse forms it.
+    const std::vector<std::int32_t>& segmentEstimates(int f, double v, bool changed) {
+        if (!changed)
+            return ownSegments_[size_t(f)];
+        auto& cache = segmentCache_[size_t(f)];
+        const auto found = cache.find(v);
+        if (found != cache.end())
+            return found->second;
+        const BrandPoints x = brandValues(details_, f);
+        std::vector<std::int32_t> estimates;
+        estimates.reserve(size_t(std::max(segments_, 0)));
+        for (int r = 0; r < segments_; ++r)
+            estimates.push_back(estimateCount(x, brandCounts(poll_, r, f), v));
+        return cache.emplace(v, std::move(estimates)).first->second;
+    }
 
     const ProjectDetails& details_;
     const PlanPoll& poll_;
     int segments_;
     const SearchSpace& space_;
+    const BusinessCase* money_;
+    NoveltyCheck novelty_;
+    bool ascent_ = false;
     FeatureValues own_;
     std::array<std::int64_t, featureCount> ownTotals_{};
     std::array<std::vector<double>, featureCount> grids_;
     std::array<std::map<double, std::int64_t>, featureCount> cache_;
     std::int64_t forecasts_ = 0;
+    std::set<FeatureValues> refused_;
+    // For customers and profit.
+    std::vector<double> respondents_;
+    std::vector<double> chosen_;
+    std::array<std::vector<std::int32_t>, featureCount> ownSegments_;
+    std::array<std::map<double, std::vector<std::int32_t>>, featureCount> segmentCache_;
+    std::vector<Candidate> candidates_;
+    std::set<FeatureValues> recorded_;
 };
 
 // Exhaustive: every grid point in turn, as the digits of a mixed-radix number.
@@ -172,8 +282,9 @@ void searchAll(Forecaster& forecaster, std::int64_t points, Best& best,
 }
 
 // Coordinate ascent with restarts.
-void searchByAscent(Forecaster& forecaster, Best& best, const std::function<void(int)>& progress,
-                    const std::atomic<bool>* cancel, SearchResult& result) {
+void searchByAscent(Forecaster& forecaster, Best& best, Objective objective,
+                    const std::function<void(int)>& progress, const std::atomic<bool>* cancel,
+                    SearchResult& result) {
     std::mt19937_64 random(20120917);
     for (int start = 0; start < ascentStarts; ++start) {
         if (progress)
@@ -188,9 +299,9 @@ void searchByAscent(Forecaster& forecaster, Best& best, const std::function<void
                     int(std::uniform_int_distribution<size_t>(0, grid.size() - 1)(random));
             }
         }
-        std::int64_t current = std::numeric_limits<std::int64_t>::min();
+        double current = -std::numeric_limits<double>::infinity();
         if (auto s = forecaster.at(point)) {
-            current = s->total;
+            current = score(*s, objective);
             best.offer(*s);
         }
         for (bool moved = true; moved;) {
@@ -206,8 +317,8 @@ void searchByAscent(Forecaster& forecaster, Best& best, const std::function<void
                     point[size_t(f)] = i;
                     if (auto s = forecaster.at(point)) {
                         best.offer(*s);
-                        if (s->total > current) {
-                            current = s->total;
+                        if (const double value = score(*s, objective); value > current) {
+                            current = value;
                             bestIndex = i;
                             moved = true;
                         }
@@ -283,24 +394,79 @@ QStringList suggestionTexts(const Suggestion& suggestion) {
     return texts;
 }
 
+double score(const Suggestion& suggestion, Objective objective) {
+    switch (objective) {
+    case Objective::Customers:
+        return suggestion.customers;
+    case Objective::Profit:
+        return suggestion.profit;
+    case Objective::Respondents:
+        break;
+    }
+    return double(suggestion.total);
+}
+
+QString objectiveUnavailable(Objective objective, const std::optional<BusinessCase>& money,
+                             bool damaged) {
+    if (objective == Objective::Respondents)
+        return {};
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("StrategySearch", text);
+    };
+    if (damaged)
+        return tr("The plan's business case file cannot be read: save the business case again.");
+    if (!money)
+        return tr("Needs the plan's business case: enter it in the Business case panel and save "
+                  "it.");
+    if (checkInputs(*money))
+        return tr("The plan's business case has a value out of range: correct it and save it.");
+    return {};
+}
+
+Candidate currentProduct(const ProjectDetails& details, const PlanPoll& poll, int segmentCount,
+                         const BusinessCase& money) {
+    FeatureValues values{};
+    for (int f = 0; f < featureCount; ++f)
+        values[size_t(f)] = ownValue(details, f);
+    std::vector<double> chosen;
+    for (int r = 0; r < segmentCount; ++r)
+        chosen.push_back(segmentTotals(poll, r)[0]);
+    const MoneyForecast forecast =
+        moneyForecast(money, loanTerms(values), segmentRespondents(poll, segmentCount), chosen);
+    return {values, forecast.customers, forecast.profit};
+}
+
 SearchResult searchStrategies(const ProjectDetails& details, const PlanPoll& poll, int segmentCount,
                               const SearchSpace& space, int count,
                               const std::function<void(int)>& progress,
-                              const std::atomic<bool>* cancel) {
+                              const std::atomic<bool>* cancel, const SearchGoal& goal) {
     SearchResult result;
-    Forecaster forecaster(details, poll, segmentCount, space);
-    Best best(count);
+    // Money needs a sound business case; without one the respondents rank.
+    const BusinessCase* money = goal.objective != Objective::Respondents && goal.money &&
+                                        !checkInputs(*goal.money)
+                                    ? &*goal.money
+                                    : nullptr;
+    result.objective = money ? goal.objective : Objective::Respondents;
+    Forecaster forecaster(details, poll, segmentCount, space, money, goal.stored);
     std::int64_t points = 1;
     for (int f = 0; f < featureCount && points <= exhaustiveLimit; ++f)
         points *= std::int64_t(forecaster.grid(f).size());
+    Best best(count, result.objective);
     if (points <= exhaustiveLimit)
         searchAll(forecaster, points, best, progress, cancel, result);
-    else
-        searchByAscent(forecaster, best, progress, cancel, result);
+    else {
+        forecaster.setAscent();
+        searchByAscent(forecaster, best, result.objective, progress, cancel, result);
+    }
     if (progress && !result.cancelled)
         progress(100);
     result.best = best.sorted();
     result.forecasts = forecaster.forecasts();
+    result.notNew = forecaster.notNew();
+    if (money) {
+        result.candidates = forecaster.takeCandidates();
+        result.current = currentProduct(details, poll, segmentCount, *money);
+    }
     return result;
 }
 
