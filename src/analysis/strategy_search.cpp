@@ -13,6 +13,7 @@
 #include <optional>
 #include <random>
 #include <set>
+#include <unordered_map>
 
 namespace lendora::analysis {
 
@@ -102,6 +103,34 @@ private:
     std::array<bool, 1u << featureCount> patterns_{};
 };
 
+// The order in which a search for customers walks the grid, fastest first:
+// interest, loan value and period last, so that the EMI they recompute
+// stays for long runs of strategies. (Which strategies are listed does not
+// depend on the order.)
+constexpr std::array<int, featureCount> walkOrder{
+    feature::freebies, feature::minIncome,       feature::loanPercentage, feature::emi,
+    feature::interest, feature::repaymentPeriod, feature::loanValue};
+
+// Estimates of the segments in brief: their customers were no share held
+// within 0 and 1 (sum of M_s e_s / r_s), the lowest estimate and the
+// highest share. When two such sums' lowest estimates add up to at least 0
+// and their highest shares to at most 1, no share of their sum needs
+// holding, and its customers are the sum of theirs.
+struct Spread {
+    double customers = 0;
+    double lowest = 0;
+    double highestShare = 0;
+};
+
+// What a feature at one value gives: its total over the segments, and each
+// segment's estimate (only when customers are counted).
+struct FeatureForecast {
+    std::int64_t total = 0;
+    std::vector<double> segments;
+    Spread spread; // of the segments' estimates
+};
+using Forecasts = std::array<const FeatureForecast*, featureCount>;
+
 // The forecast grand total is the sum of the feature totals, and each
 // feature total depends only on that feature's value: every free feature's
 // totals are worked out once per grid value; the EMI's, which interest,
@@ -121,17 +150,29 @@ public:
         , novelty_(stored)
         , own_(freshEntryValues(details)) {
         for (int f = 0; f < featureCount; ++f) {
-            ownTotals_[size_t(f)] = featureForecast(f, own_[size_t(f)], false);
+            ownForecasts_[size_t(f)].total = featureForecast(f, own_[size_t(f)], false);
             grids_[size_t(f)] = space[size_t(f)].free ? gridValues(space[size_t(f)])
                                                       : std::vector<double>{own_[size_t(f)]};
+            slots_[size_t(f)].assign(grids_[size_t(f)].size(), nullptr);
         }
+        const double emiPoints = double(grids_[feature::interest].size()) *
+                                 double(grids_[feature::loanValue].size()) *
+                                 double(grids_[feature::repaymentPeriod].size());
+        if (grids_[feature::emi].size() == 1 && emiPoints <= double(exhaustiveLimit))
+            emiSlots_.assign(size_t(emiPoints), nullptr);
         if (money_) {
             respondents_ = segmentRespondents(poll, segments);
-            chosen_.assign(size_t(std::max(segments, 0)), 0.0);
+            for (size_t r = 0; r < respondents_.size(); ++r) {
+                perRespondent_.push_back(respondents_[r] > 0 ? 1 / respondents_[r] : 0.0);
+                borrowers_.push_back(r < money->borrowers.size() ? double(money->borrowers[r]) : 0.0);
+            }
+            for (std::vector<double>& sum : partial_)
+                sum.assign(respondents_.size(), 0.0);
             for (int f = 0; f < featureCount; ++f) {
-                auto& own = ownSegments_[size_t(f)];
+                FeatureForecast& own = ownForecasts_[size_t(f)];
                 for (int r = 0; r < segments; ++r)
-                    own.push_back(toWhole(brandCounts(poll, r, f)[0]));
+                    own.segments.push_back(toWhole(brandCounts(poll, r, f)[0]));
+                own.spread = spreadOf(own.segments);
             }
         }
     }
@@ -150,6 +191,7 @@ public:
     std::int64_t forecasts() const { return forecasts_; }
     std::int64_t notNew() const { return std::int64_t(refused_.size()); }
     std::vector<Candidate> takeCandidates() { return std::move(candidates_); }
+    void expectCandidates(std::int64_t count) { candidates_.reserve(size_t(count)); }
     // A coordinate ascent visits strategies again: each is a candidate once.
     void setAscent() { ascent_ = true; }
 
@@ -170,41 +212,145 @@ public:
             return std::nullopt;
         }
         ++forecasts_;
-        for (int f = 0; f < featureCount; ++f)
-            s.total += featureTotal(f, s.values[size_t(f)], s.changed[size_t(f)]);
+        Forecasts features{};
+        for (int f = 0; f < featureCount; ++f) {
+            const FeatureForecast** slot = &slots_[size_t(f)][size_t(point[size_t(f)])];
+            if (f == feature::emi && recomputesEmi(s))
+                slot = emiSlot(point);
+            features[size_t(f)] =
+                &featureAt(f, s.values[size_t(f)], s.changed[size_t(f)], slot);
+            s.total += features[size_t(f)]->total;
+        }
         if (money_)
-            addMoney(s);
+            addMoney(s, features);
         return s;
     }
 
-private:
-    // Customers and profit of the strategy, and its place among the candidates.
-    void addMoney(Suggestion& s) {
-        const std::int32_t* features[featureCount];
-        for (int f = 0; f < featureCount; ++f)
-            features[f] = segmentEstimates(f, s.values[size_t(f)], s.changed[size_t(f)]).data();
-        for (size_t r = 0; r < chosen_.size(); ++r) {
-            std::int32_t total = 0;
-            for (const std::int32_t* estimates : features)
-                total += estimates[r];
-            chosen_[r] = total;
+    // Customers and profit of the strategy as the business case core works
+    // them out (customersOf, marginPerLoan), for the strategies listed.
+    void exactMoney(Suggestion& s) {
+        std::vector<double> chosen(size_t(std::max(segments_, 0)), 0.0);
+        for (int f = 0; f < featureCount; ++f) {
+            const double* estimates =
+                featureAt(f, s.values[size_t(f)], s.changed[size_t(f)]).segments.data();
+            for (size_t r = 0; r < chosen.size(); ++r)
+                chosen[r] += estimates[r];
         }
-        s.customers = customersOf(money_->borrowers, respondents_, chosen_);
+        s.customers = customersOf(money_->borrowers, respondents_, chosen);
         s.profit = s.customers * marginPerLoan(*money_, loanTerms(s.values));
+    }
+
+private:
+    // Customers and profit of the strategy for ranking, and its place among
+    // the candidates. The same sums as customersOf with each share's
+    // division done as a product by 1 / r_s (the ranking does not feel the
+    // last bit; the strategies listed are worked out again exactly). The
+    // segments' estimates are summed from the slowest moving feature of the
+    // walk (walkOrder) down, and each partial sum is kept for as long as the
+    // features it covers stay: most steps only add the fastest feature's.
+    void addMoney(Suggestion& s, const Forecasts& forecasts) {
+        std::array<const double*, featureCount> estimates{};
+        for (int j = 0; j < featureCount; ++j)
+            estimates[size_t(j)] = forecasts[size_t(walkOrder[size_t(j)])]->segments.data();
+        int changed = featureCount - 1;
+        while (changed > 0 && estimates[size_t(changed)] == partialFrom_[size_t(changed)])
+            --changed;
+        for (int j = changed; j >= 1; --j) {
+            const std::vector<double>& above = partial_[size_t(j) + 1];
+            std::vector<double>& sum = partial_[size_t(j)];
+            const double* add = estimates[size_t(j)];
+            for (size_t r = 0; r < sum.size(); ++r)
+                sum[r] = above[r] + add[r];
+            partialFrom_[size_t(j)] = add;
+        }
+        const std::vector<double>& rest = partial_[1];
+        if (changed >= 1)
+            restSpread_ = spreadOf(rest);
+        const Spread& fast = forecasts[size_t(walkOrder[0])]->spread;
+        if (restSpread_.lowest + fast.lowest >= 0 &&
+            restSpread_.highestShare + fast.highestShare <= 1) {
+            addCandidate(s, restSpread_.customers + fast.customers);
+            return;
+        }
+        const double* fastest = estimates[0];
+        // Four sums in turn, so that each addition need not wait for the last.
+        const auto customersOfSegment = [&](size_t r) {
+            const double share = (rest[r] + fastest[r]) * perRespondent_[r];
+            return borrowers_[r] * std::min(std::max(share, 0.0), 1.0);
+        };
+        double sum0 = 0, sum1 = 0, sum2 = 0, sum3 = 0;
+        size_t r = 0;
+        for (; r + 4 <= rest.size(); r += 4) {
+            sum0 += customersOfSegment(r);
+            sum1 += customersOfSegment(r + 1);
+            sum2 += customersOfSegment(r + 2);
+            sum3 += customersOfSegment(r + 3);
+        }
+        for (; r < rest.size(); ++r)
+            sum0 += customersOfSegment(r);
+        addCandidate(s, (sum0 + sum1) + (sum2 + sum3));
+    }
+    void addCandidate(Suggestion& s, double customers) {
+        s.customers = customers;
+        s.profit = customers * marginPerLoan(*money_, loanTerms(s.values));
         if (!ascent_ || recorded_.insert(s.values).second)
             candidates_.push_back({s.values, s.customers, s.profit});
     }
+    Spread spreadOf(const std::vector<double>& estimates) const {
+        Spread spread;
+        spread.lowest = std::numeric_limits<double>::infinity();
+        spread.highestShare = -std::numeric_limits<double>::infinity();
+        for (size_t r = 0; r < estimates.size(); ++r) {
+            spread.customers += borrowers_[r] * (estimates[r] * perRespondent_[r]);
+            spread.lowest = std::min(spread.lowest, estimates[r]);
+            spread.highestShare = std::max(spread.highestShare, estimates[r] * perRespondent_[r]);
+        }
+        return spread;
+    }
 
-    std::int64_t featureTotal(int f, double v, bool changed) {
+    // The feature's total at v, and each segment's estimate when customers
+    // are counted: worked out once per value, and kept in the slot of the
+    // grid point's value (when there is one) so that no search is needed
+    // to find it again.
+    const FeatureForecast& featureAt(int f, double v, bool changed,
+                                     const FeatureForecast** slot = nullptr) {
         if (!changed)
-            return ownTotals_[size_t(f)];
+            return ownForecasts_[size_t(f)];
+        if (slot && *slot)
+            return **slot;
         auto& cache = cache_[size_t(f)];
-        const auto found = cache.find(v);
-        if (found != cache.end())
-            return found->second;
-        const std::int64_t total = featureForecast(f, v, true);
-        cache.emplace(v, total);
-        return total;
+        auto found = cache.find(v);
+        if (found == cache.end()) {
+            FeatureForecast forecast;
+            if (money_) {
+                // The total is the sum of the segments' estimates, as forecastAt forms it.
+                const BrandPoints x = brandValues(details_, f);
+                for (int r = 0; r < segments_; ++r) {
+                    const std::int32_t estimate = estimateCount(x, brandCounts(poll_, r, f), v);
+                    forecast.segments.push_back(estimate);
+                    forecast.total += estimate;
+                }
+                forecast.spread = spreadOf(forecast.segments);
+            } else {
+                forecast.total = featureForecast(f, v, true);
+            }
+            found = cache.emplace(v, std::move(forecast)).first;
+        }
+        if (slot)
+            *slot = &found->second;
+        return found->second;
+    }
+    // The slot of a recomputed EMI: one for each interest, loan value and
+    // period of the grid, when the EMI itself is not free and they are not
+    // too many.
+    const FeatureForecast** emiSlot(const std::vector<int>& point) {
+        if (emiSlots_.empty())
+            return nullptr;
+        const size_t i = (size_t(point[feature::interest]) * grids_[feature::loanValue].size() +
+                          size_t(point[feature::loanValue])) *
+                             grids_[feature::repaymentPeriod].size() +
+                         size_t(point[feature::repaymentPeriod]);
+        return &emiSlots_[i];
     }
     // The feature total as Analyse forms it: the parabola for a changed
     // feature, the own counts otherwise.
@@ -216,22 +362,6 @@ private:
             sum += toWhole(brandCounts(poll_, r, f)[0]);
         return sum;
     }
-    // Each segment's estimate for the feature at v, as Analyse forms it.
-    const std::vector<std::int32_t>& segmentEstimates(int f, double v, bool changed) {
-        if (!changed)
-            return ownSegments_[size_t(f)];
-        auto& cache = segmentCache_[size_t(f)];
-        const auto found = cache.find(v);
-        if (found != cache.end())
-            return found->second;
-        const BrandPoints x = brandValues(details_, f);
-        std::vector<std::int32_t> estimates;
-        estimates.reserve(size_t(std::max(segments_, 0)));
-        for (int r = 0; r < segments_; ++r)
-            estimates.push_back(estimateCount(x, brandCounts(poll_, r, f), v));
-        return cache.emplace(v, std::move(estimates)).first->second;
-    }
-
     const ProjectDetails& details_;
     const PlanPoll& poll_;
     int segments_;
@@ -240,24 +370,32 @@ private:
     NoveltyCheck novelty_;
     bool ascent_ = false;
     FeatureValues own_;
-    std::array<std::int64_t, featureCount> ownTotals_{};
+    std::array<FeatureForecast, featureCount> ownForecasts_;
     std::array<std::vector<double>, featureCount> grids_;
-    std::array<std::map<double, std::int64_t>, featureCount> cache_;
+    // Hashed: a free EMI meets thousands of values. Elements stay where they are.
+    std::array<std::unordered_map<double, FeatureForecast>, featureCount> cache_;
+    std::array<std::vector<const FeatureForecast*>, featureCount> slots_;
+    std::vector<const FeatureForecast*> emiSlots_;
     std::int64_t forecasts_ = 0;
     std::set<FeatureValues> refused_;
     // For customers and profit.
     std::vector<double> respondents_;
-    std::vector<double> chosen_;
-    std::array<std::vector<std::int32_t>, featureCount> ownSegments_;
-    std::array<std::map<double, std::vector<std::int32_t>>, featureCount> segmentCache_;
+    std::vector<double> perRespondent_; // 1 / r_s, 0 without respondents
+    std::vector<double> borrowers_;     // M_s
+    // partial_[j]: the estimates of the features walkOrder[j ..] summed,
+    // of the estimates partialFrom_[j ..]; partial_[7] stays 0.
+    std::array<std::vector<double>, featureCount + 1> partial_;
+    std::array<const double*, featureCount> partialFrom_{};
+    Spread restSpread_;
     std::vector<Candidate> candidates_;
     std::set<FeatureValues> recorded_;
 };
 
-// Exhaustive: every grid point in turn, as the digits of a mixed-radix number.
+// Exhaustive: every grid point in turn, as the digits of a mixed-radix
+// number, the digits in `order` from the fastest.
 void searchAll(Forecaster& forecaster, std::int64_t points, Best& best,
                const std::function<void(int)>& progress, const std::atomic<bool>* cancel,
-               SearchResult& result) {
+               SearchResult& result, const std::array<int, featureCount>& order) {
     std::vector<int> point(featureCount, 0);
     int reported = -1;
     for (std::int64_t i = 0; i < points; ++i) {
@@ -272,7 +410,7 @@ void searchAll(Forecaster& forecaster, std::int64_t points, Best& best,
         }
         if (auto s = forecaster.at(point))
             best.offer(*s);
-        for (int f = 0; f < featureCount; ++f) {
+        for (int f : order) {
             if (++point[size_t(f)] < int(forecaster.grid(f).size()))
                 break;
             point[size_t(f)] = 0;
@@ -452,8 +590,11 @@ SearchResult searchStrategies(const ProjectDetails& details, const PlanPoll& pol
     for (int f = 0; f < featureCount && points <= exhaustiveLimit; ++f)
         points *= std::int64_t(forecaster.grid(f).size());
     Best best(count, result.objective);
+    if (money && points <= exhaustiveLimit)
+        forecaster.expectCandidates(points);
     if (points <= exhaustiveLimit)
-        searchAll(forecaster, points, best, progress, cancel, result);
+        searchAll(forecaster, points, best, progress, cancel, result,
+                  money ? walkOrder : std::array<int, featureCount>{0, 1, 2, 3, 4, 5, 6});
     else {
         forecaster.setAscent();
         searchByAscent(forecaster, best, result.objective, progress, cancel, result);
@@ -464,6 +605,8 @@ SearchResult searchStrategies(const ProjectDetails& details, const PlanPoll& pol
     result.forecasts = forecaster.forecasts();
     result.notNew = forecaster.notNew();
     if (money) {
+        for (Suggestion& s : result.best)
+            forecaster.exactMoney(s);
         result.candidates = forecaster.takeCandidates();
         result.current = currentProduct(details, poll, segmentCount, *money);
     }
