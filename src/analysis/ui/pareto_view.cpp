@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numeric>
 
 namespace lendora::analysis {
 
@@ -70,8 +69,35 @@ std::vector<int> thin(const std::vector<Candidate>& candidates, const PlotScale&
 } // namespace
 
 std::vector<int> paretoFrontier(const std::vector<Candidate>& candidates) {
-    std::vector<int> order(candidates.size());
-    std::iota(order.begin(), order.end(), 0);
+    if (candidates.empty())
+        return {};
+    // Most points lie below a point with more customers: the points are
+    // put in bins by their customers, and a point whose profit does not
+    // beat the best of the bins above its own cannot be on the frontier.
+    // Only the others are sorted.
+    constexpr int bins = 4096;
+    const auto [least, most] = std::minmax_element(
+        candidates.begin(), candidates.end(),
+        [](const Candidate& a, const Candidate& b) { return a.customers < b.customers; });
+    const double low = least->customers;
+    const double width = most->customers - low;
+    auto binOf = [&](double customers) {
+        return width > 0 ? std::min(int((customers - low) / width * bins), bins - 1) : 0;
+    };
+    std::vector<double> binBest(bins + 1, -std::numeric_limits<double>::infinity());
+    for (const Candidate& c : candidates) {
+        double& best = binBest[size_t(binOf(c.customers))];
+        best = std::max(best, c.profit);
+    }
+    // above[b]: the best profit of the bins above b.
+    std::vector<double> above(bins + 1, -std::numeric_limits<double>::infinity());
+    for (int b = bins - 1; b >= 0; --b)
+        above[size_t(b)] = std::max(above[size_t(b) + 1], binBest[size_t(b) + 1]);
+    std::vector<int> order;
+    for (size_t i = 0; i < candidates.size(); ++i)
+        if (candidates[i].profit > above[size_t(binOf(candidates[i].customers))])
+            order.push_back(int(i));
+
     std::sort(order.begin(), order.end(), [&](int a, int b) {
         const Candidate& p = candidates[size_t(a)];
         const Candidate& q = candidates[size_t(b)];
@@ -136,6 +162,7 @@ void ParetoView::setCandidates(std::vector<Candidate> candidates, const Candidat
     current_ = current;
     frontier_ = paretoFrontier(candidates_);
     laidOut_ = {};
+    layOut(rect());
     update();
 }
 
