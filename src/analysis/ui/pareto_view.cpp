@@ -14,7 +14,7 @@ namespace lendora::analysis {
 
 namespace {
 
-constexpr int cellPixels = 2;
+constexpr int cellPixels = 3;
 constexpr int pickRadius = 6;
 
 // A value range that is never empty: a single value gets room around it.
@@ -172,8 +172,10 @@ void ParetoView::layOut(const QRect& rect) {
     laidOut_ = rect;
     // Room for the profit labels on the left, the customers below and the
     // key above.
-    const QRect area = rect.adjusted(78, 26, -18, -44);
-    scale_ = plotScale(candidates_, current_, area);
+    frame_ = rect.adjusted(78, 26, -18, -44);
+    // A margin inside the frame, so that no point is cut by it.
+    scale_ = plotScale(candidates_, current_, frame_.adjusted(8, 8, -8, -8));
+    const QRect area = scale_.area;
     drawn_ = thin(candidates_, scale_, cellPixels, cells_, cellColumns_);
     // A frontier point is always drawn and found by a click in its cell.
     for (int i : frontier_) {
@@ -193,7 +195,7 @@ QPoint ParetoView::position(int candidate) const {
 
 void ParetoView::paint(QPainter& painter, const QRect& rect) {
     layOut(rect);
-    const QRect area = scale_.area;
+    const QRect area = frame_;
     painter.fillRect(rect, Qt::white);
     painter.setRenderHint(QPainter::Antialiasing, false);
 
@@ -294,6 +296,8 @@ void ParetoView::resizeEvent(QResizeEvent* event) {
 
 int ParetoView::candidateAt(const QPoint& pixel) const {
     const QRect area = scale_.area;
+    if (!frame_.contains(pixel))
+        return -1;
     const int column = (pixel.x() - area.left()) / cellPixels;
     const int row = (area.bottom() - pixel.y()) / cellPixels;
     const int reach = pickRadius / cellPixels;

@@ -39,7 +39,7 @@ std::vector<int> thinToCells(const std::vector<Candidate>& candidates, const Plo
 // Every strategy a search forecast, customers against profit, with the
 // frontier and the current product marked. A click on a point picks that
 // candidate. However many candidates there are, only one point per cell of
-// 2 x 2 pixels is drawn.
+// 3 x 3 pixels is drawn.
 class ParetoView : public QWidget {
     Q_OBJECT
 public:
@@ -74,6 +74,7 @@ private:
     std::vector<Candidate> candidates_;
     Candidate current_;
     std::vector<int> frontier_;
+    QRect frame_; // the plot's frame; the scale's area lies within
     PlotScale scale_;
     QRect laidOut_;
     std::vector<int> drawn_;
