@@ -1,4 +1,5 @@
 #include "analysis/business_case.h"
+#include "analysis/forecast_tools_guru.h"
 #include "analysis/strategy_search.h"
 
 #include "analysis/analysis_fixtures.h"
@@ -174,6 +175,27 @@ TEST(SearchObjective, ALargeGridByAscentKeepsEachCandidateOnce) {
     const double best = result.best.front().profit;
     for (const Candidate& c : result.candidates)
         EXPECT_LE(c.profit, best + 1e-9 * std::abs(best));
+}
+
+} // namespace
+
+namespace {
+
+TEST(SearchObjective, TheGuruSpeaksOfTheObjectiveInTheUsersOwnFigures) {
+    const TwoPeaks plan;
+    const struct {
+        Objective objective;
+        QString opening;
+    } cases[] = {{Objective::Respondents, "The best strategy found for DreamHome sets Freebies 3.5"},
+                 {Objective::Customers, "Ranked by customers, the best strategy found for DreamHome "
+                                        "sets Freebies 3 and is forecast to win 435 customers"},
+                 {Objective::Profit, "Ranked by profit, the best strategy found for DreamHome sets "
+                                     "Freebies 2.5 and is forecast to earn 3180 from 424 customers"}};
+    for (const auto& c : cases) {
+        const QString text = guru::suggestions(plan.search(c.objective), "DreamHome");
+        EXPECT_TRUE(text.startsWith(c.opening)) << text.toStdString();
+        EXPECT_EQ(text.contains("frontier"), c.objective != Objective::Respondents);
+    }
 }
 
 } // namespace
