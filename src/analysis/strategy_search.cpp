@@ -112,14 +112,9 @@ constexpr std::array<int, featureCount> walkOrder{
     feature::interest, feature::repaymentPeriod, feature::loanValue};
 
 // Estimates of the segments in brief: their customers were no share held
-// within 0 and 1 (sum of M_s e_s / r_s), the lowest estimate and the
-// highest share. When two such sums' lowest estimates add up to at least 0
-// and their highest shares to at most 1, no share of their sum needs
-// holding, and its customers are the sum of theirs.
+// within 0 and 1, the sum of M_s e_s / r_s.
 struct Spread {
     double customers = 0;
-    double lowest = 0;
-    double highestShare = 0;
 };
 
 // What a feature at one value gives: its total over the segments, and each
@@ -174,6 +169,7 @@ public:
                     own.segments.push_back(toWhole(brandCounts(poll, r, f)[0]));
                 own.spread = spreadOf(own.segments);
             }
+            knowFastRange();
         }
     }
 
@@ -264,20 +260,24 @@ private:
             partialFrom_[size_t(j)] = add;
         }
         const std::vector<double>& rest = partial_[1];
-        if (changed >= 1)
-            restSpread_ = spreadOf(rest);
-        const Spread& fast = forecasts[size_t(walkOrder[0])]->spread;
-        if (restSpread_.lowest + fast.lowest >= 0 &&
-            restSpread_.highestShare + fast.highestShare <= 1) {
-            addCandidate(s, restSpread_.customers + fast.customers);
-            return;
-        }
         const double* fastest = estimates[0];
-        // Four sums in turn, so that each addition need not wait for the last.
         const auto customersOfSegment = [&](size_t r) {
             const double share = (rest[r] + fastest[r]) * perRespondent_[r];
             return borrowers_[r] * std::min(std::max(share, 0.0), 1.0);
         };
+        if (fastRangeKnown_) {
+            if (changed >= 1)
+                sortSegments(rest);
+            // The segments whose share stays within 0 and 1 whatever the
+            // fastest feature's value count by their weighted sums; the
+            // others one by one.
+            double customers = restLinear_ + forecasts[size_t(walkOrder[0])]->spread.customers;
+            for (size_t r : clamping_)
+                customers += customersOfSegment(r) - borrowers_[r] * (fastest[r] * perRespondent_[r]);
+            addCandidate(s, customers);
+            return;
+        }
+        // Four sums in turn, so that each addition need not wait for the last.
         double sum0 = 0, sum1 = 0, sum2 = 0, sum3 = 0;
         size_t r = 0;
         for (; r + 4 <= rest.size(); r += 4) {
@@ -296,15 +296,43 @@ private:
         if (!ascent_ || recorded_.insert(s.values).second)
             candidates_.push_back({s.values, s.customers, s.profit});
     }
+    // The lowest and highest estimate of every segment over the values the
+    // fastest feature of the walk takes (a grid of at most 4096 values).
+    void knowFastRange() {
+        const int f = walkOrder[0];
+        const std::vector<double>& grid = grids_[size_t(f)];
+        if (grid.size() > 4096)
+            return;
+        fastLow_.assign(respondents_.size(), std::numeric_limits<double>::infinity());
+        fastHigh_.assign(respondents_.size(), -std::numeric_limits<double>::infinity());
+        for (size_t i = 0; i < grid.size(); ++i) {
+            const FeatureForecast& forecast =
+                featureAt(f, grid[i], differsFromBase(grid[i], ownValue(details_, f)),
+                          &slots_[size_t(f)][i]);
+            for (size_t r = 0; r < fastLow_.size(); ++r) {
+                fastLow_[r] = std::min(fastLow_[r], forecast.segments[r]);
+                fastHigh_[r] = std::max(fastHigh_[r], forecast.segments[r]);
+            }
+        }
+        fastRangeKnown_ = true;
+    }
+    // For the sum of the other features' estimates: which segments' shares
+    // may leave 0 to 1 as the fastest feature moves, and the weighted sum of
+    // the others.
+    void sortSegments(const std::vector<double>& rest) {
+        clamping_.clear();
+        restLinear_ = 0;
+        for (size_t r = 0; r < rest.size(); ++r) {
+            if (rest[r] + fastLow_[r] >= 0 && (rest[r] + fastHigh_[r]) * perRespondent_[r] <= 1)
+                restLinear_ += borrowers_[r] * (rest[r] * perRespondent_[r]);
+            else
+                clamping_.push_back(r);
+        }
+    }
     Spread spreadOf(const std::vector<double>& estimates) const {
         Spread spread;
-        spread.lowest = std::numeric_limits<double>::infinity();
-        spread.highestShare = -std::numeric_limits<double>::infinity();
-        for (size_t r = 0; r < estimates.size(); ++r) {
+        for (size_t r = 0; r < estimates.size(); ++r)
             spread.customers += borrowers_[r] * (estimates[r] * perRespondent_[r]);
-            spread.lowest = std::min(spread.lowest, estimates[r]);
-            spread.highestShare = std::max(spread.highestShare, estimates[r] * perRespondent_[r]);
-        }
         return spread;
     }
 
@@ -386,7 +414,11 @@ private:
     // of the estimates partialFrom_[j ..]; partial_[7] stays 0.
     std::array<std::vector<double>, featureCount + 1> partial_;
     std::array<const double*, featureCount> partialFrom_{};
-    Spread restSpread_;
+    bool fastRangeKnown_ = false;
+    std::vector<double> fastLow_;
+    std::vector<double> fastHigh_;
+    std::vector<size_t> clamping_; // segments whose share may leave 0 to 1
+    double restLinear_ = 0;        // the weighted sum of the others' estimates
     std::vector<Candidate> candidates_;
     std::set<FeatureValues> recorded_;
 };
