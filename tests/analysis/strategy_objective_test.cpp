@@ -98,6 +98,36 @@ TEST(SearchObjective, MoneyOfEveryCandidateIsTheBusinessCaseOfTheStrategy) {
     EXPECT_DOUBLE_EQ(result.current.profit, result.current.customers * 8);
 }
 
+TEST(SearchObjective, EveryCandidatesMoneyHoldsWhenSharesLeaveZeroToOne) {
+    // Far beyond the brands the parabolas run below 0 and above the
+    // respondents: shares are held at 0 and 1 for some strategies, not for
+    // others.
+    // Segment 2's interest counts 5, 5, 400 over 10, 12, 14 rise steeply.
+    TwoPeaks plan;
+    plan.poll.products[2].segments[1].features[feature::interest] = 400;
+    plan.money.borrowers = {1185, 74400};
+    plan.space[feature::freebies] = {true, 0, 12, 0.5};
+    plan.space[feature::minIncome] = {true, 10000, 40000, 5000};
+    plan.space[feature::interest] = {true, 10, 18, 1};
+    const SearchResult result = plan.search(Objective::Customers);
+    ASSERT_TRUE(result.exhaustive);
+    ASSERT_EQ(std::int64_t(result.candidates.size()), result.forecasts);
+    const std::vector<double> respondents{115 + 555 + 515, 70 + 70 + 46 + 395};
+    std::set<int> held;
+    for (const Candidate& c : result.candidates) {
+        const Suggestion s = makeSuggestion(plan.details, c.values);
+        const DetailedEstimates e = forecast(plan.details, plan.poll, 2, {s.values, s.changed});
+        const std::vector<double> chosen{double(e.segments[0].total), double(e.segments[1].total)};
+        const double customers = customersOf(plan.money.borrowers, respondents, chosen);
+        EXPECT_NEAR(c.customers, customers, 1e-9 * std::max(customers, 1.0));
+        EXPECT_NEAR(c.profit, customers * marginPerLoan(plan.money, loanTerms(s.values)),
+                    1e-9 * std::max(std::abs(c.profit), 1.0));
+        for (size_t r = 0; r < 2; ++r)
+            held.insert(chosen[r] < 0 ? -1 : chosen[r] > respondents[r] ? 1 : 0);
+    }
+    EXPECT_EQ(held, (std::set<int>{-1, 0, 1})) << "the case holds shares at both ends";
+}
+
 TEST(SearchObjective, RespondentsNeedNoBusinessCaseAndKeepNoCandidates) {
     TwoPeaks plan;
     const SearchResult plain = searchStrategies(plan.details, plan.poll, 2, plan.space);
