@@ -54,9 +54,8 @@ void BM_IntervalsOf100StrategiesFrom2000Resamples(benchmark::State& state) {
         const auto intervals = strategyIntervals(resampled, plan.strategies);
         benchmark::DoNotOptimize(intervals.back().total.high);
     }
-    cpuSecondsPerRun =
-        double(std::clock() - start) / CLOCKS_PER_SEC / double(std::max<benchmark::IterationCount>(
-                                                              state.iterations(), 1));
+    cpuSecondsPerRun = double(std::clock() - start) / CLOCKS_PER_SEC /
+                       double(std::max<benchmark::IterationCount>(state.iterations(), 1));
     state.counters["threads"] = workerThreads();
     state.counters["cpu_ms_all_threads"] = cpuSecondsPerRun * 1e3;
 }

@@ -4,8 +4,8 @@
 // segments of the benchmark plan. Ranking by profit adds each segment's
 // total, the customers and the loan's present value to every forecast; it
 // should cost at most 1.2 times the respondents' search, timed in the same run.
-#include "analysis/business_case.h"
 #include "analysis/strategy_search.h"
+#include "analysis/business_case.h"
 #include "bench_plan.h"
 #include "seconds_reporter.h"
 

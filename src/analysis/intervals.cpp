@@ -31,7 +31,7 @@ inline double roundEven(double value) {
 
 // Wider vectors where the processor has them (the same operations in the
 // same order, so the same results to the bit: no fused multiply-add).
-#if defined(__GNUC__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__) &&                   \
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__) &&                  \
     !defined(__clang__)
 #define LENDORA_WIDE_VECTORS __attribute__((target_clones("avx2", "default")))
 #else

@@ -99,7 +99,8 @@ QString vertexText(const SensitivityCurve& curve) {
         return {};
     if (curve.vertexExtrapolated)
         return QCoreApplication::translate(
-                   "Sensitivity", "turning point at %1 %2, beyond the brands' values (extrapolated)")
+                   "Sensitivity",
+                   "turning point at %1 %2, beyond the brands' values (extrapolated)")
             .arg(names::featureNames[curve.feature](),
                  curveValueText(*curve.vertex, curve.high - curve.low));
     return (curve.vertexIsMaximum

@@ -159,7 +159,8 @@ public:
             respondents_ = segmentRespondents(poll, segments);
             for (size_t r = 0; r < respondents_.size(); ++r) {
                 perRespondent_.push_back(respondents_[r] > 0 ? 1 / respondents_[r] : 0.0);
-                borrowers_.push_back(r < money->borrowers.size() ? double(money->borrowers[r]) : 0.0);
+                borrowers_.push_back(r < money->borrowers.size() ? double(money->borrowers[r])
+                                                                 : 0.0);
             }
             for (std::vector<double>& sum : partial_)
                 sum.assign(respondents_.size(), 0.0);
@@ -213,8 +214,7 @@ public:
             const FeatureForecast** slot = &slots_[size_t(f)][size_t(point[size_t(f)])];
             if (f == feature::emi && recomputesEmi(s))
                 slot = emiSlot(point);
-            features[size_t(f)] =
-                &featureAt(f, s.values[size_t(f)], s.changed[size_t(f)], slot);
+            features[size_t(f)] = &featureAt(f, s.values[size_t(f)], s.changed[size_t(f)], slot);
             s.total += features[size_t(f)]->total;
         }
         if (money_)
@@ -273,7 +273,8 @@ private:
             // others one by one.
             double customers = restLinear_ + forecasts[size_t(walkOrder[0])]->spread.customers;
             for (size_t r : clamping_)
-                customers += customersOfSegment(r) - borrowers_[r] * (fastest[r] * perRespondent_[r]);
+                customers +=
+                    customersOfSegment(r) - borrowers_[r] * (fastest[r] * perRespondent_[r]);
             addCandidate(s, customers);
             return;
         }
@@ -306,9 +307,8 @@ private:
         fastLow_.assign(respondents_.size(), std::numeric_limits<double>::infinity());
         fastHigh_.assign(respondents_.size(), -std::numeric_limits<double>::infinity());
         for (size_t i = 0; i < grid.size(); ++i) {
-            const FeatureForecast& forecast =
-                featureAt(f, grid[i], differsFromBase(grid[i], ownValue(details_, f)),
-                          &slots_[size_t(f)][i]);
+            const FeatureForecast& forecast = featureAt(
+                f, grid[i], differsFromBase(grid[i], ownValue(details_, f)), &slots_[size_t(f)][i]);
             for (size_t r = 0; r < fastLow_.size(); ++r) {
                 fastLow_[r] = std::min(fastLow_[r], forecast.segments[r]);
                 fastHigh_[r] = std::max(fastHigh_[r], forecast.segments[r]);
@@ -612,10 +612,10 @@ SearchResult searchStrategies(const ProjectDetails& details, const PlanPoll& pol
                               const std::atomic<bool>* cancel, const SearchGoal& goal) {
     SearchResult result;
     // Money needs a sound business case; without one the respondents rank.
-    const BusinessCase* money = goal.objective != Objective::Respondents && goal.money &&
-                                        !checkInputs(*goal.money)
-                                    ? &*goal.money
-                                    : nullptr;
+    const BusinessCase* money =
+        goal.objective != Objective::Respondents && goal.money && !checkInputs(*goal.money)
+            ? &*goal.money
+            : nullptr;
     result.objective = money ? goal.objective : Objective::Respondents;
     Forecaster forecaster(details, poll, segmentCount, space, money, goal.stored);
     std::int64_t points = 1;

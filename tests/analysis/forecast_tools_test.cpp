@@ -103,7 +103,11 @@ TEST(Sensitivity, TheVertexOfAHandBuiltParabolaIsExact) {
         {{49}, {49}, {41}, 0.1, 11, "most respondents at Interest 11"},
         {{23}, {7}, {7}, 0.1, 13, "fewest respondents at Interest 13"},
         {{10}, {20}, {30}, 0.5, 0, ""}, // a straight line has none
-        {{25}, {41}, {49}, 0.5, 15,
+        {{25},
+         {41},
+         {49},
+         0.5,
+         15,
          "turning point at Interest 15, beyond the brands' values (extrapolated)"},
         {{34}, {46}, {50}, 0.5, 14, "most respondents at Interest 14"},
     };

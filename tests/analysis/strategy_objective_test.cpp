@@ -216,11 +216,12 @@ TEST(SearchObjective, TheGuruSpeaksOfTheObjectiveInTheUsersOwnFigures) {
     const struct {
         Objective objective;
         QString opening;
-    } cases[] = {{Objective::Respondents, "The best strategy found for DreamHome sets Freebies 3.5"},
-                 {Objective::Customers, "Ranked by customers, the best strategy found for DreamHome "
-                                        "sets Freebies 3 and is forecast to win 435 customers"},
-                 {Objective::Profit, "Ranked by profit, the best strategy found for DreamHome sets "
-                                     "Freebies 2.5 and is forecast to earn 3180 from 424 customers"}};
+    } cases[] = {
+        {Objective::Respondents, "The best strategy found for DreamHome sets Freebies 3.5"},
+        {Objective::Customers, "Ranked by customers, the best strategy found for DreamHome "
+                               "sets Freebies 3 and is forecast to win 435 customers"},
+        {Objective::Profit, "Ranked by profit, the best strategy found for DreamHome sets "
+                            "Freebies 2.5 and is forecast to earn 3180 from 424 customers"}};
     for (const auto& c : cases) {
         const QString text = guru::suggestions(plan.search(c.objective), "DreamHome");
         EXPECT_TRUE(text.startsWith(c.opening)) << text.toStdString();

@@ -121,7 +121,8 @@ std::vector<int> paretoFrontier(const std::vector<Candidate>& candidates) {
 }
 
 QPointF PlotScale::at(double customers, double profit) const {
-    return {area.left() + (customers - customersLow) / (customersHigh - customersLow) * area.width(),
+    return {area.left() +
+                (customers - customersLow) / (customersHigh - customersLow) * area.width(),
             area.bottom() - (profit - profitLow) / (profitHigh - profitLow) * area.height()};
 }
 
@@ -179,7 +180,8 @@ void ParetoView::layOut(const QRect& rect) {
     drawn_ = thin(candidates_, scale_, cellPixels, cells_, cellColumns_);
     // A frontier point is always drawn and found by a click in its cell.
     for (int i : frontier_) {
-        const QPointF p = scale_.at(candidates_[size_t(i)].customers, candidates_[size_t(i)].profit);
+        const QPointF p =
+            scale_.at(candidates_[size_t(i)].customers, candidates_[size_t(i)].profit);
         const int column = int((p.x() - area.left()) / cellPixels);
         const int row = int((area.bottom() - p.y()) / cellPixels);
         if (column >= 0 && row >= 0 && column < cellColumns_ &&
@@ -243,7 +245,8 @@ void ParetoView::paint(QPainter& painter, const QRect& rect) {
     std::vector<QPointF> points;
     points.reserve(drawn_.size());
     for (int i : drawn_)
-        points.push_back(scale_.at(candidates_[size_t(i)].customers, candidates_[size_t(i)].profit));
+        points.push_back(
+            scale_.at(candidates_[size_t(i)].customers, candidates_[size_t(i)].profit));
     painter.setPen(QPen(QColor(0x7f, 0x9c, 0xc4), cellPixels, Qt::SolidLine, Qt::SquareCap));
     painter.drawPoints(points.data(), int(points.size()));
 

@@ -201,8 +201,8 @@ void SuggestDialog::followBusinessCase() {
     }
     if (!why.isEmpty() && objective() != Objective::Respondents)
         objective_->setCurrentIndex(int(Objective::Respondents));
-    objectiveNote_->setText(why.isEmpty() ? QString()
-                                          : tr("Customers and profit are unavailable. %1").arg(why));
+    objectiveNote_->setText(
+        why.isEmpty() ? QString() : tr("Customers and profit are unavailable. %1").arg(why));
 }
 
 void SuggestDialog::search() {

@@ -116,7 +116,8 @@ TEST_F(SuggestObjectiveTest, ByProfitTheViewShowsEveryCandidateAndAClickTakesOne
     ASSERT_EQ(rows->columnCount(), 13);
     EXPECT_EQ(rows->horizontalHeaderItem(12)->text(), "Profit");
     for (int r = 1; r < rows->rowCount(); ++r)
-        EXPECT_GE(rows->item(r - 1, 12)->text().toLongLong(), rows->item(r, 12)->text().toLongLong());
+        EXPECT_GE(rows->item(r - 1, 12)->text().toLongLong(),
+                  rows->item(r, 12)->text().toLongLong());
     ASSERT_GT(view->candidates().size(), 10u);
     ASSERT_FALSE(view->frontier().empty());
 
@@ -177,8 +178,8 @@ TEST_F(SuggestObjectiveTest, AStrategyAddedIsNotProposedAgainAndTheCountLeftOutI
 TEST(ParetoView, TheFrontierIsWhatNoCandidateBeatsAndThinningKeepsOnePerCell) {
     // The frontier of a few hand-placed points, and of random clouds against
     // the definition.
-    const std::vector<analysis::Candidate> few{
-        {{}, 10, 5}, {{}, 20, 3}, {{}, 15, 5}, {{}, 20, 3}, {{}, 5, 9}, {{}, 12, 4}};
+    const std::vector<analysis::Candidate> few{{{}, 10, 5}, {{}, 20, 3}, {{}, 15, 5},
+                                               {{}, 20, 3}, {{}, 5, 9},  {{}, 12, 4}};
     EXPECT_EQ(analysis::paretoFrontier(few), (std::vector<int>{4, 2, 1}));
     std::mt19937 random(7);
     for (int round = 0; round < 20; ++round) {
@@ -192,10 +193,10 @@ TEST(ParetoView, TheFrontierIsWhatNoCandidateBeatsAndThinningKeepsOnePerCell) {
         for (size_t i = 0; i < cloud.size(); ++i) {
             bool beaten = false;
             for (size_t j = 0; j < cloud.size() && !beaten; ++j) {
-                const bool atLeast = cloud[j].customers >= cloud[i].customers &&
-                                     cloud[j].profit >= cloud[i].profit;
-                const bool more = cloud[j].customers > cloud[i].customers ||
-                                  cloud[j].profit > cloud[i].profit;
+                const bool atLeast =
+                    cloud[j].customers >= cloud[i].customers && cloud[j].profit >= cloud[i].profit;
+                const bool more =
+                    cloud[j].customers > cloud[i].customers || cloud[j].profit > cloud[i].profit;
                 beaten = (atLeast && more) || (atLeast && !more && j < i);
             }
             if (!beaten)
@@ -212,7 +213,8 @@ TEST(ParetoView, TheFrontierIsWhatNoCandidateBeatsAndThinningKeepsOnePerCell) {
     std::uniform_real_distribution<double> anywhere(0, 1);
     for (analysis::Candidate& c : many)
         c = {{}, anywhere(random) * 1000, anywhere(random) * 1000};
-    const analysis::PlotScale scale = analysis::plotScale(many, {{}, 500, 500}, QRect(0, 0, 100, 50));
+    const analysis::PlotScale scale =
+        analysis::plotScale(many, {{}, 500, 500}, QRect(0, 0, 100, 50));
     const std::vector<int> drawn = analysis::thinToCells(many, scale, 2);
     EXPECT_LE(drawn.size(), size_t(51 * 26));
     EXPECT_GE(drawn.size(), size_t(50 * 25));
