@@ -4,6 +4,7 @@
 #include "analysis/ui/analysis_window_fixture.h"
 #include "analysis/ui/pareto_view.h"
 #include "workspace/plan_codecs.h"
+#include "workspace/workspace.h"
 
 #include "support/message_boxes.h"
 #include "support/program.h"
@@ -100,6 +101,17 @@ TEST_F(SuggestObjectiveTest, MoneyObjectivesNeedASoundStoredBusinessCase) {
         closeProgram();
         QFile::remove(ws.filePath("1_0bc.lnd"));
     }
+}
+
+TEST_F(SuggestObjectiveTest, ABusinessCaseSavedWhileTheDialogIsOpenOffersMoney) {
+    QDialog* dialog = openSuggestions({});
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_FALSE(offered(dialog, 2));
+    Workspace& workspace = mother->workspace();
+    ASSERT_TRUE(workspace.saveBusinessCase(window->session().planId(), planBusinessCase()).ok());
+    EXPECT_TRUE(offered(dialog, 1));
+    EXPECT_TRUE(offered(dialog, 2));
+    EXPECT_TRUE(find<QLabel>("lblSuggestObjectiveNote", dialog)->text().isEmpty());
 }
 
 TEST_F(SuggestObjectiveTest, ByProfitTheViewShowsEveryCandidateAndAClickTakesOne) {
