@@ -111,18 +111,14 @@ constexpr std::array<int, featureCount> walkOrder{
     feature::freebies, feature::minIncome,       feature::loanPercentage, feature::emi,
     feature::interest, feature::repaymentPeriod, feature::loanValue};
 
-// Estimates of the segments in brief: their customers were no share held
-// within 0 and 1, the sum of M_s e_s / r_s.
-struct Spread {
-    double customers = 0;
-};
-
 // What a feature at one value gives: its total over the segments, and each
 // segment's estimate (only when customers are counted).
 struct FeatureForecast {
     std::int64_t total = 0;
     std::vector<double> segments;
-    Spread spread; // of the segments' estimates
+    // The customers of these estimates were no share held within 0 and 1:
+    // the sum of M_s e_s / r_s.
+    double unheldCustomers = 0;
 };
 using Forecasts = std::array<const FeatureForecast*, featureCount>;
 
@@ -168,7 +164,7 @@ public:
                 FeatureForecast& own = ownForecasts_[size_t(f)];
                 for (int r = 0; r < segments; ++r)
                     own.segments.push_back(toWhole(brandCounts(poll, r, f)[0]));
-                own.spread = spreadOf(own.segments);
+                own.unheldCustomers = unheldCustomersOf(own.segments);
             }
             knowFastRange();
         }
@@ -271,7 +267,7 @@ private:
             // The segments whose share stays within 0 and 1 whatever the
             // fastest feature's value count by their weighted sums; the
             // others one by one.
-            double customers = restLinear_ + forecasts[size_t(walkOrder[0])]->spread.customers;
+            double customers = restLinear_ + forecasts[size_t(walkOrder[0])]->unheldCustomers;
             for (size_t r : clamping_)
                 customers +=
                     customersOfSegment(r) - borrowers_[r] * (fastest[r] * perRespondent_[r]);
@@ -329,11 +325,11 @@ private:
                 clamping_.push_back(r);
         }
     }
-    Spread spreadOf(const std::vector<double>& estimates) const {
-        Spread spread;
+    double unheldCustomersOf(const std::vector<double>& estimates) const {
+        double customers = 0;
         for (size_t r = 0; r < estimates.size(); ++r)
-            spread.customers += borrowers_[r] * (estimates[r] * perRespondent_[r]);
-        return spread;
+            customers += borrowers_[r] * (estimates[r] * perRespondent_[r]);
+        return customers;
     }
 
     // The feature's total at v, and each segment's estimate when customers
@@ -358,7 +354,7 @@ private:
                     forecast.segments.push_back(estimate);
                     forecast.total += estimate;
                 }
-                forecast.spread = spreadOf(forecast.segments);
+                forecast.unheldCustomers = unheldCustomersOf(forecast.segments);
             } else {
                 forecast.total = featureForecast(f, v, true);
             }
