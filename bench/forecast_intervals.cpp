@@ -6,8 +6,13 @@
 #include "analysis/forecast.h"
 #include "analysis/intervals.h"
 #include "bench_plan.h"
+#include "seconds_reporter.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
 
 using namespace lendora;
 using namespace lendora::analysis;
@@ -34,16 +39,25 @@ void BM_PlainForecastOf100Strategies(benchmark::State& state) {
 }
 BENCHMARK(BM_PlainForecastOf100Strategies)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The processor time of every thread of the program, per iteration of the
+// benchmark that measured it last.
+double cpuSecondsPerRun = 0;
+
 // The 2,000 resamples drawn, then the intervals of every segment total,
-// feature total and grand total of the 100 strategies.
+// feature total and grand total of the 100 strategies. Goal: under 0.5 s of
+// wall time on an idle machine of two cores.
 void BM_IntervalsOf100StrategiesFrom2000Resamples(benchmark::State& state) {
     Plan plan;
+    const std::clock_t start = std::clock();
     for (auto _ : state) {
         const ResampledPolls resampled(plan.details, plan.poll, segmentCount);
         const auto intervals = strategyIntervals(resampled, plan.strategies);
         benchmark::DoNotOptimize(intervals.back().total.high);
     }
+    cpuSecondsPerRun = double(std::clock() - start) / CLOCKS_PER_SEC /
+                       double(std::max<benchmark::IterationCount>(state.iterations(), 1));
     state.counters["threads"] = workerThreads();
+    state.counters["cpu_ms_all_threads"] = cpuSecondsPerRun * 1e3;
 }
 BENCHMARK(BM_IntervalsOf100StrategiesFrom2000Resamples)
     ->Unit(benchmark::kMillisecond)
@@ -77,4 +91,20 @@ BENCHMARK(BM_EstimateIntervalsOf100Strategies)->Unit(benchmark::kMillisecond)->U
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    lendora::bench::SecondsReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double wall = reporter.seconds("BM_IntervalsOf100StrategiesFrom2000Resamples");
+    const double plain = reporter.seconds("BM_PlainForecastOf100Strategies");
+    double load[3] = {0, 0, 0};
+    if (wall > 0 && getloadavg(load, 3) == 3)
+        std::printf("\nIntervals of %d strategies x %d segments from %d resamples: %.0f ms wall, "
+                    "%.0f ms processor time on %d threads (goal: under 500 ms wall on an idle "
+                    "2-core machine); the plain forecasts: %.1f ms; load average %.2f %.2f %.2f\n",
+                    bench::strategyCount, segmentCount, ResampledPolls::defaultResamples,
+                    wall * 1e3, cpuSecondsPerRun * 1e3, workerThreads(), plain * 1e3, load[0],
+                    load[1], load[2]);
+    benchmark::Shutdown();
+    return 0;
+}

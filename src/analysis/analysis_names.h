@@ -121,6 +121,9 @@ inline constexpr char suggestClose[] = "cmdSuggestClose";
 inline constexpr char suggestProgress[] = "prgSuggest";
 inline constexpr char suggestNote[] = "lblSuggestNote";
 inline constexpr char suggestions[] = "tblSuggestions";
+inline constexpr char suggestObjective[] = "cboSuggestObjective";
+inline constexpr char suggestObjectiveNote[] = "lblSuggestObjectiveNote";
+inline constexpr char paretoView[] = "pltSuggestPareto";
 // The dialog that asks which chart to save, and at what size.
 inline constexpr char chartDialog[] = "frmChartExport";
 inline constexpr char chartChoice[] = "cboChart";

@@ -49,6 +49,8 @@ public:
     // the plan is gone.
     const Plan& plan() const;
     int planNumber() const;
+    // The working copy the plan is read from (its business case, for one).
+    const Workspace& workspace() const { return workspace_; }
 
     const PlanAnalysis& analysis() const { return analysis_; }
 

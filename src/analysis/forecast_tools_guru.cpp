@@ -15,6 +15,14 @@ QString tr(const char* source) {
     return QCoreApplication::translate("ForecastToolsGuru", source);
 }
 
+// On the customers-profit view of a search ranked by money.
+QString moneyView() {
+    return tr(" The plot shows every strategy forecast, customers across and profit up, and the "
+              "current product as a diamond. On the red frontier no strategy can win more "
+              "customers without earning less: the more popular product is not always the one "
+              "that pays. A click on a point takes its strategy like a row of the list.");
+}
+
 } // namespace
 
 QString sensitivityCurve(const analysis::SensitivityCurve& curve, const QStringList& brands,
@@ -68,6 +76,27 @@ QString suggestions(const analysis::SearchResult& result, const QString& brand) 
     for (int f = 0; f < analysis::featureCount; ++f)
         if (best.changed[size_t(f)])
             changes << analysis::names::featureNames[f]() + u' ' + texts.value(f);
+    const QString taking = tr(" Take it into the 'New Analysis' frame, then confirm each field "
+                              "with Enter, click 'Analyse' and 'Add' as usual.");
+    auto whole = [](double value) { return wholeText(std::llround(value)); };
+    switch (result.objective) {
+    case analysis::Objective::Customers:
+        return tr("Ranked by customers, the best strategy found for %1 sets %2 and is forecast to "
+                  "win %3 customers a year, against %4 with the current product; its profit "
+                  "is %5.")
+                   .arg(brand, changes.join(u", "), whole(best.customers),
+                        whole(result.current.customers), whole(best.profit)) +
+               taking + moneyView();
+    case analysis::Objective::Profit:
+        return tr("Ranked by profit, the best strategy found for %1 sets %2 and is forecast to "
+                  "earn %3 from %4 customers a year, against %5 from %6 customers with the "
+                  "current product.")
+                   .arg(brand, changes.join(u", "), whole(best.profit), whole(best.customers),
+                        whole(result.current.profit), whole(result.current.customers)) +
+               taking + moneyView();
+    case analysis::Objective::Respondents:
+        break;
+    }
     return tr("The best strategy found for %1 sets %2 and is forecast to win %3 respondents. Take "
               "it into the 'New Analysis' frame, then confirm each field with Enter, click "
               "'Analyse' and 'Add' as usual.")

@@ -78,6 +78,10 @@ SensitivityCurve sensitivityCurve(const ProjectDetails& details, const PlanPoll&
         vertex && *vertex >= curve.low && *vertex <= curve.high) {
         curve.vertex = vertex;
         curve.vertexIsMaximum = sum.a < 0;
+        // Within a hair of the brands' range counts as inside it.
+        const double tolerance = 1e-9 * std::max(std::abs(curve.high - curve.low), 1.0);
+        curve.vertexExtrapolated =
+            *vertex < curve.brandLow - tolerance || *vertex > curve.brandHigh + tolerance;
     }
     return curve;
 }
@@ -93,6 +97,12 @@ QString curveValueText(double value, double rangeWidth) {
 QString vertexText(const SensitivityCurve& curve) {
     if (!curve.vertex)
         return {};
+    if (curve.vertexExtrapolated)
+        return QCoreApplication::translate(
+                   "Sensitivity",
+                   "turning point at %1 %2, beyond the brands' values (extrapolated)")
+            .arg(names::featureNames[curve.feature](),
+                 curveValueText(*curve.vertex, curve.high - curve.low));
     return (curve.vertexIsMaximum
                 ? QCoreApplication::translate("Sensitivity", "most respondents at %1 %2")
                 : QCoreApplication::translate("Sensitivity", "fewest respondents at %1 %2"))

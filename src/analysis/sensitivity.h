@@ -35,6 +35,9 @@ struct SensitivityCurve {
     // The turning point of the parabola, when it lies inside the range.
     std::optional<double> vertex;
     bool vertexIsMaximum = false;
+    // The vertex lies beyond every brand's value: the parabola is
+    // extrapolated there, so it is no best (or worst) value to offer.
+    bool vertexExtrapolated = false;
 };
 
 // The estimate of Analyse for feature f changed to v: estimateCount for the
@@ -56,7 +59,9 @@ SensitivityCurve sensitivityCurve(const ProjectDetails& details, const PlanPoll&
 QString curveValueText(double value, double rangeWidth);
 
 // "most respondents at Interest 10.4" (a maximum) or "fewest respondents at
-// Interest 10.4" (a minimum); empty without a vertex in the range.
+// Interest 10.4" (a minimum); for a vertex beyond the brands' values
+// "turning point at Interest 15.2, beyond the brands' values
+// (extrapolated)"; empty without a vertex in the range.
 QString vertexText(const SensitivityCurve& curve);
 
 // The curve as CSV records: "Value" and "Respondents", one row per point.

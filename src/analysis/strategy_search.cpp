@@ -4,12 +4,16 @@
 #include "analysis/strategy_entry.h"
 #include "storage/numbers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>
 #include <optional>
 #include <random>
+#include <set>
+#include <unordered_map>
 
 namespace lendora::analysis {
 
@@ -25,15 +29,17 @@ bool recomputesEmi(const Suggestion& s) {
 }
 
 // Keeps the best `count` distinct strategies seen. A strategy is known by
-// its values (and so its total): offered again, it is kept once.
+// its values (and so its score): offered again, it is kept once.
 class Best {
 public:
-    explicit Best(int count)
-        : count_(size_t(std::max(count, 1))) {}
+    Best(int count, Objective objective)
+        : count_(size_t(std::max(count, 1)))
+        , objective_(objective) {}
     void offer(const Suggestion& s) {
-        if (kept_.size() == count_ && s.total <= kept_.begin()->first.first)
+        const double value = score(s, objective_);
+        if (kept_.size() == count_ && value <= kept_.begin()->first.first)
             return;
-        kept_.insert({{s.total, s.values}, s});
+        kept_.insert({{value, s.values}, s});
         if (kept_.size() > count_)
             kept_.erase(kept_.begin());
     }
@@ -45,37 +51,122 @@ public:
     }
 
 private:
-    // Lower totals first; among equal totals the higher values first, so
+    // Lower scores first; among equal scores the higher values first, so
     // that the list reads in a stable order.
+    using Key = std::pair<double, FeatureValues>;
     struct Order {
-        bool operator()(const std::pair<std::int64_t, FeatureValues>& a,
-                        const std::pair<std::int64_t, FeatureValues>& b) const {
+        bool operator()(const Key& a, const Key& b) const {
             if (a.first != b.first)
                 return a.first < b.first;
             return a.second > b.second;
         }
     };
     size_t count_;
-    std::map<std::pair<std::int64_t, FeatureValues>, Suggestion, Order> kept_;
+    Objective objective_;
+    std::map<Key, Suggestion, Order> kept_;
 };
+
+// The respondents of each segment: its seven counts summed over the three
+// products.
+std::vector<double> segmentRespondents(const PlanPoll& poll, int segments) {
+    std::vector<double> respondents(size_t(std::max(segments, 0)), 0.0);
+    for (int r = 0; r < segments; ++r)
+        for (int f = 0; f < featureCount; ++f)
+            for (double count : brandCounts(poll, r, f))
+                respondents[size_t(r)] += count;
+    return respondents;
+}
+
+// The strategies Analyse would refuse as already existing: only a candidate
+// whose flag pattern some stored strategy has can be one, and for those the
+// check of Analyse itself decides.
+class NoveltyCheck {
+public:
+    explicit NoveltyCheck(const std::vector<StrategyInput>& stored)
+        : stored_(stored) {
+        for (const StrategyInput& s : stored)
+            patterns_[mask(s.changed)] = true;
+    }
+    bool refuses(const Suggestion& s) const {
+        return patterns_[mask(s.changed)] &&
+               checkNovelty(stored_, {s.values, s.changed}) == Novelty::AlreadyExists;
+    }
+
+private:
+    static size_t mask(const PerFeature<bool>& changed) {
+        size_t bits = 0;
+        for (int f = 0; f < featureCount; ++f)
+            bits |= size_t(changed[size_t(f)]) << f;
+        return bits;
+    }
+    const std::vector<StrategyInput>& stored_;
+    std::array<bool, 1u << featureCount> patterns_{};
+};
+
+// The order in which a search for customers walks the grid, fastest first:
+// interest, loan value and period last, so that the EMI they recompute
+// stays for long runs of strategies. (Which strategies are listed does not
+// depend on the order.)
+constexpr std::array<int, featureCount> walkOrder{
+    feature::freebies, feature::minIncome,       feature::loanPercentage, feature::emi,
+    feature::interest, feature::repaymentPeriod, feature::loanValue};
+
+// What a feature at one value gives: its total over the segments, and each
+// segment's estimate (only when customers are counted).
+struct FeatureForecast {
+    std::int64_t total = 0;
+    std::vector<double> segments;
+    // The customers of these estimates were no share held within 0 and 1:
+    // the sum of M_s e_s / r_s.
+    double unheldCustomers = 0;
+};
+using Forecasts = std::array<const FeatureForecast*, featureCount>;
 
 // The forecast grand total is the sum of the feature totals, and each
 // feature total depends only on that feature's value: every free feature's
 // totals are worked out once per grid value; the EMI's, which interest,
-// loan value and period move, as they come.
+// loan value and period move, as they come. Customers need each segment's
+// total (a share is held within 0 and 1): the segments' estimates are kept
+// per feature value the same way.
 class Forecaster {
 public:
     Forecaster(const ProjectDetails& details, const PlanPoll& poll, int segments,
-               const SearchSpace& space)
+               const SearchSpace& space, const BusinessCase* money,
+               const std::vector<StrategyInput>& stored)
         : details_(details)
         , poll_(poll)
         , segments_(segments)
         , space_(space)
+        , money_(money)
+        , novelty_(stored)
         , own_(freshEntryValues(details)) {
         for (int f = 0; f < featureCount; ++f) {
-            ownTotals_[size_t(f)] = featureForecast(f, own_[size_t(f)], false);
+            ownForecasts_[size_t(f)].total = featureForecast(f, own_[size_t(f)], false);
             grids_[size_t(f)] = space[size_t(f)].free ? gridValues(space[size_t(f)])
                                                       : std::vector<double>{own_[size_t(f)]};
+            slots_[size_t(f)].assign(grids_[size_t(f)].size(), nullptr);
+        }
+        const double emiPoints = double(grids_[feature::interest].size()) *
+                                 double(grids_[feature::loanValue].size()) *
+                                 double(grids_[feature::repaymentPeriod].size());
+        if (grids_[feature::emi].size() == 1 && emiPoints <= double(exhaustiveLimit))
+            emiSlots_.assign(size_t(emiPoints), nullptr);
+        if (money_) {
+            respondents_ = segmentRespondents(poll, segments);
+            for (size_t r = 0; r < respondents_.size(); ++r) {
+                perRespondent_.push_back(respondents_[r] > 0 ? 1 / respondents_[r] : 0.0);
+                borrowers_.push_back(r < money->borrowers.size() ? double(money->borrowers[r])
+                                                                 : 0.0);
+            }
+            for (std::vector<double>& sum : partial_)
+                sum.assign(respondents_.size(), 0.0);
+            for (int f = 0; f < featureCount; ++f) {
+                FeatureForecast& own = ownForecasts_[size_t(f)];
+                for (int r = 0; r < segments; ++r)
+                    own.segments.push_back(toWhole(brandCounts(poll, r, f)[0]));
+                own.unheldCustomers = unheldCustomersOf(own.segments);
+            }
+            knowFastRange();
         }
     }
 
@@ -91,6 +182,11 @@ public:
         return int(nearest);
     }
     std::int64_t forecasts() const { return forecasts_; }
+    std::int64_t notNew() const { return std::int64_t(refused_.size()); }
+    std::vector<Candidate> takeCandidates() { return std::move(candidates_); }
+    void expectCandidates(std::int64_t count) { candidates_.reserve(size_t(count)); }
+    // A coordinate ascent visits strategies again: each is a candidate once.
+    void setAscent() { ascent_ = true; }
 
     // The strategy of the grid point, or none when it is not to be suggested.
     std::optional<Suggestion> at(const std::vector<int>& point) {
@@ -104,23 +200,181 @@ public:
             return std::nullopt;
         if (s.pattern() == u"0000000"_s)
             return std::nullopt;
+        if (novelty_.refuses(s)) {
+            refused_.insert(s.values);
+            return std::nullopt;
+        }
         ++forecasts_;
-        for (int f = 0; f < featureCount; ++f)
-            s.total += featureTotal(f, s.values[size_t(f)], s.changed[size_t(f)]);
+        Forecasts features{};
+        for (int f = 0; f < featureCount; ++f) {
+            const FeatureForecast** slot = &slots_[size_t(f)][size_t(point[size_t(f)])];
+            if (f == feature::emi && recomputesEmi(s))
+                slot = emiSlot(point);
+            features[size_t(f)] = &featureAt(f, s.values[size_t(f)], s.changed[size_t(f)], slot);
+            s.total += features[size_t(f)]->total;
+        }
+        if (money_)
+            addMoney(s, features);
         return s;
     }
 
+    // Customers and profit of the strategy as the business case core works
+    // them out (customersOf, marginPerLoan), for the strategies listed.
+    void exactMoney(Suggestion& s) {
+        std::vector<double> chosen(size_t(std::max(segments_, 0)), 0.0);
+        for (int f = 0; f < featureCount; ++f) {
+            const double* estimates =
+                featureAt(f, s.values[size_t(f)], s.changed[size_t(f)]).segments.data();
+            for (size_t r = 0; r < chosen.size(); ++r)
+                chosen[r] += estimates[r];
+        }
+        s.customers = customersOf(money_->borrowers, respondents_, chosen);
+        s.profit = s.customers * marginPerLoan(*money_, loanTerms(s.values));
+    }
+
 private:
-    std::int64_t featureTotal(int f, double v, bool changed) {
+    // Customers and profit of the strategy for ranking, and its place among
+    // the candidates. The same sums as customersOf with each share's
+    // division done as a product by 1 / r_s (the ranking does not feel the
+    // last bit; the strategies listed are worked out again exactly). The
+    // segments' estimates are summed from the slowest moving feature of the
+    // walk (walkOrder) down, and each partial sum is kept for as long as the
+    // features it covers stay: most steps only add the fastest feature's.
+    void addMoney(Suggestion& s, const Forecasts& forecasts) {
+        std::array<const double*, featureCount> estimates{};
+        for (int j = 0; j < featureCount; ++j)
+            estimates[size_t(j)] = forecasts[size_t(walkOrder[size_t(j)])]->segments.data();
+        int changed = featureCount - 1;
+        while (changed > 0 && estimates[size_t(changed)] == partialFrom_[size_t(changed)])
+            --changed;
+        for (int j = changed; j >= 1; --j) {
+            const std::vector<double>& above = partial_[size_t(j) + 1];
+            std::vector<double>& sum = partial_[size_t(j)];
+            const double* add = estimates[size_t(j)];
+            for (size_t r = 0; r < sum.size(); ++r)
+                sum[r] = above[r] + add[r];
+            partialFrom_[size_t(j)] = add;
+        }
+        const std::vector<double>& rest = partial_[1];
+        const double* fastest = estimates[0];
+        const auto customersOfSegment = [&](size_t r) {
+            const double share = (rest[r] + fastest[r]) * perRespondent_[r];
+            return borrowers_[r] * std::min(std::max(share, 0.0), 1.0);
+        };
+        if (fastRangeKnown_) {
+            if (changed >= 1)
+                sortSegments(rest);
+            // The segments whose share stays within 0 and 1 whatever the
+            // fastest feature's value count by their weighted sums; the
+            // others one by one.
+            double customers = restLinear_ + forecasts[size_t(walkOrder[0])]->unheldCustomers;
+            for (size_t r : clamping_)
+                customers +=
+                    customersOfSegment(r) - borrowers_[r] * (fastest[r] * perRespondent_[r]);
+            addCandidate(s, customers);
+            return;
+        }
+        // Four sums in turn, so that each addition need not wait for the last.
+        double sum0 = 0, sum1 = 0, sum2 = 0, sum3 = 0;
+        size_t r = 0;
+        for (; r + 4 <= rest.size(); r += 4) {
+            sum0 += customersOfSegment(r);
+            sum1 += customersOfSegment(r + 1);
+            sum2 += customersOfSegment(r + 2);
+            sum3 += customersOfSegment(r + 3);
+        }
+        for (; r < rest.size(); ++r)
+            sum0 += customersOfSegment(r);
+        addCandidate(s, (sum0 + sum1) + (sum2 + sum3));
+    }
+    void addCandidate(Suggestion& s, double customers) {
+        s.customers = customers;
+        s.profit = customers * marginPerLoan(*money_, loanTerms(s.values));
+        if (!ascent_ || recorded_.insert(s.values).second)
+            candidates_.push_back({s.values, s.customers, s.profit});
+    }
+    // The lowest and highest estimate of every segment over the values the
+    // fastest feature of the walk takes (a grid of at most 4096 values).
+    void knowFastRange() {
+        const int f = walkOrder[0];
+        const std::vector<double>& grid = grids_[size_t(f)];
+        if (grid.size() > 4096)
+            return;
+        fastLow_.assign(respondents_.size(), std::numeric_limits<double>::infinity());
+        fastHigh_.assign(respondents_.size(), -std::numeric_limits<double>::infinity());
+        for (size_t i = 0; i < grid.size(); ++i) {
+            const FeatureForecast& forecast = featureAt(
+                f, grid[i], differsFromBase(grid[i], ownValue(details_, f)), &slots_[size_t(f)][i]);
+            for (size_t r = 0; r < fastLow_.size(); ++r) {
+                fastLow_[r] = std::min(fastLow_[r], forecast.segments[r]);
+                fastHigh_[r] = std::max(fastHigh_[r], forecast.segments[r]);
+            }
+        }
+        fastRangeKnown_ = true;
+    }
+    // For the sum of the other features' estimates: which segments' shares
+    // may leave 0 to 1 as the fastest feature moves, and the weighted sum of
+    // the others.
+    void sortSegments(const std::vector<double>& rest) {
+        clamping_.clear();
+        restLinear_ = 0;
+        for (size_t r = 0; r < rest.size(); ++r) {
+            if (rest[r] + fastLow_[r] >= 0 && (rest[r] + fastHigh_[r]) * perRespondent_[r] <= 1)
+                restLinear_ += borrowers_[r] * (rest[r] * perRespondent_[r]);
+            else
+                clamping_.push_back(r);
+        }
+    }
+    double unheldCustomersOf(const std::vector<double>& estimates) const {
+        double customers = 0;
+        for (size_t r = 0; r < estimates.size(); ++r)
+            customers += borrowers_[r] * (estimates[r] * perRespondent_[r]);
+        return customers;
+    }
+
+    // The feature's total at v, and each segment's estimate when customers
+    // are counted: worked out once per value, and kept in the slot of the
+    // grid point's value (when there is one) so that no search is needed
+    // to find it again.
+    const FeatureForecast& featureAt(int f, double v, bool changed,
+                                     const FeatureForecast** slot = nullptr) {
         if (!changed)
-            return ownTotals_[size_t(f)];
+            return ownForecasts_[size_t(f)];
+        if (slot && *slot)
+            return **slot;
         auto& cache = cache_[size_t(f)];
-        const auto found = cache.find(v);
-        if (found != cache.end())
-            return found->second;
-        const std::int64_t total = featureForecast(f, v, true);
-        cache.emplace(v, total);
-        return total;
+        auto found = cache.find(v);
+        if (found == cache.end()) {
+            FeatureForecast forecast;
+            if (money_) {
+                // The total is the sum of the segments' estimates, as forecastAt forms it.
+                const BrandPoints x = brandValues(details_, f);
+                for (int r = 0; r < segments_; ++r) {
+                    const std::int32_t estimate = estimateCount(x, brandCounts(poll_, r, f), v);
+                    forecast.segments.push_back(estimate);
+                    forecast.total += estimate;
+                }
+                forecast.unheldCustomers = unheldCustomersOf(forecast.segments);
+            } else {
+                forecast.total = featureForecast(f, v, true);
+            }
+            found = cache.emplace(v, std::move(forecast)).first;
+        }
+        if (slot)
+            *slot = &found->second;
+        return found->second;
+    }
+    // The slot of a recomputed EMI: one for each interest, loan value and
+    // period of the grid, when the EMI itself is not free and they are not
+    // too many.
+    const FeatureForecast** emiSlot(const std::vector<int>& point) {
+        if (emiSlots_.empty())
+            return nullptr;
+        const size_t i = (size_t(point[feature::interest]) * grids_[feature::loanValue].size() +
+                          size_t(point[feature::loanValue])) *
+                             grids_[feature::repaymentPeriod].size() +
+                         size_t(point[feature::repaymentPeriod]);
+        return &emiSlots_[i];
     }
     // The feature total as Analyse forms it: the parabola for a changed
     // feature, the own counts otherwise.
@@ -132,22 +386,44 @@ private:
             sum += toWhole(brandCounts(poll_, r, f)[0]);
         return sum;
     }
-
     const ProjectDetails& details_;
     const PlanPoll& poll_;
     int segments_;
     const SearchSpace& space_;
+    const BusinessCase* money_;
+    NoveltyCheck novelty_;
+    bool ascent_ = false;
     FeatureValues own_;
-    std::array<std::int64_t, featureCount> ownTotals_{};
+    std::array<FeatureForecast, featureCount> ownForecasts_;
     std::array<std::vector<double>, featureCount> grids_;
-    std::array<std::map<double, std::int64_t>, featureCount> cache_;
+    // Hashed: a free EMI meets thousands of values. Elements stay where they are.
+    std::array<std::unordered_map<double, FeatureForecast>, featureCount> cache_;
+    std::array<std::vector<const FeatureForecast*>, featureCount> slots_;
+    std::vector<const FeatureForecast*> emiSlots_;
     std::int64_t forecasts_ = 0;
+    std::set<FeatureValues> refused_;
+    // For customers and profit.
+    std::vector<double> respondents_;
+    std::vector<double> perRespondent_; // 1 / r_s, 0 without respondents
+    std::vector<double> borrowers_;     // M_s
+    // partial_[j]: the estimates of the features walkOrder[j ..] summed,
+    // of the estimates partialFrom_[j ..]; partial_[7] stays 0.
+    std::array<std::vector<double>, featureCount + 1> partial_;
+    std::array<const double*, featureCount> partialFrom_{};
+    bool fastRangeKnown_ = false;
+    std::vector<double> fastLow_;
+    std::vector<double> fastHigh_;
+    std::vector<size_t> clamping_; // segments whose share may leave 0 to 1
+    double restLinear_ = 0;        // the weighted sum of the others' estimates
+    std::vector<Candidate> candidates_;
+    std::set<FeatureValues> recorded_;
 };
 
-// Exhaustive: every grid point in turn, as the digits of a mixed-radix number.
+// Exhaustive: every grid point in turn, as the digits of a mixed-radix
+// number, the digits in `order` from the fastest.
 void searchAll(Forecaster& forecaster, std::int64_t points, Best& best,
                const std::function<void(int)>& progress, const std::atomic<bool>* cancel,
-               SearchResult& result) {
+               SearchResult& result, const std::array<int, featureCount>& order) {
     std::vector<int> point(featureCount, 0);
     int reported = -1;
     for (std::int64_t i = 0; i < points; ++i) {
@@ -162,7 +438,7 @@ void searchAll(Forecaster& forecaster, std::int64_t points, Best& best,
         }
         if (auto s = forecaster.at(point))
             best.offer(*s);
-        for (int f = 0; f < featureCount; ++f) {
+        for (int f : order) {
             if (++point[size_t(f)] < int(forecaster.grid(f).size()))
                 break;
             point[size_t(f)] = 0;
@@ -172,8 +448,9 @@ void searchAll(Forecaster& forecaster, std::int64_t points, Best& best,
 }
 
 // Coordinate ascent with restarts.
-void searchByAscent(Forecaster& forecaster, Best& best, const std::function<void(int)>& progress,
-                    const std::atomic<bool>* cancel, SearchResult& result) {
+void searchByAscent(Forecaster& forecaster, Best& best, Objective objective,
+                    const std::function<void(int)>& progress, const std::atomic<bool>* cancel,
+                    SearchResult& result) {
     std::mt19937_64 random(20120917);
     for (int start = 0; start < ascentStarts; ++start) {
         if (progress)
@@ -188,9 +465,9 @@ void searchByAscent(Forecaster& forecaster, Best& best, const std::function<void
                     int(std::uniform_int_distribution<size_t>(0, grid.size() - 1)(random));
             }
         }
-        std::int64_t current = std::numeric_limits<std::int64_t>::min();
+        double current = -std::numeric_limits<double>::infinity();
         if (auto s = forecaster.at(point)) {
-            current = s->total;
+            current = score(*s, objective);
             best.offer(*s);
         }
         for (bool moved = true; moved;) {
@@ -206,8 +483,8 @@ void searchByAscent(Forecaster& forecaster, Best& best, const std::function<void
                     point[size_t(f)] = i;
                     if (auto s = forecaster.at(point)) {
                         best.offer(*s);
-                        if (s->total > current) {
-                            current = s->total;
+                        if (const double value = score(*s, objective); value > current) {
+                            current = value;
                             bestIndex = i;
                             moved = true;
                         }
@@ -283,24 +560,84 @@ QStringList suggestionTexts(const Suggestion& suggestion) {
     return texts;
 }
 
+double score(const Suggestion& suggestion, Objective objective) {
+    switch (objective) {
+    case Objective::Customers:
+        return suggestion.customers;
+    case Objective::Profit:
+        return suggestion.profit;
+    case Objective::Respondents:
+        break;
+    }
+    return double(suggestion.total);
+}
+
+QString objectiveUnavailable(Objective objective, const std::optional<BusinessCase>& money,
+                             bool damaged) {
+    if (objective == Objective::Respondents)
+        return {};
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("StrategySearch", text);
+    };
+    if (damaged)
+        return tr("The plan's business case file cannot be read: save the business case again.");
+    if (!money)
+        return tr("Needs the plan's business case: enter it in the Business case panel and save "
+                  "it.");
+    if (checkInputs(*money))
+        return tr("The plan's business case has a value out of range: correct it and save it.");
+    return {};
+}
+
+Candidate currentProduct(const ProjectDetails& details, const PlanPoll& poll, int segmentCount,
+                         const BusinessCase& money) {
+    FeatureValues values{};
+    for (int f = 0; f < featureCount; ++f)
+        values[size_t(f)] = ownValue(details, f);
+    std::vector<double> chosen;
+    for (int r = 0; r < segmentCount; ++r)
+        chosen.push_back(segmentTotals(poll, r)[0]);
+    const MoneyForecast forecast =
+        moneyForecast(money, loanTerms(values), segmentRespondents(poll, segmentCount), chosen);
+    return {values, forecast.customers, forecast.profit};
+}
+
 SearchResult searchStrategies(const ProjectDetails& details, const PlanPoll& poll, int segmentCount,
                               const SearchSpace& space, int count,
                               const std::function<void(int)>& progress,
-                              const std::atomic<bool>* cancel) {
+                              const std::atomic<bool>* cancel, const SearchGoal& goal) {
     SearchResult result;
-    Forecaster forecaster(details, poll, segmentCount, space);
-    Best best(count);
+    // Money needs a sound business case; without one the respondents rank.
+    const BusinessCase* money =
+        goal.objective != Objective::Respondents && goal.money && !checkInputs(*goal.money)
+            ? &*goal.money
+            : nullptr;
+    result.objective = money ? goal.objective : Objective::Respondents;
+    Forecaster forecaster(details, poll, segmentCount, space, money, goal.stored);
     std::int64_t points = 1;
     for (int f = 0; f < featureCount && points <= exhaustiveLimit; ++f)
         points *= std::int64_t(forecaster.grid(f).size());
+    Best best(count, result.objective);
+    if (money && points <= exhaustiveLimit)
+        forecaster.expectCandidates(points);
     if (points <= exhaustiveLimit)
-        searchAll(forecaster, points, best, progress, cancel, result);
-    else
-        searchByAscent(forecaster, best, progress, cancel, result);
+        searchAll(forecaster, points, best, progress, cancel, result,
+                  money ? walkOrder : std::array<int, featureCount>{0, 1, 2, 3, 4, 5, 6});
+    else {
+        forecaster.setAscent();
+        searchByAscent(forecaster, best, result.objective, progress, cancel, result);
+    }
     if (progress && !result.cancelled)
         progress(100);
     result.best = best.sorted();
     result.forecasts = forecaster.forecasts();
+    result.notNew = forecaster.notNew();
+    if (money) {
+        for (Suggestion& s : result.best)
+            forecaster.exactMoney(s);
+        result.candidates = forecaster.takeCandidates();
+        result.current = currentProduct(details, poll, segmentCount, *money);
+    }
     return result;
 }
 

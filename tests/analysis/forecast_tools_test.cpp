@@ -91,15 +91,25 @@ TEST(Sensitivity, TheCurveAtAStrategysValueIsTheEstimateOfAnalyse) {
 }
 
 TEST(Sensitivity, TheVertexOfAHandBuiltParabolaIsExact) {
-    // y = -(v - 11)^2 + 50 and y = 2 (v - 13)^2 + 5 through interest 10, 12, 14.
+    // y = -(v - 11)^2 + 50, y = 2 (v - 13)^2 + 5, y = -(v - 15)^2 + 50 and
+    // y = -(v - 14)^2 + 50 through interest 10, 12, 14: a vertex beyond the
+    // brands' values is extrapolated, one on the last brand's is not.
     const struct {
         Counts own, c1, c2;
         double margin;
+        double vertex;
         QString text;
     } cases[] = {
-        {{49}, {49}, {41}, 0.1, "most respondents at Interest 11"},
-        {{23}, {7}, {7}, 0.1, "fewest respondents at Interest 13"},
-        {{10}, {20}, {30}, 0.5, ""}, // a straight line has none
+        {{49}, {49}, {41}, 0.1, 11, "most respondents at Interest 11"},
+        {{23}, {7}, {7}, 0.1, 13, "fewest respondents at Interest 13"},
+        {{10}, {20}, {30}, 0.5, 0, ""}, // a straight line has none
+        {{25},
+         {41},
+         {49},
+         0.5,
+         15,
+         "turning point at Interest 15, beyond the brands' values (extrapolated)"},
+        {{34}, {46}, {50}, 0.5, 14, "most respondents at Interest 14"},
     };
     for (const auto& c : cases) {
         Plan plan;
@@ -107,8 +117,9 @@ TEST(Sensitivity, TheVertexOfAHandBuiltParabolaIsExact) {
         const SensitivityCurve curve =
             sensitivityCurve(plan.details, plan.poll, 1, feature::interest, 0, c.margin, 10);
         EXPECT_EQ(vertexText(curve), c.text);
+        EXPECT_EQ(curve.vertexExtrapolated, c.text.contains("extrapolated"));
         if (!c.text.isEmpty()) {
-            EXPECT_DOUBLE_EQ(*curve.vertex, c.text.endsWith("11") ? 11.0 : 13.0);
+            EXPECT_DOUBLE_EQ(*curve.vertex, c.vertex);
         }
     }
 }

@@ -2,9 +2,12 @@
 
 #include "analysis/analysis_names.h"
 #include "analysis/analysis_session.h"
+#include "analysis/ui/pareto_view.h"
 #include "storage/numbers.h"
+#include "workspace/workspace.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,6 +15,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSplitter>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -34,6 +39,11 @@ QTableWidgetItem* cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     return item;
+}
+
+// Customers and money in whole units.
+QString moneyText(double value) {
+    return wholeText(std::llround(value));
 }
 
 } // namespace
@@ -70,6 +80,25 @@ SuggestDialog::SuggestDialog(const AnalysisSession& session, QWidget* parent)
         tr("A changed interest, loan value or period recomputes the EMI by the EMI rule."));
     emiNote->setWordWrap(true);
 
+    // What to rank by: money needs the plan's business case.
+    objective_ = new QComboBox;
+    objective_->setObjectName(name(names::suggestObjective));
+    objective_->addItems({tr("Respondents"), tr("Customers"), tr("Profit")});
+    objective_->setToolTip(tr("Rank the strategies by the respondents forecast, or by the "
+                              "customers and profit of the plan's business case"));
+    objectiveNote_ = new QLabel;
+    objectiveNote_->setObjectName(name(names::suggestObjectiveNote));
+    objectiveNote_->setWordWrap(true);
+    auto* objectiveRow = new QHBoxLayout;
+    objectiveRow->addWidget(new QLabel(tr("Rank by")));
+    objectiveRow->addWidget(objective_);
+    objectiveRow->addWidget(objectiveNote_, 1);
+    followBusinessCase();
+    connect(&session.workspace(), &Workspace::businessCaseChanged, this, [this](PlanId plan) {
+        if (plan == session_.planId())
+            followBusinessCase();
+    });
+
     search_ = new QPushButton(tr("Search"));
     search_->setObjectName(name(names::suggestSearch));
     stop_ = new QPushButton(tr("Stop"));
@@ -98,7 +127,16 @@ SuggestDialog::SuggestDialog(const AnalysisSession& session, QWidget* parent)
     table_->verticalHeader()->setVisible(false);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setMinimumSize(1020, 260);
+    table_->setMinimumSize(1020, 200);
+
+    pareto_ = new ParetoView;
+    pareto_->setObjectName(name(names::paretoView));
+    pareto_->setVisible(false);
+    connect(pareto_, &ParetoView::picked, this, &SuggestDialog::takeCandidate);
+    auto* results = new QSplitter(Qt::Vertical);
+    results->setChildrenCollapsible(false);
+    results->addWidget(table_);
+    results->addWidget(pareto_);
 
     connect(search_, &QPushButton::clicked, this, &SuggestDialog::search);
     connect(stop_, &QPushButton::clicked, this, [this] {
@@ -126,9 +164,10 @@ SuggestDialog::SuggestDialog(const AnalysisSession& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(emiNote);
+    layout->addLayout(objectiveRow);
     layout->addLayout(buttons);
     layout->addWidget(note_);
-    layout->addWidget(table_, 1);
+    layout->addWidget(results, 1);
 }
 
 SearchSpace SuggestDialog::space() const {
@@ -145,19 +184,41 @@ SearchSpace SuggestDialog::space() const {
     return space;
 }
 
+Objective SuggestDialog::objective() const {
+    return Objective(std::max(objective_->currentIndex(), 0));
+}
+
+void SuggestDialog::followBusinessCase() {
+    const Workspace::StoredBusinessCase stored =
+        session_.workspace().businessCase(session_.planId());
+    money_ = stored.inputs;
+    const QString why = objectiveUnavailable(Objective::Profit, stored.inputs, stored.damaged);
+    auto* items = qobject_cast<QStandardItemModel*>(objective_->model());
+    for (Objective o : {Objective::Customers, Objective::Profit}) {
+        QStandardItem* item = items->item(int(o));
+        item->setEnabled(why.isEmpty());
+        item->setToolTip(why);
+    }
+    if (!why.isEmpty() && objective() != Objective::Respondents)
+        objective_->setCurrentIndex(int(Objective::Respondents));
+    objectiveNote_->setText(
+        why.isEmpty() ? QString() : tr("Customers and profit are unavailable. %1").arg(why));
+}
+
 void SuggestDialog::search() {
     search_->setEnabled(false);
     stop_->setEnabled(true);
     take_->setEnabled(false);
     note_->setText(tr("Searching..."));
     const PlanAnalysis& plan = session_.analysis();
+    SearchGoal goal{objective(), money_, plan.strategyInputs()};
     work_.start([details = plan.details(), poll = plan.poll(), segments = plan.segmentCount(),
-                 space = space(), resampled = session_.resampled(),
+                 space = space(), resampled = session_.resampled(), goal = std::move(goal),
                  this](const std::atomic<bool>& cancel, const BackgroundWork::Progress& progress) {
         // The search takes nine tenths of the bar, the intervals the rest.
         SearchResult result = searchStrategies(
             details, poll, segments, space, 10, [&](int percent) { progress(percent * 9 / 10); },
-            &cancel);
+            &cancel, goal);
         std::vector<StrategyIntervals> intervals;
         if (!cancel && resampled.valid()) {
             std::vector<StrategyInput> inputs;
@@ -176,12 +237,26 @@ void SuggestDialog::showResult(SearchResult result, std::vector<StrategyInterval
     search_->setEnabled(true);
     stop_->setEnabled(false);
     suggestions_ = result.best;
-    note_->setText(
+    QString note =
         result.exhaustive
             ? tr("Every one of the %1 strategies of the grid was forecast.").arg(result.forecasts)
             : tr("The grid is too large to forecast every strategy: coordinate ascent "
                  "from %1 starts forecast %2 of them.")
-                  .arg(QString::number(ascentStarts), QString::number(result.forecasts)));
+                  .arg(QString::number(ascentStarts), QString::number(result.forecasts));
+    // Beside the result, how many strategies the novelty check of Analyse left out.
+    if (result.notNew == 1)
+        note += u' ' + tr("1 strategy that Analyse would refuse as already existing was left out.");
+    else if (result.notNew > 1)
+        note += u' ' + tr("%1 strategies that Analyse would refuse as already existing were left "
+                          "out.")
+                           .arg(result.notNew);
+    note_->setText(note);
+    const bool money = result.objective != Objective::Respondents;
+    table_->setColumnCount(featureCount + (money ? 6 : 4));
+    if (money)
+        table_->setHorizontalHeaderItem(featureCount + 4, new QTableWidgetItem(tr("Customers")));
+    if (money)
+        table_->setHorizontalHeaderItem(featureCount + 5, new QTableWidgetItem(tr("Profit")));
     table_->setRowCount(int(suggestions_.size()));
     for (int i = 0; i < int(suggestions_.size()); ++i) {
         const Suggestion& s = suggestions_[size_t(i)];
@@ -194,7 +269,13 @@ void SuggestDialog::showResult(SearchResult result, std::vector<StrategyInterval
                         cell(size_t(i) < intervals.size() ? intervalText(intervals[size_t(i)].total)
                                                           : QString()));
         table_->setItem(i, featureCount + 3, cell(s.pattern()));
+        if (money) {
+            table_->setItem(i, featureCount + 4, cell(moneyText(s.customers)));
+            table_->setItem(i, featureCount + 5, cell(moneyText(s.profit)));
+        }
     }
+    pareto_->setVisible(money);
+    pareto_->setCandidates(std::move(result.candidates), result.current);
     table_->resizeColumnsToContents();
     if (!suggestions_.empty())
         table_->selectRow(0);
@@ -206,6 +287,15 @@ void SuggestDialog::take() {
     if (row < 0 || row >= int(suggestions_.size()))
         return;
     emit taken(suggestionTexts(suggestions_[size_t(row)]));
+    accept();
+}
+
+void SuggestDialog::takeCandidate(int candidate) {
+    const std::vector<Candidate>& candidates = pareto_->candidates();
+    if (candidate < 0 || candidate >= int(candidates.size()))
+        return;
+    emit taken(suggestionTexts(
+        makeSuggestion(session_.analysis().details(), candidates[size_t(candidate)].values)));
     accept();
 }
 
