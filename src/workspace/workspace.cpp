@@ -441,17 +441,32 @@ WriteStatus Workspace::savePlans(const std::vector<PlanDraft>& drafts) {
 
     FolderChanges changes;
     changes.write(registry::plansFile, registry::plansBytes(next));
+    // Each plan's files are taken as they are before the save, whatever
+    // order the plans move in: two plans may swap their numbers, a new plan
+    // may take the number of one that moves up. A number no plan has any
+    // more loses its files.
+    const int newCount = int(next.size());
     for (const planfiles::FileStep& step :
          planfiles::analysisFileSteps(storedNumbers, planCount())) {
         const QStringList targets = planfiles::numberedFiles(step.to);
         const QStringList sources = planfiles::numberedFiles(step.from);
         for (int i = 0; i < sources.size(); ++i) {
-            if (step.to == 0)
+            if (step.to == 0) {
                 changes.remove(sources[i]);
-            else if (step.from == 0)
-                changes.remove(targets[i]);
+                continue;
+            }
+            std::optional<QByteArray> bytes;
+            if (step.from != 0 && folder_.exists(sources[i])) {
+                bytes = folder_.readBytes(sources[i]);
+                if (!bytes) // never lose a plan's file for a move
+                    return WriteStatus::failure(sources[i], u"the file cannot be read"_s);
+            }
+            if (bytes)
+                changes.write(targets[i], *bytes);
             else
-                changes.move(sources[i], targets[i]);
+                changes.remove(targets[i]);
+            if (step.from > newCount)
+                changes.remove(sources[i]);
         }
     }
     changes.write(registry::plansFlag, registry::flagBytes());

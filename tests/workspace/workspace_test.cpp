@@ -220,6 +220,40 @@ TEST(WorkspacePlans, ASaveRenumbersPlansAndTheirFilesFollow) {
     EXPECT_FALSE(workspace.selectedPlan().valid());
 }
 
+// Plans that swap numbers, or move up under a new plan, keep their own
+// files: each file is taken as it was before the save.
+TEST(WorkspacePlans, PlansInAnyNewOrderKeepTheirOwnFiles) {
+    Opened opened("workspace/plan_save");
+    Workspace& workspace = opened.workspace;
+    auto numberedFiles = [&] {
+        std::map<QString, QByteArray> files;
+        for (int plan = 1; plan <= 4; ++plan)
+            for (const QString& name : planfiles::numberedFiles(plan))
+                if (opened.folder.exists(name))
+                    files[name] = opened.folder.read(name);
+        return files;
+    };
+    const std::map<QString, QByteArray> before = numberedFiles();
+    auto renamed = [](const QString& name, int from, int to) {
+        return QString::number(to) + name.mid(QString::number(from).size());
+    };
+    // New order: plan 3, a new plan, plan 1, plan 2.
+    const int storedAt[] = {3, 0, 1, 2};
+    std::vector<Workspace::PlanDraft> drafts;
+    for (int stored : storedAt) {
+        const Plan* plan = stored ? workspace.plan(stored) : workspace.plan(1);
+        drafts.push_back({stored ? plan->id : PlanId(), plan->project, plan->projectName,
+                          plan->audience, plan->audienceName});
+    }
+    ASSERT_TRUE(workspace.savePlans(drafts).ok());
+    std::map<QString, QByteArray> expected;
+    for (int plan = 1; plan <= 4; ++plan)
+        for (const auto& [name, bytes] : before)
+            if (storedAt[plan - 1] && name.startsWith(QString::number(storedAt[plan - 1]) + '_'))
+                expected[renamed(name, storedAt[plan - 1], plan)] = bytes;
+    EXPECT_EQ(numberedFiles(), expected);
+}
+
 TEST(WorkspacePlans, SavingNoPlansWritesAnEmptyRegistry) {
     Opened opened("workspace/plan_save");
     ASSERT_TRUE(opened.workspace.savePlans({}).ok());
