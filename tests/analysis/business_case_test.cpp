@@ -61,6 +61,13 @@ TEST(BusinessCase, EffectiveAnnualRateOfAFlatRate) {
     EXPECT_FALSE(effectiveAnnualRate(3600, -1, 36));
     // A usurious loan still gets its rate: nearly 100% a month.
     EXPECT_NEAR(*effectiveAnnualRate(100, 100, 36), (std::pow(2.0, 12) - 1) * 100, 1e-3);
+    // The rate does not depend on the unit of money.
+    for (double unit : {1e-6, 0.01, 1000.0}) {
+        const std::optional<double> scaled =
+            effectiveAnnualRate(100000 * unit, flatTwelve.emi * unit, 36);
+        ASSERT_TRUE(scaled) << unit;
+        EXPECT_NEAR(*scaled, *rate, 1e-6) << unit;
+    }
 }
 
 TEST(BusinessCase, SplitsTheMarketByRespondentsInWholeBorrowers) {

@@ -135,6 +135,8 @@ TEST(RecordReading, TheScannerNeverReadsPastItsBytes) {
         {"1\r", {"1"}},
         {"\"a\"\r", {"a"}},
         {"1\r\n2", {"1", "2"}},
+        {"1\r2", {"1", "2"}},
+        {"\"a\"\r\"b\"", {"a", "b"}},
         {"\"a,b\",c", {"a,b", "c"}},
         {"a\r\n\r\n", {"a"}},
     };
