@@ -35,7 +35,7 @@ using namespace analysis;
 AnalysisWindow::AnalysisWindow(ui::Desk& desk, Workspace& workspace)
     : desk_(desk)
     , workspace_(workspace)
-    , exports_(std::make_unique<ExportFiles>(this, workspace.folder().path())) {
+    , exports_(std::make_unique<ExportFiles>(this, workspace.folderPath())) {
     setObjectName(QString::fromLatin1(names::window));
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QString::fromLatin1(names::outerTabs));
