@@ -153,6 +153,24 @@ TEST(PlanCodecs, ReadAndWriteTheFilesOfAPlan) {
     }
 }
 
+// Strategies of a plan whose audience has no segments (any more) keep no
+// segment estimates, whatever the files hold.
+TEST(PlanCodecs, AnAnalysisOverNoSegmentsKeepsNoSegmentEstimates) {
+    for (const CodecCase& c : readCases()) {
+        if (c.kind.value(0) != u"analysis"_s)
+            continue;
+        QByteArrayList parts = c.sections.at(QStringLiteral("file")).split('[');
+        parts.removeFirst();
+        ASSERT_EQ(parts.size(), 4);
+        auto body = [&](int i) { return parts[i].mid(parts[i].indexOf('\n') + 1); };
+        const std::vector<SavedStrategy> strategies =
+            plancodec::parseAnalysis({body(0), body(1), body(2), body(3)}, 0);
+        ASSERT_FALSE(strategies.empty()) << c.name.toStdString();
+        for (const SavedStrategy& strategy : strategies)
+            EXPECT_TRUE(strategy.segmentEstimates.empty()) << c.name.toStdString();
+    }
+}
+
 TEST(PlanCodecs, NamesTheFilesOfProjectsAudiencesAndProducts) {
     EXPECT_EQ(plancodec::segmentFileName(12), "12-segFile.lnd");
     // Project 1 with audience 12 and project 11 with audience 2 share their files.

@@ -177,6 +177,13 @@ TEST(WorkspaceAudiences, OnlyTheNextNumberAddsAndOnlyTheLastIsWithdrawn) {
     ASSERT_TRUE(workspace.saveAudience(2, {}).ok());
     EXPECT_EQ(ws.read("ta.lnd"), "1,\"Salaried, urban\",\"2\"\r\n2,\"Retired\",\"0\"\r\n");
     EXPECT_TRUE(ws.exists("2-segFile.lnd"));
+
+    // The first audience, when it is the only one, is the last too.
+    TempWorkspace other;
+    Workspace fresh{RecordFolder(other.path())};
+    ASSERT_TRUE(fresh.placeAudience(1, {"Only", "1"}));
+    EXPECT_TRUE(fresh.withdrawAudience(1));
+    EXPECT_EQ(fresh.nextAudienceNumber(), 1);
 }
 
 // Plans 1, 2 and 3 of the golden folder: plan 1 is deleted, 2 and 3 move up
