@@ -167,10 +167,11 @@ TEST_F(Workbooks, AreRefusedPastTheirLimits) {
 TEST(WorkbookText, EscapesOfFourHexadecimalDigitsAreDecoded) {
     const std::pair<const char*, const char*> cases[] = {
         {"plain", "plain"},       {"a_x000A_b", "a\nb"},  {"_x0041__x0061_", "Aa"},
-        {"_x004f__x004F_", "OO"}, {"_x0039_", "9"},       {"_x0030_", "0"},
-        {"_x004g_", "_x004g_"},   {"_x004G_", "_x004G_"}, {"_x00:0_", "_x00:0_"},
-        {"_x00/0_", "_x00/0_"},   {"_x00@0_", "_x00@0_"}, {"_x00`0_", "_x00`0_"},
-        {"_x004", "_x004"},       {"_x0041", "_x0041"},   {"x0041_", "x0041_"},
+        {"_x004f__x004F_", "OO"}, {"_x0039_", "9"},       {"_x00aA_", "\u00aa"},
+        {"_x00Aa_", "\u00aa"},    {"_x0030_", "0"},       {"_x004g_", "_x004g_"},
+        {"_x004G_", "_x004G_"},   {"_x00:0_", "_x00:0_"}, {"_x00/0_", "_x00/0_"},
+        {"_x00@0_", "_x00@0_"},   {"_x00`0_", "_x00`0_"}, {"_x004", "_x004"},
+        {"_x0041", "_x0041"},     {"x0041_", "x0041_"},
     };
     for (const auto& [escaped, plain] : cases)
         EXPECT_EQ(poll::unescapedText(QString::fromUtf8(escaped)), QString::fromUtf8(plain))
