@@ -9,6 +9,7 @@
 #include "widgets/grid_view.h"
 #include "widgets/guru_window.h"
 
+#include "support/file_dialogs.h"
 #include "support/golden.h"
 #include "support/message_boxes.h"
 #include "support/printing.h"
@@ -183,8 +184,7 @@ QString Scenario::run(const QString& step) {
             ASSERT_NE(files, nullptr);
             if (!filter.isEmpty())
                 files->selectNameFilter(filter);
-            files->selectFile(path);
-            static_cast<QDialog*>(files)->accept();
+            EXPECT_TRUE(chooseFile(files, path));
         });
     } else if (verb == "cancel") {
         dialogs.answers.push_back([](QDialog* dialog) { dialog->reject(); });

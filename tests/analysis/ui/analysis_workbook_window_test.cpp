@@ -3,6 +3,7 @@
 #include "analysis/ui/analysis_window_fixture.h"
 #include "analysis/workbook_cells.h"
 
+#include "support/file_dialogs.h"
 #include "support/message_boxes.h"
 #include "support/workbook_dump.h"
 #include "widgets/picture_copy.h"
@@ -41,9 +42,9 @@ public:
                 dialog->reject();
                 return;
             }
-            dialog->selectFile(ws_.filePath(names.front()));
+            const QString path = ws_.filePath(names.front());
             names.pop_front();
-            static_cast<QDialog*>(dialog)->accept();
+            EXPECT_TRUE(chooseFile(dialog, path));
         });
         timer_.start(5);
     }

@@ -7,6 +7,7 @@
 #include "poll/survey_import_support.h"
 #include "poll/ui/import_window_support.h"
 #include "poll/workbook_writer.h"
+#include "support/file_dialogs.h"
 #include "support/golden.h"
 #include "support/message_boxes.h"
 #include "support/printing.h"
@@ -52,9 +53,8 @@ TEST_F(ImportWindow, ImportedCountsSaveAsTypedCountsDo) {
     MessageBoxes boxes;
     QString shownReconciliation;
     const auto fileDialog = whenShown(QStringLiteral("dlgImportResponses"), [](QWidget* dialog) {
-        auto* files = static_cast<QFileDialog*>(dialog);
-        files->selectFile(surveyData(QStringLiteral("every_cell.csv")));
-        static_cast<QDialog*>(files)->accept();
+        EXPECT_TRUE(chooseFile(static_cast<QFileDialog*>(dialog),
+                               surveyData(QStringLiteral("every_cell.csv"))));
     });
     const auto page = whenShown(QStringLiteral("frmImportResponses"), [&](QWidget* page) {
         shownReconciliation = find<QLabel>("lblReconciliation", page)->text();
@@ -339,13 +339,10 @@ protected:
         boxes.answerNext(answer);
         const auto fileDialog =
             whenShown(QStringLiteral("dlgImportResponses"), [](QWidget* dialog) {
-                auto* files = static_cast<QFileDialog*>(dialog);
-                files->selectFile(surveyData(QStringLiteral("every_cell.csv")));
-                static_cast<QDialog*>(files)->accept();
-                // A dialog that stays open fails the test instead of hanging it.
-                if (dialog->isVisible()) {
+                if (!chooseFile(static_cast<QFileDialog*>(dialog),
+                                surveyData(QStringLiteral("every_cell.csv")))) {
                     ADD_FAILURE() << "the file dialog did not take the file";
-                    static_cast<QDialog*>(files)->reject();
+                    static_cast<QDialog*>(dialog)->reject();
                 }
             });
         const auto page = whenShown(QStringLiteral("frmImportResponses"), [](QWidget* page) {
