@@ -3,6 +3,7 @@
 #include "analysis/analysis_export.h"
 #include "analysis/analysis_names.h"
 #include "analysis/business_case.h"
+#include "analysis/business_case_rows.h"
 #include "analysis/table_texts.h"
 #include "poll/poll_tables.h"
 
@@ -177,57 +178,38 @@ void addCurve(spreadsheet::Workbook& book, const PlanAnalysis& analysis,
     sheet.charts.push_back(chart);
 }
 
-// The money of the current product (chosen: the own poll counts) and of
-// every strategy (chosen: its segment estimates).
+// The business case's rows as the Business case panel shows them: the
+// current product, then every strategy, with its customers per segment.
 void addBusinessCase(spreadsheet::Workbook& book, const PlanAnalysis& analysis,
                      const BusinessCase& inputs) {
     const int n = analysis.segmentCount();
-    std::vector<double> respondents(size_t(n), 0.0);
-    std::vector<double> own(size_t(n), 0.0);
-    for (int b = 0; b < brandCount; ++b) {
-        const auto& segments = analysis.poll().products[size_t(b)].segments;
-        for (int s = 0; s < n && size_t(s) < segments.size(); ++s)
-            for (const PollCount& count : segments[size_t(s)].features) {
-                respondents[size_t(s)] += count.value_or(0);
-                if (b == 0)
-                    own[size_t(s)] += count.value_or(0);
-            }
-    }
-    PerFeature<double> current{};
-    for (int f = 0; f < featureCount; ++f)
-        current[size_t(f)] = analysis.details().own().features[size_t(f)].value;
-
     Sheet& sheet = book.addSheet(tr("Business Case"));
-    const QStringList headings{
+    QStringList headings{
         tr("Product"),         tr("Customers"), tr("Market share"), tr("Loan volume"),
         tr("Margin per loan"), tr("Profit"),    tr("Gain"),         tr("Effective annual rate %")};
+    for (int s = 0; s < n; ++s)
+        headings << analysis.segments()[size_t(s)];
     for (int c = 0; c < headings.size(); ++c)
         sheet.at(0, c) = Cell::ofText(headings[c], true);
-    double currentProfit = 0;
-    const auto putRow = [&](int row, const QString& name, const PerFeature<double>& values,
-                            const std::vector<double>& chosen) {
-        const LoanTerms terms = loanTerms(values);
-        const MoneyForecast money = moneyForecast(inputs, terms, respondents, chosen);
-        if (row == 1)
-            currentProfit = money.profit;
-        sheet.at(row, 0) = Cell::ofText(name);
+    const std::vector<BusinessCaseRow> rows = businessCaseRows(analysis, inputs);
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const BusinessCaseRow& line = rows[r];
+        const MoneyForecast& money = line.money;
+        const int row = int(r) + 1;
+        sheet.at(row, 0) = Cell::ofText(
+            line.strategy == 0 ? tr("Current product") : names::strategyLabel().arg(line.strategy));
         sheet.at(row, 1) = Cell::ofNumber(money.customers, u"#,##0"_s);
         sheet.at(row, 2) = Cell::ofNumber(money.marketShare, u"0.0%"_s);
         sheet.at(row, 3) = Cell::ofNumber(money.volume, u"#,##0"_s);
         sheet.at(row, 4) = Cell::ofNumber(money.marginPerLoan, u"#,##0.00"_s);
         sheet.at(row, 5) = Cell::ofNumber(money.profit, u"#,##0"_s);
-        sheet.at(row, 6) = Cell::ofNumber(money.profit - currentProfit, u"#,##0"_s);
-        if (const auto rate = effectiveAnnualRate(terms.loanValue, terms.emi, terms.period))
-            sheet.at(row, 7) = Cell::ofNumber(*rate, u"0.00"_s);
-    };
-    putRow(1, tr("Current product"), current, own);
-    const std::vector<Strategy>& strategies = analysis.strategies();
-    for (size_t k = 0; k < strategies.size(); ++k) {
-        std::vector<double> chosen(size_t(n), 0.0);
-        for (int s = 0; s < n && size_t(s) < strategies[k].segmentEstimates.size(); ++s)
-            chosen[size_t(s)] = strategies[k].segmentEstimates[size_t(s)].value_or(0);
-        putRow(int(k) + 2, names::strategyLabel().arg(k + 1), strategies[k].values, chosen);
+        sheet.at(row, 6) = Cell::ofNumber(line.gain, u"#,##0"_s);
+        if (line.effectiveRate)
+            sheet.at(row, 7) = Cell::ofNumber(*line.effectiveRate, u"0.00"_s);
+        for (size_t s = 0; s < money.customersBySegment.size() && int(s) < n; ++s)
+            sheet.at(row, 8 + int(s)) = Cell::ofNumber(money.customersBySegment[s], u"#,##0"_s);
     }
+    const std::vector<Strategy>& strategies = analysis.strategies();
 
     // The figures it was worked out from, below.
     int row = int(strategies.size()) + 3;
