@@ -83,6 +83,9 @@ TEST_F(AnalysisWorkbook, ChartsPointAtTheComparisonCells) {
         expected << u"series 'Comparison'!$%1$7 'Comparison'!$A$8:$A$9 'Comparison'!$%1$8:$%1$9"_s
                         .arg(QLatin1String(c));
     EXPECT_EQ(charts, expected);
+    // Below the tables and their note (the last row used is 10), one under
+    // the other.
+    EXPECT_EQ(written().anchors(u"Comparison"_s), QStringList({u"A12"_s, u"A38"_s}));
 }
 
 // The poll tables with their totals, the brands' details and the curve as
@@ -98,6 +101,13 @@ TEST_F(AnalysisWorkbook, PollTablesBrandsAndCurveAreNumbers) {
               QStringList({"s Product 1", "s Brand 1", "-", "n 12", "n 25000", "n 600000", "n 85",
                            "n 180", "n 6000", "n 3"}));
     EXPECT_EQ(book.row(u"Sensitivity"_s, 0).mid(0, 2), QStringList({"s Value", "s Respondents"}));
+    // What the curve is of, beside it; its chart under that.
+    const char* labels[] = {"Feature", "Segment", "Vertex"};
+    for (int r = 0; r < 3; ++r) {
+        EXPECT_EQ(book.text(u"Sensitivity"_s, r, 3), QString::fromLatin1(labels[r]));
+        EXPECT_TRUE(book.bold(u"Sensitivity"_s, r, 3)) << labels[r];
+    }
+    EXPECT_EQ(book.anchors(u"Sensitivity"_s), QStringList(u"D5"_s));
     EXPECT_EQ(book.row(u"Sensitivity"_s, 11).value(1),
               u"n %1"_s.arg(curve.points.back().respondents));
     EXPECT_EQ(book.charts(u"Sensitivity"_s).value(1),

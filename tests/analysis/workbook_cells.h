@@ -56,6 +56,8 @@ public:
                 sheets_ << sheet;
             } else if (line.startsWith(u"freeze "_s)) {
                 freeze_[sheet] = line.mid(7);
+            } else if (line.startsWith(u"anchor "_s)) {
+                anchors_[sheet] << line.mid(7);
             } else if (line.startsWith(u"chart "_s) || line.startsWith(u"series "_s)) {
                 charts_[sheet] << line;
             } else if (const auto m = cellLine.match(line); m.hasMatch()) {
@@ -81,6 +83,14 @@ public:
     }
     QStringList charts(const QString& sheet) const {
         return charts_.count(sheet) ? charts_.at(sheet) : QStringList();
+    }
+    // The cell under each chart's top left corner, in the charts' order.
+    QStringList anchors(const QString& sheet) const {
+        return anchors_.count(sheet) ? anchors_.at(sheet) : QStringList();
+    }
+    bool bold(const QString& sheet, int row, int column) const {
+        const Cell* c = at(sheet, row, column);
+        return c && c->bold;
     }
     QString text(const QString& sheet, int row, int column) const {
         const Cell* c = at(sheet, row, column);
@@ -157,6 +167,7 @@ private:
     QStringList sheets_;
     std::map<QString, QString> freeze_;
     std::map<QString, QStringList> charts_;
+    std::map<QString, QStringList> anchors_;
     std::map<QString, std::map<std::pair<int, int>, Cell>> cells_;
 };
 

@@ -6,6 +6,7 @@ line per fact, so that tests compare it with an expected text:
   CELL n VALUE FORMAT [bold]        a number cell
   CELL s TEXT [bold]                a text cell
   chart KIND TITLE
+  anchor CELL                       the cell under the chart's top left corner
   series NAME CATEGORIES VALUES     references as written in the chart
 """
 import sys
@@ -48,6 +49,8 @@ def main(path):
                     print(cell.coordinate, cell.data_type, str(cell.value).replace("\n", "\\n") + bold)
         for chart in sheet._charts:
             print("chart", type(chart).__name__, text_of(chart.title))
+            corner = chart.anchor._from
+            print("anchor", openpyxl.utils.get_column_letter(corner.col + 1) + str(corner.row + 1))
             for series in chart.series:
                 name = series.tx.strRef.f if series.tx.strRef is not None else series.tx.v
                 print("series", name, ref(series.cat), ref(series.val))
