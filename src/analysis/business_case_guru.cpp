@@ -16,7 +16,7 @@ QString tr(const char* source) {
     return QCoreApplication::translate("BusinessCaseGuru", source);
 }
 
-using analysis::effectiveRateText;
+using analysis::effectiveRatePercent;
 using analysis::moneyText;
 using analysis::rateText;
 
@@ -41,10 +41,10 @@ QString aboutBusinessCase(const std::optional<BusinessCase>& inputs, const QStri
         text += tr(" Enter the borrowers of each segment (or one total market and Split), the "
                    "average loan, the cost of funds and the acquisition cost, then Save.");
     }
+    const auto rate = [&](int brand) { return effectiveRatePercent(rates[size_t(brand)]); };
     text += tr(" A flat-rate EMI costs more than its rate says: the effective annual rate of %1 "
-               "is %2%, of %3 %4% and of %5 %6%.")
-                .arg(brands.value(0), effectiveRateText(rates[0]), brands.value(1),
-                     effectiveRateText(rates[1]), brands.value(2), effectiveRateText(rates[2]));
+               "is %2, of %3 %4 and of %5 %6.")
+                .arg(brands.value(0), rate(0), brands.value(1), rate(1), brands.value(2), rate(2));
     return text;
 }
 

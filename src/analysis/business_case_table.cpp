@@ -50,6 +50,10 @@ QString effectiveRateText(const std::optional<double>& percent) {
     return percent ? rateText(*percent) : tr("none");
 }
 
+QString effectiveRatePercent(const std::optional<double>& percent) {
+    return percent ? rateText(*percent) + u'%' : tr("none");
+}
+
 QStringList businessCaseHeadings(const SegmentDescriptions& segments) {
     QStringList headings{tr("Product"),
                          tr("Customers"),

@@ -21,6 +21,8 @@ QString businessCaseRowName(const BusinessCaseRow& row);
 QString moneyText(double value);
 QString rateText(double percent);
 QString effectiveRateText(const std::optional<double>& percent);
+// The same with its per cent sign ("14.38%"), "none" without.
+QString effectiveRatePercent(const std::optional<double>& percent);
 
 // The headings: the row's name, customers, market share, volume, margin per
 // loan, profit, gain, effective annual rate, the three 90% intervals, then

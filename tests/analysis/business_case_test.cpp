@@ -2,7 +2,12 @@
 // flat 12% over 36 months (EMI 3,777.78), 80% of it lent on average, funds at
 // 6% a year, 100 to win a customer and 500 of freebies.
 #include "analysis/business_case.h"
+#include "analysis/business_case_guru.h"
 #include "workspace/plan_codecs.h"
+
+#include "support/golden.h"
+#include "support/printing.h"
+#include "support/workspace.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +15,7 @@
 
 using namespace lendora;
 using namespace lendora::analysis;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -139,6 +145,23 @@ TEST(BusinessCaseFile, KeepsItsInputsAndRefusesWhatItDidNotWrite) {
     };
     for (const QByteArray& file : bad)
         EXPECT_FALSE(plancodec::parseBusinessCase(file)) << file.constData();
+}
+
+// The Guru on the panel names the brands with their own rates (or "none"),
+// and the inputs as stored.
+TEST(BusinessCaseGuru, NamesEachBrandWithItsOwnRate) {
+    const QStringList brands{u"DreamHome"_s, u"CityHome"_s, u"RuralNest"_s};
+    const PerBrand<std::optional<double>> rates{14.375, 16.2449, std::nullopt};
+    const QStringList shown{
+        guru::aboutBusinessCase(std::nullopt, brands, rates),
+        guru::aboutBusinessCase(BusinessCase{{1200, 0, 35}, 62.5, 7.25, 150}, brands, rates),
+    };
+    const QStringList expected = QString::fromUtf8(test::readFile(test::dataFolder(u"analysis"_s) +
+                                                                  u"/business_case_guru.txt"_s))
+                                     .split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(expected.size(), shown.size());
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(shown[i].toStdString(), expected[i].toStdString());
 }
 
 } // namespace

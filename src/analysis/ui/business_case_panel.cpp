@@ -145,7 +145,7 @@ void BusinessCasePanel::setSession(AnalysisSession* session) {
     const auto rates = brandEffectiveRates(details);
     QStringList parts;
     for (int b = 0; b < brandCount; ++b)
-        parts << tr("%1 %2%").arg(brands.value(b), effectiveRateText(rates[size_t(b)]));
+        parts << tr("%1 %2").arg(brands.value(b), effectiveRatePercent(rates[size_t(b)]));
     rates_->setText(tr("Effective annual rate: %1").arg(parts.join(u", "_s)));
 
     // A field per segment, named by its description.

@@ -24,8 +24,8 @@ QString ratesText(const ProjectDetails& details) {
     for (int b = 0; b < brandCount; ++b) {
         const QString name = analysis::brandName(details, b);
         if (!name.isEmpty())
-            parts << QCoreApplication::translate("BasicDetailsViewer", "%1 %2%")
-                         .arg(shownText(name), analysis::effectiveRateText(rates[size_t(b)]));
+            parts << QCoreApplication::translate("BasicDetailsViewer", "%1 %2")
+                         .arg(shownText(name), analysis::effectiveRatePercent(rates[size_t(b)]));
     }
     if (parts.isEmpty())
         return {};
