@@ -171,7 +171,8 @@ TEST(WorkbookText, EscapesOfFourHexadecimalDigitsAreDecoded) {
         {"_x00Aa_", "\u00aa"},    {"_x0030_", "0"},       {"_x004g_", "_x004g_"},
         {"_x004G_", "_x004G_"},   {"_x00:0_", "_x00:0_"}, {"_x00/0_", "_x00/0_"},
         {"_x00@0_", "_x00@0_"},   {"_x00`0_", "_x00`0_"}, {"_x004", "_x004"},
-        {"_x0041", "_x0041"},     {"x0041_", "x0041_"},
+        {"_x0041", "_x0041"},     {"x0041_", "x0041_"},   {"ax0041_", "ax0041_"},
+        {"_y0041_", "_y0041_"},
     };
     for (const auto& [escaped, plain] : cases)
         EXPECT_EQ(poll::unescapedText(QString::fromUtf8(escaped)), QString::fromUtf8(plain))
