@@ -1,5 +1,8 @@
 #include "poll/survey_import_support.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using namespace lendora;
@@ -57,6 +60,19 @@ TEST(SurveyCounting, NoMatchingSegmentCountsNobody) {
     const ImportMapping mapping = defaultMapping(*imported.file.responses, planChoices());
     EXPECT_EQ(mapping[Role::Segment].column, -1);
     EXPECT_EQ(mapping[Role::Product].column, 2);
+}
+
+// A survey of one respondent is a survey: the default mapping takes its
+// columns and counts the respondent.
+TEST(SurveyCounting, OneRespondentIsCounted) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("one.csv"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Segment,Product,Feature\r\n\"Salaried, 25 to 40\",Product 2,Interest\r\n");
+    file.close();
+    const Imported imported = importFile(path);
+    EXPECT_EQ(imported.counts.reconciliation.counted, 1);
 }
 
 // The sample export of the examples counts into the demo plan with the
