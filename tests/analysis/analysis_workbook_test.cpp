@@ -139,14 +139,19 @@ TEST_F(AnalysisWorkbook, BusinessCaseOnlyWhenStoredAndSound) {
 }
 
 // Nothing added yet: the tables' headings, no charts, nothing that fails.
+// A brand without a name gets its poll sheet by its place.
 TEST_F(AnalysisWorkbook, APlanWithoutStrategiesHasNoCharts) {
-    PlanAnalysis empty(usualDetails(), segmentNames(2), plan.poll(), {}, false);
+    ProjectDetails details = usualDetails();
+    details.brands[2].brand.clear();
+    PlanAnalysis empty(details, segmentNames(2), plan.poll(), {}, false);
     const spreadsheet::WrittenWorkbook book =
         spreadsheet::writeWorkbook(analysisWorkbook({&empty, nullptr, nullptr, nullptr, {}}));
     ASSERT_TRUE(book.error.isEmpty()) << book.error.toStdString();
     const WorkbookCells cells(lendora::test::dumpWorkbook(book.bytes));
     EXPECT_EQ(cells.charts(u"Comparison"_s), QStringList());
     EXPECT_FALSE(cells.sheets().contains(u"Detailed Estimates"_s));
+    EXPECT_EQ(cells.sheets().mid(1, 3),
+              QStringList({"Poll Brand 0", "Poll Brand 1", "Poll Product 3"}));
 }
 
 TEST(ExportedCell, NumbersBecomeNumberCellsAndNothingElseDoes) {
