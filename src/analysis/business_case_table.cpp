@@ -1,6 +1,7 @@
 #include "analysis/business_case_table.h"
 
 #include "analysis/analysis_session.h"
+#include "analysis/forecast_inputs.h"
 #include "storage/numbers.h"
 #include "storage/shown_text.h"
 
@@ -52,6 +53,15 @@ QString effectiveRateText(const std::optional<double>& percent) {
 
 QString effectiveRatePercent(const std::optional<double>& percent) {
     return percent ? rateText(*percent) + u'%' : tr("none");
+}
+
+QString effectiveRatesLine(const ProjectDetails& details) {
+    const auto rates = brandEffectiveRates(details);
+    QStringList parts;
+    for (int b = 0; b < brandCount; ++b)
+        if (const QString name = brandName(details, b); !name.isEmpty())
+            parts << tr("%1 %2").arg(shownText(name), effectiveRatePercent(rates[size_t(b)]));
+    return parts.isEmpty() ? QString() : tr("Effective annual rate: %1").arg(parts.join(u", "));
 }
 
 QStringList businessCaseHeadings(const SegmentDescriptions& segments) {

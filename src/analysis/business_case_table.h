@@ -23,6 +23,9 @@ QString rateText(double percent);
 QString effectiveRateText(const std::optional<double>& percent);
 // The same with its per cent sign ("14.38%"), "none" without.
 QString effectiveRatePercent(const std::optional<double>& percent);
+// "Effective annual rate: Easy Home 23.39%, ...": what each named brand's EMI
+// really costs a borrower; empty when no brand has a name.
+QString effectiveRatesLine(const ProjectDetails& details);
 
 // The headings: the row's name, customers, market share, volume, margin per
 // loan, profit, gain, effective annual rate, the three 90% intervals, then

@@ -141,12 +141,7 @@ void BusinessCasePanel::setSession(AnalysisSession* session) {
     connect(session, &AnalysisSession::businessCaseChanged, this, &BusinessCasePanel::redraw);
 
     const ProjectDetails& details = session->analysis().details();
-    const QStringList brands = brandNames(details);
-    const auto rates = brandEffectiveRates(details);
-    QStringList parts;
-    for (int b = 0; b < brandCount; ++b)
-        parts << tr("%1 %2").arg(brands.value(b), effectiveRatePercent(rates[size_t(b)]));
-    rates_->setText(tr("Effective annual rate: %1").arg(parts.join(u", "_s)));
+    rates_->setText(effectiveRatesLine(details));
 
     // A field per segment, named by its description.
     for (QLineEdit* field : borrowers_)
