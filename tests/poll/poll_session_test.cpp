@@ -84,7 +84,7 @@ TEST_F(Session, ZeroCountsAreRefusedFieldByField) {
     QSignalSpy focus(&s, &PollSession::focusRequested);
     for (int product : {0, 1}) {
         for (int f = 1; f <= 7; ++f) {
-            for (const QString& refused : {"0", "", "abc"}) {
+            for (const char* refused : {"0", "", "abc"}) {
                 s.setFieldText(product, f, refused);
                 EXPECT_EQ(s.confirmField(product, f), fieldMessage(product, f));
                 EXPECT_EQ(focus.takeLast(), QVariantList({product, f}));
@@ -202,7 +202,8 @@ TEST_F(Session, CompletionIsRecordedOnlyOnceOnDisk) {
     EXPECT_EQ(ws.read("11_11.lnd"), "1,\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"7\"\r\n"
                                     "2,\"2\",\"2\",\"2\",\"2\",\"2\",\"2\",\"2\",\"14\"\r\n");
     workspace.setReadOnly();
-    EXPECT_FALSE(s.save(0).ok());
+    EXPECT_EQ(s.save(0).reason, "the folder was opened read-only, because another copy of "
+                                "Lendora works in it");
     EXPECT_FALSE(s.entry(0).onDisk);
     EXPECT_EQ(s.completion(), (PollCompletion{{false, true, false}}));
     EXPECT_FALSE(ws.exists("11_01.lnd"));

@@ -79,6 +79,7 @@ TEST_F(BusinessCaseWindowTest, InputsSavedAreShownWhenThePlanIsOpenedAgain) {
     open(1);
     showBusinessCase();
     EXPECT_EQ(borrowerTexts(), (QStringList{"4394", "3655", "1951"}));
+    EXPECT_EQ(input("txtMarketSize")->text(), "10000") << "the stored borrowers' total";
     EXPECT_EQ(input("txtAverageLoan")->text(), "80");
     EXPECT_EQ(input("txtCostOfFunds")->text(), "6");
     EXPECT_EQ(input("txtAcquisitionCost")->text(), "100");
