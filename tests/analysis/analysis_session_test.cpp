@@ -179,6 +179,7 @@ TEST_F(Session, APollSavedForThePlanReachesIt) {
     EXPECT_EQ(plan.estimates()->segments[0].features[0], after.segments[0].features[0]);
     EXPECT_NE(after.segments[0].features[0], before.segments[0].features[0]);
     EXPECT_EQ(session->intervals(), nullptr) << "the intervals are drawn afresh";
+    EXPECT_EQ(session->intervalsResampled(), nullptr) << "nor the earlier counts' resamples";
     waitForIntervals();
 
     EXPECT_EQ(session->add(values), 3);
