@@ -108,6 +108,15 @@ TEST_F(PlanWindow, SelectionsAddPlansUntilAPairIsTakenAndSaveWritesThem) {
     auto* all = find("frmProjects", mother);
     EXPECT_EQ(shownRows(find<ui::GridView>("MSFG_ProjectPlans", all)), 4);
     EXPECT_EQ(rowTexts(find<ui::GridView>("MSFG_Projects", all), 3).last(), "Active");
+
+    // Every plan just saved, the last one too, keeps its files when a later
+    // save numbers the plans anew.
+    ws.write("3_0bc.lnd", "the last plan's business case");
+    deletePlan(1);
+    click(button("cmdSave"));
+    EXPECT_EQ(ws.exists("2_0bc.lnd") ? ws.read("2_0bc.lnd") : "none",
+              "the last plan's business case");
+    EXPECT_FALSE(ws.exists("3_0bc.lnd"));
 }
 
 TEST_F(PlanWindow, PlansWithPollDataAreFinalAndEditRefusesADuplicate) {
