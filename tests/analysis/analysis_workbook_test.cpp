@@ -2,6 +2,7 @@
 
 #include "analysis/analysis_export.h"
 #include "analysis/analysis_fixtures.h"
+#include "analysis/business_case_rows.h"
 #include "analysis/workbook_cells.h"
 
 #include "support/workbook_dump.h"
@@ -133,6 +134,23 @@ TEST_F(AnalysisWorkbook, BusinessCaseOnlyWhenStoredAndSound) {
                          500.0 * segments[7].value(2).toDouble() / 127;
     EXPECT_NEAR(book.number(u"Business Case"_s, 2, 1), first, 1e-9);
     EXPECT_EQ(book.text(u"Business Case"_s, 2, 0), u"Strategy 1"_s);
+    // Every row holds the business case's own figures, each in its column.
+    inputs.costOfFunds = 9; // present values below the instalments
+    const WorkbookCells priced = written(inputs);
+    const std::vector<BusinessCaseRow> rows = businessCaseRows(plan, inputs);
+    ASSERT_EQ(rows.size(), 3u);
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const MoneyForecast& m = rows[r].money;
+        ASSERT_TRUE(rows[r].effectiveRate);
+        std::vector<double> expected{m.customers,           m.marketShare, m.volume,
+                                     m.marginPerLoan,       m.profit,      rows[r].gain,
+                                     *rows[r].effectiveRate};
+        expected.insert(expected.end(), m.customersBySegment.begin(), m.customersBySegment.end());
+        for (size_t c = 0; c < expected.size(); ++c)
+            EXPECT_NEAR(priced.number(u"Business Case"_s, int(r) + 1, int(c) + 1), expected[c],
+                        1e-9 * std::max(1.0, std::abs(expected[c])))
+                << "row " << r + 1 << ", column " << c + 1;
+    }
 
     inputs.averageLoanPercent = 0; // refused: no average loan
     EXPECT_FALSE(written(inputs).sheets().contains(u"Business Case"_s));
