@@ -51,6 +51,9 @@ TEST_F(BusinessCaseWindowTest, InputsSavedAreShownWhenThePlanIsOpenedAgain) {
     start();
     open(1);
     showBusinessCase();
+    EXPECT_TRUE(mother->guru().text().startsWith("The business case turns respondents into "
+                                                 "customers and money. Each segment's share of "
+                                                 "respondents choosing Easy Home "));
     EXPECT_EQ(borrowerTexts(), (QStringList{"", "", ""}));
     EXPECT_EQ(tableRows(), 0);
     EXPECT_EQ(find<QLabel>("lblEffectiveRates", window)->text(),
