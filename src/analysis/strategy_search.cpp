@@ -119,6 +119,8 @@ struct FeatureForecast {
     // The customers of these estimates were no share held within 0 and 1:
     // the sum of M_s e_s / r_s.
     double unheldCustomers = 0;
+    // Its terms M_s (e_s / r_s), for the fastest feature of the walk only.
+    std::vector<double> unheldBySegment;
 };
 using Forecasts = std::array<const FeatureForecast*, featureCount>;
 
@@ -164,7 +166,7 @@ public:
                 FeatureForecast& own = ownForecasts_[size_t(f)];
                 for (int r = 0; r < segments; ++r)
                     own.segments.push_back(toWhole(brandCounts(poll, r, f)[0]));
-                own.unheldCustomers = unheldCustomersOf(own.segments);
+                knowUnheldCustomers(f, own);
             }
             knowFastRange();
         }
@@ -265,13 +267,18 @@ private:
             if (changed >= 1)
                 sortSegments(rest);
             // The segments whose share stays within 0 and 1 whatever the
-            // fastest feature's value count by their weighted sums; the
-            // others one by one.
-            double customers = restLinear_ + forecasts[size_t(walkOrder[0])]->unheldCustomers;
-            for (size_t r : clamping_)
-                customers +=
-                    customersOfSegment(r) - borrowers_[r] * (fastest[r] * perRespondent_[r]);
-            addCandidate(s, customers);
+            // fastest feature's value count by their weighted sums, those
+            // held at 0 or at 1 throughout by that alone; only the others
+            // one by one.
+            const FeatureForecast& fast = *forecasts[size_t(walkOrder[0])];
+            const double* unheld = fast.unheldBySegment.data();
+            double held = 0;
+            for (size_t r : held_)
+                held += unheld[r];
+            double mixed = 0;
+            for (size_t r : mixed_)
+                mixed += customersOfSegment(r) - unheld[r];
+            addCandidate(s, restLinear_ + fast.unheldCustomers - held + mixed);
             return;
         }
         // Four sums in turn, so that each addition need not wait for the last.
@@ -289,9 +296,21 @@ private:
     }
     void addCandidate(Suggestion& s, double customers) {
         s.customers = customers;
-        s.profit = customers * marginPerLoan(*money_, loanTerms(s.values));
+        s.profit = customers * margin(s.values);
         if (!ascent_ || recorded_.insert(s.values).second)
             candidates_.push_back({s.values, s.customers, s.profit});
+    }
+    // marginPerLoan, its present value worked out once for a run of
+    // strategies with the same loan value, period and EMI.
+    double margin(const FeatureValues& values) {
+        LoanTerms terms = loanTerms(values);
+        const double freebies = terms.freebies;
+        terms.freebies = 0;
+        if (!marginTerms_ || !(*marginTerms_ == terms)) {
+            marginTerms_ = terms;
+            instalmentsLessLoan_ = instalmentsLessLoan(*money_, terms);
+        }
+        return marginAfter(*money_, instalmentsLessLoan_, freebies);
     }
     // The lowest and highest estimate of every segment over the values the
     // fastest feature of the walk takes (a grid of at most 4096 values).
@@ -312,24 +331,40 @@ private:
         }
         fastRangeKnown_ = true;
     }
-    // For the sum of the other features' estimates: which segments' shares
-    // may leave 0 to 1 as the fastest feature moves, and the weighted sum of
-    // the others.
+    // For the sum of the other features' estimates, as the fastest feature
+    // moves: the segments whose share stays within 0 and 1 (their weighted
+    // sum kept), those held at 0 or at 1 throughout (the borrowers of the
+    // latter kept) and the others, whose share may leave 0 to 1.
     void sortSegments(const std::vector<double>& rest) {
-        clamping_.clear();
+        held_.clear();
+        mixed_.clear();
         restLinear_ = 0;
+        double heldAtOne = 0;
         for (size_t r = 0; r < rest.size(); ++r) {
-            if (rest[r] + fastLow_[r] >= 0 && (rest[r] + fastHigh_[r]) * perRespondent_[r] <= 1)
+            const double lowest = rest[r] + fastLow_[r];
+            const double highest = rest[r] + fastHigh_[r];
+            if (lowest >= 0 && highest * perRespondent_[r] <= 1) {
                 restLinear_ += borrowers_[r] * (rest[r] * perRespondent_[r]);
-            else
-                clamping_.push_back(r);
+            } else if (highest <= 0 || lowest * perRespondent_[r] >= 1) {
+                held_.push_back(r);
+                if (highest > 0)
+                    heldAtOne += borrowers_[r];
+            } else {
+                mixed_.push_back(r);
+            }
         }
+        restLinear_ += heldAtOne;
     }
-    double unheldCustomersOf(const std::vector<double>& estimates) const {
-        double customers = 0;
-        for (size_t r = 0; r < estimates.size(); ++r)
-            customers += borrowers_[r] * (estimates[r] * perRespondent_[r]);
-        return customers;
+    // The customers of the estimates were no share held, and for the
+    // fastest feature of the walk each segment's term of that sum.
+    void knowUnheldCustomers(int f, FeatureForecast& forecast) const {
+        const std::vector<double>& estimates = forecast.segments;
+        for (size_t r = 0; r < estimates.size(); ++r) {
+            const double term = borrowers_[r] * (estimates[r] * perRespondent_[r]);
+            forecast.unheldCustomers += term;
+            if (f == walkOrder[0])
+                forecast.unheldBySegment.push_back(term);
+        }
     }
 
     // The feature's total at v, and each segment's estimate when customers
@@ -349,12 +384,13 @@ private:
             if (money_) {
                 // The total is the sum of the segments' estimates, as forecastAt forms it.
                 const BrandPoints x = brandValues(details_, f);
+                forecast.segments.reserve(size_t(segments_));
                 for (int r = 0; r < segments_; ++r) {
                     const std::int32_t estimate = estimateCount(x, brandCounts(poll_, r, f), v);
                     forecast.segments.push_back(estimate);
                     forecast.total += estimate;
                 }
-                forecast.unheldCustomers = unheldCustomersOf(forecast.segments);
+                knowUnheldCustomers(f, forecast);
             } else {
                 forecast.total = featureForecast(f, v, true);
             }
@@ -413,8 +449,13 @@ private:
     bool fastRangeKnown_ = false;
     std::vector<double> fastLow_;
     std::vector<double> fastHigh_;
-    std::vector<size_t> clamping_; // segments whose share may leave 0 to 1
-    double restLinear_ = 0;        // the weighted sum of the others' estimates
+    std::vector<size_t> held_;  // segments whose share stays at 0 or at 1
+    std::vector<size_t> mixed_; // segments whose share may leave 0 to 1
+    // The weighted sum of the others' estimates where shares stay within 0
+    // and 1, and the borrowers where they stay at 1.
+    double restLinear_ = 0;
+    std::optional<LoanTerms> marginTerms_; // without freebies
+    double instalmentsLessLoan_ = 0;
     std::vector<Candidate> candidates_;
     std::set<FeatureValues> recorded_;
 };
