@@ -116,11 +116,6 @@ constexpr std::array<int, featureCount> walkOrder{
 struct FeatureForecast {
     std::int64_t total = 0;
     std::vector<double> segments;
-    // The customers of these estimates were no share held within 0 and 1:
-    // the sum of M_s e_s / r_s.
-    double unheldCustomers = 0;
-    // Its terms M_s (e_s / r_s), for the fastest feature of the walk only.
-    std::vector<double> unheldBySegment;
 };
 using Forecasts = std::array<const FeatureForecast*, featureCount>;
 
@@ -166,7 +161,6 @@ public:
                 FeatureForecast& own = ownForecasts_[size_t(f)];
                 for (int r = 0; r < segments; ++r)
                     own.segments.push_back(toWhole(brandCounts(poll, r, f)[0]));
-                knowUnheldCustomers(f, own);
             }
             knowFastRange();
         }
@@ -216,7 +210,7 @@ public:
             s.total += features[size_t(f)]->total;
         }
         if (money_)
-            addMoney(s, features);
+            addMoney(s, features, size_t(point[walkOrder[0]]));
         return s;
     }
 
@@ -242,7 +236,7 @@ private:
     // segments' estimates are summed from the slowest moving feature of the
     // walk (walkOrder) down, and each partial sum is kept for as long as the
     // features it covers stay: most steps only add the fastest feature's.
-    void addMoney(Suggestion& s, const Forecasts& forecasts) {
+    void addMoney(Suggestion& s, const Forecasts& forecasts, size_t fastIndex) {
         std::array<const double*, featureCount> estimates{};
         for (int j = 0; j < featureCount; ++j)
             estimates[size_t(j)] = forecasts[size_t(walkOrder[size_t(j)])]->segments.data();
@@ -258,29 +252,34 @@ private:
             partialFrom_[size_t(j)] = add;
         }
         const std::vector<double>& rest = partial_[1];
+        if (fastRangeKnown_) {
+            if (changed >= 1) {
+                sortSegments(rest);
+                runKnown_ = false;
+            }
+            // A walk meets every value of the fastest feature in turn: the
+            // customers of all of them at once, in the same sums.
+            if (!ascent_) {
+                if (!runKnown_)
+                    knowRun(rest);
+                addCandidate(s, runCustomers_[fastIndex]);
+                return;
+            }
+            const size_t values = fastUnheld_.size();
+            double held = 0;
+            for (size_t r : held_)
+                held += fastTerms_[r * values + fastIndex];
+            double mixed = 0;
+            for (size_t r : mixed_)
+                mixed += mixedTerm(r, rest[r], r * values + fastIndex);
+            addCandidate(s, restLinear_ + fastUnheld_[fastIndex] - held + mixed);
+            return;
+        }
         const double* fastest = estimates[0];
         const auto customersOfSegment = [&](size_t r) {
             const double share = (rest[r] + fastest[r]) * perRespondent_[r];
             return borrowers_[r] * std::min(std::max(share, 0.0), 1.0);
         };
-        if (fastRangeKnown_) {
-            if (changed >= 1)
-                sortSegments(rest);
-            // The segments whose share stays within 0 and 1 whatever the
-            // fastest feature's value count by their weighted sums, those
-            // held at 0 or at 1 throughout by that alone; only the others
-            // one by one.
-            const FeatureForecast& fast = *forecasts[size_t(walkOrder[0])];
-            const double* unheld = fast.unheldBySegment.data();
-            double held = 0;
-            for (size_t r : held_)
-                held += unheld[r];
-            double mixed = 0;
-            for (size_t r : mixed_)
-                mixed += customersOfSegment(r) - unheld[r];
-            addCandidate(s, restLinear_ + fast.unheldCustomers - held + mixed);
-            return;
-        }
         // Four sums in turn, so that each addition need not wait for the last.
         double sum0 = 0, sum1 = 0, sum2 = 0, sum3 = 0;
         size_t r = 0;
@@ -293,6 +292,33 @@ private:
         for (; r < rest.size(); ++r)
             sum0 += customersOfSegment(r);
         addCandidate(s, (sum0 + sum1) + (sum2 + sum3));
+    }
+    // What segment r adds beyond its unheld term when the share may leave
+    // 0 to 1: the held customers less that term (`at`: the fastest
+    // feature's value in the tables).
+    double mixedTerm(size_t r, double rest, size_t at) const {
+        const double share = (rest + fastEstimates_[at]) * perRespondent_[r];
+        return borrowers_[r] * std::min(std::max(share, 0.0), 1.0) - fastTerms_[at];
+    }
+    // The customers of every value of the fastest feature with the others'
+    // estimates summed in `rest`: each value's sums in the order of a single
+    // strategy's, each segment's terms in a row.
+    void knowRun(const std::vector<double>& rest) {
+        const size_t values = fastUnheld_.size();
+        runHeld_.assign(values, 0.0);
+        runMixed_.assign(values, 0.0);
+        for (size_t r : held_) {
+            const double* terms = &fastTerms_[r * values];
+            for (size_t i = 0; i < values; ++i)
+                runHeld_[i] += terms[i];
+        }
+        for (size_t r : mixed_)
+            for (size_t i = 0; i < values; ++i)
+                runMixed_[i] += mixedTerm(r, rest[r], r * values + i);
+        runCustomers_.resize(values);
+        for (size_t i = 0; i < values; ++i)
+            runCustomers_[i] = restLinear_ + fastUnheld_[i] - runHeld_[i] + runMixed_[i];
+        runKnown_ = true;
     }
     void addCandidate(Suggestion& s, double customers) {
         s.customers = customers;
@@ -313,20 +339,30 @@ private:
         return marginAfter(*money_, instalmentsLessLoan_, freebies);
     }
     // The lowest and highest estimate of every segment over the values the
-    // fastest feature of the walk takes (a grid of at most 4096 values).
+    // fastest feature of the walk takes, and tables of its estimates and
+    // their terms M_s (e_s / r_s) by segment, then value (when not too many).
     void knowFastRange() {
         const int f = walkOrder[0];
         const std::vector<double>& grid = grids_[size_t(f)];
-        if (grid.size() > 4096)
+        const size_t segments = respondents_.size();
+        if (grid.size() > 4096 || grid.size() * segments > (size_t(1) << 21))
             return;
-        fastLow_.assign(respondents_.size(), std::numeric_limits<double>::infinity());
-        fastHigh_.assign(respondents_.size(), -std::numeric_limits<double>::infinity());
+        fastLow_.assign(segments, std::numeric_limits<double>::infinity());
+        fastHigh_.assign(segments, -std::numeric_limits<double>::infinity());
+        fastEstimates_.assign(grid.size() * segments, 0.0);
+        fastTerms_.assign(grid.size() * segments, 0.0);
+        fastUnheld_.assign(grid.size(), 0.0);
         for (size_t i = 0; i < grid.size(); ++i) {
             const FeatureForecast& forecast = featureAt(
                 f, grid[i], differsFromBase(grid[i], ownValue(details_, f)), &slots_[size_t(f)][i]);
-            for (size_t r = 0; r < fastLow_.size(); ++r) {
-                fastLow_[r] = std::min(fastLow_[r], forecast.segments[r]);
-                fastHigh_[r] = std::max(fastHigh_[r], forecast.segments[r]);
+            for (size_t r = 0; r < segments; ++r) {
+                const double estimate = forecast.segments[r];
+                fastLow_[r] = std::min(fastLow_[r], estimate);
+                fastHigh_[r] = std::max(fastHigh_[r], estimate);
+                const size_t at = r * grid.size() + i;
+                fastEstimates_[at] = estimate;
+                fastTerms_[at] = borrowers_[r] * (estimate * perRespondent_[r]);
+                fastUnheld_[i] += fastTerms_[at];
             }
         }
         fastRangeKnown_ = true;
@@ -355,17 +391,6 @@ private:
         }
         restLinear_ += heldAtOne;
     }
-    // The customers of the estimates were no share held, and for the
-    // fastest feature of the walk each segment's term of that sum.
-    void knowUnheldCustomers(int f, FeatureForecast& forecast) const {
-        const std::vector<double>& estimates = forecast.segments;
-        for (size_t r = 0; r < estimates.size(); ++r) {
-            const double term = borrowers_[r] * (estimates[r] * perRespondent_[r]);
-            forecast.unheldCustomers += term;
-            if (f == walkOrder[0])
-                forecast.unheldBySegment.push_back(term);
-        }
-    }
 
     // The feature's total at v, and each segment's estimate when customers
     // are counted: worked out once per value, and kept in the slot of the
@@ -390,7 +415,6 @@ private:
                     forecast.segments.push_back(estimate);
                     forecast.total += estimate;
                 }
-                knowUnheldCustomers(f, forecast);
             } else {
                 forecast.total = featureForecast(f, v, true);
             }
@@ -449,8 +473,18 @@ private:
     bool fastRangeKnown_ = false;
     std::vector<double> fastLow_;
     std::vector<double> fastHigh_;
-    std::vector<size_t> held_;  // segments whose share stays at 0 or at 1
-    std::vector<size_t> mixed_; // segments whose share may leave 0 to 1
+    // By segment, then value of the fastest feature: its estimates, and
+    // their terms of the customers were no share held (their sums by value
+    // in fastUnheld_).
+    std::vector<double> fastEstimates_;
+    std::vector<double> fastTerms_;
+    std::vector<double> fastUnheld_;
+    bool runKnown_ = false;
+    std::vector<double> runHeld_;
+    std::vector<double> runMixed_;
+    std::vector<double> runCustomers_; // by value of the fastest feature
+    std::vector<size_t> held_;         // segments whose share stays at 0 or at 1
+    std::vector<size_t> mixed_;        // segments whose share may leave 0 to 1
     // The weighted sum of the others' estimates where shares stay within 0
     // and 1, and the borrowers where they stay at 1.
     double restLinear_ = 0;
