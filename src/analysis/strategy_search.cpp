@@ -115,7 +115,7 @@ constexpr std::array<int, featureCount> walkOrder{
 // segment's estimate (only when customers are counted).
 struct FeatureForecast {
     std::int64_t total = 0;
-    std::vector<double> segments;
+    std::vector<std::int32_t> segments;
 };
 using Forecasts = std::array<const FeatureForecast*, featureCount>;
 
@@ -219,7 +219,7 @@ public:
     void exactMoney(Suggestion& s) {
         std::vector<double> chosen(size_t(std::max(segments_, 0)), 0.0);
         for (int f = 0; f < featureCount; ++f) {
-            const double* estimates =
+            const std::int32_t* estimates =
                 featureAt(f, s.values[size_t(f)], s.changed[size_t(f)]).segments.data();
             for (size_t r = 0; r < chosen.size(); ++r)
                 chosen[r] += estimates[r];
@@ -237,7 +237,7 @@ private:
     // walk (walkOrder) down, and each partial sum is kept for as long as the
     // features it covers stay: most steps only add the fastest feature's.
     void addMoney(Suggestion& s, const Forecasts& forecasts, size_t fastIndex) {
-        std::array<const double*, featureCount> estimates{};
+        std::array<const std::int32_t*, featureCount> estimates{};
         for (int j = 0; j < featureCount; ++j)
             estimates[size_t(j)] = forecasts[size_t(walkOrder[size_t(j)])]->segments.data();
         int changed = featureCount - 1;
@@ -246,7 +246,7 @@ private:
         for (int j = changed; j >= 1; --j) {
             const std::vector<double>& above = partial_[size_t(j) + 1];
             std::vector<double>& sum = partial_[size_t(j)];
-            const double* add = estimates[size_t(j)];
+            const std::int32_t* add = estimates[size_t(j)];
             for (size_t r = 0; r < sum.size(); ++r)
                 sum[r] = above[r] + add[r];
             partialFrom_[size_t(j)] = add;
@@ -275,7 +275,7 @@ private:
             addCandidate(s, restLinear_ + fastUnheld_[fastIndex] - held + mixed);
             return;
         }
-        const double* fastest = estimates[0];
+        const std::int32_t* fastest = estimates[0];
         const auto customersOfSegment = [&](size_t r) {
             const double share = (rest[r] + fastest[r]) * perRespondent_[r];
             return borrowers_[r] * std::min(std::max(share, 0.0), 1.0);
@@ -409,10 +409,10 @@ private:
             if (money_) {
                 // The total is the sum of the segments' estimates, as forecastAt forms it.
                 const BrandPoints x = brandValues(details_, f);
-                forecast.segments.reserve(size_t(segments_));
+                forecast.segments.resize(size_t(std::max(segments_, 0)));
                 for (int r = 0; r < segments_; ++r) {
                     const std::int32_t estimate = estimateCount(x, brandCounts(poll_, r, f), v);
-                    forecast.segments.push_back(estimate);
+                    forecast.segments[size_t(r)] = estimate;
                     forecast.total += estimate;
                 }
             } else {
@@ -469,7 +469,7 @@ private:
     // partial_[j]: the estimates of the features walkOrder[j ..] summed,
     // of the estimates partialFrom_[j ..]; partial_[7] stays 0.
     std::array<std::vector<double>, featureCount + 1> partial_;
-    std::array<const double*, featureCount> partialFrom_{};
+    std::array<const std::int32_t*, featureCount> partialFrom_{};
     bool fastRangeKnown_ = false;
     std::vector<double> fastLow_;
     std::vector<double> fastHigh_;
