@@ -103,6 +103,18 @@ private:
     std::array<bool, 1u << featureCount> patterns_{};
 };
 
+// sum[i] += add[i] for i < n: the two apart and two at a time, so that the
+// loop runs in vector steps.
+void addRow(double* __restrict sum, const double* __restrict add, size_t n) {
+    size_t i = 0;
+    for (; i + 2 <= n; i += 2) {
+        sum[i] += add[i];
+        sum[i + 1] += add[i + 1];
+    }
+    for (; i < n; ++i)
+        sum[i] += add[i];
+}
+
 // The order in which a search for customers walks the grid, fastest first:
 // interest, loan value and period last, so that the EMI they recompute
 // stays for long runs of strategies. (Which strategies are listed does not
@@ -157,6 +169,11 @@ public:
             }
             for (std::vector<double>& sum : partial_)
                 sum.assign(respondents_.size(), 0.0);
+            // The features that keep one value (the EMI moves with interest,
+            // loan value and period) summed last: they are added once.
+            std::stable_partition(sumOrder_.begin() + 1, sumOrder_.end(), [this](int f) {
+                return f == feature::emi || grids_[size_t(f)].size() > 1;
+            });
             for (int f = 0; f < featureCount; ++f) {
                 FeatureForecast& own = ownForecasts_[size_t(f)];
                 for (int r = 0; r < segments; ++r)
@@ -234,12 +251,13 @@ private:
     // division done as a product by 1 / r_s (the ranking does not feel the
     // last bit; the strategies listed are worked out again exactly). The
     // segments' estimates are summed from the slowest moving feature of the
-    // walk (walkOrder) down, and each partial sum is kept for as long as the
+    // walk (sumOrder_) down, and each partial sum is kept for as long as the
     // features it covers stay: most steps only add the fastest feature's.
+    // (Sums of whole numbers: their order does not change them.)
     void addMoney(Suggestion& s, const Forecasts& forecasts, size_t fastIndex) {
         std::array<const std::int32_t*, featureCount> estimates{};
         for (int j = 0; j < featureCount; ++j)
-            estimates[size_t(j)] = forecasts[size_t(walkOrder[size_t(j)])]->segments.data();
+            estimates[size_t(j)] = forecasts[size_t(sumOrder_[size_t(j)])]->segments.data();
         int changed = featureCount - 1;
         while (changed > 0 && estimates[size_t(changed)] == partialFrom_[size_t(changed)])
             --changed;
@@ -307,11 +325,8 @@ private:
         const size_t values = fastUnheld_.size();
         runHeld_.assign(values, 0.0);
         runMixed_.assign(values, 0.0);
-        for (size_t r : held_) {
-            const double* terms = &fastTerms_[r * values];
-            for (size_t i = 0; i < values; ++i)
-                runHeld_[i] += terms[i];
-        }
+        for (size_t r : held_)
+            addRow(runHeld_.data(), &fastTerms_[r * values], values);
         for (size_t r : mixed_)
             for (size_t i = 0; i < values; ++i)
                 runMixed_[i] += mixedTerm(r, rest[r], r * values + i);
@@ -371,25 +386,33 @@ private:
     // moves: the segments whose share stays within 0 and 1 (their weighted
     // sum kept), those held at 0 or at 1 throughout (the borrowers of the
     // latter kept) and the others, whose share may leave 0 to 1.
+    // Without branches (which kind a segment is follows no pattern), the
+    // weighted sum in four parts so that each addition need not wait for
+    // the last.
     void sortSegments(const std::vector<double>& rest) {
-        held_.clear();
-        mixed_.clear();
-        restLinear_ = 0;
+        held_.resize(rest.size());
+        mixed_.resize(rest.size());
+        size_t held = 0;
+        size_t mixed = 0;
+        std::array<double, 4> linear{};
         double heldAtOne = 0;
         for (size_t r = 0; r < rest.size(); ++r) {
             const double lowest = rest[r] + fastLow_[r];
             const double highest = rest[r] + fastHigh_[r];
-            if (lowest >= 0 && highest * perRespondent_[r] <= 1) {
-                restLinear_ += borrowers_[r] * (rest[r] * perRespondent_[r]);
-            } else if (highest <= 0 || lowest * perRespondent_[r] >= 1) {
-                held_.push_back(r);
-                if (highest > 0)
-                    heldAtOne += borrowers_[r];
-            } else {
-                mixed_.push_back(r);
-            }
+            const bool isLinear = lowest >= 0 && highest * perRespondent_[r] <= 1;
+            const bool atZero = highest <= 0;
+            const bool atOne = lowest * perRespondent_[r] >= 1;
+            const bool isHeld = !isLinear && (atZero || atOne);
+            linear[r & 3] += isLinear ? borrowers_[r] * (rest[r] * perRespondent_[r]) : 0.0;
+            heldAtOne += isHeld && !atZero ? borrowers_[r] : 0.0;
+            held_[held] = r;
+            held += isHeld;
+            mixed_[mixed] = r;
+            mixed += !isLinear && !isHeld;
         }
-        restLinear_ += heldAtOne;
+        held_.resize(held);
+        mixed_.resize(mixed);
+        restLinear_ = (linear[0] + linear[1]) + (linear[2] + linear[3]) + heldAtOne;
     }
 
     // The feature's total at v, and each segment's estimate when customers
@@ -466,8 +489,9 @@ private:
     std::vector<double> respondents_;
     std::vector<double> perRespondent_; // 1 / r_s, 0 without respondents
     std::vector<double> borrowers_;     // M_s
-    // partial_[j]: the estimates of the features walkOrder[j ..] summed,
+    // partial_[j]: the estimates of the features sumOrder_[j ..] summed,
     // of the estimates partialFrom_[j ..]; partial_[7] stays 0.
+    std::array<int, featureCount> sumOrder_ = walkOrder;
     std::array<std::vector<double>, featureCount + 1> partial_;
     std::array<const std::int32_t*, featureCount> partialFrom_{};
     bool fastRangeKnown_ = false;
