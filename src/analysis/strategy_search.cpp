@@ -380,7 +380,34 @@ private:
                 fastUnheld_[i] += fastTerms_[at];
             }
         }
+        knowBounds();
         fastRangeKnown_ = true;
+    }
+    // The bounds on the sum of the other features' estimates (a whole
+    // number, as are the estimates) within which a segment's share stays
+    // within 0 and 1, at 0 or at 1, whatever the fastest feature's value:
+    // the tests of sortSegments without their additions and products.
+    void knowBounds() {
+        bounds_.resize(fastLow_.size());
+        for (size_t r = 0; r < bounds_.size(); ++r) {
+            const double perRespondent = perRespondent_[r];
+            // The highest whole h with h / r_s <= 1 and the lowest with
+            // h / r_s >= 1, in the products the tests form.
+            double atMostOne = std::numeric_limits<double>::infinity();
+            double atLeastOne = std::numeric_limits<double>::infinity();
+            if (perRespondent > 0) {
+                atMostOne = std::floor(respondents_[r]);
+                while ((atMostOne + 1) * perRespondent <= 1)
+                    ++atMostOne;
+                while (atMostOne * perRespondent > 1)
+                    --atMostOne;
+                atLeastOne = atMostOne + 1;
+                while ((atLeastOne - 1) * perRespondent >= 1)
+                    --atLeastOne;
+            }
+            bounds_[r] = {-fastLow_[r], atMostOne - fastHigh_[r], -fastHigh_[r],
+                          atLeastOne - fastLow_[r]};
+        }
     }
     // For the sum of the other features' estimates, as the fastest feature
     // moves: the segments whose share stays within 0 and 1 (their weighted
@@ -397,11 +424,10 @@ private:
         std::array<double, 4> linear{};
         double heldAtOne = 0;
         for (size_t r = 0; r < rest.size(); ++r) {
-            const double lowest = rest[r] + fastLow_[r];
-            const double highest = rest[r] + fastHigh_[r];
-            const bool isLinear = lowest >= 0 && highest * perRespondent_[r] <= 1;
-            const bool atZero = highest <= 0;
-            const bool atOne = lowest * perRespondent_[r] >= 1;
+            const Bounds& b = bounds_[r];
+            const bool isLinear = rest[r] >= b.linearFrom && rest[r] <= b.linearTo;
+            const bool atZero = rest[r] <= b.zeroTo;
+            const bool atOne = rest[r] >= b.oneFrom;
             const bool isHeld = !isLinear && (atZero || atOne);
             linear[r & 3] += isLinear ? borrowers_[r] * (rest[r] * perRespondent_[r]) : 0.0;
             heldAtOne += isHeld && !atZero ? borrowers_[r] : 0.0;
@@ -497,6 +523,13 @@ private:
     bool fastRangeKnown_ = false;
     std::vector<double> fastLow_;
     std::vector<double> fastHigh_;
+    // Of the sum of the other features' estimates, for each segment: its
+    // share stays within 0 and 1 from linearFrom to linearTo, at 0 up to
+    // zeroTo and at 1 from oneFrom on.
+    struct Bounds {
+        double linearFrom, linearTo, zeroTo, oneFrom;
+    };
+    std::vector<Bounds> bounds_;
     // By segment, then value of the fastest feature: its estimates, and
     // their terms of the customers were no share held (their sums by value
     // in fastUnheld_).
