@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <memory>
 #include <optional>
 #include <random>
 #include <set>
@@ -127,7 +128,31 @@ constexpr std::array<int, featureCount> walkOrder{
 // segment's estimate (only when customers are counted).
 struct FeatureForecast {
     std::int64_t total = 0;
-    std::vector<std::int32_t> segments;
+    const std::int32_t* segments = nullptr;
+};
+
+// The segments' estimates of many feature values, side by side in blocks
+// that never move: one allocation for hundreds of values, and the forecasts
+// that point at them close together.
+class EstimateStore {
+public:
+    explicit EstimateStore(size_t segments)
+        : segments_(segments) {}
+    std::int32_t* add() {
+        if (blocks_.empty() || used_ + segments_ > blockSize()) {
+            blocks_.push_back(std::make_unique<std::int32_t[]>(blockSize()));
+            used_ = 0;
+        }
+        std::int32_t* estimates = blocks_.back().get() + used_;
+        used_ += segments_;
+        return estimates;
+    }
+
+private:
+    size_t blockSize() const { return std::max<size_t>(segments_ * 256, 1); }
+    size_t segments_;
+    size_t used_ = 0;
+    std::vector<std::unique_ptr<std::int32_t[]>> blocks_;
 };
 using Forecasts = std::array<const FeatureForecast*, featureCount>;
 
@@ -148,7 +173,8 @@ public:
         , space_(space)
         , money_(money)
         , novelty_(stored)
-        , own_(freshEntryValues(details)) {
+        , own_(freshEntryValues(details))
+        , estimates_(size_t(std::max(segments, 0))) {
         for (int f = 0; f < featureCount; ++f) {
             ownForecasts_[size_t(f)].total = featureForecast(f, own_[size_t(f)], false);
             grids_[size_t(f)] = space[size_t(f)].free ? gridValues(space[size_t(f)])
@@ -176,8 +202,10 @@ public:
             });
             for (int f = 0; f < featureCount; ++f) {
                 FeatureForecast& own = ownForecasts_[size_t(f)];
+                std::int32_t* estimates = estimates_.add();
                 for (int r = 0; r < segments; ++r)
-                    own.segments.push_back(toWhole(brandCounts(poll, r, f)[0]));
+                    estimates[r] = toWhole(brandCounts(poll, r, f)[0]);
+                own.segments = estimates;
             }
             knowFastRange();
         }
@@ -237,7 +265,7 @@ public:
         std::vector<double> chosen(size_t(std::max(segments_, 0)), 0.0);
         for (int f = 0; f < featureCount; ++f) {
             const std::int32_t* estimates =
-                featureAt(f, s.values[size_t(f)], s.changed[size_t(f)]).segments.data();
+                featureAt(f, s.values[size_t(f)], s.changed[size_t(f)]).segments;
             for (size_t r = 0; r < chosen.size(); ++r)
                 chosen[r] += estimates[r];
         }
@@ -257,7 +285,7 @@ private:
     void addMoney(Suggestion& s, const Forecasts& forecasts, size_t fastIndex) {
         std::array<const std::int32_t*, featureCount> estimates{};
         for (int j = 0; j < featureCount; ++j)
-            estimates[size_t(j)] = forecasts[size_t(sumOrder_[size_t(j)])]->segments.data();
+            estimates[size_t(j)] = forecasts[size_t(sumOrder_[size_t(j)])]->segments;
         int changed = featureCount - 1;
         while (changed > 0 && estimates[size_t(changed)] == partialFrom_[size_t(changed)])
             --changed;
@@ -458,12 +486,12 @@ private:
             if (money_) {
                 // The total is the sum of the segments' estimates, as forecastAt forms it.
                 const BrandPoints x = brandValues(details_, f);
-                forecast.segments.resize(size_t(std::max(segments_, 0)));
+                std::int32_t* estimates = estimates_.add();
                 for (int r = 0; r < segments_; ++r) {
-                    const std::int32_t estimate = estimateCount(x, brandCounts(poll_, r, f), v);
-                    forecast.segments[size_t(r)] = estimate;
-                    forecast.total += estimate;
+                    estimates[r] = estimateCount(x, brandCounts(poll_, r, f), v);
+                    forecast.total += estimates[r];
                 }
+                forecast.segments = estimates;
             } else {
                 forecast.total = featureForecast(f, v, true);
             }
@@ -503,6 +531,7 @@ private:
     NoveltyCheck novelty_;
     bool ascent_ = false;
     FeatureValues own_;
+    EstimateStore estimates_;
     std::array<FeatureForecast, featureCount> ownForecasts_;
     std::array<std::vector<double>, featureCount> grids_;
     // Hashed: a free EMI meets thousands of values. Elements stay where they are.
