@@ -132,8 +132,8 @@ struct FeatureForecast {
 };
 
 // The segments' estimates of many feature values, side by side in blocks
-// that never move: one allocation for hundreds of values, and the forecasts
-// that point at them close together.
+// that never move: one allocation for many values, and the forecasts that
+// point at them close together.
 class EstimateStore {
 public:
     explicit EstimateStore(size_t segments)
@@ -149,7 +149,7 @@ public:
     }
 
 private:
-    size_t blockSize() const { return std::max<size_t>(segments_ * 256, 1); }
+    size_t blockSize() const { return std::max<size_t>(segments_, 1 << 16); }
     size_t segments_;
     size_t used_ = 0;
     std::vector<std::unique_ptr<std::int32_t[]>> blocks_;
@@ -423,6 +423,11 @@ private:
             // h / r_s >= 1, in the products the tests form.
             double atMostOne = std::numeric_limits<double>::infinity();
             double atLeastOne = std::numeric_limits<double>::infinity();
+            if (!(respondents_[r] < 0x1p52)) {
+                // Beyond whole numbers' steps: worked out one by one.
+                bounds_[r] = {atMostOne, atMostOne, -atMostOne, atLeastOne};
+                continue;
+            }
             if (perRespondent > 0) {
                 atMostOne = std::floor(respondents_[r]);
                 while ((atMostOne + 1) * perRespondent <= 1)
