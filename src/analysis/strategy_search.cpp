@@ -447,31 +447,39 @@ private:
     // sum kept), those held at 0 or at 1 throughout (the borrowers of the
     // latter kept) and the others, whose share may leave 0 to 1.
     // Without branches (which kind a segment is follows no pattern), the
-    // weighted sum in four parts so that each addition need not wait for
-    // the last.
+    // sums in four parts so that each addition need not wait for the last.
     void sortSegments(const std::vector<double>& rest) {
         held_.resize(rest.size());
         mixed_.resize(rest.size());
         size_t held = 0;
         size_t mixed = 0;
-        std::array<double, 4> linear{};
-        double heldAtOne = 0;
-        for (size_t r = 0; r < rest.size(); ++r) {
+        const auto sort = [&](size_t r, double& linear, double& atOne) {
             const Bounds& b = bounds_[r];
             const bool isLinear = rest[r] >= b.linearFrom && rest[r] <= b.linearTo;
             const bool atZero = rest[r] <= b.zeroTo;
-            const bool atOne = rest[r] >= b.oneFrom;
-            const bool isHeld = !isLinear && (atZero || atOne);
-            linear[r & 3] += isLinear ? borrowers_[r] * (rest[r] * perRespondent_[r]) : 0.0;
-            heldAtOne += isHeld && !atZero ? borrowers_[r] : 0.0;
+            const bool isHeld = !isLinear && (atZero || rest[r] >= b.oneFrom);
+            linear += isLinear ? borrowers_[r] * (rest[r] * perRespondent_[r]) : 0.0;
+            atOne += isHeld && !atZero ? borrowers_[r] : 0.0;
             held_[held] = r;
             held += isHeld;
             mixed_[mixed] = r;
             mixed += !isLinear && !isHeld;
+        };
+        double linear0 = 0, linear1 = 0, linear2 = 0, linear3 = 0;
+        double atOne0 = 0, atOne1 = 0, atOne2 = 0, atOne3 = 0;
+        size_t r = 0;
+        for (; r + 4 <= rest.size(); r += 4) {
+            sort(r, linear0, atOne0);
+            sort(r + 1, linear1, atOne1);
+            sort(r + 2, linear2, atOne2);
+            sort(r + 3, linear3, atOne3);
         }
+        for (; r < rest.size(); ++r)
+            sort(r, linear0, atOne0);
         held_.resize(held);
         mixed_.resize(mixed);
-        restLinear_ = (linear[0] + linear[1]) + (linear[2] + linear[3]) + heldAtOne;
+        restLinear_ =
+            ((linear0 + linear1) + (linear2 + linear3)) + ((atOne0 + atOne1) + (atOne2 + atOne3));
     }
 
     // The feature's total at v, and each segment's estimate when customers
