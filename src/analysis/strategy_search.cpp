@@ -140,7 +140,7 @@ public:
         : segments_(segments) {}
     std::int32_t* add() {
         if (blocks_.empty() || used_ + segments_ > blockSize()) {
-            blocks_.push_back(std::make_unique<std::int32_t[]>(blockSize()));
+            blocks_.push_back(std::make_unique_for_overwrite<std::int32_t[]>(blockSize()));
             used_ = 0;
         }
         std::int32_t* estimates = blocks_.back().get() + used_;
