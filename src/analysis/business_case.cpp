@@ -43,11 +43,18 @@ double customersOf(const std::vector<std::int64_t>& borrowers,
     return customers;
 }
 
-double marginPerLoan(const BusinessCase& inputs, const LoanTerms& terms) {
+double instalmentsLessLoan(const BusinessCase& inputs, const LoanTerms& terms) {
     const double averageLoan = terms.loanValue * inputs.averageLoanPercent / 100;
     const double instalment = terms.emi * inputs.averageLoanPercent / 100;
-    return presentValue(instalment, terms.period, inputs.costOfFunds / 1200) - averageLoan -
-           terms.freebies - inputs.acquisitionCost;
+    return presentValue(instalment, terms.period, inputs.costOfFunds / 1200) - averageLoan;
+}
+
+double marginAfter(const BusinessCase& inputs, double instalmentsLessLoan, double freebies) {
+    return instalmentsLessLoan - freebies - inputs.acquisitionCost;
+}
+
+double marginPerLoan(const BusinessCase& inputs, const LoanTerms& terms) {
+    return marginAfter(inputs, instalmentsLessLoan(inputs, terms), terms.freebies);
 }
 
 MoneyForecast moneyForecast(const BusinessCase& inputs, const LoanTerms& terms,

@@ -61,6 +61,12 @@ double customersOf(const std::vector<std::int64_t>& borrowers,
 // loan of the average size, and the margin that leaves (PV - A - F - K).
 double marginPerLoan(const BusinessCase& inputs, const LoanTerms& terms);
 
+// The margin in two steps, for many strategies that share their loan value,
+// period and EMI: PV - A (the freebies are not read), then the margin of
+// freebies F from it, the same number as marginPerLoan to the last bit.
+double instalmentsLessLoan(const BusinessCase& inputs, const LoanTerms& terms);
+double marginAfter(const BusinessCase& inputs, double instalmentsLessLoan, double freebies);
+
 // The effective annual rate of a loan of L paid back in N instalments of E:
 // the monthly rate r with L = E x (1 - (1 + r)^-N) / r, as
 // ((1 + r)^12 - 1) x 100 per cent. 0 when E x N = L; none when E x N < L,

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <memory>
 #include <optional>
 #include <random>
 #include <set>
@@ -103,6 +104,18 @@ private:
     std::array<bool, 1u << featureCount> patterns_{};
 };
 
+// sum[i] += add[i] for i < n: the two apart and two at a time, so that the
+// loop runs in vector steps.
+void addRow(double* __restrict sum, const double* __restrict add, size_t n) {
+    size_t i = 0;
+    for (; i + 2 <= n; i += 2) {
+        sum[i] += add[i];
+        sum[i + 1] += add[i + 1];
+    }
+    for (; i < n; ++i)
+        sum[i] += add[i];
+}
+
 // The order in which a search for customers walks the grid, fastest first:
 // interest, loan value and period last, so that the EMI they recompute
 // stays for long runs of strategies. (Which strategies are listed does not
@@ -115,10 +128,31 @@ constexpr std::array<int, featureCount> walkOrder{
 // segment's estimate (only when customers are counted).
 struct FeatureForecast {
     std::int64_t total = 0;
-    std::vector<double> segments;
-    // The customers of these estimates were no share held within 0 and 1:
-    // the sum of M_s e_s / r_s.
-    double unheldCustomers = 0;
+    const std::int32_t* segments = nullptr;
+};
+
+// The segments' estimates of many feature values, side by side in blocks
+// that never move: one allocation for many values, and the forecasts that
+// point at them close together.
+class EstimateStore {
+public:
+    explicit EstimateStore(size_t segments)
+        : segments_(segments) {}
+    std::int32_t* add() {
+        if (blocks_.empty() || used_ + segments_ > blockSize()) {
+            blocks_.push_back(std::make_unique_for_overwrite<std::int32_t[]>(blockSize()));
+            used_ = 0;
+        }
+        std::int32_t* estimates = blocks_.back().get() + used_;
+        used_ += segments_;
+        return estimates;
+    }
+
+private:
+    size_t blockSize() const { return std::max<size_t>(segments_, 1 << 16); }
+    size_t segments_;
+    size_t used_ = 0;
+    std::vector<std::unique_ptr<std::int32_t[]>> blocks_;
 };
 using Forecasts = std::array<const FeatureForecast*, featureCount>;
 
@@ -139,7 +173,8 @@ public:
         , space_(space)
         , money_(money)
         , novelty_(stored)
-        , own_(freshEntryValues(details)) {
+        , own_(freshEntryValues(details))
+        , estimates_(size_t(std::max(segments, 0))) {
         for (int f = 0; f < featureCount; ++f) {
             ownForecasts_[size_t(f)].total = featureForecast(f, own_[size_t(f)], false);
             grids_[size_t(f)] = space[size_t(f)].free ? gridValues(space[size_t(f)])
@@ -160,11 +195,17 @@ public:
             }
             for (std::vector<double>& sum : partial_)
                 sum.assign(respondents_.size(), 0.0);
+            // The features that keep one value (the EMI moves with interest,
+            // loan value and period) summed last: they are added once.
+            std::stable_partition(sumOrder_.begin() + 1, sumOrder_.end(), [this](int f) {
+                return f == feature::emi || grids_[size_t(f)].size() > 1;
+            });
             for (int f = 0; f < featureCount; ++f) {
                 FeatureForecast& own = ownForecasts_[size_t(f)];
+                std::int32_t* estimates = estimates_.add();
                 for (int r = 0; r < segments; ++r)
-                    own.segments.push_back(toWhole(brandCounts(poll, r, f)[0]));
-                own.unheldCustomers = unheldCustomersOf(own.segments);
+                    estimates[r] = toWhole(brandCounts(poll, r, f)[0]);
+                own.segments = estimates;
             }
             knowFastRange();
         }
@@ -214,7 +255,7 @@ public:
             s.total += features[size_t(f)]->total;
         }
         if (money_)
-            addMoney(s, features);
+            addMoney(s, features, size_t(point[walkOrder[0]]));
         return s;
     }
 
@@ -223,8 +264,8 @@ public:
     void exactMoney(Suggestion& s) {
         std::vector<double> chosen(size_t(std::max(segments_, 0)), 0.0);
         for (int f = 0; f < featureCount; ++f) {
-            const double* estimates =
-                featureAt(f, s.values[size_t(f)], s.changed[size_t(f)]).segments.data();
+            const std::int32_t* estimates =
+                featureAt(f, s.values[size_t(f)], s.changed[size_t(f)]).segments;
             for (size_t r = 0; r < chosen.size(); ++r)
                 chosen[r] += estimates[r];
         }
@@ -238,42 +279,53 @@ private:
     // division done as a product by 1 / r_s (the ranking does not feel the
     // last bit; the strategies listed are worked out again exactly). The
     // segments' estimates are summed from the slowest moving feature of the
-    // walk (walkOrder) down, and each partial sum is kept for as long as the
+    // walk (sumOrder_) down, and each partial sum is kept for as long as the
     // features it covers stay: most steps only add the fastest feature's.
-    void addMoney(Suggestion& s, const Forecasts& forecasts) {
-        std::array<const double*, featureCount> estimates{};
+    // (Sums of whole numbers: their order does not change them.)
+    void addMoney(Suggestion& s, const Forecasts& forecasts, size_t fastIndex) {
+        std::array<const std::int32_t*, featureCount> estimates{};
         for (int j = 0; j < featureCount; ++j)
-            estimates[size_t(j)] = forecasts[size_t(walkOrder[size_t(j)])]->segments.data();
+            estimates[size_t(j)] = forecasts[size_t(sumOrder_[size_t(j)])]->segments;
         int changed = featureCount - 1;
         while (changed > 0 && estimates[size_t(changed)] == partialFrom_[size_t(changed)])
             --changed;
         for (int j = changed; j >= 1; --j) {
             const std::vector<double>& above = partial_[size_t(j) + 1];
             std::vector<double>& sum = partial_[size_t(j)];
-            const double* add = estimates[size_t(j)];
+            const std::int32_t* add = estimates[size_t(j)];
             for (size_t r = 0; r < sum.size(); ++r)
                 sum[r] = above[r] + add[r];
             partialFrom_[size_t(j)] = add;
         }
         const std::vector<double>& rest = partial_[1];
-        const double* fastest = estimates[0];
+        if (fastRangeKnown_) {
+            if (changed >= 1) {
+                sortSegments(rest);
+                runKnown_ = false;
+            }
+            // A walk meets every value of the fastest feature in turn: the
+            // customers of all of them at once, in the same sums.
+            if (!ascent_) {
+                if (!runKnown_)
+                    knowRun(rest);
+                addCandidate(s, runCustomers_[fastIndex]);
+                return;
+            }
+            const size_t values = fastUnheld_.size();
+            double held = 0;
+            for (size_t r : held_)
+                held += fastTerms_[r * values + fastIndex];
+            double mixed = 0;
+            for (size_t r : mixed_)
+                mixed += mixedTerm(r, rest[r], r * values + fastIndex);
+            addCandidate(s, restLinear_ + fastUnheld_[fastIndex] - held + mixed);
+            return;
+        }
+        const std::int32_t* fastest = estimates[0];
         const auto customersOfSegment = [&](size_t r) {
             const double share = (rest[r] + fastest[r]) * perRespondent_[r];
             return borrowers_[r] * std::min(std::max(share, 0.0), 1.0);
         };
-        if (fastRangeKnown_) {
-            if (changed >= 1)
-                sortSegments(rest);
-            // The segments whose share stays within 0 and 1 whatever the
-            // fastest feature's value count by their weighted sums; the
-            // others one by one.
-            double customers = restLinear_ + forecasts[size_t(walkOrder[0])]->unheldCustomers;
-            for (size_t r : clamping_)
-                customers +=
-                    customersOfSegment(r) - borrowers_[r] * (fastest[r] * perRespondent_[r]);
-            addCandidate(s, customers);
-            return;
-        }
         // Four sums in turn, so that each addition need not wait for the last.
         double sum0 = 0, sum1 = 0, sum2 = 0, sum3 = 0;
         size_t r = 0;
@@ -287,49 +339,147 @@ private:
             sum0 += customersOfSegment(r);
         addCandidate(s, (sum0 + sum1) + (sum2 + sum3));
     }
+    // What segment r adds beyond its unheld term when the share may leave
+    // 0 to 1: the held customers less that term (`at`: the fastest
+    // feature's value in the tables).
+    double mixedTerm(size_t r, double rest, size_t at) const {
+        const double share = (rest + fastEstimates_[at]) * perRespondent_[r];
+        return borrowers_[r] * std::min(std::max(share, 0.0), 1.0) - fastTerms_[at];
+    }
+    // The customers of every value of the fastest feature with the others'
+    // estimates summed in `rest`: each value's sums in the order of a single
+    // strategy's, each segment's terms in a row.
+    void knowRun(const std::vector<double>& rest) {
+        const size_t values = fastUnheld_.size();
+        runHeld_.assign(values, 0.0);
+        runMixed_.assign(values, 0.0);
+        for (size_t r : held_)
+            addRow(runHeld_.data(), &fastTerms_[r * values], values);
+        for (size_t r : mixed_)
+            for (size_t i = 0; i < values; ++i)
+                runMixed_[i] += mixedTerm(r, rest[r], r * values + i);
+        runCustomers_.resize(values);
+        for (size_t i = 0; i < values; ++i)
+            runCustomers_[i] = restLinear_ + fastUnheld_[i] - runHeld_[i] + runMixed_[i];
+        runKnown_ = true;
+    }
     void addCandidate(Suggestion& s, double customers) {
         s.customers = customers;
-        s.profit = customers * marginPerLoan(*money_, loanTerms(s.values));
+        s.profit = customers * margin(s.values);
         if (!ascent_ || recorded_.insert(s.values).second)
             candidates_.push_back({s.values, s.customers, s.profit});
     }
+    // marginPerLoan, its present value worked out once for a run of
+    // strategies with the same loan value, period and EMI.
+    double margin(const FeatureValues& values) {
+        LoanTerms terms = loanTerms(values);
+        const double freebies = terms.freebies;
+        terms.freebies = 0;
+        if (!marginTerms_ || !(*marginTerms_ == terms)) {
+            marginTerms_ = terms;
+            instalmentsLessLoan_ = instalmentsLessLoan(*money_, terms);
+        }
+        return marginAfter(*money_, instalmentsLessLoan_, freebies);
+    }
     // The lowest and highest estimate of every segment over the values the
-    // fastest feature of the walk takes (a grid of at most 4096 values).
+    // fastest feature of the walk takes, and tables of its estimates and
+    // their terms M_s (e_s / r_s) by segment, then value (when not too many).
     void knowFastRange() {
         const int f = walkOrder[0];
         const std::vector<double>& grid = grids_[size_t(f)];
-        if (grid.size() > 4096)
+        const size_t segments = respondents_.size();
+        if (grid.size() > 4096 || grid.size() * segments > (size_t(1) << 21))
             return;
-        fastLow_.assign(respondents_.size(), std::numeric_limits<double>::infinity());
-        fastHigh_.assign(respondents_.size(), -std::numeric_limits<double>::infinity());
+        fastLow_.assign(segments, std::numeric_limits<double>::infinity());
+        fastHigh_.assign(segments, -std::numeric_limits<double>::infinity());
+        fastEstimates_.assign(grid.size() * segments, 0.0);
+        fastTerms_.assign(grid.size() * segments, 0.0);
+        fastUnheld_.assign(grid.size(), 0.0);
         for (size_t i = 0; i < grid.size(); ++i) {
             const FeatureForecast& forecast = featureAt(
                 f, grid[i], differsFromBase(grid[i], ownValue(details_, f)), &slots_[size_t(f)][i]);
-            for (size_t r = 0; r < fastLow_.size(); ++r) {
-                fastLow_[r] = std::min(fastLow_[r], forecast.segments[r]);
-                fastHigh_[r] = std::max(fastHigh_[r], forecast.segments[r]);
+            for (size_t r = 0; r < segments; ++r) {
+                const double estimate = forecast.segments[r];
+                fastLow_[r] = std::min(fastLow_[r], estimate);
+                fastHigh_[r] = std::max(fastHigh_[r], estimate);
+                const size_t at = r * grid.size() + i;
+                fastEstimates_[at] = estimate;
+                fastTerms_[at] = borrowers_[r] * (estimate * perRespondent_[r]);
+                fastUnheld_[i] += fastTerms_[at];
             }
         }
+        knowBounds();
         fastRangeKnown_ = true;
     }
-    // For the sum of the other features' estimates: which segments' shares
-    // may leave 0 to 1 as the fastest feature moves, and the weighted sum of
-    // the others.
-    void sortSegments(const std::vector<double>& rest) {
-        clamping_.clear();
-        restLinear_ = 0;
-        for (size_t r = 0; r < rest.size(); ++r) {
-            if (rest[r] + fastLow_[r] >= 0 && (rest[r] + fastHigh_[r]) * perRespondent_[r] <= 1)
-                restLinear_ += borrowers_[r] * (rest[r] * perRespondent_[r]);
-            else
-                clamping_.push_back(r);
+    // The bounds on the sum of the other features' estimates (a whole
+    // number, as are the estimates) within which a segment's share stays
+    // within 0 and 1, at 0 or at 1, whatever the fastest feature's value:
+    // the tests of sortSegments without their additions and products.
+    void knowBounds() {
+        bounds_.resize(fastLow_.size());
+        for (size_t r = 0; r < bounds_.size(); ++r) {
+            const double perRespondent = perRespondent_[r];
+            // The highest whole h with h / r_s <= 1 and the lowest with
+            // h / r_s >= 1, in the products the tests form.
+            double atMostOne = std::numeric_limits<double>::infinity();
+            double atLeastOne = std::numeric_limits<double>::infinity();
+            if (!(respondents_[r] < 0x1p52)) {
+                // Beyond whole numbers' steps: worked out one by one.
+                bounds_[r] = {atMostOne, atMostOne, -atMostOne, atLeastOne};
+                continue;
+            }
+            if (perRespondent > 0) {
+                atMostOne = std::floor(respondents_[r]);
+                while ((atMostOne + 1) * perRespondent <= 1)
+                    ++atMostOne;
+                while (atMostOne * perRespondent > 1)
+                    --atMostOne;
+                atLeastOne = atMostOne + 1;
+                while ((atLeastOne - 1) * perRespondent >= 1)
+                    --atLeastOne;
+            }
+            bounds_[r] = {-fastLow_[r], atMostOne - fastHigh_[r], -fastHigh_[r],
+                          atLeastOne - fastLow_[r]};
         }
     }
-    double unheldCustomersOf(const std::vector<double>& estimates) const {
-        double customers = 0;
-        for (size_t r = 0; r < estimates.size(); ++r)
-            customers += borrowers_[r] * (estimates[r] * perRespondent_[r]);
-        return customers;
+    // For the sum of the other features' estimates, as the fastest feature
+    // moves: the segments whose share stays within 0 and 1 (their weighted
+    // sum kept), those held at 0 or at 1 throughout (the borrowers of the
+    // latter kept) and the others, whose share may leave 0 to 1.
+    // Without branches (which kind a segment is follows no pattern), the
+    // sums in four parts so that each addition need not wait for the last.
+    void sortSegments(const std::vector<double>& rest) {
+        held_.resize(rest.size());
+        mixed_.resize(rest.size());
+        size_t held = 0;
+        size_t mixed = 0;
+        const auto sort = [&](size_t r, double& linear, double& atOne) {
+            const Bounds& b = bounds_[r];
+            const bool isLinear = rest[r] >= b.linearFrom && rest[r] <= b.linearTo;
+            const bool atZero = rest[r] <= b.zeroTo;
+            const bool isHeld = !isLinear && (atZero || rest[r] >= b.oneFrom);
+            linear += isLinear ? borrowers_[r] * (rest[r] * perRespondent_[r]) : 0.0;
+            atOne += isHeld && !atZero ? borrowers_[r] : 0.0;
+            held_[held] = r;
+            held += isHeld;
+            mixed_[mixed] = r;
+            mixed += !isLinear && !isHeld;
+        };
+        double linear0 = 0, linear1 = 0, linear2 = 0, linear3 = 0;
+        double atOne0 = 0, atOne1 = 0, atOne2 = 0, atOne3 = 0;
+        size_t r = 0;
+        for (; r + 4 <= rest.size(); r += 4) {
+            sort(r, linear0, atOne0);
+            sort(r + 1, linear1, atOne1);
+            sort(r + 2, linear2, atOne2);
+            sort(r + 3, linear3, atOne3);
+        }
+        for (; r < rest.size(); ++r)
+            sort(r, linear0, atOne0);
+        held_.resize(held);
+        mixed_.resize(mixed);
+        restLinear_ =
+            ((linear0 + linear1) + (linear2 + linear3)) + ((atOne0 + atOne1) + (atOne2 + atOne3));
     }
 
     // The feature's total at v, and each segment's estimate when customers
@@ -349,12 +499,12 @@ private:
             if (money_) {
                 // The total is the sum of the segments' estimates, as forecastAt forms it.
                 const BrandPoints x = brandValues(details_, f);
+                std::int32_t* estimates = estimates_.add();
                 for (int r = 0; r < segments_; ++r) {
-                    const std::int32_t estimate = estimateCount(x, brandCounts(poll_, r, f), v);
-                    forecast.segments.push_back(estimate);
-                    forecast.total += estimate;
+                    estimates[r] = estimateCount(x, brandCounts(poll_, r, f), v);
+                    forecast.total += estimates[r];
                 }
-                forecast.unheldCustomers = unheldCustomersOf(forecast.segments);
+                forecast.segments = estimates;
             } else {
                 forecast.total = featureForecast(f, v, true);
             }
@@ -394,6 +544,7 @@ private:
     NoveltyCheck novelty_;
     bool ascent_ = false;
     FeatureValues own_;
+    EstimateStore estimates_;
     std::array<FeatureForecast, featureCount> ownForecasts_;
     std::array<std::vector<double>, featureCount> grids_;
     // Hashed: a free EMI meets thousands of values. Elements stay where they are.
@@ -406,15 +557,38 @@ private:
     std::vector<double> respondents_;
     std::vector<double> perRespondent_; // 1 / r_s, 0 without respondents
     std::vector<double> borrowers_;     // M_s
-    // partial_[j]: the estimates of the features walkOrder[j ..] summed,
+    // partial_[j]: the estimates of the features sumOrder_[j ..] summed,
     // of the estimates partialFrom_[j ..]; partial_[7] stays 0.
+    std::array<int, featureCount> sumOrder_ = walkOrder;
     std::array<std::vector<double>, featureCount + 1> partial_;
-    std::array<const double*, featureCount> partialFrom_{};
+    std::array<const std::int32_t*, featureCount> partialFrom_{};
     bool fastRangeKnown_ = false;
     std::vector<double> fastLow_;
     std::vector<double> fastHigh_;
-    std::vector<size_t> clamping_; // segments whose share may leave 0 to 1
-    double restLinear_ = 0;        // the weighted sum of the others' estimates
+    // Of the sum of the other features' estimates, for each segment: its
+    // share stays within 0 and 1 from linearFrom to linearTo, at 0 up to
+    // zeroTo and at 1 from oneFrom on.
+    struct Bounds {
+        double linearFrom, linearTo, zeroTo, oneFrom;
+    };
+    std::vector<Bounds> bounds_;
+    // By segment, then value of the fastest feature: its estimates, and
+    // their terms of the customers were no share held (their sums by value
+    // in fastUnheld_).
+    std::vector<double> fastEstimates_;
+    std::vector<double> fastTerms_;
+    std::vector<double> fastUnheld_;
+    bool runKnown_ = false;
+    std::vector<double> runHeld_;
+    std::vector<double> runMixed_;
+    std::vector<double> runCustomers_; // by value of the fastest feature
+    std::vector<size_t> held_;         // segments whose share stays at 0 or at 1
+    std::vector<size_t> mixed_;        // segments whose share may leave 0 to 1
+    // The weighted sum of the others' estimates where shares stay within 0
+    // and 1, and the borrowers where they stay at 1.
+    double restLinear_ = 0;
+    std::optional<LoanTerms> marginTerms_; // without freebies
+    double instalmentsLessLoan_ = 0;
     std::vector<Candidate> candidates_;
     std::set<FeatureValues> recorded_;
 };

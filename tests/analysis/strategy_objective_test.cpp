@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <random>
 #include <set>
 
 using namespace lendora;
@@ -226,6 +230,78 @@ TEST(SearchObjective, TheGuruSpeaksOfTheObjectiveInTheUsersOwnFigures) {
         const QString text = guru::suggestions(plan.search(c.objective), "DreamHome");
         EXPECT_TRUE(text.startsWith(c.opening)) << text.toStdString();
         EXPECT_EQ(text.contains("frontier"), c.objective != Objective::Respondents);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The search takes shortcuts to the customers (sums per run of the fastest
+// feature, segments whose share cannot leave 0 to 1 taken at once, the
+// margin's present value kept per loan): every candidate's money must still
+// be the business case of its forecast, on plans that drive each shortcut:
+// EMIs recomputed far beyond the brands, a free EMI, a fastest feature fixed
+// or with too many values to tabulate, a segment without respondents, one
+// without borrowers, no cost of funds, an ascent.
+TEST(SearchObjective, EveryCandidatesMoneyIsItsBusinessCaseOnVariedPlans) {
+    std::mt19937 random(25);
+    std::uniform_int_distribution<int> count(0, 6);
+    std::array<std::vector<Counts>, 3> products;
+    std::vector<double> respondents(5, 0.0);
+    for (std::vector<Counts>& product : products)
+        for (int r = 0; r < 5; ++r) {
+            product.push_back({});
+            for (double& c : product.back())
+                respondents[size_t(r)] += c = r < 4 ? count(random) : 0; // none in segment 5
+        }
+    const PlanPoll poll = planPoll(products[0], products[1], products[2]);
+    const ProjectDetails details = usualDetails();
+    const SearchRange interest{true, 4, 24, 4}, loan{true, 200000, 1000000, 200000},
+        period{true, 60, 300, 60}, freebies{true, 0, 16, 2};
+    const struct {
+        double costOfFunds;
+        std::vector<std::pair<int, SearchRange>> free;
+        bool exhaustive;
+    } cases[] = {
+        {8, {{0, interest}, {2, loan}, {4, period}, {6, freebies}}, true},
+        {0, {{0, interest}, {2, loan}, {4, period}, {6, freebies}}, true},
+        {12, {{5, {true, 2000, 9000, 500}}, {1, {true, 10000, 40000, 10000}}, {6, freebies}}, true},
+        {8, {{0, interest}, {4, period}}, true},             // the fastest feature fixed
+        {8, {{0, interest}, {6, {true, 0, 5000, 1}}}, true}, // too many to tabulate
+        {8, {{0, {true, 4, 24, 1}}, {2, {true, 200000, 1000000, 40000}}}, false}}; // all free
+    for (const auto& c : cases) {
+        SearchSpace space = defaultSearchSpace(details);
+        if (!c.exhaustive)
+            for (SearchRange& range : space)
+                range = {true, range.low, range.high, (range.high - range.low) / 20};
+        for (const auto& [f, range] : c.free)
+            space[size_t(f)] = range;
+        const BusinessCase money{{1200, 0, 250, 5000000, 40}, 75, c.costOfFunds, 1500};
+        for (Objective objective : {Objective::Customers, Objective::Profit}) {
+            const SearchResult result =
+                searchStrategies(details, poll, 5, space, 10, {}, nullptr, {objective, money, {}});
+            ASSERT_EQ(result.exhaustive, c.exhaustive);
+            if (c.exhaustive) {
+                EXPECT_EQ(std::int64_t(result.candidates.size()), result.forecasts);
+            }
+            double best = -std::numeric_limits<double>::infinity();
+            for (const Candidate& candidate : result.candidates) {
+                const Suggestion s = makeSuggestion(details, candidate.values);
+                std::vector<double> chosen;
+                for (const SegmentEstimates& e :
+                     forecast(details, poll, 5, {s.values, s.changed}).segments)
+                    chosen.push_back(e.total);
+                const double customers = customersOf(money.borrowers, respondents, chosen);
+                const double margin = marginPerLoan(money, loanTerms(s.values));
+                ASSERT_NEAR(candidate.customers, customers, 1e-9 * std::max(customers, 1.0));
+                EXPECT_EQ(candidate.profit, candidate.customers * margin);
+                best =
+                    std::max(best, objective == Objective::Profit ? customers * margin : customers);
+            }
+            EXPECT_NEAR(score(result.best.front(), objective), best,
+                        1e-9 * std::max(std::abs(best), 1.0));
+        }
     }
 }
 
