@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <random>
 #include <thread>
 
@@ -92,43 +94,73 @@ void shareOutBlocks(int count, const Work& work) {
     });
 }
 
-// The 5th and 95th percentiles of the samples (which it reorders), widened
-// to hold the forecast. Counts of respondents span a narrow range, so a
-// tally finds them faster than sorting.
-Interval percentiles(std::vector<std::int64_t>& samples, std::int64_t forecast) {
-    Interval interval{forecast, forecast};
-    if (samples.empty())
-        return interval;
-    const size_t n = samples.size();
+// The 5th and 95th percentiles of n samples from `least` to `most` (which
+// it may reorder). Counts of respondents span a narrow range, so a tally
+// finds them faster than sorting.
+template <typename Count>
+Interval orderStatistics(Count* samples, size_t n, Count least, Count most,
+                         std::vector<std::uint32_t>& tally) {
     const size_t lowRank = size_t(std::floor(0.05 * double(n - 1)));
     const size_t highRank = size_t(std::ceil(0.95 * double(n - 1)));
-    const auto [least, most] = std::minmax_element(samples.begin(), samples.end());
-    const std::int64_t lowest = *least;
-    const std::int64_t span = *most - lowest;
-    std::int64_t low;
-    std::int64_t high;
-    if (span < std::int64_t(4 * n)) {
-        std::vector<std::uint32_t> tally(size_t(span) + 1, 0);
-        for (std::int64_t s : samples)
-            ++tally[size_t(s - lowest)];
+    const std::int64_t lowest = least;
+    // Unsigned: the span of any two counts, however far apart.
+    const std::uint64_t span = std::uint64_t(std::int64_t(most)) - std::uint64_t(lowest);
+    if (span < 4 * n) {
+        tally.assign(size_t(span) + 1, 0);
+        for (size_t s = 0; s < n; ++s)
+            ++tally[size_t(samples[s] - lowest)];
         size_t seen = 0;
         size_t i = 0;
         for (; seen + tally[i] <= lowRank; ++i)
             seen += tally[i];
-        low = lowest + std::int64_t(i);
+        const std::int64_t low = lowest + std::int64_t(i);
         for (; seen + tally[i] <= highRank; ++i)
             seen += tally[i];
-        high = lowest + std::int64_t(i);
-    } else {
-        std::nth_element(samples.begin(), samples.begin() + std::ptrdiff_t(lowRank), samples.end());
-        low = samples[lowRank];
-        std::nth_element(samples.begin() + std::ptrdiff_t(lowRank),
-                         samples.begin() + std::ptrdiff_t(highRank), samples.end());
-        high = samples[highRank];
+        return {low, lowest + std::int64_t(i)};
     }
-    interval.low = std::min(low, forecast);
-    interval.high = std::max(high, forecast);
-    return interval;
+    std::nth_element(samples, samples + lowRank, samples + n);
+    const std::int64_t low = samples[lowRank];
+    std::nth_element(samples + lowRank, samples + highRank, samples + n);
+    return {low, samples[highRank]};
+}
+
+// The 5th and 95th percentiles of the samples (which it reorders), widened
+// to hold the forecast.
+Interval percentiles(std::vector<std::int64_t>& samples, std::int64_t forecast) {
+    if (samples.empty())
+        return {forecast, forecast};
+    const auto [least, most] = std::minmax_element(samples.begin(), samples.end());
+    std::vector<std::uint32_t> tally;
+    const Interval interval = orderStatistics(samples.data(), samples.size(), *least, *most, tally);
+    return {std::min(interval.low, forecast), std::max(interval.high, forecast)};
+}
+
+// Rounded estimates of a cell are kept as 32-bit counts within these bounds;
+// beyond them the exact path of intervals() takes over.
+constexpr std::int32_t countBound = 1 << 30;
+
+// round(a v^2 + b v + c) of every resample, as intervals() adds them, held
+// to the bounds (a value beyond them, or not a number, becomes a bound).
+LENDORA_WIDE_VECTORS
+void roundedParabolas(const double* a, const double* b, const double* c, double v, size_t k,
+                      std::int32_t* out) {
+    constexpr double bound = countBound;
+    for (size_t s = 0; s < k; ++s) {
+        const double e = roundEven((a[s] * v * v + b[s] * v) + c[s]);
+        out[s] = std::int32_t(e >= -bound ? (e <= bound ? e : bound) : -bound);
+    }
+}
+
+// The least and the most of the counts.
+LENDORA_WIDE_VECTORS
+std::pair<std::int32_t, std::int32_t> countRange(const std::int32_t* counts, size_t k) {
+    std::int32_t least = std::numeric_limits<std::int32_t>::max();
+    std::int32_t most = std::numeric_limits<std::int32_t>::min();
+    for (size_t s = 0; s < k; ++s) {
+        least = std::min(least, counts[s]);
+        most = std::max(most, counts[s]);
+    }
+    return {least, most};
 }
 
 } // namespace
@@ -319,20 +351,54 @@ ResampledPolls::cellIntervals(const StrategyInput& strategy) const {
 
 void ResampledPolls::cellIntervals(const StrategyInput* strategies, size_t count,
                                    std::vector<std::array<Interval, featureCount>>* results) const {
-    // Cell by cell for all the strategies at once, as intervals() does.
+    // Cell by cell for all the strategies at once, as intervals() does. A
+    // cell's value in a resample is a single estimate, so its percentiles
+    // are taken from the rounded estimates themselves, without sums.
     for (size_t j = 0; j < count; ++j)
         results[j].assign(size_t(segments_), {});
-    std::vector<double> sums(static_cast<size_t>(resamples_));
-    std::vector<double> unused(sums.size());
-    std::vector<std::int64_t> counts;
+    const size_t k = size_t(resamples_);
+    std::vector<std::int32_t> values(k);
+    std::vector<std::uint32_t> tally;
     for (int r = 0; r < segments_; ++r)
-        for (int f = 0; f < featureCount; ++f)
+        for (int f = 0; f < featureCount; ++f) {
+            const size_t at = cell(r, f);
+            // The own count's percentiles hold for every strategy that keeps
+            // the feature: worked out once, when first needed.
+            std::optional<Interval> kept;
             for (size_t j = 0; j < count; ++j) {
-                std::fill(sums.begin(), sums.end(), 0);
-                addEstimates(strategies[j], r, f, sums.data(), unused.data());
-                results[j][size_t(r)][size_t(f)] =
-                    percentiles(asCounts(sums, counts), estimate(strategies[j], r, f));
+                const StrategyInput& strategy = strategies[j];
+                const bool parabola = parabolaApplies(strategy, f);
+                const std::int64_t forecast = estimate(strategy, r, f);
+                Interval spread;
+                if (!parabola && kept) {
+                    spread = *kept;
+                } else {
+                    if (parabola)
+                        roundedParabolas(&a_[at], &b_[at], &c_[at], strategy.values[size_t(f)], k,
+                                         values.data());
+                    else
+                        std::copy_n(&own_[at], k, values.begin());
+                    const auto [least, most] = countRange(values.data(), k);
+                    if (least > -countBound && most < countBound) {
+                        spread = orderStatistics(values.data(), k, least, most, tally);
+                    } else {
+                        // Beyond the bounds: the sums as intervals() takes them.
+                        std::vector<double> sums(k, 0.0);
+                        std::vector<double> unused(k, 0.0);
+                        std::vector<std::int64_t> samples;
+                        addEstimates(strategy, r, f, sums.data(), unused.data());
+                        asCounts(sums, samples);
+                        const auto [low, high] =
+                            std::minmax_element(samples.begin(), samples.end());
+                        spread = orderStatistics(samples.data(), k, *low, *high, tally);
+                    }
+                    if (!parabola)
+                        kept = spread;
+                }
+                results[j][size_t(r)][size_t(f)] = {std::min(spread.low, forecast),
+                                                    std::max(spread.high, forecast)};
             }
+        }
 }
 
 void ResampledPolls::addSegmentSamples(const StrategyInput& strategy, int segment,
