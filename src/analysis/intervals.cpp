@@ -25,10 +25,13 @@ constexpr int strategyBlock = 8;
 // Rounds halves to even in the default rounding mode, without a library
 // call: adding and taking away 1.5 x 2^52 leaves the nearest whole number.
 // Without a branch, so that the loops over the resamples vectorise.
-inline double roundEven(double value) {
+// roundSmall holds for values below 2^51 only.
+inline double roundSmall(double value) {
     constexpr double shift = 6755399441055744.0;
-    const double rounded = (value + shift) - shift;
-    return std::abs(value) < 2251799813685248.0 ? rounded : value; // beyond: already whole
+    return (value + shift) - shift;
+}
+inline double roundEven(double value) {
+    return std::abs(value) < 2251799813685248.0 ? roundSmall(value) : value; // beyond: whole
 }
 
 // Wider vectors where the processor has them (the same operations in the
@@ -106,16 +109,23 @@ Interval orderStatistics(Count* samples, size_t n, Count least, Count most,
     // Unsigned: the span of any two counts, however far apart.
     const std::uint64_t span = std::uint64_t(std::int64_t(most)) - std::uint64_t(lowest);
     if (span < 4 * n) {
-        tally.assign(size_t(span) + 1, 0);
+        // Four tallies side by side, so that equal samples in a row do not
+        // wait for each other's count.
+        constexpr size_t lanes = 4;
+        tally.assign((size_t(span) + 1) * lanes, 0);
         for (size_t s = 0; s < n; ++s)
-            ++tally[size_t(samples[s] - lowest)];
+            ++tally[size_t(samples[s] - lowest) * lanes + s % lanes];
+        const auto at = [&](size_t i) {
+            return tally[i * lanes] + tally[i * lanes + 1] + tally[i * lanes + 2] +
+                   tally[i * lanes + 3];
+        };
         size_t seen = 0;
         size_t i = 0;
-        for (; seen + tally[i] <= lowRank; ++i)
-            seen += tally[i];
+        for (; seen + at(i) <= lowRank; ++i)
+            seen += at(i);
         const std::int64_t low = lowest + std::int64_t(i);
-        for (; seen + tally[i] <= highRank; ++i)
-            seen += tally[i];
+        for (; seen + at(i) <= highRank; ++i)
+            seen += at(i);
         return {low, lowest + std::int64_t(i)};
     }
     std::nth_element(samples, samples + lowRank, samples + n);
@@ -144,10 +154,12 @@ constexpr std::int32_t countBound = 1 << 30;
 LENDORA_WIDE_VECTORS
 void roundedParabolas(const double* a, const double* b, const double* c, double v, size_t k,
                       std::int32_t* out) {
+    // Held first, then rounded: within the bounds roundSmall is roundEven.
     constexpr double bound = countBound;
     for (size_t s = 0; s < k; ++s) {
-        const double e = roundEven((a[s] * v * v + b[s] * v) + c[s]);
-        out[s] = std::int32_t(e >= -bound ? (e <= bound ? e : bound) : -bound);
+        const double e = (a[s] * v * v + b[s] * v) + c[s];
+        const double above = e > -bound ? e : -bound; // and NaN
+        out[s] = std::int32_t(roundSmall(above < bound ? above : bound));
     }
 }
 
@@ -351,15 +363,21 @@ ResampledPolls::cellIntervals(const StrategyInput& strategy) const {
 
 void ResampledPolls::cellIntervals(const StrategyInput* strategies, size_t count,
                                    std::vector<std::array<Interval, featureCount>>* results) const {
+    for (size_t j = 0; j < count; ++j)
+        results[j].assign(size_t(segments_), {});
+    cellIntervals(strategies, count, 0, segments_, results);
+}
+
+void ResampledPolls::cellIntervals(const StrategyInput* strategies, size_t count, int first,
+                                   int end,
+                                   std::vector<std::array<Interval, featureCount>>* results) const {
     // Cell by cell for all the strategies at once, as intervals() does. A
     // cell's value in a resample is a single estimate, so its percentiles
     // are taken from the rounded estimates themselves, without sums.
-    for (size_t j = 0; j < count; ++j)
-        results[j].assign(size_t(segments_), {});
     const size_t k = size_t(resamples_);
     std::vector<std::int32_t> values(k);
     std::vector<std::uint32_t> tally;
-    for (int r = 0; r < segments_; ++r)
+    for (int r = std::max(first, 0); r < std::min(end, segments_); ++r)
         for (int f = 0; f < featureCount; ++f) {
             const size_t at = cell(r, f);
             // The own count's percentiles hold for every strategy that keeps
@@ -429,9 +447,16 @@ std::vector<StrategyIntervals> strategyIntervals(const ResampledPolls& resampled
 std::vector<std::vector<std::array<Interval, featureCount>>>
 strategyCellIntervals(const ResampledPolls& resampled,
                       const std::vector<StrategyInput>& strategies) {
-    std::vector<std::vector<std::array<Interval, featureCount>>> cells(strategies.size());
-    shareOutBlocks(int(strategies.size()), [&](size_t first, size_t size) {
-        resampled.cellIntervals(&strategies[first], size, &cells[first]);
+    // Shared out by segments, so that each segment's resampled parabolas are
+    // read from memory once for all the strategies.
+    std::vector<std::vector<std::array<Interval, featureCount>>> cells(
+        strategies.size(),
+        std::vector<std::array<Interval, featureCount>>(size_t(std::max(resampled.segments(), 0))));
+    constexpr int segmentBlock = 4;
+    const int segments = resampled.segments();
+    shareOut((segments + segmentBlock - 1) / segmentBlock, [&](int block) {
+        resampled.cellIntervals(strategies.data(), strategies.size(), block * segmentBlock,
+                                (block + 1) * segmentBlock, cells.data());
     });
     return cells;
 }
