@@ -51,9 +51,11 @@ void fields(std::string_view line, std::vector<std::string>& out) {
     };
     nextField();
     for (size_t i = 0; i < line.size();) {
-        const size_t plain = line.find_first_of("\t\\", i);
+        size_t plain = i;
+        while (plain < line.size() && line[plain] != '\t' && line[plain] != '\\')
+            ++plain;
         field->append(line.substr(i, plain - i));
-        if (plain == std::string_view::npos)
+        if (plain == line.size())
             break;
         i = plain + 1;
         if (line[plain] == '\t') {
@@ -93,6 +95,26 @@ bool whole(const std::string& text, unsigned long limit, unsigned long& value) {
         value = value * 10 + unsigned(c - '0');
     }
     return value <= limit;
+}
+
+// Hands every line of the input to take(line), without its line feed, as
+// soon as it has come whole: scripts of a million cells are read in blocks
+// while the rest is still being written. False once take() says false.
+template <typename Take>
+bool eachLine(std::FILE* input, const Take& take) {
+    std::string pending;
+    std::vector<char> block(size_t(1) << 16);
+    for (;;) {
+        const size_t got = std::fread(block.data(), 1, block.size(), input);
+        pending.append(block.data(), got);
+        size_t at = 0;
+        for (size_t stop; (stop = pending.find('\n', at)) != std::string::npos; at = stop + 1)
+            if (!take(std::string_view(pending).substr(at, stop - at)))
+                return false;
+        pending.erase(0, at);
+        if (got == 0)
+            return pending.empty() || take(pending);
+    }
 }
 
 std::pair<std::string, std::string> halves(const std::string& text) {
@@ -301,26 +323,20 @@ int main(int argc, char** argv) {
         std::cerr << "the workbook cannot be made\n";
         return 1;
     }
-    // Scripts of a million cells: read in large blocks, split in place.
-    std::string script;
-    std::vector<char> block(size_t(1) << 20);
-    for (size_t got; (got = std::fread(block.data(), 1, block.size(), stdin)) > 0;)
-        script.append(block.data(), got);
     std::vector<std::string> line;
     int number = 0;
-    for (size_t at = 0; at < script.size();) {
-        const size_t end = std::min(script.find('\n', at), script.size());
-        const std::string_view text(script.data() + at, end - at);
-        at = end + 1;
+    const bool read = eachLine(stdin, [&](std::string_view text) {
         ++number;
         if (text.empty())
-            continue;
+            return true;
         fields(text, line);
-        if (!writer.line(line)) {
-            std::cerr << "line " << number << " is not understood: " << text << "\n";
-            return 1;
-        }
-    }
+        if (writer.line(line))
+            return true;
+        std::cerr << "line " << number << " is not understood: " << text << "\n";
+        return false;
+    });
+    if (!read)
+        return 1;
     std::string reason;
     if (!writer.close(reason)) {
         std::cerr << "the workbook cannot be written: " << reason << "\n";
