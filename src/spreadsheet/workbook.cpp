@@ -240,8 +240,19 @@ const char* chartKind(Chart::Kind kind) {
 
 } // namespace
 
-QByteArray workbookScript(const Workbook& workbook) {
+namespace {
+
+// Makes the script in pieces of about `piece` bytes, each handed to
+// put(piece) as soon as it is made.
+template <typename Put>
+void makeScript(const Workbook& workbook, qsizetype piece, const Put& put) {
     QByteArray script;
+    const auto pass = [&] {
+        if (script.size() >= piece) {
+            put(script);
+            script.resize(0);
+        }
+    };
     for (const Sheet& sheet : workbook.sheets) {
         script += line({u"sheet"_s, sheet.name}).toUtf8();
         std::vector<int> widths;
@@ -255,6 +266,7 @@ QByteArray workbookScript(const Workbook& workbook) {
                 if (widths.size() <= c)
                     widths.resize(c + 1, 0);
                 widths[c] = std::max(widths[c], shownLength(cell, decimals));
+                pass();
             }
         // A little room beside the longest entry, within reason.
         for (size_t c = 0; c < widths.size(); ++c)
@@ -280,6 +292,15 @@ QByteArray workbookScript(const Workbook& workbook) {
                               .toUtf8();
         }
     }
+    if (!script.isEmpty())
+        put(script);
+}
+
+} // namespace
+
+QByteArray workbookScript(const Workbook& workbook) {
+    QByteArray script;
+    makeScript(workbook, qsizetype(1) << 20, [&](const QByteArray& piece) { script += piece; });
     return script;
 }
 
@@ -310,7 +331,14 @@ WrittenWorkbook writeWorkbook(const Workbook& workbook) {
     writer.start(program, {path});
     if (!writer.waitForStarted())
         return failed(writer.errorString());
-    writer.write(workbookScript(workbook));
+    // The script goes in pieces while the rest is made, and the writer takes
+    // each line as it comes. A writer that stopped is heard of below.
+    bool taking = true;
+    makeScript(workbook, qsizetype(1) << 16, [&](const QByteArray& piece) {
+        writer.write(piece);
+        while (taking && writer.bytesToWrite() > 0)
+            taking = writer.waitForBytesWritten(-1);
+    });
     writer.closeWriteChannel();
     if (!writer.waitForFinished(-1) || writer.exitStatus() != QProcess::NormalExit ||
         writer.exitCode() != 0) {
