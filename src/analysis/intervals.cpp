@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -25,13 +26,10 @@ constexpr int strategyBlock = 8;
 // Rounds halves to even in the default rounding mode, without a library
 // call: adding and taking away 1.5 x 2^52 leaves the nearest whole number.
 // Without a branch, so that the loops over the resamples vectorise.
-// roundSmall holds for values below 2^51 only.
-inline double roundSmall(double value) {
-    constexpr double shift = 6755399441055744.0;
-    return (value + shift) - shift;
-}
+constexpr double wholeShift = 6755399441055744.0;
 inline double roundEven(double value) {
-    return std::abs(value) < 2251799813685248.0 ? roundSmall(value) : value; // beyond: whole
+    const double rounded = (value + wholeShift) - wholeShift;
+    return std::abs(value) < 2251799813685248.0 ? rounded : value; // beyond: already whole
 }
 
 // Wider vectors where the processor has them (the same operations in the
@@ -113,8 +111,12 @@ Interval orderStatistics(Count* samples, size_t n, Count least, Count most,
         // wait for each other's count.
         constexpr size_t lanes = 4;
         tally.assign((size_t(span) + 1) * lanes, 0);
-        for (size_t s = 0; s < n; ++s)
-            ++tally[size_t(samples[s] - lowest) * lanes + s % lanes];
+        size_t s = 0;
+        for (; s + lanes <= n; s += lanes)
+            for (size_t lane = 0; lane < lanes; ++lane)
+                ++tally[size_t(samples[s + lane] - lowest) * lanes + lane];
+        for (; s < n; ++s)
+            ++tally[size_t(samples[s] - lowest) * lanes];
         const auto at = [&](size_t i) {
             return tally[i * lanes] + tally[i * lanes + 1] + tally[i * lanes + 2] +
                    tally[i * lanes + 3];
@@ -145,34 +147,49 @@ Interval percentiles(std::vector<std::int64_t>& samples, std::int64_t forecast) 
     return {std::min(interval.low, forecast), std::max(interval.high, forecast)};
 }
 
-// Rounded estimates of a cell are kept as 32-bit counts within these bounds;
-// beyond them the exact path of intervals() takes over.
-constexpr std::int32_t countBound = 1 << 30;
+// Whole numbers w below 2^51 as the bit patterns of w + 1.5 x 2^52: those
+// sums lie from 2^52 to 2^53, where doubles are one apart, so that the
+// patterns count up one by one with w, and their least, most and order are
+// those of the numbers. Adding 1.5 x 2^52 to any number below 2^51 is the
+// first step of roundEven: its pattern is the rounded number's.
+const std::int64_t wholeZero = std::bit_cast<std::int64_t>(wholeShift);
+const std::int64_t wholesFrom = std::bit_cast<std::int64_t>(4503599627370496.0);   // 2^52
+const std::int64_t wholesBefore = std::bit_cast<std::int64_t>(9007199254740992.0); // 2^53
 
-// round(a v^2 + b v + c) of every resample, as intervals() adds them, held
-// to the bounds (a value beyond them, or not a number, becomes a bound).
+// The least and the most of the patterns.
+struct PatternRange {
+    std::int64_t least = std::numeric_limits<std::int64_t>::max();
+    std::int64_t most = std::numeric_limits<std::int64_t>::min();
+    bool whole() const { return least >= wholesFrom && most < wholesBefore; }
+};
+
+// round(a v^2 + b v + c) of every resample as intervals() adds them, as
+// such patterns (for a number beyond 2^51, or not a number, a pattern out
+// of that range), and their range.
 LENDORA_WIDE_VECTORS
-void roundedParabolas(const double* a, const double* b, const double* c, double v, size_t k,
-                      std::int32_t* out) {
-    // Held first, then rounded: within the bounds roundSmall is roundEven.
-    constexpr double bound = countBound;
+PatternRange parabolaPatterns(const double* __restrict a, const double* __restrict b,
+                              const double* __restrict c, double v, size_t k,
+                              std::int64_t* __restrict out) {
+    PatternRange range;
     for (size_t s = 0; s < k; ++s) {
-        const double e = (a[s] * v * v + b[s] * v) + c[s];
-        const double above = e > -bound ? e : -bound; // and NaN
-        out[s] = std::int32_t(roundSmall(above < bound ? above : bound));
+        const auto pattern =
+            std::bit_cast<std::int64_t>(((a[s] * v * v + b[s] * v) + c[s]) + wholeShift);
+        out[s] = pattern;
+        range.least = std::min(range.least, pattern);
+        range.most = std::max(range.most, pattern);
     }
+    return range;
 }
 
-// The least and the most of the counts.
-LENDORA_WIDE_VECTORS
-std::pair<std::int32_t, std::int32_t> countRange(const std::int32_t* counts, size_t k) {
-    std::int32_t least = std::numeric_limits<std::int32_t>::max();
-    std::int32_t most = std::numeric_limits<std::int32_t>::min();
+// The own counts of every resample as such patterns, and their range.
+PatternRange countPatterns(const std::int32_t* counts, size_t k, std::int64_t* out) {
+    PatternRange range;
     for (size_t s = 0; s < k; ++s) {
-        least = std::min(least, counts[s]);
-        most = std::max(most, counts[s]);
+        out[s] = wholeZero + counts[s];
+        range.least = std::min(range.least, out[s]);
+        range.most = std::max(range.most, out[s]);
     }
-    return {least, most};
+    return range;
 }
 
 } // namespace
@@ -375,7 +392,7 @@ void ResampledPolls::cellIntervals(const StrategyInput* strategies, size_t count
     // cell's value in a resample is a single estimate, so its percentiles
     // are taken from the rounded estimates themselves, without sums.
     const size_t k = size_t(resamples_);
-    std::vector<std::int32_t> values(k);
+    std::vector<std::int64_t> patterns(k);
     std::vector<std::uint32_t> tally;
     for (int r = std::max(first, 0); r < std::min(end, segments_); ++r)
         for (int f = 0; f < featureCount; ++f) {
@@ -391,16 +408,16 @@ void ResampledPolls::cellIntervals(const StrategyInput* strategies, size_t count
                 if (!parabola && kept) {
                     spread = *kept;
                 } else {
-                    if (parabola)
-                        roundedParabolas(&a_[at], &b_[at], &c_[at], strategy.values[size_t(f)], k,
-                                         values.data());
-                    else
-                        std::copy_n(&own_[at], k, values.begin());
-                    const auto [least, most] = countRange(values.data(), k);
-                    if (least > -countBound && most < countBound) {
-                        spread = orderStatistics(values.data(), k, least, most, tally);
+                    const PatternRange range =
+                        parabola ? parabolaPatterns(&a_[at], &b_[at], &c_[at],
+                                                    strategy.values[size_t(f)], k, patterns.data())
+                                 : countPatterns(&own_[at], k, patterns.data());
+                    if (range.whole()) {
+                        spread =
+                            orderStatistics(patterns.data(), k, range.least, range.most, tally);
+                        spread = {spread.low - wholeZero, spread.high - wholeZero};
                     } else {
-                        // Beyond the bounds: the sums as intervals() takes them.
+                        // Beyond 2^51: the sums as intervals() takes them.
                         std::vector<double> sums(k, 0.0);
                         std::vector<double> unused(k, 0.0);
                         std::vector<std::int64_t> samples;
