@@ -23,10 +23,11 @@ constexpr int cellCount = brandCount * featureCount;
 // resampled parabolas (tens of megabytes for a large plan) from memory.
 constexpr int strategyBlock = 8;
 
+constexpr double wholeShift = 6755399441055744.0; // 1.5 x 2^52
+
 // Rounds halves to even in the default rounding mode, without a library
 // call: adding and taking away 1.5 x 2^52 leaves the nearest whole number.
 // Without a branch, so that the loops over the resamples vectorise.
-constexpr double wholeShift = 6755399441055744.0;
 inline double roundEven(double value) {
     const double rounded = (value + wholeShift) - wholeShift;
     return std::abs(value) < 2251799813685248.0 ? rounded : value; // beyond: already whole

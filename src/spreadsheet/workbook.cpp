@@ -238,10 +238,6 @@ const char* chartKind(Chart::Kind kind) {
     return "column";
 }
 
-} // namespace
-
-namespace {
-
 // Makes the script in pieces of about `piece` bytes, each handed to
 // put(piece) as soon as it is made.
 template <typename Put>
