@@ -7,7 +7,7 @@ set -euo pipefail
 run_packages=(
     cmake ninja-build g++ pkg-config libreadstat-dev
     qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libvulkan-dev
-    libxlsxwriter-dev libquazip1-qt6-dev
+    libxlsxwriter-dev libquazip1-qt6-dev zlib1g-dev
     libxkbcommon-dev fonts-dejavu-core
 )
 test_packages=(

@@ -54,6 +54,19 @@ std::vector<QStringList> shownRows(std::vector<QStringList> rows) {
     return shown;
 }
 
+std::vector<QStringList> EstimateTable::texts() const {
+    std::vector<QStringList> texts{headings};
+    texts.reserve(rows.size() + 1);
+    for (const Row& row : rows) {
+        QStringList& cells = texts.emplace_back();
+        cells.reserve(2 + figures);
+        cells << QString::number(row.strategy) << segmentNames.value(row.segment);
+        for (std::int64_t value : row.values)
+            cells << wholeText(value);
+    }
+    return texts;
+}
+
 QByteArray comparisonCsv(const PlanAnalysis& plan) {
     return comparisonCsv(plan, {});
 }
@@ -97,37 +110,43 @@ void addIntervalColumns(std::vector<QStringList>& rows,
 }
 
 // The estimates of every strategy, segment by segment, each with its
-// interval: "Strategy ID", "Segment", then an estimate, low and high per
-// feature and for the segment's total.
-std::vector<QStringList> estimateRows(const PlanAnalysis& plan,
-                                      const std::vector<StrategyIntervals>& intervals,
-                                      const ResampledPolls& resampled) {
-    const auto segmentHeading = [&](int column) {
-        return tableText(plan, AnalysisTable::SegmentEstimates, 0, column);
-    };
-    QStringList headings{segmentHeading(0), tr("Segment")};
+// interval.
+EstimateTable estimateTable(const PlanAnalysis& plan,
+                            const std::vector<StrategyIntervals>& intervals,
+                            const ResampledPolls& resampled) {
+    EstimateTable table;
+    table.headings =
+        QStringList{tableText(plan, AnalysisTable::SegmentEstimates, 0, 0), tr("Segment")};
     for (int f = 1; f <= featureCount + 1; ++f) {
         const QString name = tableText(plan, AnalysisTable::FeatureEstimates, 0, f);
-        headings << name << tr("%1 low").arg(name) << tr("%1 high").arg(name);
+        table.headings << name << tr("%1 low").arg(name) << tr("%1 high").arg(name);
     }
-    std::vector<QStringList> rows{headings};
+    for (int r = 1; r <= resampled.segments(); ++r)
+        table.segmentNames << tableText(plan, AnalysisTable::SegmentEstimates, 0, r);
     const std::vector<StrategyInput> strategies = plan.strategyInputs();
     const auto cells = strategyCellIntervals(resampled, strategies);
-    for (size_t k = 0; k < strategies.size() && k < intervals.size(); ++k)
+    const size_t count = std::min(strategies.size(), intervals.size());
+    table.rows.reserve(count * size_t(resampled.segments()));
+    for (size_t k = 0; k < count; ++k)
         for (int r = 0; r < resampled.segments(); ++r) {
-            QStringList row{QString::number(k + 1), segmentHeading(r + 1)};
+            EstimateTable::Row& row = table.rows.emplace_back();
+            row.strategy = int(k) + 1;
+            row.segment = r;
             std::int64_t total = 0;
             for (int f = 0; f < featureCount; ++f) {
                 const std::int64_t estimate = resampled.estimate(strategies[k], r, f);
                 const Interval& interval = cells[k][size_t(r)][size_t(f)];
                 total += estimate;
-                row << wholeText(estimate) << wholeText(interval.low) << wholeText(interval.high);
+                row.values[size_t(3 * f)] = estimate;
+                row.values[size_t(3 * f + 1)] = interval.low;
+                row.values[size_t(3 * f + 2)] = interval.high;
             }
             const Interval& interval = intervals[k].segments[size_t(r)];
-            row << wholeText(total) << wholeText(interval.low) << wholeText(interval.high);
-            rows.push_back(std::move(row));
+            row.values[3 * featureCount] = total;
+            row.values[3 * featureCount + 1] = interval.low;
+            row.values[3 * featureCount + 2] = interval.high;
         }
-    return rows;
+    return table;
 }
 
 } // namespace
@@ -147,7 +166,7 @@ ComparisonTables comparisonTables(const PlanAnalysis& plan,
         addIntervalColumns(tables.segments, intervals, false);
     if (resampled && !intervals.empty()) {
         if (segmentsMatch && resampled->segments() == plan.segmentCount())
-            tables.estimates = estimateRows(plan, intervals, *resampled);
+            tables.estimates = estimateTable(plan, intervals, *resampled);
         tables.method = intervalMethodText(*resampled);
     }
     return tables;
@@ -164,7 +183,7 @@ QByteArray comparisonCsv(const PlanAnalysis& plan, const std::vector<StrategyInt
     if (!tables.estimates.empty()) {
         records.push_back({QString()});
         records.push_back({tr("Detailed Estimates 90%")});
-        for (QStringList& row : tables.estimates)
+        for (QStringList& row : tables.estimates.texts())
             records.push_back(std::move(row));
     }
     if (!tables.method.isEmpty()) {

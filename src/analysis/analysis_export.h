@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -47,6 +49,26 @@ QByteArray comparisonCsv(const PlanAnalysis& plan);
 QByteArray comparisonCsv(const PlanAnalysis& plan, const std::vector<StrategyIntervals>& intervals,
                          const ResampledPolls* resampled = nullptr);
 
+// Every strategy's estimates by segment with their intervals, as numbers:
+// a row per strategy and segment, under the headings "Strategy ID",
+// "Segment", then an estimate, low and high per feature and for the
+// segment's total.
+struct EstimateTable {
+    static constexpr int figures = 3 * (featureCount + 1);
+    struct Row {
+        int strategy = 0; // from 1
+        int segment = 0;  // from 0
+        std::array<std::int64_t, figures> values{};
+    };
+    QStringList headings;
+    QStringList segmentNames; // as the per-segment table heads them
+    std::vector<Row> rows;
+
+    bool empty() const { return headings.isEmpty(); }
+    // The rows as the CSV file holds them, the headings first.
+    std::vector<QStringList> texts() const;
+};
+
 // The tables of that CSV file, each its heading row first: the per-feature
 // and the per-segment table with their interval columns, every strategy's
 // estimates by segment with their intervals ("Detailed Estimates 90%",
@@ -55,7 +77,7 @@ QByteArray comparisonCsv(const PlanAnalysis& plan, const std::vector<StrategyInt
 struct ComparisonTables {
     std::vector<QStringList> features;
     std::vector<QStringList> segments;
-    std::vector<QStringList> estimates;
+    EstimateTable estimates;
     QString method;
 };
 ComparisonTables comparisonTables(const PlanAnalysis& plan,

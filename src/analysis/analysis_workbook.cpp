@@ -88,14 +88,29 @@ void addComparison(spreadsheet::Workbook& book, const ComparisonTables& tables, 
                                         end + 1 + chartRows));
 }
 
+// The estimates' numbers go into their cells as they are, as the CSV file's
+// texts of them would be read (the segments' names stay text).
 void addEstimates(spreadsheet::Workbook& book, const ComparisonTables& tables) {
-    if (tables.estimates.empty())
+    const EstimateTable& table = tables.estimates;
+    if (table.empty())
         return;
     Sheet& sheet = book.addSheet(tr("Detailed Estimates"));
-    putTable(sheet, 0, tables.estimates, {1});
+    putTable(sheet, 0, {table.headings});
+    constexpr int last = 1 + EstimateTable::figures;
+    sheet.rows.reserve(table.rows.size() + 1);
+    for (size_t i = 0; i < table.rows.size(); ++i) {
+        const EstimateTable::Row& row = table.rows[i];
+        const int r = int(i) + 1;
+        sheet.at(r, last); // the row's cells at once
+        sheet.at(r, 0) = numberCell(row.strategy);
+        if (const QString& name = table.segmentNames.at(row.segment); !name.isEmpty())
+            sheet.at(r, 1) = Cell::ofText(name);
+        for (int c = 0; c < EstimateTable::figures; ++c)
+            sheet.at(r, 2 + c) = numberCell(double(row.values[size_t(c)]));
+    }
     // How the intervals were worked out, in view beside the headings (under
     // the table it would widen the strategies' column).
-    sheet.at(0, int(tables.estimates.front().size()) + 1) = Cell::ofText(tables.method);
+    sheet.at(0, int(table.headings.size()) + 1) = Cell::ofText(tables.method);
     sheet.frozenRows = 1;
     sheet.frozenColumns = 2;
 }

@@ -5,7 +5,10 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <random>
 #include <thread>
 
@@ -20,12 +23,13 @@ constexpr int cellCount = brandCount * featureCount;
 // resampled parabolas (tens of megabytes for a large plan) from memory.
 constexpr int strategyBlock = 8;
 
+constexpr double wholeShift = 6755399441055744.0; // 1.5 x 2^52
+
 // Rounds halves to even in the default rounding mode, without a library
 // call: adding and taking away 1.5 x 2^52 leaves the nearest whole number.
 // Without a branch, so that the loops over the resamples vectorise.
 inline double roundEven(double value) {
-    constexpr double shift = 6755399441055744.0;
-    const double rounded = (value + shift) - shift;
+    const double rounded = (value + wholeShift) - wholeShift;
     return std::abs(value) < 2251799813685248.0 ? rounded : value; // beyond: already whole
 }
 
@@ -92,43 +96,101 @@ void shareOutBlocks(int count, const Work& work) {
     });
 }
 
-// The 5th and 95th percentiles of the samples (which it reorders), widened
-// to hold the forecast. Counts of respondents span a narrow range, so a
-// tally finds them faster than sorting.
-Interval percentiles(std::vector<std::int64_t>& samples, std::int64_t forecast) {
-    Interval interval{forecast, forecast};
-    if (samples.empty())
-        return interval;
-    const size_t n = samples.size();
+// The 5th and 95th percentiles of n samples from `least` to `most` (which
+// it may reorder). Counts of respondents span a narrow range, so a tally
+// finds them faster than sorting.
+template <typename Count>
+Interval orderStatistics(Count* samples, size_t n, Count least, Count most,
+                         std::vector<std::uint32_t>& tally) {
     const size_t lowRank = size_t(std::floor(0.05 * double(n - 1)));
     const size_t highRank = size_t(std::ceil(0.95 * double(n - 1)));
-    const auto [least, most] = std::minmax_element(samples.begin(), samples.end());
-    const std::int64_t lowest = *least;
-    const std::int64_t span = *most - lowest;
-    std::int64_t low;
-    std::int64_t high;
-    if (span < std::int64_t(4 * n)) {
-        std::vector<std::uint32_t> tally(size_t(span) + 1, 0);
-        for (std::int64_t s : samples)
-            ++tally[size_t(s - lowest)];
+    const std::int64_t lowest = least;
+    // Unsigned: the span of any two counts, however far apart.
+    const std::uint64_t span = std::uint64_t(std::int64_t(most)) - std::uint64_t(lowest);
+    if (span < 4 * n) {
+        // Four tallies side by side, so that equal samples in a row do not
+        // wait for each other's count.
+        constexpr size_t lanes = 4;
+        tally.assign((size_t(span) + 1) * lanes, 0);
+        size_t s = 0;
+        for (; s + lanes <= n; s += lanes)
+            for (size_t lane = 0; lane < lanes; ++lane)
+                ++tally[size_t(samples[s + lane] - lowest) * lanes + lane];
+        for (; s < n; ++s)
+            ++tally[size_t(samples[s] - lowest) * lanes];
+        const auto at = [&](size_t i) {
+            return tally[i * lanes] + tally[i * lanes + 1] + tally[i * lanes + 2] +
+                   tally[i * lanes + 3];
+        };
         size_t seen = 0;
         size_t i = 0;
-        for (; seen + tally[i] <= lowRank; ++i)
-            seen += tally[i];
-        low = lowest + std::int64_t(i);
-        for (; seen + tally[i] <= highRank; ++i)
-            seen += tally[i];
-        high = lowest + std::int64_t(i);
-    } else {
-        std::nth_element(samples.begin(), samples.begin() + std::ptrdiff_t(lowRank), samples.end());
-        low = samples[lowRank];
-        std::nth_element(samples.begin() + std::ptrdiff_t(lowRank),
-                         samples.begin() + std::ptrdiff_t(highRank), samples.end());
-        high = samples[highRank];
+        for (; seen + at(i) <= lowRank; ++i)
+            seen += at(i);
+        const std::int64_t low = lowest + std::int64_t(i);
+        for (; seen + at(i) <= highRank; ++i)
+            seen += at(i);
+        return {low, lowest + std::int64_t(i)};
     }
-    interval.low = std::min(low, forecast);
-    interval.high = std::max(high, forecast);
-    return interval;
+    std::nth_element(samples, samples + lowRank, samples + n);
+    const std::int64_t low = samples[lowRank];
+    std::nth_element(samples + lowRank, samples + highRank, samples + n);
+    return {low, samples[highRank]};
+}
+
+// The 5th and 95th percentiles of the samples (which it reorders), widened
+// to hold the forecast.
+Interval percentiles(std::vector<std::int64_t>& samples, std::int64_t forecast) {
+    if (samples.empty())
+        return {forecast, forecast};
+    const auto [least, most] = std::minmax_element(samples.begin(), samples.end());
+    std::vector<std::uint32_t> tally;
+    const Interval interval = orderStatistics(samples.data(), samples.size(), *least, *most, tally);
+    return {std::min(interval.low, forecast), std::max(interval.high, forecast)};
+}
+
+// Whole numbers w below 2^51 as the bit patterns of w + 1.5 x 2^52: those
+// sums lie from 2^52 to 2^53, where doubles are one apart, so that the
+// patterns count up one by one with w, and their least, most and order are
+// those of the numbers. Adding 1.5 x 2^52 to any number below 2^51 is the
+// first step of roundEven: its pattern is the rounded number's.
+const std::int64_t wholeZero = std::bit_cast<std::int64_t>(wholeShift);
+const std::int64_t wholesFrom = std::bit_cast<std::int64_t>(4503599627370496.0);   // 2^52
+const std::int64_t wholesBefore = std::bit_cast<std::int64_t>(9007199254740992.0); // 2^53
+
+// The least and the most of the patterns.
+struct PatternRange {
+    std::int64_t least = std::numeric_limits<std::int64_t>::max();
+    std::int64_t most = std::numeric_limits<std::int64_t>::min();
+    bool whole() const { return least >= wholesFrom && most < wholesBefore; }
+};
+
+// round(a v^2 + b v + c) of every resample as intervals() adds them, as
+// such patterns (for a number beyond 2^51, or not a number, a pattern out
+// of that range), and their range.
+LENDORA_WIDE_VECTORS
+PatternRange parabolaPatterns(const double* __restrict a, const double* __restrict b,
+                              const double* __restrict c, double v, size_t k,
+                              std::int64_t* __restrict out) {
+    PatternRange range;
+    for (size_t s = 0; s < k; ++s) {
+        const auto pattern =
+            std::bit_cast<std::int64_t>(((a[s] * v * v + b[s] * v) + c[s]) + wholeShift);
+        out[s] = pattern;
+        range.least = std::min(range.least, pattern);
+        range.most = std::max(range.most, pattern);
+    }
+    return range;
+}
+
+// The own counts of every resample as such patterns, and their range.
+PatternRange countPatterns(const std::int32_t* counts, size_t k, std::int64_t* out) {
+    PatternRange range;
+    for (size_t s = 0; s < k; ++s) {
+        out[s] = wholeZero + counts[s];
+        range.least = std::min(range.least, out[s]);
+        range.most = std::max(range.most, out[s]);
+    }
+    return range;
 }
 
 } // namespace
@@ -319,20 +381,60 @@ ResampledPolls::cellIntervals(const StrategyInput& strategy) const {
 
 void ResampledPolls::cellIntervals(const StrategyInput* strategies, size_t count,
                                    std::vector<std::array<Interval, featureCount>>* results) const {
-    // Cell by cell for all the strategies at once, as intervals() does.
     for (size_t j = 0; j < count; ++j)
         results[j].assign(size_t(segments_), {});
-    std::vector<double> sums(static_cast<size_t>(resamples_));
-    std::vector<double> unused(sums.size());
-    std::vector<std::int64_t> counts;
-    for (int r = 0; r < segments_; ++r)
-        for (int f = 0; f < featureCount; ++f)
+    cellIntervals(strategies, count, 0, segments_, results);
+}
+
+void ResampledPolls::cellIntervals(const StrategyInput* strategies, size_t count, int first,
+                                   int end,
+                                   std::vector<std::array<Interval, featureCount>>* results) const {
+    // Cell by cell for all the strategies at once, as intervals() does. A
+    // cell's value in a resample is a single estimate, so its percentiles
+    // are taken from the rounded estimates themselves, without sums.
+    const size_t k = size_t(resamples_);
+    std::vector<std::int64_t> patterns(k);
+    std::vector<std::uint32_t> tally;
+    for (int r = std::max(first, 0); r < std::min(end, segments_); ++r)
+        for (int f = 0; f < featureCount; ++f) {
+            const size_t at = cell(r, f);
+            // The own count's percentiles hold for every strategy that keeps
+            // the feature: worked out once, when first needed.
+            std::optional<Interval> kept;
             for (size_t j = 0; j < count; ++j) {
-                std::fill(sums.begin(), sums.end(), 0);
-                addEstimates(strategies[j], r, f, sums.data(), unused.data());
-                results[j][size_t(r)][size_t(f)] =
-                    percentiles(asCounts(sums, counts), estimate(strategies[j], r, f));
+                const StrategyInput& strategy = strategies[j];
+                const bool parabola = parabolaApplies(strategy, f);
+                const std::int64_t forecast = estimate(strategy, r, f);
+                Interval spread;
+                if (!parabola && kept) {
+                    spread = *kept;
+                } else {
+                    const PatternRange range =
+                        parabola ? parabolaPatterns(&a_[at], &b_[at], &c_[at],
+                                                    strategy.values[size_t(f)], k, patterns.data())
+                                 : countPatterns(&own_[at], k, patterns.data());
+                    if (range.whole()) {
+                        spread =
+                            orderStatistics(patterns.data(), k, range.least, range.most, tally);
+                        spread = {spread.low - wholeZero, spread.high - wholeZero};
+                    } else {
+                        // Beyond 2^51: the sums as intervals() takes them.
+                        std::vector<double> sums(k, 0.0);
+                        std::vector<double> unused(k, 0.0);
+                        std::vector<std::int64_t> samples;
+                        addEstimates(strategy, r, f, sums.data(), unused.data());
+                        asCounts(sums, samples);
+                        const auto [low, high] =
+                            std::minmax_element(samples.begin(), samples.end());
+                        spread = orderStatistics(samples.data(), k, *low, *high, tally);
+                    }
+                    if (!parabola)
+                        kept = spread;
+                }
+                results[j][size_t(r)][size_t(f)] = {std::min(spread.low, forecast),
+                                                    std::max(spread.high, forecast)};
             }
+        }
 }
 
 void ResampledPolls::addSegmentSamples(const StrategyInput& strategy, int segment,
@@ -363,9 +465,16 @@ std::vector<StrategyIntervals> strategyIntervals(const ResampledPolls& resampled
 std::vector<std::vector<std::array<Interval, featureCount>>>
 strategyCellIntervals(const ResampledPolls& resampled,
                       const std::vector<StrategyInput>& strategies) {
-    std::vector<std::vector<std::array<Interval, featureCount>>> cells(strategies.size());
-    shareOutBlocks(int(strategies.size()), [&](size_t first, size_t size) {
-        resampled.cellIntervals(&strategies[first], size, &cells[first]);
+    // Shared out by segments, so that each segment's resampled parabolas are
+    // read from memory once for all the strategies.
+    std::vector<std::vector<std::array<Interval, featureCount>>> cells(
+        strategies.size(),
+        std::vector<std::array<Interval, featureCount>>(size_t(std::max(resampled.segments(), 0))));
+    constexpr int segmentBlock = 4;
+    const int segments = resampled.segments();
+    shareOut((segments + segmentBlock - 1) / segmentBlock, [&](int block) {
+        resampled.cellIntervals(strategies.data(), strategies.size(), block * segmentBlock,
+                                (block + 1) * segmentBlock, cells.data());
     });
     return cells;
 }

@@ -76,6 +76,10 @@ public:
     // The same for `count` strategies at once, into results[0 .. count - 1].
     void cellIntervals(const StrategyInput* strategies, size_t count,
                        std::vector<std::array<Interval, featureCount>>* results) const;
+    // The same for the segments from `first` to before `end` only, into
+    // results already sized to hold every segment.
+    void cellIntervals(const StrategyInput* strategies, size_t count, int first, int end,
+                       std::vector<std::array<Interval, featureCount>>* results) const;
     // Adds the strategy's segment total of every resample to sums[0 ..
     // resamples() - 1], for figures worked out from the segment totals.
     void addSegmentSamples(const StrategyInput& strategy, int segment, double* sums) const;

@@ -134,44 +134,94 @@ QByteArray numberText(double number, std::chars_format format, int precision) {
     return written.ec == std::errc() ? QByteArray(text, written.ptr - text) : QByteArray("0");
 }
 
+// The digits of a whole number below 10^15 (but -0), which both formats
+// above write as an integer's digits (and the fixed one its decimals after
+// them): most cells hold such counts, and this is quicker.
+struct WholeDigits {
+    char text[24];
+    int size = 0;
+};
+bool wholeDigits(double number, WholeDigits& digits) {
+    if (!(std::abs(number) < 1e15) || number != std::trunc(number) ||
+        (number == 0 && std::signbit(number)))
+        return false;
+    const auto written =
+        std::to_chars(digits.text, digits.text + sizeof digits.text, std::int64_t(number));
+    digits.size = int(written.ptr - digits.text);
+    return true;
+}
+
+// What the cells of one number format share: the end of their script line
+// and their decimals.
+struct FormatText {
+    QString code;
+    bool bold = false;
+    QByteArray lineEnd; // "\t" FORMAT "\t" [bold] "\n"
+    int decimals = 2;   // none: General, shown with two
+};
+
+const FormatText& formatText(const Cell& cell, FormatText& last) {
+    if (last.lineEnd.isEmpty() || last.code != cell.numberFormat || last.bold != cell.bold) {
+        last.code = cell.numberFormat;
+        last.bold = cell.bold;
+        last.lineEnd =
+            '\t' + field(cell.numberFormat).toUtf8() + '\t' + (cell.bold ? "bold" : "") + '\n';
+        const qsizetype point = cell.numberFormat.indexOf(u'.');
+        last.decimals = cell.numberFormat.isEmpty() ? 2
+                        : point < 0                 ? 0
+                                                    : int(cell.numberFormat.size() - point - 1);
+    }
+    return last;
+}
+
 // How many characters the cell shows: its text, or its number in its format.
-int shownLength(const Cell& cell) {
+int shownLength(const Cell& cell, int decimals) {
     switch (cell.kind) {
     case Cell::Kind::Empty:
         return 0;
     case Cell::Kind::Text:
         return int(std::min<qsizetype>(cell.text.size(), 200));
-    case Cell::Kind::Number: {
-        const qsizetype point = cell.numberFormat.indexOf(u'.');
-        const int decimals = point < 0 ? 0 : int(cell.numberFormat.size() - point - 1);
-        return int(numberText(cell.number, std::chars_format::fixed,
-                              cell.numberFormat.isEmpty() ? 2 : decimals)
-                       .size());
-    }
+    case Cell::Kind::Number:
+        if (WholeDigits digits; wholeDigits(cell.number, digits))
+            return digits.size + (decimals > 0 ? decimals + 1 : 0);
+        return int(numberText(cell.number, std::chars_format::fixed, decimals).size());
     }
     return 0;
 }
 
+void appendWhole(QByteArray& script, int value) {
+    char text[16];
+    script.append(text, std::to_chars(text, text + sizeof text, value).ptr - text);
+}
+
 // The cell's line of the script, appended: "cell", its row and column, its
-// kind, its text or number, its number format and "bold" or nothing.
-void appendCell(QByteArray& script, int row, int column, const Cell& cell) {
-    const QByteArray style = cell.bold ? "bold" : "";
-    const QByteArray at = "cell\t" + QByteArray::number(row) + '\t' + QByteArray::number(column);
+// kind, its text or number, its number format and "bold" or nothing (a
+// number's format from `format`).
+void appendCell(QByteArray& script, int row, int column, const Cell& cell,
+                const FormatText& format) {
+    // No infinity or NaN reaches a file: such a cell stays empty.
+    if ((cell.kind == Cell::Kind::Empty && !cell.bold) ||
+        (cell.kind == Cell::Kind::Number && !std::isfinite(cell.number)))
+        return;
+    script += "cell\t";
+    appendWhole(script, row);
+    script += '\t';
+    appendWhole(script, column);
     switch (cell.kind) {
     case Cell::Kind::Empty:
-        if (cell.bold)
-            script += at + "\tblank\t\t\tbold\n";
+        script += "\tblank\t\t\tbold\n";
         return;
     case Cell::Kind::Text:
-        script += at + "\tstring\t" + field(cell.text.left(longestCellText)).toUtf8() + "\t\t" +
-                  style + '\n';
+        script += "\tstring\t" + field(cell.text.left(longestCellText)).toUtf8() + "\t\t" +
+                  (cell.bold ? "bold" : "") + '\n';
         return;
     case Cell::Kind::Number:
-        // No infinity or NaN reaches a file: such a cell stays empty.
-        if (!std::isfinite(cell.number))
-            return;
-        script += at + "\tnumber\t" + numberText(cell.number, std::chars_format::general, 17) +
-                  '\t' + field(cell.numberFormat).toUtf8() + '\t' + style + '\n';
+        script += "\tnumber\t";
+        if (WholeDigits digits; wholeDigits(cell.number, digits))
+            script.append(digits.text, digits.size);
+        else
+            script += numberText(cell.number, std::chars_format::general, 17);
+        script += format.lineEnd;
         return;
     }
 }
@@ -188,19 +238,31 @@ const char* chartKind(Chart::Kind kind) {
     return "column";
 }
 
-} // namespace
-
-QByteArray workbookScript(const Workbook& workbook) {
+// Makes the script in pieces of about `piece` bytes, each handed to
+// put(piece) as soon as it is made.
+template <typename Put>
+void makeScript(const Workbook& workbook, qsizetype piece, const Put& put) {
     QByteArray script;
+    const auto pass = [&] {
+        if (script.size() >= piece) {
+            put(script);
+            script.resize(0);
+        }
+    };
     for (const Sheet& sheet : workbook.sheets) {
         script += line({u"sheet"_s, sheet.name}).toUtf8();
         std::vector<int> widths;
+        FormatText format;
         for (size_t r = 0; r < sheet.rows.size(); ++r)
             for (size_t c = 0; c < sheet.rows[r].size(); ++c) {
-                appendCell(script, int(r), int(c), sheet.rows[r][c]);
+                const Cell& cell = sheet.rows[r][c];
+                const int decimals =
+                    cell.kind == Cell::Kind::Number ? formatText(cell, format).decimals : 0;
+                appendCell(script, int(r), int(c), cell, format);
                 if (widths.size() <= c)
                     widths.resize(c + 1, 0);
-                widths[c] = std::max(widths[c], shownLength(sheet.rows[r][c]));
+                widths[c] = std::max(widths[c], shownLength(cell, decimals));
+                pass();
             }
         // A little room beside the longest entry, within reason.
         for (size_t c = 0; c < widths.size(); ++c)
@@ -226,6 +288,15 @@ QByteArray workbookScript(const Workbook& workbook) {
                               .toUtf8();
         }
     }
+    if (!script.isEmpty())
+        put(script);
+}
+
+} // namespace
+
+QByteArray workbookScript(const Workbook& workbook) {
+    QByteArray script;
+    makeScript(workbook, qsizetype(1) << 20, [&](const QByteArray& piece) { script += piece; });
     return script;
 }
 
@@ -256,7 +327,14 @@ WrittenWorkbook writeWorkbook(const Workbook& workbook) {
     writer.start(program, {path});
     if (!writer.waitForStarted())
         return failed(writer.errorString());
-    writer.write(workbookScript(workbook));
+    // The script goes in pieces while the rest is made, and the writer takes
+    // each line as it comes. A writer that stopped is heard of below.
+    bool taking = true;
+    makeScript(workbook, qsizetype(1) << 16, [&](const QByteArray& piece) {
+        writer.write(piece);
+        while (taking && writer.bytesToWrite() > 0)
+            taking = writer.waitForBytesWritten(-1);
+    });
     writer.closeWriteChannel();
     if (!writer.waitForFinished(-1) || writer.exitStatus() != QProcess::NormalExit ||
         writer.exitCode() != 0) {

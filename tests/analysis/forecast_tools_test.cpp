@@ -158,6 +158,22 @@ TEST(Intervals, ASegmentWithoutRespondentsHasZeroWidthAtEveryValue) {
     }
 }
 
+TEST(Intervals, AnEstimateAloneInItsSegmentHasTheSegmentsInterval) {
+    // Only the interest rate has respondents in the third segment: near the
+    // brands' rates and far beyond them (estimates past 2^51, which are
+    // worked out apart), its estimate's interval is the segment total's.
+    Plan plan(1, {Counts{12, 0, 0, 0, 0, 0, 0}});
+    const ResampledPolls resampled(plan.details, plan.poll, 3, 500);
+    for (double v : {11.0, 1e9, -1e9}) {
+        const StrategyInput s = plan.analyseWith({{feature::interest, v}});
+        const Interval cell = resampled.cellIntervals(s)[2][feature::interest];
+        EXPECT_EQ(cell, resampled.intervals(s).segments[2]) << v;
+        EXPECT_EQ(std::max(std::abs(cell.low), std::abs(cell.high)) > (std::int64_t(1) << 51),
+                  v != 11.0)
+            << v;
+    }
+}
+
 TEST(Intervals, TheSeedRepeatsAndTheGrandTotalLiesInside) {
     Plan plan;
     const ResampledPolls first(plan.details, plan.poll, 2, 500);

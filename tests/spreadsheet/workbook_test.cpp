@@ -69,6 +69,23 @@ TEST(Workbook, IsWrittenAsAnotherReaderSeesIt) {
                   .replace(u"<40000 x>"_s, QString(32767, u'x')));
 }
 
+// A sheet whose script runs over many of the pieces it is handed over and
+// read in: every line arrives whole, wherever a piece ends.
+TEST(Workbook, ALargeSheetArrivesWhole) {
+    Workbook book;
+    Sheet& sheet = book.addSheet(u"Estimates"_s);
+    QString expected = u"sheet Estimates\n"_s;
+    for (int r = 0; r < 3000; ++r) {
+        sheet.at(r, 0) = Cell::ofText(u"Segment %1"_s.arg(r));
+        sheet.at(r, 1) = Cell::ofNumber(r + 0.5, u"0.00"_s);
+        expected += u"A%1 s Segment %2\nB%1 n %3 0.00\n"_s.arg(r + 1).arg(r).arg(r + 0.5);
+    }
+    const WrittenWorkbook written = writeWorkbook(book);
+    ASSERT_TRUE(written.error.isEmpty()) << written.error.toStdString();
+    EXPECT_GT(workbookScript(book).size(), 100'000);
+    EXPECT_EQ(test::dumpWorkbook(written.bytes), expected);
+}
+
 TEST(Workbook, AWriterThatFailsIsReportedWithItsReason) {
     Workbook book;
     Sheet& sheet = book.addSheet(u"Plan"_s);
