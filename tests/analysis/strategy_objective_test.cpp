@@ -248,12 +248,14 @@ TEST(SearchObjective, EveryCandidatesMoneyIsItsBusinessCaseOnVariedPlans) {
     std::mt19937 random(25);
     std::uniform_int_distribution<int> count(0, 6);
     std::array<std::vector<Counts>, 3> products;
-    std::vector<double> respondents(5, 0.0);
+    // Nine segments, so that every lane of the sums over segments counts.
+    constexpr int segments = 9;
+    std::vector<double> respondents(segments, 0.0);
     for (std::vector<Counts>& product : products)
-        for (int r = 0; r < 5; ++r) {
+        for (int r = 0; r < segments; ++r) {
             product.push_back({});
-            for (double& c : product.back())
-                respondents[size_t(r)] += c = r < 4 ? count(random) : 0; // none in segment 5
+            for (double& c : product.back()) // none in the last segment
+                respondents[size_t(r)] += c = r < segments - 1 ? count(random) : 0;
         }
     const PlanPoll poll = planPoll(products[0], products[1], products[2]);
     const ProjectDetails details = usualDetails();
@@ -277,10 +279,11 @@ TEST(SearchObjective, EveryCandidatesMoneyIsItsBusinessCaseOnVariedPlans) {
                 range = {true, range.low, range.high, (range.high - range.low) / 20};
         for (const auto& [f, range] : c.free)
             space[size_t(f)] = range;
-        const BusinessCase money{{1200, 0, 250, 5000000, 40}, 75, c.costOfFunds, 1500};
+        const BusinessCase money{
+            {1200, 800, 250, 5000000, 40, 0, 3000, 700, 90}, 75, c.costOfFunds, 1500};
         for (Objective objective : {Objective::Customers, Objective::Profit}) {
-            const SearchResult result =
-                searchStrategies(details, poll, 5, space, 10, {}, nullptr, {objective, money, {}});
+            const SearchResult result = searchStrategies(details, poll, segments, space, 10, {},
+                                                         nullptr, {objective, money, {}});
             ASSERT_EQ(result.exhaustive, c.exhaustive);
             if (c.exhaustive) {
                 EXPECT_EQ(std::int64_t(result.candidates.size()), result.forecasts);
@@ -290,7 +293,7 @@ TEST(SearchObjective, EveryCandidatesMoneyIsItsBusinessCaseOnVariedPlans) {
                 const Suggestion s = makeSuggestion(details, candidate.values);
                 std::vector<double> chosen;
                 for (const SegmentEstimates& e :
-                     forecast(details, poll, 5, {s.values, s.changed}).segments)
+                     forecast(details, poll, segments, {s.values, s.changed}).segments)
                     chosen.push_back(e.total);
                 const double customers = customersOf(money.borrowers, respondents, chosen);
                 const double margin = marginPerLoan(money, loanTerms(s.values));
