@@ -70,6 +70,7 @@ TEST_F(BusinessCaseWindowTest, InputsSavedAreShownWhenThePlanIsOpenedAgain) {
     EXPECT_EQ(ws.read("1_0bc.lnd"), "\"Lendora business case\",1,80,6,100\r\n"
                                     "1,4394\r\n2,3655\r\n3,1951\r\n");
     EXPECT_EQ(tableRows(), 3) << "the current product and both strategies";
+    EXPECT_EQ(table("MSFG_BusinessCase")->model()->index(2, 0).data().toString(), "Strategy 2");
     EXPECT_EQ(analysis::businessCaseChartLabels(find<QChartView>("MSCH_BusinessCase", window)),
               (QStringList{"Current product", "1", "2"}));
 
