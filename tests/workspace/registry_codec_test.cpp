@@ -49,4 +49,17 @@ TEST(RegistryCodec, EachPlanKeepsItsOwnNamesAndFlags) {
     EXPECT_EQ(registry::plansBytes(plans), written);
 }
 
+// A slot without a record is written under its own number as a record of
+// empty texts, and the records after it keep theirs.
+TEST(RegistryCodec, AnEmptySlotKeepsItsNumber) {
+    registry::Slots<Project> projects(3);
+    projects[0] = Project{"A", "a", "aa", ProjectStatus::Active};
+    projects[2] = Project{"C", "c", "cc", ProjectStatus::KickOff};
+    const QByteArray bytes = registry::projectsBytes(projects);
+    EXPECT_TRUE(bytes.contains("\r\n2,\"\",\"\",\"\",\"\"\r\n3,\"C\"")) << bytes.constData();
+    const registry::Slots<Project> back = registry::parseProjects(bytes);
+    ASSERT_EQ(back.size(), 3u);
+    EXPECT_EQ(back[2], projects[2]);
+}
+
 } // namespace
