@@ -183,6 +183,8 @@ TEST_F(ForecastToolsWindowTest, ASearchOfSevenFeaturesShowsProgressAndStopDropsI
     int progress = 0;
     QObject::connect(find<QProgressBar>("prgSuggest", dialog), &QProgressBar::valueChanged,
                      [&](int value) { progress = std::max(progress, value); });
+    EXPECT_FALSE(stop->isEnabled()) << "nothing to stop yet";
+    EXPECT_FALSE(find<QPushButton>("cmdSuggestTake", dialog)->isEnabled()) << "nothing to take";
     click(search);
     EXPECT_FALSE(search->isEnabled());
     EXPECT_TRUE(stop->isEnabled());
