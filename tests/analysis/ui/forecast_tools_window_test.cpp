@@ -27,6 +27,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace lendora;
 using namespace lendora::test;
 using namespace Qt::StringLiterals;
@@ -78,15 +80,21 @@ TEST_F(ForecastToolsWindowTest, TheSensitivityPanelDrawsTheCurveOfTheChosenFeatu
     EXPECT_EQ(segment->count(), 4); // all segments, then the three
     const struct {
         int feature, segment, margin;
-        bool shaded;
-    } cases[] = {{0, 0, 25, true}, {2, 1, 25, true}, {6, 3, 0, false}};
+        int shaded; // the bands beyond the brands' values, one each side
+    } cases[] = {{0, 0, 25, 2}, {2, 1, 25, 2}, {6, 3, 0, 0}};
     for (const auto& c : cases) {
         feature->setCurrentIndex(c.feature);
         segment->setCurrentIndex(c.segment);
         find<QSpinBox>("spnSensitivityMargin", window)->setValue(c.margin);
         EXPECT_EQ(points(analysis::forecastSeriesName()), 101);
         EXPECT_EQ(points(analysis::brandsSeriesName()), 3);
-        EXPECT_EQ(series(analysis::extrapolationSeriesName()) != nullptr, c.shaded);
+        const QList<QAbstractSeries*> all =
+            find<QChartView>("MSCH_Sensitivity", window)->chart()->series();
+        EXPECT_EQ(std::count_if(all.begin(), all.end(),
+                                [](const QAbstractSeries* s) {
+                                    return s->name() == analysis::extrapolationSeriesName();
+                                }),
+                  c.shaded);
         // The brands' points lie on the curve's values at their features.
         const auto& curve = find<analysis::SensitivityPanel>("fraSensitivity", window)->curve();
         EXPECT_EQ(curve.feature, c.feature);
