@@ -143,6 +143,13 @@ TEST_F(BusinessCaseWindowTest, BadValuesAreRefusedByNameAndWriteNothing) {
         previous = c.message;
     }
     EXPECT_EQ(borrowerTexts(), (QStringList{"10", "20", "30"})) << "a refused split changes none";
+    // The lowest sound values are taken.
+    for (const char* field : {"txtBorrowers1", "txtCostOfFunds", "txtAcquisitionCost"})
+        type(field, "0");
+    save();
+    EXPECT_EQ(boxes.take(), QStringList());
+    EXPECT_EQ(ws.read("1_0bc.lnd"),
+              "\"Lendora business case\",1,80,0,0\r\n1,0\r\n2,20\r\n3,30\r\n");
 }
 
 TEST_F(BusinessCaseWindowTest, ADamagedFileLeavesThePanelEmptyWithANote) {
