@@ -224,10 +224,9 @@ void addBusinessCase(spreadsheet::Workbook& book, const PlanAnalysis& analysis,
         for (size_t s = 0; s < money.customersBySegment.size() && int(s) < n; ++s)
             sheet.at(row, 8 + int(s)) = Cell::ofNumber(money.customersBySegment[s], u"#,##0"_s);
     }
-    const std::vector<Strategy>& strategies = analysis.strategies();
 
-    // The figures it was worked out from, below.
-    int row = int(strategies.size()) + 3;
+    // The figures it was worked out from, below the table and a blank row.
+    int row = int(rows.size()) + 2;
     const std::pair<QString, double> figures[] = {
         {tr("Average loan, % of the maximum loan value"), inputs.averageLoanPercent},
         {tr("Cost of funds, % per year"), inputs.costOfFunds},
