@@ -1,3 +1,4 @@
+#include "analysis/forecast_tools_guru.h"
 #include "analysis/intervals.h"
 #include "analysis/sensitivity.h"
 #include "analysis/strategy_entry.h"
@@ -5,6 +6,9 @@
 #include "storage/numbers.h"
 
 #include "analysis/analysis_fixtures.h"
+#include "support/golden.h"
+#include "support/printing.h"
+#include "support/workspace.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +75,14 @@ TEST(Sensitivity, TheCurveAtEachBrandsValueIsThatBrandsCount) {
                           brand.respondents)
                     << "feature " << f << " segment " << segment;
         }
+    // Fewer than one step still draws the range's two ends.
+    for (int steps : {0, 1}) {
+        const SensitivityCurve ends =
+            sensitivityCurve(plan.details, plan.poll, 2, feature::interest, 0, 0.25, steps);
+        ASSERT_EQ(ends.points.size(), 2u) << steps;
+        EXPECT_EQ(ends.points.front().value, ends.low);
+        EXPECT_EQ(ends.points.back().value, ends.high);
+    }
 }
 
 TEST(Sensitivity, TheCurveAtAStrategysValueIsTheEstimateOfAnalyse) {
@@ -88,6 +100,19 @@ TEST(Sensitivity, TheCurveAtAStrategysValueIsTheEstimateOfAnalyse) {
         EXPECT_EQ(forecastAt(plan.details, plan.poll, 2, c.feature, allSegments, c.value),
                   plan.estimate(2, c.feature));
     }
+}
+
+// The Guru names each brand at its value, the range and the segment in the
+// user's own words.
+TEST(Sensitivity, TheGuruNamesEachBrandAtItsValue) {
+    Plan plan;
+    const SensitivityCurve curve =
+        sensitivityCurve(plan.details, plan.poll, 2, feature::interest, 0, 0.25, 10);
+    const QString expected = QString::fromUtf8(
+        lendora::test::readFile(lendora::test::dataFolder("analysis/sensitivity_guru.txt")));
+    EXPECT_EQ(guru::sensitivityCurve(curve, {"DreamHome", "CityHome", "RuralNest"}, "Salaried") +
+                  u'\n',
+              expected);
 }
 
 TEST(Sensitivity, TheVertexOfAHandBuiltParabolaIsExact) {
@@ -263,6 +288,32 @@ TEST(StrategySearch, ListsEachStrategyOnce) {
     std::set<FeatureValues> listed;
     for (const Suggestion& s : result.best)
         EXPECT_TRUE(listed.insert(s.values).second);
+}
+
+// One feature free at a time: every value of its range makes a strategy of
+// its own, whichever place the feature has in the search's order.
+TEST(StrategySearch, AFeatureFreeAloneGivesEveryValueOfItsRange) {
+    Plan plan = peakedPlan();
+    const struct {
+        int feature;
+        SearchRange range;
+    } cases[] = {{feature::interest, {true, 11, 14, 1}},
+                 {feature::minIncome, {true, 21000, 24000, 1000}},
+                 {feature::loanValue, {true, 510000, 540000, 10000}},
+                 {feature::loanPercentage, {true, 81, 84, 1}},
+                 {feature::repaymentPeriod, {true, 100, 130, 10}},
+                 {feature::freebies, {true, 3, 6, 1}}};
+    for (const auto& c : cases) {
+        SearchSpace space = defaultSearchSpace(plan.details);
+        space[size_t(c.feature)] = c.range;
+        const SearchResult result = searchStrategies(plan.details, plan.poll, 1, space);
+        std::set<double> values;
+        for (const Suggestion& s : result.best)
+            values.insert(s.values[size_t(c.feature)]);
+        EXPECT_EQ(values, (std::set<double>{c.range.low, c.range.low + c.range.step,
+                                            c.range.high - c.range.step, c.range.high}))
+            << "feature " << c.feature;
+    }
 }
 
 TEST(StrategySearch, NeverProposesAValueOutsideTheBounds) {
