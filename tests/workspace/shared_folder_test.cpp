@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -140,6 +141,25 @@ TEST(SharedFolder, ASaveAfterTheFolderWasTakenOverIsRefusedAndNamesTheNewHolder)
     EXPECT_TRUE(anna.readOnly());
     EXPECT_FALSE(addAudience(anna, urban).ok());
     EXPECT_TRUE(addAudience(bob, rural).ok());
+}
+
+// An older version works in the folder on this machine: the copy opens it
+// read-only, and its saves say why and write nothing.
+TEST(SharedFolder, ASaveWhileAnOlderVersionWorksInTheFolderSaysWhy) {
+    TempWorkspace ws;
+    writeFiles(ws.path(), filesBefore());
+    QLockFile older(FolderLock::legacyPath(ws.path()));
+    ASSERT_TRUE(older.tryLock(0));
+    Workspace mine{RecordFolder(ws.path()), copyNamed("Anna Lee", "-")};
+    ASSERT_FALSE(mine.takeFolder());
+    ASSERT_EQ(mine.folderLock().kind, LockState::Kind::OlderCopy);
+    mine.setReadOnly();
+    mine.load();
+    const Files before = filesOf(ws.path());
+    EXPECT_EQ(addAudience(mine, urban).message(),
+              "Could not save \"ta.lnd\": the folder is open in an older version of Lendora on "
+              "this machine; this copy opened it read-only");
+    EXPECT_EQ(filesOf(ws.path()), before);
 }
 
 // Another copy deletes plan 1, then saves an analysis of the plan that was

@@ -312,12 +312,18 @@ TEST(WorkspacePlans, PollAndAnalysisSavesStoreTheFlagWithTheirFiles) {
     EXPECT_EQ(model.text(2, 2), QString::fromUtf8("Cr\u00e9dit \u201cHome\u201d"));
 
     QSignalSpy analysisSaved(&workspace, &Workspace::analysisChanged);
+    QSignalSpy rowShown(&model, &QAbstractItemModel::dataChanged);
     SavedStrategy strategy;
     strategy.values = {9.5, 0, 0, 0, 0, 0, 2.5};
     strategy.changed[0] = true;
     ASSERT_TRUE(workspace.saveAnalysis(plan, {strategy}).ok());
     EXPECT_EQ(opened.folder.read("2_0ff.lnd"), "1,9.5,0,0,0,0,0,2.5\r\n");
     EXPECT_EQ(analysisSaved.count(), 1);
+    // The plan's whole row is shown again, its analysis flag in the last column.
+    ASSERT_EQ(rowShown.count(), 1);
+    EXPECT_EQ(rowShown.at(0).at(0).toModelIndex(), model.index(1, 0));
+    EXPECT_EQ(rowShown.at(0).at(1).toModelIndex(), model.index(1, model.columnCount() - 1));
+    EXPECT_EQ(model.text(2, model.columnCount() - 1), "Yes");
     Workspace reopened{RecordFolder(opened.folder.path())};
     reopened.load();
     EXPECT_TRUE(reopened.plan(2)->analysed);
