@@ -67,6 +67,14 @@ TEST(FolderLock, TheLockTextNamesTheHolderAndReadsBackWhole) {
     odd.user = "Anna\tLee\nend\n";
     ASSERT_TRUE(parseLock(lockBytes(odd)));
     EXPECT_EQ(parseLock(lockBytes(odd))->user, "Anna Lee end ");
+    // Lines a later version adds are passed over, even one without a key;
+    // a line without a tab is no lock.
+    QByteArray later = bytes;
+    later.insert(later.indexOf("\nuser\t") + 1, "colour\tblue\n\tnameless\n");
+    ASSERT_TRUE(parseLock(later));
+    EXPECT_EQ(parseLock(later)->token, anna.token);
+    later.replace("colour\tblue", "colour blue");
+    EXPECT_FALSE(parseLock(later));
 }
 
 // What a copy makes of the lock it finds, and whether take() takes it: only a

@@ -71,6 +71,19 @@ TEST(Grid, SizeChangesKeepCellsThatRemain) {
     EXPECT_EQ(table.text(0, 0), "");
 }
 
+// A cell past an edge is no cell: writing it changes no other, reading it
+// gives nothing.
+TEST(Grid, CellsPastTheEdgesAreNotThere) {
+    Grid table(2, 3);
+    for (auto [row, column] : {std::pair{0, 3}, {1, 3}, {2, 0}, {-1, 2}, {0, -1}})
+        table.setText(row, column, QStringLiteral("past"));
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < 3; ++column)
+            EXPECT_EQ(table.text(row, column), "") << row << "," << column;
+    EXPECT_EQ(table.text(0, 3), "");
+    EXPECT_EQ(table.text(2, 0), "");
+}
+
 TEST(Grid, ObserversSeeEveryChangeAndStayWithTheirGrid) {
     Grid table(2, 2);
     Recorder recorder;
