@@ -172,6 +172,31 @@ TEST_F(AnalysisWorkbook, APlanWithoutStrategiesHasNoCharts) {
               QStringList({"Poll Brand 0", "Poll Brand 1", "Poll Product 3"}));
 }
 
+// Every chart's axes say what they count; a product and a brand named by
+// numbers keep their names as texts.
+TEST_F(AnalysisWorkbook, AxesAreTitledAndNamesThatLookLikeNumbersStayTexts) {
+    const spreadsheet::Workbook built =
+        analysisWorkbook({&plan, &intervals, resampled.get(), &curve, {}});
+    QStringList axes;
+    for (const spreadsheet::Sheet& sheet : built.sheets)
+        for (const spreadsheet::Chart& chart : sheet.charts)
+            axes << sheet.name + u": "_s + chart.categoryTitle + u" / "_s + chart.valueTitle;
+    EXPECT_EQ(axes, QStringList({"Comparison: Strategy / Respondents",
+                                 "Comparison: Strategy / Respondents",
+                                 "Sensitivity: Interest / Respondents"}));
+
+    ProjectDetails details = usualDetails();
+    details.brands[1].name = u"2025"_s;
+    details.brands[1].brand = u"1.5"_s;
+    PlanAnalysis named(details, segmentNames(3), plan.poll(), {}, false);
+    const spreadsheet::WrittenWorkbook book =
+        spreadsheet::writeWorkbook(analysisWorkbook({&named, nullptr, nullptr, nullptr, {}}));
+    ASSERT_TRUE(book.error.isEmpty()) << book.error.toStdString();
+    EXPECT_EQ(
+        WorkbookCells(lendora::test::dumpWorkbook(book.bytes)).row(u"Basic Details"_s, 2).mid(0, 4),
+        QStringList({"s 2025", "s 1.5", "-", "n 12"}));
+}
+
 TEST(ExportedCell, NumbersBecomeNumberCellsAndNothingElseDoes) {
     const std::pair<QString, QString> cases[] = {
         {u"12"_s, u"n 12 0"_s},       {u"-3"_s, u"n -3 0"_s},
