@@ -97,6 +97,28 @@ TEST_F(BusinessCaseWindowTest, InputsSavedAreShownWhenThePlanIsOpenedAgain) {
     auto* chance = find<QLabel>("lblBeatChance", window);
     EXPECT_TRUE(QTest::qWaitFor([&] { return chance->text().contains("more profit"); }, 30000))
         << chance->text().toStdString();
+    // Both lists on the same one of the two strategies.
+    auto* first = find<QComboBox>("cboBeatA", window);
+    const int second = find<QComboBox>("cboBeatB", window)->currentIndex();
+    first->setCurrentIndex(second);
+    emit first->activated(second);
+    EXPECT_EQ(chance->text(), "Pick two different strategies.");
+}
+
+// Each borrowers field is named by its segment's description, or by its
+// number when the segment has none.
+TEST_F(BusinessCaseWindowTest, EachBorrowersFieldIsNamedByItsSegment) {
+    writeSavedPlan();
+    ws.write("1-segFile.lnd", "1,\"Salaried, 25 to 40\"\r\n2,\"\"\r\n3,\"Retired\"\r\n");
+    start();
+    open(1);
+    showBusinessCase();
+    QStringList names;
+    for (int s = 1; s <= 3; ++s)
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            if (label->buddy() == borrowers(s))
+                names << label->text();
+    EXPECT_EQ(names, (QStringList{"Salaried, 25 to 40", "Segment 2", "Retired"}));
 }
 
 TEST_F(BusinessCaseWindowTest, BadValuesAreRefusedByNameAndWriteNothing) {
