@@ -201,8 +201,9 @@ TEST(Intervals, AnEstimateAloneInItsSegmentHasTheSegmentsInterval) {
 
 TEST(Intervals, TheSeedRepeatsAndTheGrandTotalLiesInside) {
     Plan plan;
-    const ResampledPolls first(plan.details, plan.poll, 2, 500);
-    const ResampledPolls second(plan.details, plan.poll, 2, 500);
+    // A count of resamples that the tally's four lanes do not divide.
+    const ResampledPolls first(plan.details, plan.poll, 2, 503);
+    const ResampledPolls second(plan.details, plan.poll, 2, 503);
     std::vector<StrategyInput> strategies;
     for (auto changes : {std::initializer_list<std::pair<int, double>>{{feature::interest, 11}},
                          {{feature::loanValue, 650000}, {feature::freebies, 4}},
@@ -214,6 +215,14 @@ TEST(Intervals, TheSeedRepeatsAndTheGrandTotalLiesInside) {
         EXPECT_LE(a.total.low, plan.estimate(2, featureCount));
         EXPECT_GE(a.total.high, plan.estimate(2, featureCount));
         EXPECT_DOUBLE_EQ(beatChance(a, a), 0.5);
+        // The 5th and 95th percentiles of the totals by sorting, widened to
+        // hold the forecast.
+        std::vector<std::int64_t> sorted = a.totalSamples;
+        ASSERT_EQ(sorted.size(), 503u);
+        std::sort(sorted.begin(), sorted.end());
+        const std::int64_t forecast = plan.estimate(2, featureCount);
+        EXPECT_EQ(a.total,
+                  (Interval{std::min(sorted[25], forecast), std::max(sorted[477], forecast)}));
         strategies.insert(strategies.end(), 4, s);
     }
     // Worked out together, in blocks across threads, each is as alone.
