@@ -70,6 +70,12 @@ TEST(PollTables, TotalsAreSingleLeadingNumberSumsThatStayFinite) {
         table.setText(r, 6, r < 3 ? big : "1");
     poll::computeTotals(table);
     EXPECT_EQ(table.text(4, 6), big);
+    // An audience without segments totals nothing.
+    poll::layOut(table, segmentRecords(0));
+    ASSERT_EQ(table.rowCount(), 2);
+    table.setText(1, 1, "stale");
+    poll::computeTotals(table);
+    EXPECT_EQ(table.text(1, 1), "0");
 }
 
 TEST(PollTables, LoadPlacesRecordsByNumberAndRecomputesTheTotals) {
