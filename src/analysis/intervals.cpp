@@ -137,14 +137,19 @@ Interval orderStatistics(Count* samples, size_t n, Count least, Count most,
     return {low, samples[highRank]};
 }
 
+// The 5th and 95th percentiles of samples (at least one; it reorders them).
+Interval sampleSpread(std::vector<std::int64_t>& samples, std::vector<std::uint32_t>& tally) {
+    const auto [least, most] = std::minmax_element(samples.begin(), samples.end());
+    return orderStatistics(samples.data(), samples.size(), *least, *most, tally);
+}
+
 // The 5th and 95th percentiles of the samples (which it reorders), widened
 // to hold the forecast.
 Interval percentiles(std::vector<std::int64_t>& samples, std::int64_t forecast) {
     if (samples.empty())
         return {forecast, forecast};
-    const auto [least, most] = std::minmax_element(samples.begin(), samples.end());
     std::vector<std::uint32_t> tally;
-    const Interval interval = orderStatistics(samples.data(), samples.size(), *least, *most, tally);
+    const Interval interval = sampleSpread(samples, tally);
     return {std::min(interval.low, forecast), std::max(interval.high, forecast)};
 }
 
@@ -423,10 +428,7 @@ void ResampledPolls::cellIntervals(const StrategyInput* strategies, size_t count
                         std::vector<double> unused(k, 0.0);
                         std::vector<std::int64_t> samples;
                         addEstimates(strategy, r, f, sums.data(), unused.data());
-                        asCounts(sums, samples);
-                        const auto [low, high] =
-                            std::minmax_element(samples.begin(), samples.end());
-                        spread = orderStatistics(samples.data(), k, *low, *high, tally);
+                        spread = sampleSpread(asCounts(sums, samples), tally);
                     }
                     if (!parabola)
                         kept = spread;
