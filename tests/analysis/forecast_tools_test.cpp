@@ -212,15 +212,15 @@ TEST(Intervals, TheSeedRepeatsAndTheGrandTotalLiesInside) {
         const StrategyIntervals a = first.intervals(s);
         EXPECT_EQ(a.totalSamples, second.intervals(s).totalSamples);
         EXPECT_EQ(a.segments, second.intervals(s).segments);
-        EXPECT_LE(a.total.low, plan.estimate(2, featureCount));
-        EXPECT_GE(a.total.high, plan.estimate(2, featureCount));
+        const std::int64_t forecast = plan.estimate(2, featureCount);
+        EXPECT_LE(a.total.low, forecast);
+        EXPECT_GE(a.total.high, forecast);
         EXPECT_DOUBLE_EQ(beatChance(a, a), 0.5);
         // The 5th and 95th percentiles of the totals by sorting, widened to
         // hold the forecast.
         std::vector<std::int64_t> sorted = a.totalSamples;
         ASSERT_EQ(sorted.size(), 503u);
         std::sort(sorted.begin(), sorted.end());
-        const std::int64_t forecast = plan.estimate(2, featureCount);
         EXPECT_EQ(a.total,
                   (Interval{std::min(sorted[25], forecast), std::max(sorted[477], forecast)}));
         strategies.insert(strategies.end(), 4, s);
@@ -299,19 +299,22 @@ TEST(StrategySearch, ListsEachStrategyOnce) {
         EXPECT_TRUE(listed.insert(s.values).second);
 }
 
+// A feature the search may change, over its range.
+struct FreeFeature {
+    int feature;
+    SearchRange range;
+};
+
 // One feature free at a time: every value of its range makes a strategy of
 // its own, whichever place the feature has in the search's order.
 TEST(StrategySearch, AFeatureFreeAloneGivesEveryValueOfItsRange) {
     Plan plan = peakedPlan();
-    const struct {
-        int feature;
-        SearchRange range;
-    } cases[] = {{feature::interest, {true, 11, 14, 1}},
-                 {feature::minIncome, {true, 21000, 24000, 1000}},
-                 {feature::loanValue, {true, 510000, 540000, 10000}},
-                 {feature::loanPercentage, {true, 81, 84, 1}},
-                 {feature::repaymentPeriod, {true, 100, 130, 10}},
-                 {feature::freebies, {true, 3, 6, 1}}};
+    const FreeFeature cases[] = {{feature::interest, {true, 11, 14, 1}},
+                                 {feature::minIncome, {true, 21000, 24000, 1000}},
+                                 {feature::loanValue, {true, 510000, 540000, 10000}},
+                                 {feature::loanPercentage, {true, 81, 84, 1}},
+                                 {feature::repaymentPeriod, {true, 100, 130, 10}},
+                                 {feature::freebies, {true, 3, 6, 1}}};
     for (const auto& c : cases) {
         SearchSpace space = defaultSearchSpace(plan.details);
         space[size_t(c.feature)] = c.range;
@@ -327,15 +330,12 @@ TEST(StrategySearch, AFeatureFreeAloneGivesEveryValueOfItsRange) {
 
 TEST(StrategySearch, NeverProposesAValueOutsideTheBounds) {
     Plan plan = peakedPlan();
-    const struct {
-        int feature;
-        SearchRange range;
-    } cases[] = {{feature::minIncome, {true, 21000, 24000, 700}},
-                 {feature::freebies, {true, 3.7, 9, 0.3}},
-                 {feature::interest, {true, 11, 11.5, 0.1}},
-                 {feature::emi, {true, 4000, 9000, 100}},
-                 {feature::repaymentPeriod, {true, 100, 250, 1}},
-                 {feature::loanValue, {true, 450000, 750000, 1000}}};
+    const FreeFeature cases[] = {{feature::minIncome, {true, 21000, 24000, 700}},
+                                 {feature::freebies, {true, 3.7, 9, 0.3}},
+                                 {feature::interest, {true, 11, 11.5, 0.1}},
+                                 {feature::emi, {true, 4000, 9000, 100}},
+                                 {feature::repaymentPeriod, {true, 100, 250, 1}},
+                                 {feature::loanValue, {true, 450000, 750000, 1000}}};
     SearchSpace space = defaultSearchSpace(plan.details);
     for (const auto& c : cases) {
         space[size_t(c.feature)] = c.range;

@@ -233,10 +233,6 @@ TEST(SearchObjective, TheGuruSpeaksOfTheObjectiveInTheUsersOwnFigures) {
     }
 }
 
-} // namespace
-
-namespace {
-
 // The search takes shortcuts to the customers (sums per run of the fastest
 // feature, segments whose share cannot leave 0 to 1 taken at once, the
 // margin's present value kept per loan): every candidate's money must still

@@ -7,7 +7,9 @@
 #include "support/program.h"
 #include "support/workspace.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -90,6 +92,16 @@ public:
             else
                 pressEnter(field(f));
         }
+    }
+
+    // Picks in "Which wins?"'s first list the strategy the second names, as
+    // the user picks it, and gives the chance's text then.
+    QString beatChanceAgainstItself() {
+        auto* first = find<QComboBox>("cboBeatA", window);
+        const int second = find<QComboBox>("cboBeatB", window)->currentIndex();
+        first->setCurrentIndex(second);
+        emit first->activated(second);
+        return find<QLabel>("lblBeatChance", window)->text();
     }
 
     TempWorkspace ws;
